@@ -1,0 +1,273 @@
+#include "ExclusiveFile.h"
+
+#include <QFile>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+QString systemMessage()
+{
+#ifdef Q_OS_WIN
+    return qt_error_string(int(GetLastError()));
+#else
+    return QString::fromLocal8Bit(std::strerror(errno));
+#endif
+}
+
+} // namespace
+
+void ExclusiveFile::fail(const QString& what) const
+{
+    throw FileError(QStringLiteral("%1 \"%2\": %3").arg(what, m_path, systemMessage()));
+}
+
+#ifdef Q_OS_WIN
+
+ExclusiveFile::ExclusiveFile(const QString& path, Mode mode) : m_path(path)
+{
+    DWORD access = GENERIC_READ;
+    DWORD disposition = OPEN_EXISTING;
+    switch (mode) {
+    case Mode::ReadExisting:
+        break;
+    case Mode::ReadWriteExisting:
+        access |= GENERIC_WRITE;
+        break;
+    case Mode::Create:
+        access |= GENERIC_WRITE;
+        disposition = CREATE_ALWAYS;
+        break;
+    case Mode::AppendExisting:
+        access = FILE_APPEND_DATA;
+        break;
+    }
+    HANDLE h = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), access, 0, nullptr,
+                           disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        fail(QStringLiteral("Cannot open file"));
+    m_handle = h;
+}
+
+ExclusiveFile::~ExclusiveFile()
+{
+    if (m_handle)
+        CloseHandle(m_handle);
+}
+
+qint64 ExclusiveFile::size() const
+{
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(m_handle, &size))
+        fail(QStringLiteral("Cannot measure file"));
+    return size.QuadPart;
+}
+
+FileIdentity ExclusiveFile::identity() const
+{
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(m_handle, &info))
+        fail(QStringLiteral("Cannot identify file"));
+    return {info.dwVolumeSerialNumber, (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
+qint64 ExclusiveFile::read(char* buffer, qint64 maxSize)
+{
+    DWORD done = 0;
+    if (!ReadFile(m_handle, buffer, DWORD(maxSize), &done, nullptr))
+        fail(QStringLiteral("Cannot read file"));
+    return done;
+}
+
+void ExclusiveFile::seek(qint64 offset)
+{
+    LARGE_INTEGER to;
+    to.QuadPart = offset;
+    if (!SetFilePointerEx(m_handle, to, nullptr, FILE_BEGIN))
+        fail(QStringLiteral("Cannot seek in file"));
+}
+
+void ExclusiveFile::write(const char* data, qint64 size)
+{
+    while (size > 0) {
+        DWORD done = 0;
+        if (!WriteFile(m_handle, data, DWORD(qMin<qint64>(size, 1 << 30)), &done, nullptr) ||
+            done == 0)
+            fail(QStringLiteral("Cannot write file"));
+        data += done;
+        size -= done;
+    }
+}
+
+void ExclusiveFile::close()
+{
+    HANDLE h = m_handle;
+    m_handle = nullptr;
+    if (h && !CloseHandle(h))
+        fail(QStringLiteral("Cannot close file"));
+}
+
+std::optional<FileIdentity> ExclusiveFile::identityOf(const QString& path)
+{
+    HANDLE h = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), 0,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info;
+    const bool ok = GetFileInformationByHandle(h, &info);
+    CloseHandle(h);
+    if (!ok)
+        return std::nullopt;
+    return FileIdentity{info.dwVolumeSerialNumber,
+                        (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
+#else
+
+ExclusiveFile::ExclusiveFile(const QString& path, Mode mode) : m_path(path)
+{
+    // O_TRUNC is not used: emptying must wait until the lock is held, or a
+    // file another holder has open would be destroyed before the open fails.
+    int flags = O_CLOEXEC;
+    switch (mode) {
+    case Mode::ReadExisting:
+        flags |= O_RDONLY;
+        break;
+    case Mode::ReadWriteExisting:
+        flags |= O_RDWR;
+        break;
+    case Mode::Create:
+        flags |= O_RDWR | O_CREAT;
+        break;
+    case Mode::AppendExisting:
+        flags |= O_WRONLY | O_APPEND;
+        break;
+    }
+    const QByteArray name = QFile::encodeName(path);
+    m_fd = ::open(name.constData(), flags, 0666);
+    if (m_fd < 0)
+        fail(QStringLiteral("Cannot open file"));
+    // A throwing constructor runs no destructor: release the descriptor here.
+    auto giveUp = [this](const QString& what) {
+        const int savedErrno = errno;
+        ::close(m_fd);
+        m_fd = -1;
+        errno = savedErrno;
+        fail(what);
+    };
+    struct stat st;
+    if (::fstat(m_fd, &st) != 0)
+        giveUp(QStringLiteral("Cannot open file"));
+    if (S_ISDIR(st.st_mode)) {
+        errno = EISDIR;
+        giveUp(QStringLiteral("Cannot open file"));
+    }
+    if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EWOULDBLOCK) {
+            ::close(m_fd);
+            m_fd = -1;
+            throw FileError(
+                QStringLiteral("Cannot open file \"%1\": it is in use by another program")
+                    .arg(m_path));
+        }
+        giveUp(QStringLiteral("Cannot lock file"));
+    }
+    if (mode == Mode::Create && ::ftruncate(m_fd, 0) != 0)
+        giveUp(QStringLiteral("Cannot empty file"));
+}
+
+ExclusiveFile::~ExclusiveFile()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+qint64 ExclusiveFile::size() const
+{
+    struct stat st;
+    if (::fstat(m_fd, &st) != 0)
+        fail(QStringLiteral("Cannot measure file"));
+    return st.st_size;
+}
+
+FileIdentity ExclusiveFile::identity() const
+{
+    struct stat st;
+    if (::fstat(m_fd, &st) != 0)
+        fail(QStringLiteral("Cannot identify file"));
+    return {quint64(st.st_dev), quint64(st.st_ino)};
+}
+
+qint64 ExclusiveFile::read(char* buffer, qint64 maxSize)
+{
+    for (;;) {
+        const ssize_t done = ::read(m_fd, buffer, size_t(maxSize));
+        if (done >= 0)
+            return done;
+        if (errno != EINTR)
+            fail(QStringLiteral("Cannot read file"));
+    }
+}
+
+void ExclusiveFile::seek(qint64 offset)
+{
+    if (::lseek(m_fd, off_t(offset), SEEK_SET) < 0)
+        fail(QStringLiteral("Cannot seek in file"));
+}
+
+void ExclusiveFile::write(const char* data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t done = ::write(m_fd, data, size_t(size));
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0)
+            fail(QStringLiteral("Cannot write file"));
+        data += done;
+        size -= done;
+    }
+}
+
+void ExclusiveFile::close()
+{
+    const int fd = m_fd;
+    m_fd = -1;
+    if (fd >= 0 && ::close(fd) != 0)
+        fail(QStringLiteral("Cannot close file"));
+}
+
+std::optional<FileIdentity> ExclusiveFile::identityOf(const QString& path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return std::nullopt;
+    return FileIdentity{quint64(st.st_dev), quint64(st.st_ino)};
+}
+
+#endif
+
+quint8 ExclusiveFile::readByteAt(qint64 offset)
+{
+    seek(offset);
+    char byte = 0;
+    if (read(&byte, 1) != 1)
+        throw FileError(QStringLiteral("Cannot read byte %1 of \"%2\"").arg(offset).arg(m_path));
+    return quint8(byte);
+}
+
+void ExclusiveFile::writeByteAt(qint64 offset, quint8 value)
+{
+    seek(offset);
+    const char byte = char(value);
+    write(&byte, 1);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "FileError.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+
+// Identity of a file on disk, independent of the spelling of its path
+// (links, "..", letter case on case-insensitive file systems).
+struct FileIdentity {
+    quint64 device = 0;
+    quint64 index = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// Where the image writer appends to. The output file implements it; tests
+// put a failing device in its place.
+class ByteSink {
+public:
+    virtual ~ByteSink() = default;
+    // Writes all bytes or throws FileError.
+    virtual void write(const char* data, qint64 size) = 0;
+};
+
+// A file opened "without sharing": on Windows with share mode 0, elsewhere with
+// a non-blocking exclusive advisory lock. The open fails while another holder
+// has the file. Every failure throws FileError naming the path.
+class ExclusiveFile final : public ByteSink {
+public:
+    enum class Mode {
+        ReadExisting,      // existing file, read only
+        ReadWriteExisting, // existing file, read and write, length kept
+        Create,            // created, or emptied when it exists; read and write
+        AppendExisting,    // existing file, every write goes to its end
+    };
+
+    ExclusiveFile(const QString& path, Mode mode);
+    ~ExclusiveFile() override;
+    ExclusiveFile(const ExclusiveFile&) = delete;
+    ExclusiveFile& operator=(const ExclusiveFile&) = delete;
+
+    const QString& path() const { return m_path; }
+    qint64 size() const;
+    FileIdentity identity() const;
+
+    // Sequential reading from the current position; returns the count read, 0 at the end.
+    qint64 read(char* buffer, qint64 maxSize);
+    void seek(qint64 offset);
+    quint8 readByteAt(qint64 offset);
+    void writeByteAt(qint64 offset, quint8 value);
+    void write(const char* data, qint64 size) override;
+
+    // Closes and reports a failed close; the destructor closes silently.
+    void close();
+
+    // Identity of the file a path names, or nothing when it does not exist.
+    static std::optional<FileIdentity> identityOf(const QString& path);
+
+private:
+    [[noreturn]] void fail(const QString& what) const;
+
+    QString m_path;
+#ifdef Q_OS_WIN
+    void* m_handle = nullptr;
+#else
+    int m_fd = -1;
+#endif
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+// The one error type of the program's file work. The text is what the user
+// sees in an error box, so it is composed where the context (the path) is known.
+class FileError : public std::runtime_error {
+public:
+    explicit FileError(const QString& text) : std::runtime_error(text.toStdString()) {}
+    QString text() const { return QString::fromStdString(what()); }
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+// The settings store over Romweaver.ini, in the private-profile (INI) format the
+// Windows profile services read and write, so a file moves between them and
+// this store in both directions. Names and values are single-byte strings whose
+// bytes are kept as they are. The store keeps no copy of the file: every call
+// goes to the file, so what one page writes is what the next one reads.
+class SettingsFile {
+public:
+    using Pair = QPair<QByteArray, QByteArray>;
+
+    explicit SettingsFile(QString path);
+
+    const QString& path() const { return m_path; }
+
+    // The stored value, or the default (trailing blanks dropped) when the file,
+    // section or key is missing. At most 2047 characters are returned.
+    QByteArray ReadValue(const QByteArray& section, const QByteArray& key,
+                         const QByteArray& defaultValue) const;
+
+    // Stores the value in place, or adds the key at the end of its section, or
+    // the section at the end of the file. The file is replaced atomically.
+    // Throws FileError "Unable to write to <path>" when it cannot be written.
+    void WriteValue(const QByteArray& section, const QByteArray& key, const QByteArray& value);
+
+    // Key names of the section in file order, within the 16384-byte listing limit.
+    QList<QByteArray> ListKeys(const QByteArray& section) const;
+
+    // Keys as ListKeys gives them with their values; empty values left out, a
+    // repeated key once.
+    QList<Pair> ListPairs(const QByteArray& section) const;
+
+    // Removes the key's line. Failures are ignored.
+    void DeleteValue(const QByteArray& section, const QByteArray& key);
+
+    // The first key of the section (file order) whose value equals the value
+    // byte for byte, or the value itself when none does. One pass over the file.
+    QByteArray FileNameForTitle(const QByteArray& title) const;
+
+private:
+    QString m_path;
+};
