@@ -1,7 +1,12 @@
+#include "Startup.h"
+
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    return 0;
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Romweaver"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/romweaver.png")));
+    return RunRomweaver(application);
 }

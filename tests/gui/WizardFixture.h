@@ -1,0 +1,140 @@
+#pragma once
+
+// Builds the program's windows the way start-up does, over a temporary program
+// directory (with a base rom) and a temporary rom directory, and answers the
+// modal boxes the handlers raise.
+
+#include "FileListBox.h"
+#include "Platform.h"
+#include "Startup.h"
+#include "UnitRomweaver.h"
+#include "support/TestFiles.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+// Answers every modal message box that appears while it lives, recording them.
+class BoxAnswerer
+{
+public:
+    struct Box {
+        QString caption;
+        QString text;
+        QMessageBox::Icon icon;
+    };
+
+    explicit BoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok) : m_answer(answer)
+    {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { answerOpenBox(); });
+        m_timer.start();
+    }
+    // Boxes are shown by exec() inside the handler: the timer fires in that
+    // nested loop, so the handler goes on as if a user had pressed the button.
+    void answerOpenBox()
+    {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        boxes.append({box->windowTitle(), box->text(), box->icon()});
+        QAbstractButton* button = box->button(m_answer);
+        if (!button)
+            button = box->buttons().constFirst();
+        button->click();
+    }
+
+    QList<Box> boxes;
+
+private:
+    QMessageBox::StandardButton m_answer;
+    QTimer m_timer;
+};
+
+class WizardFixture
+{
+public:
+    WizardFixture()
+    {
+        programDirectory = platform::nativeDirectory(programDir.path()) + platform::pathSeparator();
+        romsDirectory = platform::nativeDirectory(romDir.path());
+        baseRom = testfiles::patternBytes(196 * 1024, 7);
+        testfiles::makeFile(programDir.path(), QStringLiteral("Tessel.GBA"), baseRom);
+        // The directory list starts where the process is, as at a real start.
+        QDir::setCurrent(romsDirectory);
+    }
+    ~WizardFixture()
+    {
+        DestroyForms();
+        QDir::setCurrent(QDir::tempPath());
+    }
+
+    // Creates the windows and shows the main one (runs its first showing).
+    TfrmRomweaver* start()
+    {
+        CreateForms(programDirectory);
+        frmRomweaver->show();
+        if (!QTest::qWaitForWindowExposed(frmRomweaver))
+            qFatal("the main window was not shown");
+        return frmRomweaver;
+    }
+
+    template <typename T = QWidget> T* control(const char* name) const
+    {
+        T* widget = frmRomweaver->findChild<T*>(QString::fromLatin1(name));
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    QString text(const char* label) const { return control<QLabel>(label)->text(); }
+    void click(const char* button) const { control<QPushButton>(button)->click(); }
+
+    static QStringList entries(const QListWidget* list)
+    {
+        QStringList texts;
+        for (int row = 0; row < list->count(); ++row)
+            texts << list->item(row)->text();
+        return texts;
+    }
+    QStringList entries(const char* list) const { return entries(control<QListWidget>(list)); }
+
+    // Puts files into the rom directory and re-reads the file list.
+    void addRom(const QString& name, const QByteArray& bytes)
+    {
+        testfiles::makeFile(romsDirectory, name, bytes);
+    }
+    void rereadFileList() const { control<FileListBox>("FileListBox1")->reread(); }
+
+    // Selects the named files of the file list and presses ">>".
+    void selectRoms(const QStringList& names) const
+    {
+        auto* files = control<FileListBox>("FileListBox1");
+        files->clearSelection();
+        for (const QString& name : names) {
+            const auto found = files->findItems(name, Qt::MatchExactly);
+            if (found.isEmpty())
+                qFatal("no file %s in the file list", qPrintable(name));
+            found.first()->setSelected(true);
+        }
+        click("btnSelectRoms");
+    }
+
+    QString iniPath() const { return programDirectory + QStringLiteral("Romweaver.ini"); }
+    QByteArray iniBytes() const { return testfiles::readFile(iniPath()); }
+
+    QTemporaryDir programDir;
+    QTemporaryDir romDir;
+    QString programDirectory; // with trailing separator
+    QString romsDirectory;
+    QByteArray baseRom;
+};

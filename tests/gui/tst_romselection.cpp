@@ -1,0 +1,202 @@
+// The rom selection page driven through its controls over a directory of files.
+
+#include "WizardFixture.h"
+
+#include "DirectoryListBox.h"
+#include "FilterComboBox.h"
+
+class TestRomSelection : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void moveSelectedFiles_data();
+    void moveSelectedFiles();
+    void doubleClickMovesOnlyThatFile();
+    void doubleClickOnSelectionRemovesIt();
+    void clearEmptiesSelection();
+    void filterChangeRereadsFileList();
+    void directoryChangeResetsPage();
+    void estimateAddsWholeFiles();
+    void estimateReportsUnreadableRom();
+
+private:
+    static void doubleClick(QListWidget* list, int row, Qt::KeyboardModifiers keys = {})
+    {
+        list->scrollToItem(list->item(row));
+        QApplication::processEvents();
+        const QRect rect = list->visualItemRect(list->item(row));
+        // A press must reach the view before its double-click counts, as with a real mouse.
+        QTest::mousePress(list->viewport(), Qt::LeftButton, keys, rect.center());
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, keys, rect.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, keys, rect.center());
+    }
+};
+
+void TestRomSelection::moveSelectedFiles_data()
+{
+    QTest::addColumn<QStringList>("picked");
+    QTest::addColumn<QStringList>("leftInFileList");
+    QTest::newRow("first three") << QStringList{"a.nes", "b.nes", "c.nes"}
+                                 << QStringList{"d.nes", "e.nes"};
+    QTest::newRow("two runs") << QStringList{"e.nes", "b.nes", "c.nes"}
+                              << QStringList{"a.nes", "d.nes"};
+    QTest::newRow("all") << QStringList{"a.nes", "b.nes", "c.nes", "d.nes", "e.nes"}
+                         << QStringList{};
+    QTest::newRow("none") << QStringList{}
+                          << QStringList{"a.nes", "b.nes", "c.nes", "d.nes", "e.nes"};
+}
+
+void TestRomSelection::moveSelectedFiles()
+{
+    QFETCH(QStringList, picked);
+    QFETCH(QStringList, leftInFileList);
+    WizardFixture wizard;
+    for (const char* name : {"c.nes", "a.nes", "e.nes", "b.nes", "d.nes"})
+        wizard.addRom(QString::fromLatin1(name), QByteArray(1024, 'r'));
+    wizard.start();
+    wizard.selectRoms(picked);
+
+    QStringList expected = picked;
+    expected.sort(); // names arrive in the file list's order
+    QCOMPARE(wizard.entries("lstNESRoms"), expected);
+    QCOMPARE(wizard.entries("FileListBox1"), leftInFileList);
+    QCOMPARE(frmRomweaver->RemoveIndex, 0);
+    QCOMPARE(wizard.text("lblTotalRoms"),
+             QStringLiteral("Total NES roms selected: %1").arg(picked.size()));
+    // The estimate form, also for an empty selection.
+    QCOMPARE(wizard.text("lblTotalSize"),
+             QStringLiteral("GBA rom size: ~%1 KB").arg(196 + picked.size()));
+}
+
+void TestRomSelection::doubleClickMovesOnlyThatFile()
+{
+    WizardFixture wizard;
+    for (const char* name : {"a.nes", "b.nes", "c.nes"})
+        wizard.addRom(QString::fromLatin1(name), QByteArray(2048, 'r'));
+    wizard.start();
+    auto* files = wizard.control<QListWidget>("FileListBox1");
+    files->item(0)->setSelected(true);
+    doubleClick(files, 2, Qt::ControlModifier); // control keeps the other selection
+    QCOMPARE(wizard.entries("lstNESRoms"), QStringList{"c.nes"});
+    QCOMPARE(wizard.entries("FileListBox1"), (QStringList{"a.nes", "b.nes"}));
+    QVERIFY(files->item(0)->isSelected());
+    QCOMPARE(wizard.text("lblTotalRoms"), QStringLiteral("Total NES roms selected: 1"));
+    QCOMPARE(wizard.text("lblTotalSize"), QStringLiteral("GBA rom size: ~198 KB"));
+}
+
+void TestRomSelection::doubleClickOnSelectionRemovesIt()
+{
+    WizardFixture wizard;
+    for (const char* name : {"a.nes", "b.nes"})
+        wizard.addRom(QString::fromLatin1(name), QByteArray(1024, 'r'));
+    wizard.start();
+    wizard.selectRoms({"a.nes", "b.nes"});
+    auto* selected = wizard.control<QListWidget>("lstNESRoms");
+    doubleClick(selected, 0);
+    QCOMPARE(wizard.entries("lstNESRoms"), QStringList{"b.nes"});
+    QCOMPARE(wizard.text("lblTotalSize"), QStringLiteral("GBA rom size: ~197 KB"));
+    QVERIFY(wizard.entries("FileListBox1").isEmpty()); // a removed name does not come back
+    doubleClick(selected, 0);
+    QCOMPARE(wizard.text("lblTotalRoms"), QStringLiteral("Total NES roms selected: 0"));
+    QCOMPARE(wizard.text("lblTotalSize"), QStringLiteral("GBA rom size: ~196 KB (default)"));
+}
+
+void TestRomSelection::clearEmptiesSelection()
+{
+    WizardFixture wizard;
+    wizard.addRom(QStringLiteral("a.nes"), "x");
+    wizard.start();
+    wizard.selectRoms({"a.nes"});
+    wizard.click("btnClear");
+    QVERIFY(wizard.entries("lstNESRoms").isEmpty());
+    QVERIFY(wizard.entries("FileListBox1").isEmpty());
+    QCOMPARE(wizard.text("lblTotalRoms"), QStringLiteral("Total NES roms selected: 0"));
+    QCOMPARE(wizard.text("lblTotalSize"), QStringLiteral("GBA rom size: ~196 KB (default)"));
+}
+
+void TestRomSelection::filterChangeRereadsFileList()
+{
+    WizardFixture wizard;
+    wizard.addRom(QStringLiteral("a.nes"), "x");
+    wizard.addRom(QStringLiteral("B.NES"), "x");
+    wizard.addRom(QStringLiteral("readme.txt"), "x");
+    wizard.start();
+    QCOMPARE(wizard.entries("FileListBox1"), (QStringList{"a.nes", "B.NES"}));
+    wizard.selectRoms({"a.nes"});
+    auto* filter = wizard.control<FilterComboBox>("FilterComboBox1");
+    QCOMPARE(filter->count(), 2);
+    QCOMPARE(filter->itemText(0), QStringLiteral("NES roms"));
+    QCOMPARE(filter->itemText(1), QStringLiteral("All files (*.*)"));
+
+    filter->setFocus();
+    QTest::keyClick(filter, Qt::Key_Down);
+    QCOMPARE(wizard.entries("FileListBox1"), (QStringList{"a.nes", "B.NES", "readme.txt"}));
+    QTest::keyClick(filter, Qt::Key_Up);
+    QCOMPARE(wizard.entries("FileListBox1"), (QStringList{"a.nes", "B.NES"}));
+    // A file already selected can be added a second time.
+    wizard.selectRoms({"a.nes"});
+    QCOMPARE(wizard.entries("lstNESRoms"), (QStringList{"a.nes", "a.nes"}));
+}
+
+void TestRomSelection::directoryChangeResetsPage()
+{
+    WizardFixture wizard;
+    wizard.addRom(QStringLiteral("a.nes"), "x");
+    QDir(wizard.romsDirectory).mkdir(QStringLiteral("more"));
+    const QString moreDir = platform::joinPath(wizard.romsDirectory, QStringLiteral("more"));
+    testfiles::makeFile(moreDir, QStringLiteral("z.nes"), "x");
+    wizard.start();
+    wizard.selectRoms({"a.nes"});
+
+    auto* directories = wizard.control<DirectoryListBox>("DirectoryListBox1");
+    const auto found = directories->findItems(QStringLiteral("more"), Qt::MatchEndsWith);
+    QVERIFY(!found.isEmpty());
+    directories->setCurrentItem(found.first());
+    directories->setFocus();
+    QTest::keyClick(directories, Qt::Key_Return);
+
+    QCOMPARE(frmRomweaver->NESRomsDir, moreDir);
+    QCOMPARE(wizard.text("lblCurrentDir"), QStringLiteral("Current directory: ") + moreDir);
+    QCOMPARE(wizard.entries("FileListBox1"), QStringList{"z.nes"});
+    QVERIFY(wizard.entries("lstNESRoms").isEmpty());
+    QCOMPARE(wizard.text("lblTotalRoms"), QStringLiteral("Total NES roms selected: 0"));
+    QCOMPARE(wizard.text("lblTotalSize"), QStringLiteral("GBA rom size: ~196 KB (default)"));
+}
+
+void TestRomSelection::estimateAddsWholeFiles()
+{
+    // 1000 + 1000 + 1072 bytes make 3 KB exactly; each file alone would round.
+    WizardFixture wizard;
+    wizard.addRom(QStringLiteral("a.nes"), QByteArray(1000, 'a'));
+    wizard.addRom(QStringLiteral("b.nes"), QByteArray(1000, 'b'));
+    wizard.addRom(QStringLiteral("c.nes"), QByteArray(1072, 'c'));
+    wizard.start();
+    wizard.selectRoms({"a.nes", "b.nes", "c.nes"});
+    QCOMPARE(frmRomweaver->SelectedRomsSizeKB(), 3);
+    QCOMPARE(wizard.text("lblTotalSize"), QStringLiteral("GBA rom size: ~199 KB"));
+}
+
+void TestRomSelection::estimateReportsUnreadableRom()
+{
+    WizardFixture wizard;
+    for (const char* name : {"a.nes", "b.nes", "c.nes"})
+        wizard.addRom(QString::fromLatin1(name), QByteArray(1024, 'r'));
+    wizard.start();
+    wizard.selectRoms({"a.nes", "b.nes"});
+    QVERIFY(QFile::remove(platform::joinPath(wizard.romsDirectory, QStringLiteral("a.nes"))));
+    QVERIFY(QFile::remove(platform::joinPath(wizard.romsDirectory, QStringLiteral("b.nes"))));
+
+    BoxAnswerer answerer;
+    wizard.selectRoms({"c.nes"});
+    QCOMPARE(answerer.boxes.size(), 2); // one box per unreadable rom
+    for (const auto& box : answerer.boxes) {
+        QCOMPARE(box.caption, QStringLiteral("Error"));
+        QCOMPARE(box.text, QStringLiteral("Failed to read NES rom(s)"));
+    }
+    QCOMPARE(wizard.text("lblTotalRoms"), QStringLiteral("Total NES roms selected: 3"));
+    QVERIFY(!wizard.text("lblTotalSize").contains(QStringLiteral("~")));
+}
+
+QTEST_MAIN(TestRomSelection)
+#include "tst_romselection.moc"

@@ -1,0 +1,48 @@
+#include "FloatingDialog.h"
+
+#include "WindowPlacement.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+
+FloatingDialog::FloatingDialog(QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint), m_mainWindow(mainWindow)
+{
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button); // the light 3D face colour
+}
+
+void FloatingDialog::setUpFrame(QGroupBox* group)
+{
+    m_group = group;
+    BoldCaptionOnly(group);
+}
+
+void FloatingDialog::FormShow()
+{
+    setFixedSize(m_group->width() + 16, m_group->height() + 16);
+    if (!m_placed) {
+        CentreOn(this, m_mainWindow->frameGeometry());
+        m_place = pos();
+        m_placed = true;
+    }
+    move(m_place);
+    show();
+    raise();
+    activateWindow();
+}
+
+void FloatingDialog::btnCancelClick()
+{
+    hide();
+}
+
+void FloatingDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        btnCancelClick();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,50 @@
+#include "MessageBoxes.h"
+
+namespace
+{
+
+QMessageBox::StandardButton showBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                                    const QString& text, QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, caption, text, buttons, parent);
+    box.setWindowModality(Qt::ApplicationModal);
+    const int answer = box.exec();
+    return QMessageBox::StandardButton(answer);
+}
+
+} // namespace
+
+void ShowWarning(QWidget* parent, const QString& text)
+{
+    showBox(parent, QMessageBox::Warning, QStringLiteral("Warning"), text, QMessageBox::Ok);
+}
+
+void ShowError(QWidget* parent, const QString& text)
+{
+    showBox(parent, QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok);
+}
+
+void ShowInformation(QWidget* parent, const QString& text)
+{
+    showBox(parent, QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok);
+}
+
+QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& text)
+{
+    const auto answer = showBox(parent, QMessageBox::Warning, QStringLiteral("Warning"), text,
+                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    return answer == QMessageBox::Yes || answer == QMessageBox::No ? answer : QMessageBox::Cancel;
+}
+
+QString WithClosingFullStop(const QString& text)
+{
+    if (!text.isEmpty() && text.back() > QLatin1Char('.'))
+        return text + QLatin1Char('.');
+    return text;
+}
+
+void ShowUncaughtError(QWidget* parent, const QString& text)
+{
+    showBox(parent, QMessageBox::Critical, QStringLiteral("Romweaver"), WithClosingFullStop(text),
+            QMessageBox::Ok);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <exception>
+
+class QWidget;
+
+// The program's modal boxes. Each kind has its fixed caption.
+void ShowWarning(QWidget* parent, const QString& text);
+void ShowError(QWidget* parent, const QString& text);
+void ShowInformation(QWidget* parent, const QString& text);
+// A warning with Yes, No and Cancel; returns the button pressed (Cancel when closed).
+QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& text);
+
+// The box for an error no handler caught: the program's name as caption and the
+// error's text, with a full stop appended where the text ends in a character
+// that comes after "." (a letter or digit does, "!" and ")" do not).
+void ShowUncaughtError(QWidget* parent, const QString& text);
+QString WithClosingFullStop(const QString& text);
+
+// Runs a handler's body so that no exception crosses the event loop: an error
+// ends the body where it arose and is shown; what the body changed before stays.
+template <typename Body> void RunGuarded(QWidget* parent, Body&& body)
+{
+    try {
+        body();
+    } catch (const std::exception& error) {
+        ShowUncaughtError(parent, QString::fromStdString(error.what()));
+    } catch (...) {
+        ShowUncaughtError(parent, QStringLiteral("Unexpected error"));
+    }
+}

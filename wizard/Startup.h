@@ -1,0 +1,30 @@
+#pragma once
+
+#include "Platform.h"
+
+#include <QString>
+
+class QApplication;
+class TfrmAbout;
+class TfrmAddSpriteNumber;
+class TfrmNewOption;
+class TfrmRomweaver;
+
+// The program's windows, one instance each, created by CreateForms.
+extern TfrmRomweaver* frmRomweaver;
+extern TfrmNewOption* frmNewOption;
+extern TfrmAbout* frmAbout;
+extern TfrmAddSpriteNumber* frmAddSpriteNumber;
+
+// True when a file (not a directory) named Tessel.GBA lies in the program directory.
+bool BaseRomPresent(const QString& programDirectory = platform::programDirectory());
+
+// Creates the four windows in their fixed order: the main window, the new-option
+// dialog, the About window, the sprite dialog. All stay hidden.
+void CreateForms(const QString& programDirectory = platform::programDirectory());
+void DestroyForms();
+
+// The whole program: refuses to start without the base rom, else shows the
+// wizard and runs until its window closes. Returns the exit status.
+int RunRomweaver(QApplication& application,
+                 const QString& programDirectory = platform::programDirectory());

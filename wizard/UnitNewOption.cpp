@@ -1,0 +1,41 @@
+#include "UnitNewOption.h"
+#include "ui_UnitNewOption.h"
+
+#include "MessageBoxes.h"
+#include "UnitRomweaver.h"
+
+TfrmNewOption::TfrmNewOption(TfrmRomweaver* mainWindow)
+    : FloatingDialog(mainWindow), ui(std::make_unique<Ui::TfrmNewOption>()), m_main(mainWindow)
+{
+    ui->setupUi(this);
+    setObjectName(QStringLiteral("frmNewOption"));
+    setUpFrame(ui->grpNewOption);
+    connect(ui->btnAdd, &QPushButton::clicked, this,
+            [this] { RunGuarded(this, [this] { btnAddClick(); }); });
+    connect(ui->txtNewOption, &QLineEdit::returnPressed, this,
+            [this] { RunGuarded(this, [this] { btnAddClick(); }); });
+    connect(ui->btnCancel, &QPushButton::clicked, this, &TfrmNewOption::btnCancelClick);
+}
+
+TfrmNewOption::~TfrmNewOption() = default;
+
+void TfrmNewOption::Open(const QString& numberText)
+{
+    FormShow();
+    ui->lblDescription->setText(numberText);
+    ui->txtNewOption->setFocus();
+}
+
+void TfrmNewOption::btnAddClick()
+{
+    if (ui->txtNewOption->text().isEmpty()) {
+        const auto answer = AskYesNoCancel(
+            this, QStringLiteral(
+                      "No description is inserted. Are you sure you do not want a description?"));
+        if (answer != QMessageBox::Yes)
+            return;
+        ui->txtNewOption->setText(QStringLiteral("no description available"));
+    }
+    m_main->AddOption(ui->txtNewOption->text());
+    hide();
+}

@@ -1,0 +1,648 @@
+#include "UnitRomweaver.h"
+#include "ui_UnitRomweaver.h"
+
+#include "BuildLog.h"
+#include "FileError.h"
+#include "FileMeasure.h"
+#include "GbaImageWriter.h"
+#include "LocaleCollation.h"
+#include "MenuScript.h"
+#include "MessageBoxes.h"
+#include "Platform.h"
+#include "SettingsFile.h"
+#include "UnitAbout.h"
+#include "UnitAddSpriteNumber.h"
+#include "UnitNewOption.h"
+#include "WindowPlacement.h"
+
+#include <QCloseEvent>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTimer>
+
+namespace
+{
+
+const QByteArray kSettings = "Settings";
+const QByteArray kRomsDirKey = "NESRomsDir";
+const QByteArray kTitles = "Titles";
+const QByteArray kOptions = "Options";
+
+// Texts in the settings file and the menu script are single-byte strings in
+// the local 8-bit encoding.
+QByteArray toBytes(const QString& text)
+{
+    return text.toLocal8Bit();
+}
+QString fromBytes(const QByteArray& bytes)
+{
+    return QString::fromLocal8Bit(bytes);
+}
+
+// The flag sum is a 32-bit signed value: bit 31 would make it negative, so
+// options from position 31 on cannot be represented.
+constexpr int kMaxOptionPosition = 30;
+
+// An option item reads "<number>: <description>"; the item keeps the key it is
+// stored under, which differs from 2^position after a deletion in the middle.
+QString optionItemText(const QString& number, const QString& description)
+{
+    return number + QStringLiteral(": ") + description;
+}
+
+QString optionDescription(const QListWidgetItem* item)
+{
+    const QString text = item->text();
+    const int colon = text.indexOf(QStringLiteral(": "));
+    return colon < 0 ? QString() : text.mid(colon + 2);
+}
+
+// The write page's bar and labels as the image writer sees them. Each change
+// is painted at once: the build runs inside the click handler and the event
+// loop does not turn meanwhile.
+class WritePageProgress final : public ProgressReporter
+{
+public:
+    WritePageProgress(QProgressBar* bar, QLabel* progress, QLabel* status)
+        : m_bar(bar), m_progress(progress), m_status(status)
+    {
+    }
+    int position() const override { return m_bar->value(); }
+    void setPosition(int position) override
+    {
+        m_bar->setValue(qBound(m_bar->minimum(), position, m_bar->maximum()));
+        m_bar->repaint();
+    }
+    void setProgressText(const QString& text) override
+    {
+        m_progress->setText(text);
+        m_progress->repaint();
+    }
+    void setStatusText(const QString& text) override
+    {
+        m_status->setText(text);
+        m_status->repaint();
+    }
+
+private:
+    QProgressBar* m_bar;
+    QLabel* m_progress;
+    QLabel* m_status;
+};
+
+void setTextColour(QLabel* label, const QColor& colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+TfrmRomweaver::TfrmRomweaver(QString programDirectory, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TfrmRomweaver>()),
+      m_programDirectory(std::move(programDirectory))
+{
+    ui->setupUi(this);
+    setObjectName(QStringLiteral("frmRomweaver"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setWindowIcon(QIcon(QStringLiteral(":/romweaver.png")));
+    for (QGroupBox* page : {ui->grpStep1, ui->grpStep2, ui->grpStep3, ui->grpStep4})
+        BoldCaptionOnly(page);
+
+    ui->DriveComboBox1->setDirectoryList(ui->DirectoryListBox1);
+    ui->DriveComboBox2->setDirectoryList(ui->DirectoryListBox2);
+    ui->FilterComboBox1->setFilter(QStringLiteral("NES roms|*.nes|All files (*.*)|*.*"));
+    ui->FilterComboBox1->setFileList(ui->FileListBox1);
+    ui->FileListBox1->setMask(QStringLiteral("*.nes"));
+    ui->ProgressBar1->setRange(0, 100);
+    connectHandlers();
+}
+
+TfrmRomweaver::~TfrmRomweaver() = default;
+
+void TfrmRomweaver::setCompanions(TfrmNewOption* newOption, TfrmAbout* about,
+                                  TfrmAddSpriteNumber* addSpriteNumber)
+{
+    m_newOption = newOption;
+    m_about = about;
+    m_addSpriteNumber = addSpriteNumber;
+}
+
+void TfrmRomweaver::connectHandlers()
+{
+    // Every handler runs guarded: an error ends it and is shown, never thrown
+    // into the event loop.
+    auto wire = [this](auto* sender, auto signal, void (TfrmRomweaver::*handler)()) {
+        connect(sender, signal, this,
+                [this, handler] { RunGuarded(this, [&] { (this->*handler)(); }); });
+    };
+    wire(ui->btnNext, &QPushButton::clicked, &TfrmRomweaver::btnNextClick);
+    wire(ui->btnPrevious, &QPushButton::clicked, &TfrmRomweaver::btnPreviousClick);
+    wire(ui->btnAbout, &QPushButton::clicked, &TfrmRomweaver::btnAboutClick);
+
+    wire(ui->DirectoryListBox1, &DirectoryListBox::changed,
+         &TfrmRomweaver::DirectoryListBox1Change);
+    wire(ui->btnSelectRoms, &QPushButton::clicked, &TfrmRomweaver::btnSelectRomsClick);
+    wire(ui->FileListBox1, &QListWidget::itemDoubleClicked, &TfrmRomweaver::FileListBox1DblClick);
+    wire(ui->lstNESRoms, &QListWidget::itemDoubleClicked, &TfrmRomweaver::lstNESRomsDblClick);
+    wire(ui->btnClear, &QPushButton::clicked, &TfrmRomweaver::btnClearClick);
+
+    wire(ui->lstRomTitles, &QListWidget::currentRowChanged, &TfrmRomweaver::lstRomTitlesClick);
+    wire(ui->btnChangeTitle, &QPushButton::clicked, &TfrmRomweaver::btnChangeTitleClick);
+    wire(ui->txtRomTitle, &QLineEdit::returnPressed, &TfrmRomweaver::btnChangeTitleClick);
+    wire(ui->chkSorted, &QCheckBox::toggled, &TfrmRomweaver::chkSortedClick);
+    wire(ui->chkNumbering, &QCheckBox::toggled, &TfrmRomweaver::chkNumberingClick);
+
+    wire(ui->lstOptions, &QListWidget::itemSelectionChanged, &TfrmRomweaver::lstOptionsClick);
+    wire(ui->lstOptions, &QListWidget::currentRowChanged, &TfrmRomweaver::lstOptionsClick);
+    wire(ui->btnAddToMenuItem, &QPushButton::clicked, &TfrmRomweaver::btnAddToMenuItemClick);
+    wire(ui->btnRemoveOptions, &QPushButton::clicked, &TfrmRomweaver::btnRemoveOptionsClick);
+    wire(ui->btnAddSpriteNumber, &QPushButton::clicked, &TfrmRomweaver::btnAddSpriteNumberClick);
+    // A double-click on a menu line opens the sprite dialog for that line.
+    wire(ui->lstTitleAndOptions, &QListWidget::itemDoubleClicked,
+         &TfrmRomweaver::btnAddSpriteNumberClick);
+    wire(ui->btnNewOption, &QPushButton::clicked, &TfrmRomweaver::btnNewOptionClick);
+    wire(ui->btnChangeOption, &QPushButton::clicked, &TfrmRomweaver::btnChangeOptionClick);
+    wire(ui->btnDeleteOption, &QPushButton::clicked, &TfrmRomweaver::btnDeleteOptionClick);
+
+    wire(ui->btnWrite, &QPushButton::clicked, &TfrmRomweaver::btnWriteClick);
+    wire(ui->txtGBARom, &QLineEdit::returnPressed, &TfrmRomweaver::btnWriteClick);
+}
+
+// ---- Shell ----------------------------------------------------------------
+
+void TfrmRomweaver::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    RunGuarded(this, [this] { FormShow(); });
+}
+
+void TfrmRomweaver::closeEvent(QCloseEvent* event)
+{
+    // The user asked to quit: a failed save is shown, and the window closes all the same.
+    RunGuarded(this, [this] { FormClose(); });
+    IniFile.reset();
+    event->accept();
+}
+
+void TfrmRomweaver::FormShow()
+{
+    BaseRomSizeKB = MeasureBaseRomKB(m_programDirectory + QStringLiteral("Tessel.GBA"));
+    setDefaultSizeLabel();
+
+    IniFile = std::make_unique<SettingsFile>(m_programDirectory + QStringLiteral("Romweaver.ini"));
+    NESRomsDir = fromBytes(
+        IniFile->ReadValue(kSettings, kRomsDirKey, toBytes(ui->DirectoryListBox1->directory())));
+    // A saved directory that is gone (or an empty value) leaves the list where
+    // it is; the rom directory is then what the list shows.
+    if (NESRomsDir.isEmpty() || !ui->DirectoryListBox1->setDirectory(NESRomsDir))
+        NESRomsDir = ui->DirectoryListBox1->directory();
+    ui->lblCurrentDir->setText(QStringLiteral("Current directory: ") + NESRomsDir);
+    ui->FileListBox1->setDirectory(NESRomsDir);
+
+    CurrentStep = 1;
+    for (QGroupBox* page : {ui->grpStep1, ui->grpStep2, ui->grpStep3, ui->grpStep4})
+        page->move(16, 16);
+    FirstLogWrite = true;
+
+    fitOuterSize(700, 300);
+    CentreOn(this, screen()->availableGeometry());
+    // The window manager tells the frame's size only once the window is
+    // mapped; fit again then, so the outer size is right on every desktop.
+    QTimer::singleShot(0, this, [this] {
+        fitOuterSize(700, 300);
+        CentreOn(this, screen()->availableGeometry());
+    });
+}
+
+void TfrmRomweaver::fitOuterSize(int width, int height)
+{
+    const QSize frame = frameGeometry().size() - geometry().size();
+    setFixedSize(width - frame.width(), height - frame.height());
+}
+
+void TfrmRomweaver::FormClose()
+{
+    if (IniFile)
+        saveRomsDirectory();
+    IniFile.reset();
+}
+
+void TfrmRomweaver::saveRomsDirectory()
+{
+    IniFile->WriteValue(kSettings, kRomsDirKey, toBytes(NESRomsDir));
+}
+
+void TfrmRomweaver::showPage(int step)
+{
+    QGroupBox* pages[] = {ui->grpStep1, ui->grpStep2, ui->grpStep3, ui->grpStep4};
+    for (int i = 0; i < 4; ++i) {
+        if (i != step - 1)
+            pages[i]->setVisible(false);
+    }
+    pages[step - 1]->setVisible(true);
+}
+
+void TfrmRomweaver::btnNextClick()
+{
+    if (ui->lstNESRoms->count() == 0) {
+        ShowWarning(this, QStringLiteral("No NES rom(s) selected!"));
+        return;
+    }
+    saveRomsDirectory();
+    ++CurrentStep;
+    ui->btnPrevious->setEnabled(true);
+    if (CurrentStep == 4)
+        ui->btnNext->setEnabled(false);
+    showPage(CurrentStep);
+    if (CurrentStep == 2)
+        enterTitlesPage();
+    else if (CurrentStep == 3)
+        enterOptionsPage();
+}
+
+void TfrmRomweaver::btnPreviousClick()
+{
+    --CurrentStep;
+    ui->btnNext->setEnabled(true);
+    if (CurrentStep == 1)
+        ui->btnPrevious->setEnabled(false);
+    showPage(CurrentStep);
+}
+
+void TfrmRomweaver::btnAboutClick()
+{
+    if (!m_about)
+        return;
+    if (!m_aboutPlaced) {
+        m_about->adjustSize();
+        CentreOn(m_about, frameGeometry());
+        m_aboutPlaced = true;
+    }
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+// ---- Page 1: rom selection ------------------------------------------------
+
+void TfrmRomweaver::setCountLabel()
+{
+    ui->lblTotalRoms->setText(QStringLiteral("Total NES roms selected: ") +
+                              QString::number(ui->lstNESRoms->count()));
+}
+
+void TfrmRomweaver::setDefaultSizeLabel()
+{
+    ui->lblTotalSize->setText(QStringLiteral("GBA rom size: ~") + QString::number(BaseRomSizeKB) +
+                              QStringLiteral(" KB (default)"));
+}
+
+void TfrmRomweaver::setEstimateSizeLabel()
+{
+    const int romsKB = SelectedRomsSizeKB();
+    if (romsKB < 0) {
+        ui->lblTotalSize->setText(
+            QStringLiteral("GBA rom size: unknown (a rom could not be read)"));
+        return;
+    }
+    ui->lblTotalSize->setText(QStringLiteral("GBA rom size: ~") +
+                              QString::number(qint64(BaseRomSizeKB) + romsKB) +
+                              QStringLiteral(" KB"));
+}
+
+int TfrmRomweaver::SelectedRomsSizeKB()
+{
+    qint64 total = 0; // 64 bits: a 32-bit total overflows past 2 GiB of roms
+    bool failed = false;
+    for (int row = 0; row < ui->lstNESRoms->count(); ++row) {
+        const QString path = platform::joinPath(NESRomsDir, ui->lstNESRoms->item(row)->text());
+        try {
+            total += MeasureFile(path);
+        } catch (const FileError&) {
+            ShowError(this, QStringLiteral("Failed to read NES rom(s)"));
+            failed = true;
+        }
+    }
+    return failed ? -1 : int(qMin<qint64>(RoundedKB(total), INT_MAX));
+}
+
+void TfrmRomweaver::DirectoryListBox1Change()
+{
+    NESRomsDir = ui->DirectoryListBox1->directory();
+    ui->lblCurrentDir->setText(QStringLiteral("Current directory: ") + NESRomsDir);
+    ui->FileListBox1->setDirectory(NESRomsDir);
+    ui->lstNESRoms->clear();
+    setCountLabel();
+    setDefaultSizeLabel();
+}
+
+void TfrmRomweaver::btnSelectRomsClick()
+{
+    for (int row = 0; row < ui->FileListBox1->count(); ++row) {
+        QListWidgetItem* entry = ui->FileListBox1->item(row);
+        if (entry->isSelected())
+            ui->lstNESRoms->addItem(entry->text());
+    }
+    RemoveSelectedFiles();
+    setCountLabel();
+    setEstimateSizeLabel();
+}
+
+void TfrmRomweaver::RemoveSelectedFiles()
+{
+    RemoveIndex = 0;
+    while (RemoveIndex < ui->FileListBox1->count()) {
+        if (ui->FileListBox1->item(RemoveIndex)->isSelected())
+            delete ui->FileListBox1->takeItem(RemoveIndex);
+        else
+            ++RemoveIndex;
+    }
+    RemoveIndex = 0;
+}
+
+void TfrmRomweaver::FileListBox1DblClick()
+{
+    const int row = ui->FileListBox1->currentRow();
+    if (row < 0)
+        return;
+    ui->lstNESRoms->addItem(ui->FileListBox1->item(row)->text());
+    delete ui->FileListBox1->takeItem(row);
+    setCountLabel();
+    setEstimateSizeLabel();
+}
+
+void TfrmRomweaver::lstNESRomsDblClick()
+{
+    const int row = ui->lstNESRoms->currentRow();
+    if (row < 0)
+        return;
+    delete ui->lstNESRoms->takeItem(row);
+    setCountLabel();
+    if (ui->lstNESRoms->count() > 0)
+        setEstimateSizeLabel();
+    else
+        setDefaultSizeLabel();
+}
+
+void TfrmRomweaver::btnClearClick()
+{
+    ui->lstNESRoms->clear();
+    setCountLabel();
+    setDefaultSizeLabel();
+}
+
+// ---- Page 2: titles ---------------------------------------------------------
+
+void TfrmRomweaver::enterTitlesPage()
+{
+    {
+        const QSignalBlocker blocker(ui->lstRomTitles);
+        ui->lstRomTitles->clear();
+        const bool sorted = ui->chkSorted->isChecked();
+        for (int row = 0; row < ui->lstNESRoms->count(); ++row) {
+            const QString fileName = ui->lstNESRoms->item(row)->text();
+            const QByteArray key = toBytes(fileName);
+            // The entry keeps its own rom file: two roms may carry one title.
+            auto* entry = new QListWidgetItem(fromBytes(IniFile->ReadValue(kTitles, key, key)));
+            entry->setData(Qt::UserRole, fileName);
+            if (sorted)
+                insertSorted(ui->lstRomTitles, entry);
+            else
+                ui->lstRomTitles->addItem(entry);
+        }
+        ui->lstRomTitles->setCurrentRow(0);
+    }
+    if (ui->lstRomTitles->count() > 0)
+        ui->txtRomTitle->setText(ui->lstRomTitles->item(0)->text());
+    RefreshPreview();
+}
+
+void TfrmRomweaver::RefreshPreview()
+{
+    const int count = ui->lstRomTitles->count();
+    const int width = int(QString::number(count).size());
+    const bool numbered = ui->chkNumbering->isChecked();
+    ui->lstPreview->clear();
+    for (int n = 1; n <= count; ++n) {
+        const QString title = ui->lstRomTitles->item(n - 1)->text();
+        ui->lstPreview->addItem(
+            numbered ? QStringLiteral("%1. ").arg(n, width, 10, QLatin1Char('0')) + title : title);
+    }
+}
+
+void TfrmRomweaver::lstRomTitlesClick()
+{
+    if (QListWidgetItem* entry = ui->lstRomTitles->currentItem())
+        ui->txtRomTitle->setText(entry->text());
+}
+
+void TfrmRomweaver::btnChangeTitleClick()
+{
+    const QString title = ui->txtRomTitle->text();
+    QListWidgetItem* entry = ui->lstRomTitles->currentItem();
+    if (title.isEmpty() || !entry)
+        return;
+    // Written under the entry's own rom file, not looked up through its present
+    // title, which another rom may share.
+    IniFile->WriteValue(kTitles, toBytes(entry->data(Qt::UserRole).toString()), toBytes(title));
+    entry->setText(title);
+    RefreshPreview();
+}
+
+void TfrmRomweaver::chkSortedClick()
+{
+    if (ui->chkSorted->isChecked()) {
+        // The highlighted position stays, whichever title moves there.
+        const QSignalBlocker blocker(ui->lstRomTitles);
+        const int row = ui->lstRomTitles->currentRow();
+        sortEntries(ui->lstRomTitles);
+        ui->lstRomTitles->setCurrentRow(row);
+    }
+    RefreshPreview();
+}
+
+void TfrmRomweaver::chkNumberingClick()
+{
+    RefreshPreview();
+}
+
+// ---- Page 3: options --------------------------------------------------------
+
+void TfrmRomweaver::enterOptionsPage()
+{
+    const QSignalBlocker optionsBlocker(ui->lstOptions);
+    ui->lstOptions->clear();
+    for (const auto& [key, value] : IniFile->ListPairs(kOptions)) {
+        auto* item = new QListWidgetItem(optionItemText(fromBytes(key), fromBytes(value)));
+        item->setData(Qt::UserRole, key);
+        ui->lstOptions->addItem(item);
+    }
+    ui->lstTitleAndOptions->clear();
+    for (int row = 0; row < ui->lstPreview->count(); ++row)
+        ui->lstTitleAndOptions->addItem(ui->lstPreview->item(row)->text());
+    ui->lstTitleAndOptions->setCurrentRow(0);
+    if (ui->lstOptions->count() > 0) {
+        ui->lstOptions->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        ui->lstOptions->clearSelection();
+        ui->txtOption->setText(optionDescription(ui->lstOptions->item(0)));
+    }
+}
+
+void TfrmRomweaver::lstOptionsClick()
+{
+    if (QListWidgetItem* focused = ui->lstOptions->currentItem())
+        ui->txtOption->setText(optionDescription(focused));
+}
+
+void TfrmRomweaver::btnAddToMenuItemClick()
+{
+    qint32 flagSum = 0;
+    bool unrepresentable = false;
+    for (int row = 0; row < ui->lstOptions->count(); ++row) {
+        if (!ui->lstOptions->item(row)->isSelected())
+            continue;
+        if (row > kMaxOptionPosition)
+            unrepresentable = true;
+        else
+            flagSum += qint32(1) << row;
+    }
+    if (unrepresentable)
+        ShowInformation(this,
+                        QStringLiteral("Only the first %1 options can be added to a menu item; "
+                                       "options further down the list are left out.")
+                            .arg(kMaxOptionPosition + 1));
+    QListWidgetItem* line = ui->lstTitleAndOptions->currentItem();
+    if (flagSum == 0 || !line)
+        return;
+    const QString preview = ui->lstPreview->item(ui->lstTitleAndOptions->currentRow())->text();
+    line->setText(ApplyOptionFlags(line->text(), preview, flagSum));
+}
+
+void TfrmRomweaver::btnRemoveOptionsClick()
+{
+    if (QListWidgetItem* line = ui->lstTitleAndOptions->currentItem())
+        line->setText(
+            ResetMenuLine(ui->lstPreview->item(ui->lstTitleAndOptions->currentRow())->text()));
+}
+
+void TfrmRomweaver::btnAddSpriteNumberClick()
+{
+    if (m_addSpriteNumber)
+        m_addSpriteNumber->Open();
+}
+
+qint64 TfrmRomweaver::NextOptionNumber() const
+{
+    QSet<qint64> taken;
+    for (int row = 0; row < ui->lstOptions->count(); ++row)
+        taken.insert(ui->lstOptions->item(row)->data(Qt::UserRole).toLongLong());
+    qint64 number = qint64(1) << ui->lstOptions->count();
+    // After a deletion in the middle, 2^count may still be held by a later
+    // option; storing there would overwrite that option's description.
+    while (taken.contains(number))
+        number <<= 1;
+    return number;
+}
+
+void TfrmRomweaver::btnNewOptionClick()
+{
+    if (ui->lstOptions->count() > kMaxOptionPosition) {
+        ShowInformation(this, QStringLiteral("No more options can be added: a menu item can carry "
+                                             "at most %1 options.")
+                                  .arg(kMaxOptionPosition + 1));
+        return;
+    }
+    if (m_newOption)
+        m_newOption->Open(QStringLiteral("Option nr ") + QString::number(NextOptionNumber()));
+}
+
+void TfrmRomweaver::AddOption(const QString& description)
+{
+    const QString number = QString::number(NextOptionNumber());
+    IniFile->WriteValue(kOptions, toBytes(number), toBytes(description));
+    auto* item = new QListWidgetItem(optionItemText(number, description));
+    item->setData(Qt::UserRole, toBytes(number));
+    ui->lstOptions->addItem(item);
+}
+
+void TfrmRomweaver::btnChangeOptionClick()
+{
+    QListWidgetItem* focused = ui->lstOptions->currentItem();
+    if (!focused)
+        return;
+    // The option shown is changed under the key it is stored under.
+    const QByteArray key = focused->data(Qt::UserRole).toByteArray();
+    const QString description = ui->txtOption->text();
+    IniFile->WriteValue(kOptions, key, toBytes(description));
+    focused->setText(optionItemText(fromBytes(key), description));
+}
+
+void TfrmRomweaver::btnDeleteOptionClick()
+{
+    const int row = ui->lstOptions->currentRow();
+    if (row < 0)
+        return;
+    IniFile->DeleteValue(kOptions, ui->lstOptions->item(row)->data(Qt::UserRole).toByteArray());
+    const QSignalBlocker blocker(ui->lstOptions); // txtOption is left as it is
+    delete ui->lstOptions->takeItem(row);
+}
+
+void TfrmRomweaver::ApplySpriteValueToSelectedLine(const QString& spriteValue)
+{
+    if (QListWidgetItem* line = ui->lstTitleAndOptions->currentItem())
+        line->setText(ApplySpriteValue(line->text(), spriteValue));
+}
+
+// ---- Page 4: write ------------------------------------------------------------
+
+void TfrmRomweaver::btnWriteClick()
+{
+    const QString fileName = ui->txtGBARom->text();
+    if (fileName.isEmpty()) {
+        ShowWarning(this,
+                    QStringLiteral("No GBA rom filename specified! Please insert a filename!"));
+        return;
+    }
+    ui->lblStatus->setText(QStringLiteral("Preparing to write..."));
+    ui->lblStatus->repaint();
+    QStringList lines;
+    for (int row = 0; row < ui->lstTitleAndOptions->count(); ++row)
+        lines << ui->lstTitleAndOptions->item(row)->text();
+    WriteMenuScript(m_programDirectory, lines);
+
+    ui->lblStatus->setText(QStringLiteral("Writing GBA rom..."));
+    ui->lblStatus->repaint();
+    const bool written =
+        WriteGBARom(platform::joinPath(ui->DirectoryListBox2->directory(), fileName));
+    if (written) {
+        setTextColour(ui->lblStatus, QColor(0, 128, 0));
+        ui->lblStatus->setText(QStringLiteral("Writing succesfully completed."));
+    } else {
+        setTextColour(ui->lblStatus, QColor(255, 0, 0));
+        ui->lblStatus->setText(QStringLiteral("Writing the GBA rom failed."));
+    }
+    ui->ProgressBar1->setValue(100);
+    ui->lblProgress->setText(QString::number(ui->ProgressBar1->value()) +
+                             QStringLiteral(" % done"));
+}
+
+bool TfrmRomweaver::WriteGBARom(const QString& outputPath)
+{
+    GbaBuildRequest request;
+    request.outputPath = outputPath;
+    request.programDirectory = m_programDirectory;
+    request.romsDirectory = NESRomsDir;
+    request.selectedRomCount = ui->lstNESRoms->count();
+    for (int row = 0; row < ui->lstRomTitles->count(); ++row)
+        request.romFileNames << ui->lstRomTitles->item(row)->data(Qt::UserRole).toString();
+    WritePageProgress progress(ui->ProgressBar1, ui->lblProgress, ui->lblStatus);
+    BuildLog log(m_programDirectory + QStringLiteral("Romweaver.log"), FirstLogWrite);
+    return ::WriteGBARom(request, progress, log);
+}

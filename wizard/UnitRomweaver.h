@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+class SettingsFile;
+class TfrmAbout;
+class TfrmAddSpriteNumber;
+class TfrmNewOption;
+class QListWidgetItem;
+
+namespace Ui
+{
+class TfrmRomweaver;
+}
+
+// The wizard: four pages in one window (rom selection, titles, options, write)
+// sharing the state below, with Previous and Next to move between them.
+class TfrmRomweaver : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // programDirectory ends in a separator; Tessel.GBA, menu.out, Romweaver.ini
+    // and Romweaver.log are taken from there.
+    explicit TfrmRomweaver(QString programDirectory, QWidget* parent = nullptr);
+    ~TfrmRomweaver() override;
+
+    // The small windows this one opens; they are created by start-up.
+    void setCompanions(TfrmNewOption* newOption, TfrmAbout* about,
+                       TfrmAddSpriteNumber* addSpriteNumber);
+
+    const QString& programDirectory() const { return m_programDirectory; }
+
+    // Shared state of the wizard.
+    QString NESRomsDir;
+    int CurrentStep = 0;
+    int RemoveIndex = 0;
+    int BaseRomSizeKB = 0;
+    bool FirstLogWrite = false;
+    std::unique_ptr<SettingsFile> IniFile;
+
+    int SelectedRomsSizeKB();
+    void RemoveSelectedFiles();
+    void RefreshPreview();
+    bool WriteGBARom(const QString& outputPath);
+
+    // Used by the options dialogs.
+    void AddOption(const QString& description);
+    void ApplySpriteValueToSelectedLine(const QString& spriteValue);
+    // The key a new option is stored under: 2 to the power of the option count,
+    // moved to the next free power of two when that key is still taken.
+    qint64 NextOptionNumber() const;
+
+    void FormShow();
+    void FormClose();
+    void btnNextClick();
+    void btnPreviousClick();
+    void btnAboutClick();
+
+    void DirectoryListBox1Change();
+    void btnSelectRomsClick();
+    void FileListBox1DblClick();
+    void lstNESRomsDblClick();
+    void btnClearClick();
+
+    void lstRomTitlesClick();
+    void btnChangeTitleClick();
+    void chkSortedClick();
+    void chkNumberingClick();
+
+    void lstOptionsClick();
+    void btnAddToMenuItemClick();
+    void btnRemoveOptionsClick();
+    void btnAddSpriteNumberClick();
+    void btnNewOptionClick();
+    void btnChangeOptionClick();
+    void btnDeleteOptionClick();
+
+    void btnWriteClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void connectHandlers();
+    void showPage(int step);
+    void enterTitlesPage();
+    void enterOptionsPage();
+    void setCountLabel();
+    void setDefaultSizeLabel();
+    void setEstimateSizeLabel();
+    void saveRomsDirectory();
+    void fitOuterSize(int width, int height);
+
+    std::unique_ptr<Ui::TfrmRomweaver> ui;
+    QString m_programDirectory;
+    bool m_shown = false;
+    TfrmNewOption* m_newOption = nullptr;
+    TfrmAbout* m_about = nullptr;
+    TfrmAddSpriteNumber* m_addSpriteNumber = nullptr;
+    bool m_aboutPlaced = false;
+};

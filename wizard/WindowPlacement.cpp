@@ -1,0 +1,25 @@
+#include "WindowPlacement.h"
+
+#include <QGroupBox>
+
+void CentreOn(QWidget* window, const QRect& area)
+{
+    const QSize outer = window->frameGeometry().size();
+    window->move(area.center() - QPoint(outer.width() / 2, outer.height() / 2) + QPoint(1, 1));
+}
+
+void BoldCaptionOnly(QGroupBox* group)
+{
+    const QFont plain = group->font();
+    QFont bold = plain;
+    bold.setBold(true);
+    for (QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        // Controls whose own font asks for a weight (bold buttons, bold labels) keep it.
+        if (child->font().resolveMask() & QFont::WeightResolved)
+            continue;
+        QFont childFont = child->font();
+        childFont.setBold(false);
+        child->setFont(childFont);
+    }
+    group->setFont(bold);
+}
