@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+
+#include <functional>
+
+// The user's date and time conventions as the build log uses them. Defaults
+// are those that apply where the locale gives no value.
+struct LogDateTimeFormat {
+    QString shortDateFormat =
+        QStringLiteral("M/d/yy"); // Qt date letters; "/" stands for the date separator
+    QString dateSeparator = QStringLiteral("/");
+    QString timeSeparator = QStringLiteral(":");
+    bool hourLeadingZero = false;
+    bool twelveHourClock = true;
+    QString amDesignator = QStringLiteral("am");
+    QString pmDesignator = QStringLiteral("pm");
+    bool designatorBeforeTime = false;
+
+    static LogDateTimeFormat fromLocale(const QLocale& locale);
+    // The same from a locale's Qt short date and time formats and designator
+    // texts; an empty or incomplete one leaves the defaults in place.
+    static LogDateTimeFormat fromFormats(const QString& shortDateFormat,
+                                         const QString& shortTimeFormat, const QString& amText,
+                                         const QString& pmText);
+};
+
+// The date-time line of a log entry: the date alone at exactly midnight.
+QString formatLogDateTime(const QDateTime& moment, const LogDateTimeFormat& format);
+
+// Romweaver.log beside the executable: the first entry of a run replaces the
+// previous run's log, later ones are appended. firstLogWrite is the main
+// window's FirstLogWrite field.
+class BuildLog
+{
+public:
+    using Clock = std::function<QDateTime()>;
+
+    BuildLog(QString path, bool& firstLogWrite,
+             LogDateTimeFormat format = LogDateTimeFormat::fromLocale(QLocale::system()),
+             Clock clock = &QDateTime::currentDateTime);
+
+    // Writes one entry (date-time line, message line, CR LF after each) and
+    // closes the file. Throws FileError.
+    void AddToLog(const QByteArray& message);
+
+private:
+    QString m_path;
+    bool& m_firstLogWrite;
+    LogDateTimeFormat m_format;
+    Clock m_clock;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The size of an existing file, opened for reading only to measure it (shared:
+// measuring must not disturb another program). Throws FileError.
+qint64 MeasureFile(const QString& path);
+
+// Bytes as a whole number of KB, rounded half to even (1536 -> 2, 2560 -> 2).
+qint64 RoundedKB(qint64 bytes);
+
+// The base rom's size in KB, or 0 when it cannot be opened or measured.
+int MeasureBaseRomKB(const QString& baseRomPath);

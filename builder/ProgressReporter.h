@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// What the image writer needs of the write page: a position held within 0..100
+// and two texts. The page implements it; tests record what it receives.
+class ProgressReporter {
+public:
+    virtual ~ProgressReporter() = default;
+    virtual int position() const = 0;
+    // Implementations hold the value within 0..100 (a value above 100 becomes 100).
+    virtual void setPosition(int position) = 0;
+    virtual void setProgressText(const QString& text) = 0;
+    virtual void setStatusText(const QString& text) = 0;
+};
