@@ -5,7 +5,8 @@
 void CentreOn(QWidget* window, const QRect& area)
 {
     const QSize outer = window->frameGeometry().size();
-    window->move(area.center() - QPoint(outer.width() / 2, outer.height() / 2) + QPoint(1, 1));
+    window->move(area.x() + (area.width() - outer.width()) / 2,
+                 area.y() + (area.height() - outer.height()) / 2);
 }
 
 void BoldCaptionOnly(QGroupBox* group)

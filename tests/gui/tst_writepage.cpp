@@ -1,0 +1,179 @@
+// The write page end to end: roms chosen and titled through the pages, written
+// with "Write!", and the GBA rom compared byte for byte.
+
+#include "WizardFixture.h"
+
+#include "DirectoryListBox.h"
+#include "SettingsFile.h"
+
+#include <QPalette>
+
+class TestWritePage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void wholeCutAndRepairedRomsInSortedOrder();
+    void romsWithSharedTitlesEachWritten();
+    void missingRomTurnsStatusRed();
+    void emptyFileNameIsRefused();
+    void menuScriptFailureIsShown();
+
+private:
+    // Roms in the rom directory, selected one by one; then on to step 4.
+    static void selectAndGoToWritePage(WizardFixture& wizard, const QStringList& names)
+    {
+        for (const QString& name : names)
+            wizard.selectRoms({name});
+        for (int i = 0; i < 3; ++i)
+            wizard.click("btnNext");
+        QCOMPARE(frmRomweaver->CurrentStep, 4);
+    }
+    static void setDestination(WizardFixture& wizard, const QString& directory, const QString& name)
+    {
+        QVERIFY(wizard.control<DirectoryListBox>("DirectoryListBox2")->setDirectory(directory));
+        wizard.control<QLineEdit>("txtGBARom")->setText(name);
+    }
+    static QColor statusColour(const WizardFixture& wizard)
+    {
+        return wizard.control<QLabel>("lblStatus")->palette().color(QPalette::WindowText);
+    }
+};
+
+void TestWritePage::wholeCutAndRepairedRomsInSortedOrder()
+{
+    WizardFixture wizard;
+    const QByteArray whole = testfiles::makeRom(1, 1, 24 * 1024, 1);
+    const QByteArray longer = testfiles::makeRom(1, 0, 16 * 1024 + 100, 2);
+    const QByteArray shorter = testfiles::makeRom(2, 1, 32 * 1024, 3); // declares 40 KB
+    wizard.addRom(QStringLiteral("whole.nes"), whole);
+    wizard.addRom(QStringLiteral("long.nes"), longer);
+    wizard.addRom(QStringLiteral("short.nes"), shorter);
+    QTemporaryDir out;
+    wizard.start();
+    for (const char* name : {"whole.nes", "long.nes", "short.nes"})
+        wizard.selectRoms({QString::fromLatin1(name)});
+    wizard.click("btnNext");
+    auto* title = wizard.control<QLineEdit>("txtRomTitle");
+    title->setText(QStringLiteral("Zelda-like"));
+    wizard.click("btnChangeTitle"); // whole.nes now sorts last
+    wizard.control<QCheckBox>("chkSorted")->click();
+    wizard.control<QCheckBox>("chkNumbering")->click();
+    wizard.click("btnNext");
+    wizard.click("btnNext");
+    setDestination(wizard, out.path(), QStringLiteral("Whatever.gba"));
+    wizard.click("btnWrite");
+
+    const QByteArray menu = "1. long.nes\r\n2. short.nes\r\n3. Zelda-like\r\n";
+    QCOMPARE(testfiles::readFile(wizard.programDirectory + QStringLiteral("menu.out")), menu);
+    QByteArray repaired = shorter;
+    repaired[5] = 0; // 32 KB of body is exactly the two program banks
+    const QByteArray expected =
+        wizard.baseRom + menu + longer.left(16 + 16 * 1024) + repaired + whole;
+    QCOMPARE(testfiles::readFile(QDir(out.path()).filePath(QStringLiteral("Whatever.gba"))),
+             expected);
+    QCOMPARE(
+        testfiles::readFile(platform::joinPath(wizard.romsDirectory, QStringLiteral("short.nes"))),
+        repaired);
+
+    QCOMPARE(wizard.text("lblStatus"), QStringLiteral("Writing succesfully completed."));
+    QCOMPARE(statusColour(wizard), QColor(0, 128, 0));
+    QCOMPARE(wizard.control<QProgressBar>("ProgressBar1")->value(), 100);
+    QCOMPARE(wizard.text("lblProgress"), QStringLiteral("100 % done"));
+}
+
+void TestWritePage::romsWithSharedTitlesEachWritten()
+{
+    // Two roms stored with one title, a third titled with another rom's file
+    // name: each entry still brings its own rom.
+    WizardFixture wizard;
+    const QByteArray x = testfiles::makeRom(1, 0, 16 * 1024, 4);
+    const QByteArray y = testfiles::makeRom(1, 0, 16 * 1024, 5);
+    const QByteArray z = testfiles::makeRom(1, 0, 16 * 1024, 6);
+    wizard.addRom(QStringLiteral("x.nes"), x);
+    wizard.addRom(QStringLiteral("y.nes"), y);
+    wizard.addRom(QStringLiteral("z.nes"), z);
+    SettingsFile ini(wizard.iniPath());
+    ini.WriteValue("Titles", "x.nes", "Same");
+    ini.WriteValue("Titles", "y.nes", "Same");
+    ini.WriteValue("Titles", "z.nes", "x.nes");
+    QTemporaryDir out;
+    wizard.start();
+    selectAndGoToWritePage(wizard, {"y.nes", "z.nes", "x.nes"});
+    setDestination(wizard, out.path(), QStringLiteral("out.gba"));
+    wizard.click("btnWrite");
+
+    const QByteArray menu = "Same\r\nx.nes\r\nSame\r\n";
+    QCOMPARE(testfiles::readFile(QDir(out.path()).filePath(QStringLiteral("out.gba"))),
+             wizard.baseRom + menu + y + z + x);
+    QCOMPARE(wizard.text("lblStatus"), QStringLiteral("Writing succesfully completed."));
+}
+
+void TestWritePage::missingRomTurnsStatusRed()
+{
+    WizardFixture wizard;
+    const QByteArray a = testfiles::makeRom(1, 0, 16 * 1024, 1);
+    wizard.addRom(QStringLiteral("a.nes"), a);
+    wizard.addRom(QStringLiteral("b.nes"), a);
+    QTemporaryDir out;
+    wizard.start();
+    selectAndGoToWritePage(wizard, {"a.nes", "b.nes"});
+    setDestination(wizard, out.path(), QStringLiteral("out.gba"));
+    QVERIFY(QFile::remove(platform::joinPath(wizard.romsDirectory, QStringLiteral("b.nes"))));
+    wizard.click("btnWrite");
+
+    QCOMPARE(wizard.text("lblStatus"), QStringLiteral("Writing the GBA rom failed."));
+    QCOMPARE(statusColour(wizard), QColor(255, 0, 0));
+    QCOMPARE(wizard.control<QProgressBar>("ProgressBar1")->value(), 100);
+    QCOMPARE(wizard.text("lblProgress"), QStringLiteral("100 % done"));
+    QCOMPARE(testfiles::readFile(QDir(out.path()).filePath(QStringLiteral("out.gba"))),
+             wizard.baseRom + "a.nes\r\nb.nes\r\n" + a);
+
+    // Put right, the next write turns green.
+    wizard.addRom(QStringLiteral("b.nes"), a);
+    wizard.click("btnWrite");
+    QCOMPARE(wizard.text("lblStatus"), QStringLiteral("Writing succesfully completed."));
+    QCOMPARE(statusColour(wizard), QColor(0, 128, 0));
+}
+
+void TestWritePage::emptyFileNameIsRefused()
+{
+    WizardFixture wizard;
+    wizard.addRom(QStringLiteral("a.nes"), "x");
+    wizard.start();
+    selectAndGoToWritePage(wizard, {"a.nes"});
+    QCOMPARE(wizard.control<QLineEdit>("txtGBARom")->text(), QStringLiteral("Whatever.gba"));
+    wizard.control<QLineEdit>("txtGBARom")->clear();
+    BoxAnswerer answerer;
+    wizard.click("btnWrite");
+    QCOMPARE(answerer.boxes.size(), 1);
+    QCOMPARE(answerer.boxes[0].caption, QStringLiteral("Warning"));
+    QCOMPARE(answerer.boxes[0].text,
+             QStringLiteral("No GBA rom filename specified! Please insert a filename!"));
+    QCOMPARE(wizard.text("lblStatus"),
+             QStringLiteral("Press the button to write the NES roms to the GBA rom!"));
+    QVERIFY(!QFile::exists(wizard.programDirectory + QStringLiteral("menu.out")));
+}
+
+void TestWritePage::menuScriptFailureIsShown()
+{
+    WizardFixture wizard;
+    wizard.addRom(QStringLiteral("a.nes"), "x");
+    QDir(wizard.programDir.path()).mkdir(QStringLiteral("menu.out")); // cannot be created
+    QTemporaryDir out;
+    wizard.start();
+    selectAndGoToWritePage(wizard, {"a.nes"});
+    setDestination(wizard, out.path(), QStringLiteral("out.gba"));
+    BoxAnswerer answerer;
+    wizard.click("btnWrite");
+    QCOMPARE(answerer.boxes.size(), 1);
+    QCOMPARE(answerer.boxes[0].caption, QStringLiteral("Romweaver"));
+    QVERIFY(answerer.boxes[0].text.contains(QStringLiteral("menu.out")));
+    QCOMPARE(wizard.text("lblStatus"), QStringLiteral("Preparing to write..."));
+    QCOMPARE(wizard.control<QProgressBar>("ProgressBar1")->value(), 0);
+    QCOMPARE(wizard.text("lblProgress"), QStringLiteral("0 % done"));
+    QVERIFY(!QFile::exists(QDir(out.path()).filePath(QStringLiteral("out.gba"))));
+}
+
+QTEST_MAIN(TestWritePage)
+#include "tst_writepage.moc"
