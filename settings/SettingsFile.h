@@ -10,7 +10,8 @@
 // this store in both directions. Names and values are single-byte strings whose
 // bytes are kept as they are. The store keeps no copy of the file: every call
 // goes to the file, so what one page writes is what the next one reads.
-class SettingsFile {
+class SettingsFile
+{
 public:
     using Pair = QPair<QByteArray, QByteArray>;
 
