@@ -1,0 +1,412 @@
+#include "DirectoryListBox.h"
+#include "DriveComboBox.h"
+#include "FileListBox.h"
+#include "FilterComboBox.h"
+#include "Platform.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace
+{
+
+QString makeDir(const QString& parent, const QString& name)
+{
+    if (!QDir(parent).mkpath(name))
+        qFatal("cannot make directory %s", qPrintable(name));
+    return QDir(QDir(parent).filePath(name)).canonicalPath();
+}
+
+QString native(const QString& path)
+{
+    return platform::nativeDirectory(path);
+}
+
+QStringList entries(const QListWidget& list)
+{
+    QStringList texts;
+    for (int i = 0; i < list.count(); ++i)
+        texts << list.item(i)->text();
+    return texts;
+}
+
+QListWidgetItem* entryFor(const DirectoryListBox& list, const QString& path)
+{
+    for (int i = 0; i < list.count(); ++i) {
+        if (list.item(i)->data(Qt::UserRole).toString() == native(path))
+            return list.item(i);
+    }
+    return nullptr;
+}
+
+int leadingBlanks(const QString& text)
+{
+    int n = 0;
+    while (n < text.size() && text.at(n) == QLatin1Char(' '))
+        ++n;
+    return n;
+}
+
+// What a user's choice in the drive selector does: the entry becomes current,
+// then activated() follows.
+void choose(DriveComboBox& combo, int index)
+{
+    combo.setCurrentIndex(index);
+    emit combo.activated(index);
+}
+
+} // namespace
+
+class tst_FileSystemWidgets : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void directoryListShowsPathThenSortedSubdirectories();
+    void directoryListOpensEntry_data();
+    void directoryListOpensEntry();
+    void directoryListRefusesOrIgnores_data();
+    void directoryListRefusesOrIgnores();
+    void directoryListResolvesLinksAndEntersUnreadable();
+
+    void driveComboFollowsAndMovesList();
+
+    void fileListMatchesMask_data();
+    void fileListMatchesMask();
+    void fileListRereadsOnlyOnChange();
+
+    void filterComboParsesFilter_data();
+    void filterComboParsesFilter();
+    void filterComboSetsListMask();
+
+private:
+    QTemporaryDir m_temp;
+    QString m_root; // canonical path of a fresh directory per test
+};
+
+void tst_FileSystemWidgets::init()
+{
+    QVERIFY(m_temp.isValid());
+    static int serial = 0;
+    m_root = makeDir(m_temp.path(), QString::number(++serial));
+}
+
+void tst_FileSystemWidgets::directoryListShowsPathThenSortedSubdirectories()
+{
+    for (const char* name : {"gamma", "Alpha", "beta", ".hidden"})
+        makeDir(m_root, name);
+    testfiles::makeFile(m_root, "file.nes", "x");
+
+    DirectoryListBox list;
+    QSignalSpy changed(&list, &DirectoryListBox::changed);
+    QVERIFY(list.setDirectory(m_root));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(list.directory(), native(m_root));
+
+    QStringList expectedPaths;
+    QDir walk(m_root);
+    do
+        expectedPaths.prepend(native(walk.absolutePath()));
+    while (walk.cdUp());
+    const int depth = int(expectedPaths.size());
+    for (const char* name : {"Alpha", "beta", "gamma"})
+        expectedPaths << native(QDir(m_root).filePath(name));
+
+    QCOMPARE(list.count(), expectedPaths.size());
+    for (int i = 0; i < list.count(); ++i) {
+        const QListWidgetItem* item = list.item(i);
+        QCOMPARE(item->data(Qt::UserRole).toString(), expectedPaths.at(i));
+        const QString name =
+            i == 0 ? expectedPaths.at(0) : QFileInfo(expectedPaths.at(i)).fileName();
+        QCOMPARE(item->text().trimmed(), name);
+        // Each level of the path is indented further; the subdirectories one more.
+        if (i > 0 && i <= depth)
+            QVERIFY(leadingBlanks(item->text()) > leadingBlanks(list.item(i - 1)->text()));
+        if (i > depth)
+            QCOMPARE(leadingBlanks(item->text()), leadingBlanks(list.item(depth)->text()));
+    }
+    QCOMPARE(list.currentRow(), depth - 1);
+}
+
+void tst_FileSystemWidgets::directoryListOpensEntry_data()
+{
+    QTest::addColumn<bool>("byMouse");
+    QTest::newRow("Enter") << false;
+    QTest::newRow("double-click") << true;
+}
+
+void tst_FileSystemWidgets::directoryListOpensEntry()
+{
+    QFETCH(bool, byMouse);
+    const QString sub = makeDir(m_root, "sub");
+    DirectoryListBox list;
+    list.resize(300, 600);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    QVERIFY(list.setDirectory(m_root));
+    QSignalSpy changed(&list, &DirectoryListBox::changed);
+
+    const auto open = [&](const QString& path) {
+        QListWidgetItem* item = entryFor(list, path);
+        QVERIFY(item != nullptr);
+        list.scrollToItem(item);
+        if (byMouse) {
+            const QPoint centre = list.visualItemRect(item).center();
+            // The widget double-click of QTest brings only its second press.
+            QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
+            QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre);
+        } else {
+            list.setCurrentItem(item);
+            QTest::keyClick(&list, Qt::Key_Return);
+        }
+    };
+
+    open(sub);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(list.directory(), native(sub));
+    QCOMPARE(list.currentItem()->data(Qt::UserRole).toString(), native(sub));
+
+    open(sub); // the current directory's own entry
+    QCOMPARE(changed.count(), 1);
+
+    open(m_root); // an ancestor
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(list.directory(), native(m_root));
+
+    // An entry whose directory vanished after the listing is dropped.
+    QVERIFY(QDir(sub).removeRecursively());
+    open(sub);
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(list.directory(), native(m_root));
+    QVERIFY(entryFor(list, sub) == nullptr);
+}
+
+void tst_FileSystemWidgets::directoryListRefusesOrIgnores_data()
+{
+    QTest::addColumn<QString>("path"); // relative to the test's directory; "" stays empty
+    QTest::addColumn<bool>("result");
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("missing") << "missing" << false;
+    QTest::newRow("a file") << "file.nes" << false;
+    QTest::newRow("same") << "." << true;
+    QTest::newRow("same, trailing separator") << "./" << true;
+    QTest::newRow("same, roundabout") << "sub/.." << true;
+}
+
+void tst_FileSystemWidgets::directoryListRefusesOrIgnores()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, result);
+    makeDir(m_root, "sub");
+    testfiles::makeFile(m_root, "file.nes", "x");
+    DirectoryListBox list;
+    QVERIFY(list.setDirectory(m_root));
+    const QStringList before = entries(list);
+    QSignalSpy changed(&list, &DirectoryListBox::changed);
+
+    const QString argument =
+        path.isEmpty() ? QString() : QDir::toNativeSeparators(m_root + QLatin1Char('/') + path);
+    QCOMPARE(list.setDirectory(argument), result);
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(list.directory(), native(m_root));
+    QCOMPARE(entries(list), before);
+}
+
+void tst_FileSystemWidgets::directoryListResolvesLinksAndEntersUnreadable()
+{
+    const QString target = makeDir(m_root, "target");
+    const QString link = QDir(m_root).filePath("shortcut.lnk"); // a shortcut on Windows
+    QVERIFY(QFile::link(target, link));
+    DirectoryListBox list;
+    QVERIFY(list.setDirectory(link));
+    QCOMPARE(list.directory(), native(target));
+
+    // Entering works; the listing may be empty (or not, for an administrator).
+    const QString locked = makeDir(m_root, "locked");
+    makeDir(locked, "inner");
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
+    const bool entered = list.setDirectory(locked);
+    QFile::setPermissions(locked,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QVERIFY(entered);
+    QCOMPARE(list.directory(), native(locked));
+    QCOMPARE(list.currentItem()->data(Qt::UserRole).toString(), native(locked));
+}
+
+void tst_FileSystemWidgets::driveComboFollowsAndMovesList()
+{
+    const QString sub = makeDir(m_root, "sub");
+    DirectoryListBox list;
+    QVERIFY(list.setDirectory(m_root));
+    DriveComboBox combo;
+    combo.setDirectoryList(&list);
+    const QString ownRoot = platform::driveRootOf(list.directory());
+    QCOMPARE(combo.currentData().toString(), ownRoot);
+    const int ownIndex = combo.currentIndex();
+    QSignalSpy changed(&list, &DirectoryListBox::changed);
+
+    // A drive that cannot be entered: the list stays, the selection returns.
+    const QString missing = native(QDir(m_root).filePath("no drive"));
+    combo.addItem(missing, missing);
+    choose(combo, combo.count() - 1);
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(list.directory(), native(m_root));
+    QCOMPARE(combo.currentIndex(), ownIndex);
+
+    // The directory last shown on the drive has gone: the drive's root instead.
+    QVERIFY(list.setDirectory(sub));
+    QVERIFY(QDir(sub).removeRecursively());
+    choose(combo, ownIndex);
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(list.directory(), ownRoot);
+    QCOMPARE(combo.currentIndex(), ownIndex);
+
+    // Another volume (the file-system root where it is one): its root at
+    // first, then back to the directory last shown on the list's own drive.
+    QVERIFY(list.setDirectory(m_root));
+    QStringList otherRoots;
+    for (int i = 0; i < combo.count(); ++i) {
+        const QString root = combo.itemData(i).toString();
+        if (root != ownRoot && root != missing && platform::driveRootOf(root) == root)
+            otherRoots << root;
+    }
+    if (otherRoots.isEmpty())
+        QSKIP("only one volume is mounted");
+    const QString fileSystemRoot = native(QDir::rootPath());
+    const QString otherRoot =
+        otherRoots.contains(fileSystemRoot) ? fileSystemRoot : otherRoots.first();
+    choose(combo, combo.findData(otherRoot));
+    QCOMPARE(changed.count(), 4);
+    QCOMPARE(list.directory(), otherRoot);
+    QCOMPARE(combo.currentData().toString(), otherRoot);
+
+    choose(combo, ownIndex);
+    QCOMPARE(changed.count(), 5);
+    QCOMPARE(list.directory(), native(m_root));
+    QCOMPARE(combo.currentIndex(), ownIndex);
+}
+
+void tst_FileSystemWidgets::fileListMatchesMask_data()
+{
+    QTest::addColumn<QString>("mask");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("*.nes, any case")
+        << "*.nes" << QStringList{"apple.nes", "Banana.NES", "cherry.Nes"};
+    QTest::newRow("*.* takes names without a dot")
+        << "*.*"
+        << QStringList{"apple.nes", "Banana.NES", "cherry.Nes", "notes.txt", "README", "x.nesx"};
+    QTest::newRow("?, several masks") << "?.nesx; *.TXT" << QStringList{"notes.txt", "x.nesx"};
+    QTest::newRow("name without a dot") << "readme.*" << QStringList{"README"};
+    QTest::newRow("no match") << "*.gba" << QStringList{};
+}
+
+void tst_FileSystemWidgets::fileListMatchesMask()
+{
+    QFETCH(QString, mask);
+    QFETCH(QStringList, expected);
+    // Made in an order that is not the sorted one; dot-files and directories
+    // never show.
+    for (const char* name :
+         {"cherry.Nes", "README", "Banana.NES", "x.nesx", "notes.txt", "apple.nes", ".hidden.nes"})
+        testfiles::makeFile(m_root, name, "x");
+    makeDir(m_root, "folder.nes");
+
+    FileListBox list;
+    QCOMPARE(list.mask(), QStringLiteral("*.nes"));
+    QCOMPARE(list.selectionMode(), QAbstractItemView::ExtendedSelection);
+    list.setMask(mask);
+    list.setDirectory(m_root);
+    QCOMPARE(list.directory(), native(m_root));
+    QCOMPARE(entries(list), expected);
+}
+
+void tst_FileSystemWidgets::fileListRereadsOnlyOnChange()
+{
+    const QString other = makeDir(m_root, "other");
+    testfiles::makeFile(m_root, "a.nes", "x");
+    testfiles::makeFile(other, "b.nes", "x");
+    FileListBox list;
+    list.setDirectory(m_root);
+    QCOMPARE(entries(list), QStringList{"a.nes"});
+
+    // Entries taken off the display stay off until something changes.
+    delete list.takeItem(0);
+    list.setDirectory(native(m_root));
+    list.setDirectory(m_root + QLatin1Char('/'));
+    list.setMask("*.nes");
+    QCOMPARE(list.count(), 0);
+
+    list.setMask("*.*");
+    QCOMPARE(entries(list), QStringList{"a.nes"});
+    testfiles::makeFile(m_root, "c.nes", "x");
+    list.setMask("*.nes");
+    QCOMPARE(entries(list), (QStringList{"a.nes", "c.nes"}));
+
+    list.setDirectory(other);
+    QCOMPARE(entries(list), QStringList{"b.nes"});
+    testfiles::makeFile(other, "d.nes", "x");
+    list.reread();
+    QCOMPARE(entries(list), (QStringList{"b.nes", "d.nes"}));
+
+    list.setDirectory(QDir(m_root).filePath("missing"));
+    QCOMPARE(list.count(), 0);
+}
+
+void tst_FileSystemWidgets::filterComboParsesFilter_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QString>("mask");
+    QTest::newRow("the page's filter") << "NES roms|*.nes|All files (*.*)|*.*"
+                                       << QStringList{"NES roms", "All files (*.*)"} << "*.nes";
+    QTest::newRow("caption without mask") << "Roms|*.nes|Odd" << QStringList{"Roms"} << "*.nes";
+    QTest::newRow("empty") << "" << QStringList{} << "";
+}
+
+void tst_FileSystemWidgets::filterComboParsesFilter()
+{
+    QFETCH(QString, filter);
+    QFETCH(QStringList, captions);
+    QFETCH(QString, mask);
+    FilterComboBox combo;
+    combo.setFilter("Old|*.old|Older|*.older");
+    combo.setCurrentIndex(1);
+    combo.setFilter(filter);
+    QStringList shown;
+    for (int i = 0; i < combo.count(); ++i)
+        shown << combo.itemText(i);
+    QCOMPARE(shown, captions);
+    QCOMPARE(combo.currentIndex(), captions.isEmpty() ? -1 : 0);
+    QCOMPARE(combo.mask(), mask);
+}
+
+void tst_FileSystemWidgets::filterComboSetsListMask()
+{
+    testfiles::makeFile(m_root, "game.nes", "x");
+    testfiles::makeFile(m_root, "notes.txt", "x");
+    FileListBox list;
+    list.setDirectory(m_root);
+    list.setMask("*.txt");
+    FilterComboBox combo;
+    combo.setFilter("NES roms|*.nes|All files (*.*)|*.*");
+    combo.setFileList(&list);
+    QCOMPARE(list.mask(), QStringLiteral("*.nes")); // tying hands over the chosen mask
+    QCOMPARE(entries(list), QStringList{"game.nes"});
+
+    QTest::keyClick(&combo, Qt::Key_Down);
+    QCOMPARE(combo.mask(), QStringLiteral("*.*"));
+    QCOMPARE(list.mask(), QStringLiteral("*.*"));
+    QCOMPARE(entries(list), (QStringList{"game.nes", "notes.txt"}));
+
+    combo.setFilter("Text|*.txt");
+    QCOMPARE(entries(list), QStringList{"notes.txt"});
+}
+
+QTEST_MAIN(tst_FileSystemWidgets)
+#include "tst_filesystemwidgets.moc"

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QListWidget>
+#include <QString>
+#include <QStyle>
+
+// A directory chooser: the current directory's path from the root down, one
+// entry per level, then its subdirectories. Opening an entry (double-click,
+// Enter or Return) makes it the current directory. Each entry keeps its full
+// path in Qt::UserRole.
+class DirectoryListBox : public QListWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DirectoryListBox(QWidget* parent = nullptr);
+
+    // Absolute, native separators, no trailing separator except at a root.
+    QString directory() const;
+
+    // False (and nothing changes) when the path is empty or no directory.
+    // Entering the directory already shown is a success without changed().
+    // The new directory is taken in the spelling the file system reports,
+    // with symbolic links resolved.
+    bool setDirectory(const QString& path);
+
+    // Whether two paths name the same directory, by the file system's own
+    // rules (case-insensitive on Windows); paths that do not exist are
+    // compared by their cleaned absolute spelling only; an empty path names
+    // no directory.
+    static bool sameDirectory(const QString& a, const QString& b);
+
+signals:
+    void changed();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void openEntry(QListWidgetItem* item);
+    void rebuildEntries();
+    QListWidgetItem* addEntry(const QString& text, const QString& path, int level,
+                              QStyle::StandardPixmap icon);
+
+    QString m_directory; // Qt spelling ("/" separators)
+};

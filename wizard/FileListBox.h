@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QListWidget>
+#include <QString>
+
+// The plain names of one directory's files that match a wildcard mask,
+// sorted by the locale collation without regard to case, with extended
+// (shift/control) selection. Starts in the working directory with "*.nes".
+class FileListBox : public QListWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FileListBox(QWidget* parent = nullptr);
+
+    // Both re-read the entries only when the value changes.
+    void setDirectory(const QString& directory);
+    QString directory() const { return m_directory; }
+    void setMask(const QString& mask);
+    QString mask() const { return m_mask; }
+
+    // Reads the entries again; the selection is lost.
+    void reread();
+
+    // Windows wildcard rules, case-insensitive: "*" any run, "?" one
+    // character, several masks separated by ";", and a mask ending in ".*"
+    // also matches names without a dot ("*.*" matches every name).
+    static bool matchesMask(const QString& mask, const QString& fileName);
+
+private:
+    QString m_directory;
+    QString m_mask;
+};

@@ -1,0 +1,44 @@
+#include "FilterComboBox.h"
+
+#include "FileListBox.h"
+
+#include <QStringList>
+
+FilterComboBox::FilterComboBox(QWidget* parent) : QComboBox(parent)
+{
+    // Any change of entry, by mouse, keyboard or code, sets the list's mask.
+    connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_filling)
+            applyMask();
+    });
+}
+
+void FilterComboBox::setFilter(const QString& filter)
+{
+    m_filling = true;
+    clear();
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        addItem(parts.at(i), parts.at(i + 1));
+    setCurrentIndex(count() > 0 ? 0 : -1);
+    m_filling = false;
+    applyMask();
+}
+
+void FilterComboBox::setFileList(FileListBox* list)
+{
+    m_list = list;
+    applyMask();
+}
+
+QString FilterComboBox::mask() const
+{
+    return currentData().toString();
+}
+
+void FilterComboBox::applyMask()
+{
+    // With no entries there is no mask to give; the list keeps its own.
+    if (m_list != nullptr && currentIndex() >= 0)
+        m_list->setMask(mask());
+}
