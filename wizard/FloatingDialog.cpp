@@ -1,5 +1,6 @@
 #include "FloatingDialog.h"
 
+#include "FormLook.h"
 #include "WindowPlacement.h"
 
 #include <QGroupBox>
@@ -16,7 +17,7 @@ FloatingDialog::FloatingDialog(QWidget* mainWindow)
 void FloatingDialog::setUpFrame(QGroupBox* group)
 {
     m_group = group;
-    BoldCaptionOnly(group);
+    ApplyFormLook(this);
 }
 
 void FloatingDialog::FormShow()

@@ -1,6 +1,8 @@
 #include "UnitAbout.h"
 #include "ui_UnitAbout.h"
 
+#include "FormLook.h"
+
 TfrmAbout::TfrmAbout(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TfrmAbout>())
 {
     ui->setupUi(this);
@@ -11,6 +13,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
     // Closing the About window must not end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(317, 219);
+    ApplyFormLook(this);
 }
 
 TfrmAbout::~TfrmAbout() = default;

@@ -4,6 +4,7 @@
 #include "BuildLog.h"
 #include "FileError.h"
 #include "FileMeasure.h"
+#include "FormLook.h"
 #include "GbaImageWriter.h"
 #include "LocaleCollation.h"
 #include "MenuScript.h"
@@ -17,6 +18,7 @@
 
 #include <QCloseEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
 
@@ -109,8 +111,7 @@ TfrmRomweaver::TfrmRomweaver(QString programDirectory, QWidget* parent)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(QIcon(QStringLiteral(":/romweaver.png")));
-    for (QGroupBox* page : {ui->grpStep1, ui->grpStep2, ui->grpStep3, ui->grpStep4})
-        BoldCaptionOnly(page);
+    ApplyFormLook(this);
 
     ui->DriveComboBox1->setDirectoryList(ui->DirectoryListBox1);
     ui->DriveComboBox2->setDirectoryList(ui->DirectoryListBox2);
@@ -149,6 +150,16 @@ void TfrmRomweaver::connectHandlers()
     wire(ui->FileListBox1, &QListWidget::itemDoubleClicked, &TfrmRomweaver::FileListBox1DblClick);
     wire(ui->lstNESRoms, &QListWidget::itemDoubleClicked, &TfrmRomweaver::lstNESRomsDblClick);
     wire(ui->btnClear, &QPushButton::clicked, &TfrmRomweaver::btnClearClick);
+    // Keyboard use of page 1: Enter in the file list adds the selected files,
+    // Delete in the selection takes the current rom out again.
+    for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), ui->FileListBox1, nullptr, nullptr,
+                                    Qt::WidgetShortcut);
+        wire(enter, &QShortcut::activated, &TfrmRomweaver::btnSelectRomsClick);
+    }
+    auto* remove = new QShortcut(QKeySequence(QKeySequence::Delete), ui->lstNESRoms, nullptr,
+                                 nullptr, Qt::WidgetShortcut);
+    wire(remove, &QShortcut::activated, &TfrmRomweaver::lstNESRomsDblClick);
 
     wire(ui->lstRomTitles, &QListWidget::currentRowChanged, &TfrmRomweaver::lstRomTitlesClick);
     wire(ui->btnChangeTitle, &QPushButton::clicked, &TfrmRomweaver::btnChangeTitleClick);

@@ -1,0 +1,45 @@
+#include "FormLook.h"
+
+#include <QCheckBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+
+QFont FormFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Shell Dlg 2"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("Helvetica")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    return font;
+}
+
+void ApplyFormLook(QWidget* window)
+{
+    window->setFont(FormFont());
+    for (QGroupBox* group : window->findChildren<QGroupBox*>())
+        BoldCaptionOnly(group);
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (!label->wordWrap() && label->pixmap().isNull())
+            label->resize(qMax(label->width(), label->sizeHint().width()), label->height());
+    }
+    for (QCheckBox* box : window->findChildren<QCheckBox*>())
+        box->resize(qMax(box->width(), box->sizeHint().width()), box->height());
+}
+
+void BoldCaptionOnly(QGroupBox* group)
+{
+    QFont bold = group->font();
+    bold.setBold(true);
+    for (QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        // Controls whose own font asks for a weight (bold buttons, bold labels) keep it.
+        if (child->font().resolveMask() & QFont::WeightResolved)
+            continue;
+        QFont plain = child->font();
+        plain.setBold(false);
+        child->setFont(plain);
+    }
+    group->setFont(bold);
+}
