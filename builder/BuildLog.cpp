@@ -1,0 +1,40 @@
+#include "BuildLog.h"
+
+#include "ExclusiveFile.h"
+
+#include <QFileInfo>
+
+namespace
+{
+
+const QByteArray LineEnd("\r\n");
+
+} // namespace
+
+BuildLog::BuildLog(QString path, bool& firstLogWrite, LogDateTimeFormat format, Clock clock)
+    : m_path(std::move(path)), m_firstLogWrite(firstLogWrite), m_format(std::move(format)),
+      m_clock(std::move(clock))
+{
+}
+
+void BuildLog::AddToLog(const QByteArray& message)
+{
+    QByteArray entry = formatLogDateTime(m_clock(), m_format).toLocal8Bit();
+    entry += LineEnd;
+    entry += message;
+    entry += LineEnd;
+
+    // Anything but a directory counts as an existing log; a directory makes
+    // the creation below fail, as it should.
+    const QFileInfo info(m_path);
+    const bool logExists = info.exists() && !info.isDir();
+    const bool append = logExists && !m_firstLogWrite;
+    ExclusiveFile file(m_path,
+                       append ? ExclusiveFile::Mode::AppendExisting : ExclusiveFile::Mode::Create);
+    // Cleared only once the fresh log exists, so a failed creation is retried
+    // as a fresh start by the next entry.
+    if (!append)
+        m_firstLogWrite = false;
+    file.write(entry.constData(), entry.size());
+    file.close();
+}
