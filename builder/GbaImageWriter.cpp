@@ -18,21 +18,6 @@ void showPercentage(ProgressReporter& progress)
     progress.setProgressText(QString::number(progress.position()) + QStringLiteral(" % done"));
 }
 
-// Creating the output empties an existing file, so an output that is one of
-// the inputs would destroy it. Identities, not spellings, are compared:
-// "..", links and letter case all name the same file.
-bool outputNamesAnInput(const GbaBuildRequest& request, const QStringList& inputs)
-{
-    const auto output = ExclusiveFile::identityOf(request.outputPath);
-    if (!output)
-        return false;
-    for (const QString& input : inputs) {
-        if (ExclusiveFile::identityOf(input) == output)
-            return true;
-    }
-    return false;
-}
-
 bool writeImage(const GbaBuildRequest& request, ProgressReporter& progress, BuildLog& log,
                 const OutputSinkFactory& outputSink)
 {
@@ -40,10 +25,7 @@ bool writeImage(const GbaBuildRequest& request, ProgressReporter& progress, Buil
     const QString baseRomPath = request.programDirectory + QStringLiteral("Tessel.GBA");
     const QString menuScriptPath = request.programDirectory + QStringLiteral("menu.out");
 
-    QStringList inputs{baseRomPath, menuScriptPath};
-    for (const QString& name : request.romFileNames)
-        inputs << platform::joinPath(request.romsDirectory, name);
-    if (outputNamesAnInput(request, inputs))
+    if (OutputNamesAnInput(request))
         return false;
 
     ExclusiveFile outputFile(request.outputPath, ExclusiveFile::Mode::Create);
@@ -77,6 +59,25 @@ bool writeImage(const GbaBuildRequest& request, ProgressReporter& progress, Buil
 }
 
 } // namespace
+
+// Creating the output empties an existing file, so an output that is one of
+// the inputs would destroy it. Identities, not spellings, are compared:
+// "..", links and letter case all name the same file.
+bool OutputNamesAnInput(const GbaBuildRequest& request)
+{
+    const auto output = ExclusiveFile::identityOf(request.outputPath);
+    if (!output)
+        return false;
+    QStringList inputs{request.programDirectory + QStringLiteral("Tessel.GBA"),
+                       request.programDirectory + QStringLiteral("menu.out")};
+    for (const QString& name : request.romFileNames)
+        inputs << platform::joinPath(request.romsDirectory, name);
+    for (const QString& input : inputs) {
+        if (ExclusiveFile::identityOf(input) == output)
+            return true;
+    }
+    return false;
+}
 
 bool WriteGBARom(const GbaBuildRequest& request, ProgressReporter& progress, BuildLog& log)
 {

@@ -33,6 +33,10 @@ struct GbaBuildRequest {
 // refused before anything is created: false, and no file is touched.
 bool WriteGBARom(const GbaBuildRequest& request, ProgressReporter& progress, BuildLog& log);
 
+// True when the output path names one of the build's inputs (the base rom, the
+// menu script or a rom), by any spelling or link: such a build is refused.
+bool OutputNamesAnInput(const GbaBuildRequest& request);
+
 // Puts a sink between the writer and the output file it created, for tests
 // that make writing fail partway (a full disk). The writer still closes the
 // file itself.

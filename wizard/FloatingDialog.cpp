@@ -5,6 +5,7 @@
 
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QPainter>
 
 FloatingDialog::FloatingDialog(QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint), m_mainWindow(mainWindow)
@@ -37,6 +38,15 @@ void FloatingDialog::FormShow()
 void FloatingDialog::btnCancelClick()
 {
     hide();
+}
+
+void FloatingDialog::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    // Without a window frame, a thin edge keeps the dialog apart from the window under it.
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void FloatingDialog::keyPressEvent(QKeyEvent* event)

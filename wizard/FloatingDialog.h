@@ -21,6 +21,7 @@ public:
 protected:
     void setUpFrame(QGroupBox* group);
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QWidget* m_mainWindow;

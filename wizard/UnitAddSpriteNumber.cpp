@@ -23,6 +23,8 @@ TfrmAddSpriteNumber::~TfrmAddSpriteNumber() = default;
 void TfrmAddSpriteNumber::Open()
 {
     FormShow();
+    // The text of the last opening stays, selected, so typing replaces it.
+    ui->txtAddSpriteNumber->selectAll();
     ui->txtAddSpriteNumber->setFocus();
 }
 

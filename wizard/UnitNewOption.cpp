@@ -23,6 +23,8 @@ void TfrmNewOption::Open(const QString& numberText)
 {
     FormShow();
     ui->lblDescription->setText(numberText);
+    // The text of the last opening stays, selected, so typing replaces it.
+    ui->txtNewOption->selectAll();
     ui->txtNewOption->setFocus();
 }
 

@@ -630,8 +630,8 @@ void TfrmRomweaver::btnWriteClick()
 
     ui->lblStatus->setText(QStringLiteral("Writing GBA rom..."));
     ui->lblStatus->repaint();
-    const bool written =
-        WriteGBARom(platform::joinPath(ui->DirectoryListBox2->directory(), fileName));
+    const QString outputPath = platform::joinPath(ui->DirectoryListBox2->directory(), fileName);
+    const bool written = WriteGBARom(outputPath);
     if (written) {
         setTextColour(ui->lblStatus, QColor(0, 128, 0));
         ui->lblStatus->setText(QStringLiteral("Writing succesfully completed."));
@@ -642,9 +642,14 @@ void TfrmRomweaver::btnWriteClick()
     ui->ProgressBar1->setValue(100);
     ui->lblProgress->setText(QString::number(ui->ProgressBar1->value()) +
                              QStringLiteral(" % done"));
+    // The writer refuses an output that would empty one of its inputs; say why.
+    if (!written && OutputNamesAnInput(buildRequest(outputPath)))
+        ShowWarning(this, QStringLiteral("The GBA rom was not written: %1 is one of the files it "
+                                         "is made from.")
+                              .arg(outputPath));
 }
 
-bool TfrmRomweaver::WriteGBARom(const QString& outputPath)
+GbaBuildRequest TfrmRomweaver::buildRequest(const QString& outputPath) const
 {
     GbaBuildRequest request;
     request.outputPath = outputPath;
@@ -653,6 +658,12 @@ bool TfrmRomweaver::WriteGBARom(const QString& outputPath)
     request.selectedRomCount = ui->lstNESRoms->count();
     for (int row = 0; row < ui->lstRomTitles->count(); ++row)
         request.romFileNames << ui->lstRomTitles->item(row)->data(Qt::UserRole).toString();
+    return request;
+}
+
+bool TfrmRomweaver::WriteGBARom(const QString& outputPath)
+{
+    const GbaBuildRequest request = buildRequest(outputPath);
     WritePageProgress progress(ui->ProgressBar1, ui->lblProgress, ui->lblStatus);
     BuildLog log(m_programDirectory + QStringLiteral("Romweaver.log"), FirstLogWrite);
     return ::WriteGBARom(request, progress, log);

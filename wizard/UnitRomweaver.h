@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GbaImageWriter.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -94,6 +96,7 @@ private:
     void setEstimateSizeLabel();
     void saveRomsDirectory();
     void fitOuterSize(int width, int height);
+    GbaBuildRequest buildRequest(const QString& outputPath) const;
 
     std::unique_ptr<Ui::TfrmRomweaver> ui;
     QString m_programDirectory;

@@ -17,6 +17,7 @@ private slots:
     void romsWithSharedTitlesEachWritten();
     void missingRomTurnsStatusRed();
     void emptyFileNameIsRefused();
+    void outputOverAnInputIsRefused();
     void menuScriptFailureIsShown();
 
 private:
@@ -153,6 +154,23 @@ void TestWritePage::emptyFileNameIsRefused()
     QCOMPARE(wizard.text("lblStatus"),
              QStringLiteral("Press the button to write the NES roms to the GBA rom!"));
     QVERIFY(!QFile::exists(wizard.programDirectory + QStringLiteral("menu.out")));
+}
+
+void TestWritePage::outputOverAnInputIsRefused()
+{
+    WizardFixture wizard;
+    const QByteArray rom = testfiles::makeRom(1, 0, 16 * 1024, 1);
+    wizard.addRom(QStringLiteral("a.nes"), rom);
+    wizard.start();
+    selectAndGoToWritePage(wizard, {"a.nes"});
+    setDestination(wizard, wizard.romsDirectory, QStringLiteral("a.nes"));
+    BoxAnswerer answerer;
+    wizard.click("btnWrite");
+    QCOMPARE(wizard.text("lblStatus"), QStringLiteral("Writing the GBA rom failed."));
+    QCOMPARE(answerer.boxes.size(), 1);
+    QCOMPARE(answerer.boxes[0].caption, QStringLiteral("Warning"));
+    QCOMPARE(testfiles::readFile(platform::joinPath(wizard.romsDirectory, QStringLiteral("a.nes"))),
+             rom);
 }
 
 void TestWritePage::menuScriptFailureIsShown()
