@@ -1,11 +1,14 @@
 #include "FloatingDialog.h"
 
 #include "FormLook.h"
+#include "MessageBoxes.h"
 #include "WindowPlacement.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 
 FloatingDialog::FloatingDialog(QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint), m_mainWindow(mainWindow)
@@ -15,10 +18,23 @@ FloatingDialog::FloatingDialog(QWidget* mainWindow)
     setBackgroundRole(QPalette::Button); // the light 3D face colour
 }
 
-void FloatingDialog::setUpFrame(QGroupBox* group)
+void FloatingDialog::setUpFrame(QGroupBox* group, QLineEdit* field, QPushButton* add,
+                                QPushButton* cancel)
 {
     m_group = group;
+    m_field = field;
     ApplyFormLook(this);
+    auto addGuarded = [this] { RunGuarded(this, [this] { btnAddClick(); }); };
+    connect(add, &QPushButton::clicked, this, addGuarded);
+    connect(field, &QLineEdit::returnPressed, this, addGuarded);
+    connect(cancel, &QPushButton::clicked, this, &FloatingDialog::btnCancelClick);
+}
+
+void FloatingDialog::showForInput()
+{
+    FormShow();
+    m_field->selectAll();
+    m_field->setFocus();
 }
 
 void FloatingDialog::FormShow()

@@ -4,6 +4,8 @@
 #include <QWidget>
 
 class QGroupBox;
+class QLineEdit;
+class QPushButton;
 
 // The options page's small borderless dialogs. They do not block the main
 // window. Shown, each takes its group box's size plus 8 pixels all round; the
@@ -16,16 +18,22 @@ public:
     FloatingDialog(QWidget* mainWindow);
 
     void FormShow();
+    virtual void btnAddClick() = 0;
     void btnCancelClick();
 
 protected:
-    void setUpFrame(QGroupBox* group);
+    // Lays out the frame around the group box and wires Add (also Enter in
+    // the field) and Cancel (also Escape).
+    void setUpFrame(QGroupBox* group, QLineEdit* field, QPushButton* add, QPushButton* cancel);
+    // Shows the dialog with the field's kept text selected, so typing replaces it.
+    void showForInput();
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QWidget* m_mainWindow;
     QGroupBox* m_group = nullptr;
+    QLineEdit* m_field = nullptr;
     bool m_placed = false;
     QPoint m_place;
 };

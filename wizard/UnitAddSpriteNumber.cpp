@@ -10,22 +10,14 @@ TfrmAddSpriteNumber::TfrmAddSpriteNumber(TfrmRomweaver* mainWindow)
 {
     ui->setupUi(this);
     setObjectName(QStringLiteral("frmAddSpriteNumber"));
-    setUpFrame(ui->grpAddSpriteNumber);
-    connect(ui->btnAdd, &QPushButton::clicked, this,
-            [this] { RunGuarded(this, [this] { btnAddClick(); }); });
-    connect(ui->txtAddSpriteNumber, &QLineEdit::returnPressed, this,
-            [this] { RunGuarded(this, [this] { btnAddClick(); }); });
-    connect(ui->btnCancel, &QPushButton::clicked, this, &TfrmAddSpriteNumber::btnCancelClick);
+    setUpFrame(ui->grpAddSpriteNumber, ui->txtAddSpriteNumber, ui->btnAdd, ui->btnCancel);
 }
 
 TfrmAddSpriteNumber::~TfrmAddSpriteNumber() = default;
 
 void TfrmAddSpriteNumber::Open()
 {
-    FormShow();
-    // The text of the last opening stays, selected, so typing replaces it.
-    ui->txtAddSpriteNumber->selectAll();
-    ui->txtAddSpriteNumber->setFocus();
+    showForInput();
 }
 
 void TfrmAddSpriteNumber::btnAddClick()

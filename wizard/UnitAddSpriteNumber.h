@@ -21,7 +21,7 @@ public:
     ~TfrmAddSpriteNumber() override;
 
     void Open();
-    void btnAddClick();
+    void btnAddClick() override;
 
 private:
     std::unique_ptr<Ui::TfrmAddSpriteNumber> ui;

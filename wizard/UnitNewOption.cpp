@@ -9,23 +9,15 @@ TfrmNewOption::TfrmNewOption(TfrmRomweaver* mainWindow)
 {
     ui->setupUi(this);
     setObjectName(QStringLiteral("frmNewOption"));
-    setUpFrame(ui->grpNewOption);
-    connect(ui->btnAdd, &QPushButton::clicked, this,
-            [this] { RunGuarded(this, [this] { btnAddClick(); }); });
-    connect(ui->txtNewOption, &QLineEdit::returnPressed, this,
-            [this] { RunGuarded(this, [this] { btnAddClick(); }); });
-    connect(ui->btnCancel, &QPushButton::clicked, this, &TfrmNewOption::btnCancelClick);
+    setUpFrame(ui->grpNewOption, ui->txtNewOption, ui->btnAdd, ui->btnCancel);
 }
 
 TfrmNewOption::~TfrmNewOption() = default;
 
 void TfrmNewOption::Open(const QString& numberText)
 {
-    FormShow();
+    showForInput();
     ui->lblDescription->setText(numberText);
-    // The text of the last opening stays, selected, so typing replaces it.
-    ui->txtNewOption->selectAll();
-    ui->txtNewOption->setFocus();
 }
 
 void TfrmNewOption::btnAddClick()

@@ -22,7 +22,7 @@ public:
 
     // Shows the dialog, then the number the new option will get.
     void Open(const QString& numberText);
-    void btnAddClick();
+    void btnAddClick() override;
 
 private:
     std::unique_ptr<Ui::TfrmNewOption> ui;
