@@ -11,7 +11,7 @@ options=()
 if [ "${1:-}" = "--sanitize" ]; then
     build=build-asan
     options=(-DROMWEAVER_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
-    export ASAN_OPTIONS=detect_leaks=0
+    export ASAN_OPTIONS=detect_leaks=1
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 fi
 cmake -S . -B "$build" "${options[@]}"
