@@ -96,13 +96,6 @@ QList<int> eachTwice(const QList<int>& values)
     return twice;
 }
 
-QByteArray withCounts(QByteArray rom, int prg, int chr)
-{
-    rom[4] = char(prg);
-    rom[5] = char(chr);
-    return rom;
-}
-
 } // namespace
 
 class TestGbaImageWriter : public QObject

@@ -60,15 +60,6 @@ QByteArray logEntry(const QString& message)
     return "12/6/2026 11:19:34 AM\r\n" + message.toLocal8Bit() + "\r\n";
 }
 
-QByteArray withCounts(QByteArray rom, int prg, int chr)
-{
-    if (rom.size() > 4)
-        rom[4] = char(prg);
-    if (rom.size() > 5)
-        rom[5] = char(chr);
-    return rom;
-}
-
 } // namespace
 
 class TestNesRom : public QObject

@@ -48,4 +48,15 @@ inline QByteArray makeRom(int prgBanks, int chrBanks, qint64 bodySize, int seed 
     return rom;
 }
 
+// The rom with its two bank counts replaced, as a header repair leaves it
+// (a file too short for a count byte keeps its length).
+inline QByteArray withCounts(QByteArray rom, int prgBanks, int chrBanks)
+{
+    if (rom.size() > 4)
+        rom[4] = char(prgBanks);
+    if (rom.size() > 5)
+        rom[5] = char(chrBanks);
+    return rom;
+}
+
 } // namespace testfiles
