@@ -1,13 +1,13 @@
 #include "SettingsFile.h"
 
 #include "FileError.h"
+#include "FileReplacement.h"
 #include "IniEdit.h"
 #include "IniText.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QSet>
 
 #include <utility>
@@ -33,20 +33,6 @@ QByteArray contentsOrNothing(const QString& path)
     if (readFile(path, bytes) != FileState::Read)
         return QByteArray();
     return bytes;
-}
-
-// The new text goes to a temporary file beside the old one, which then takes
-// its place, so a failed or interrupted write leaves the old file whole.
-bool replaceFile(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 // Walks the section's key listing, handing each listed name with the value a
@@ -80,7 +66,27 @@ void walkListing(const ini::IniText& text, QByteArrayView section, Visit visit)
 
 } // namespace
 
-SettingsFile::SettingsFile(QString path) : m_path(std::move(path)) {}
+SettingsFile::SettingsFile(QString path, Replacement replacement)
+    : m_path(std::move(path)), m_replacement(std::move(replacement))
+{
+    if (!m_replacement)
+        m_replacement = &platform::startReplacing;
+}
+
+// The new text goes to a new file beside the old one, which takes its place
+// only once every byte is written and synced, so a failed or interrupted
+// write leaves the old file whole.
+bool SettingsFile::replaceFile(const QByteArray& bytes) const
+{
+    try {
+        const std::unique_ptr<FileReplacement> file = m_replacement(m_path);
+        file->write(bytes.constData(), bytes.size());
+        file->commit();
+        return true;
+    } catch (const FileError&) {
+        return false;
+    }
+}
 
 QByteArray SettingsFile::ReadValue(const QByteArray& section, const QByteArray& key,
                                    const QByteArray& defaultValue) const
@@ -108,7 +114,7 @@ void SettingsFile::WriteValue(const QByteArray& section, const QByteArray& key,
         throw FileError(failure);
     const QByteArray updated = ini::withValue(bytes, ini::lookupName(section), ini::lookupName(key),
                                               ini::firstLine(value));
-    if (!replaceFile(m_path, updated))
+    if (!replaceFile(updated))
         throw FileError(failure);
 }
 
@@ -151,7 +157,7 @@ void SettingsFile::DeleteValue(const QByteArray& section, const QByteArray& key)
     const std::optional<QByteArray> updated =
         ini::withoutKey(bytes, ini::lookupName(section), ini::lookupName(key));
     if (updated)
-        replaceFile(m_path, *updated);
+        replaceFile(*updated);
 }
 
 QByteArray SettingsFile::FileNameForTitle(const QByteArray& title) const

@@ -5,6 +5,11 @@
 #include <QPair>
 #include <QString>
 
+#include <functional>
+#include <memory>
+
+class FileReplacement;
+
 // The settings store over Romweaver.ini, in the private-profile (INI) format the
 // Windows profile services read and write, so a file moves between them and
 // this store in both directions. Names and values are single-byte strings whose
@@ -14,8 +19,11 @@ class SettingsFile
 {
 public:
     using Pair = QPair<QByteArray, QByteArray>;
+    // Makes the new contents of the file at a path (platform::startReplacing);
+    // tests put a failing one in its place.
+    using Replacement = std::function<std::unique_ptr<FileReplacement>(const QString& path)>;
 
-    explicit SettingsFile(QString path);
+    explicit SettingsFile(QString path, Replacement replacement = {});
 
     const QString& path() const { return m_path; }
 
@@ -25,8 +33,10 @@ public:
                          const QByteArray& defaultValue) const;
 
     // Stores the value in place, or adds the key at the end of its section, or
-    // the section at the end of the file. The file is replaced atomically.
-    // Throws FileError "Unable to write to <path>" when it cannot be written.
+    // the section at the end of the file. The new text lands whole or not at
+    // all: when it cannot be written (a full disk, a size limit, a failure at
+    // sync or rename) the old file stays byte for byte, and FileError "Unable
+    // to write to <path>" is thrown.
     void WriteValue(const QByteArray& section, const QByteArray& key, const QByteArray& value);
 
     // Key names of the section in file order, within the 16384-byte listing limit.
@@ -36,7 +46,7 @@ public:
     // repeated key once.
     QList<Pair> ListPairs(const QByteArray& section) const;
 
-    // Removes the key's line. Failures are ignored.
+    // Removes the key's line. Failures are ignored; the file then stays whole.
     void DeleteValue(const QByteArray& section, const QByteArray& key);
 
     // The first key of the section (file order) whose value equals the value
@@ -44,5 +54,8 @@ public:
     QByteArray FileNameForTitle(const QByteArray& title) const;
 
 private:
+    bool replaceFile(const QByteArray& bytes) const;
+
     QString m_path;
+    Replacement m_replacement;
 };

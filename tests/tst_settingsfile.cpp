@@ -1,5 +1,7 @@
 #include "FileError.h"
+#include "FileReplacement.h"
 #include "SettingsFile.h"
+#include "support/FullFileSystem.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -45,7 +47,68 @@ QByteArray titlesUsing(int used, const QByteArray& tail)
     return text + tail;
 }
 
+// The settings file of the failure cases (89 bytes), and what each operation does to it.
+const QByteArray storedSettings("[Settings]\r\nNESRomsDir=/home/user/roms\r\n[Titles]\r\n"
+                                "game1.nes=Alpha\r\ngame2.nes=Beta\r\n[Options]\r\n1=A\r\n");
+
+enum class Operation { SmallValue, LargeValue, Deletion, FirstWrite };
+
+// Runs the operation; true when it reported "Unable to write to <path>".
+bool reportsFailure(SettingsFile& settings, Operation operation)
+{
+    try {
+        switch (operation) {
+        case Operation::SmallValue:
+            settings.WriteValue("Titles", "game1.nes", "Alphas"); // one byte more
+            break;
+        case Operation::LargeValue:
+            settings.WriteValue("Titles", "game1.nes", QByteArray(100000, 'g'));
+            break;
+        case Operation::Deletion:
+            settings.DeleteValue("Titles", "game1.nes");
+            break;
+        case Operation::FirstWrite:
+            settings.WriteValue("Settings", "NESRomsDir", "/home/user/roms");
+            break;
+        }
+    } catch (const FileError& error) {
+        return error.text() == "Unable to write to " + settings.path();
+    }
+    return false;
+}
+
+// The real replacement, failing where a device can fail: partway through the
+// bytes, or at the end, when they are flushed, synced and renamed into place.
+class FailingReplacement : public FileReplacement
+{
+public:
+    enum Fault { AtWrite, AtCommit };
+    FailingReplacement(std::unique_ptr<FileReplacement> real, Fault fault)
+        : m_real(std::move(real)), m_fault(fault)
+    {
+    }
+    void write(const char* data, qint64 size) override
+    {
+        m_real->write(data, m_fault == AtWrite ? size / 2 : size);
+        if (m_fault == AtWrite)
+            throw FileError("Cannot write file: No space left on device");
+    }
+    void commit() override
+    {
+        if (m_fault == AtCommit)
+            throw FileError("Cannot write file: Input/output error");
+        m_real->commit();
+    }
+
+private:
+    std::unique_ptr<FileReplacement> m_real;
+    Fault m_fault;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Operation)
+Q_DECLARE_METATYPE(FailingReplacement::Fault)
 
 class TestSettingsFile : public QObject
 {
@@ -82,10 +145,15 @@ private slots:
     void fileNameForTitle();
     void titleChangesRewriteOneEntry();
     void writeReplacesTheFileWhole();
+    void writeKeepsLinkAndPermissions();
     void writeFailure_data();
     void writeFailure();
     void failedWriteKeepsOldFile_data();
     void failedWriteKeepsOldFile();
+    void writeThatCannotLandChangesNothing_data();
+    void writeThatCannotLandChangesNothing();
+    void fullDiskChangesNothing_data();
+    void fullDiskChangesNothing();
 };
 
 void TestSettingsFile::read_data()
@@ -415,6 +483,27 @@ void TestSettingsFile::writeReplacesTheFileWhole()
              QStringList{"Romweaver.ini"});
 }
 
+void TestSettingsFile::writeKeepsLinkAndPermissions()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("symbolic links and permission bits as on Unix");
+#else
+    const QString target = makeFile(m_dir.path(), "real.ini", "[S]\na=1\n");
+    QFile::remove(settingsPath());
+    QVERIFY(QFile::link(target, settingsPath()));
+    const auto cleanUp = qScopeGuard([&] { QFile::remove(target); });
+    const auto permissions =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    QVERIFY(QFile::setPermissions(target, permissions));
+
+    SettingsFile(settingsPath()).WriteValue("S", "a", "2");
+    QVERIFY(QFileInfo(settingsPath()).isSymLink());
+    QCOMPARE(readFile(target), "[S]\na=2\n");
+    QCOMPARE(QFile::permissions(target) & 0x7077, permissions); // owner, group, others
+    QFile::remove(settingsPath());
+#endif
+}
+
 void TestSettingsFile::writeFailure_data()
 {
     QTest::addColumn<QStringList>("path");
@@ -448,9 +537,12 @@ void TestSettingsFile::writeFailure()
 
 void TestSettingsFile::failedWriteKeepsOldFile_data()
 {
-    QTest::addColumn<bool>("immutable");
-    QTest::newRow("file held immutable") << true;
-    QTest::newRow("disk full halfway") << false;
+    QTest::addColumn<QString>("obstacle");
+    QTest::addColumn<Operation>("operation");
+    QTest::newRow("file held immutable") << "immutable" << Operation::LargeValue;
+    QTest::newRow("deletion, file held immutable") << "immutable" << Operation::Deletion;
+    QTest::newRow("large value past the size limit") << "size limit" << Operation::LargeValue;
+    QTest::newRow("small value past the size limit") << "size limit" << Operation::SmallValue;
 }
 
 void TestSettingsFile::failedWriteKeepsOldFile()
@@ -458,41 +550,93 @@ void TestSettingsFile::failedWriteKeepsOldFile()
 #ifndef Q_OS_UNIX
     QSKIP("needs chattr and file size limits");
 #else
-    QFETCH(bool, immutable);
-    const QByteArray old("; mine\r\n[S]\r\na=1\r\n");
-    SettingsFile settings = fileHolding(old);
-    const QByteArray big(100000, 'b');
+    QFETCH(QString, obstacle);
+    QFETCH(Operation, operation);
+    SettingsFile settings = fileHolding(storedSettings);
+    const bool expectReport = operation != Operation::Deletion;
 
-    if (immutable) {
+    if (obstacle == "immutable") {
         // Permission bits do not stop root; the immutable attribute does.
         if (QProcess::execute("chattr", {"+i", settingsPath()}) != 0)
             QSKIP("chattr +i is not available here");
         const auto undo = qScopeGuard([&] { QProcess::execute("chattr", {"-i", settingsPath()}); });
-        QVERIFY_THROWS_EXCEPTION(FileError, settings.WriteValue("S", "a", big));
-        settings.DeleteValue("S", "a");
+        QCOMPARE(reportsFailure(settings, operation), expectReport);
     } else {
-        // A file size limit makes the new file's write fail partway, as a full
-        // disk would; only the soft limit is lowered, so it can be restored.
+        // A file size limit of exactly the old file's size: any new text that
+        // is longer fails partway, however few bytes it adds. Only the soft
+        // limit is lowered, so it can be restored.
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit saved{};
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
         rlimit small = saved;
-        small.rlim_cur = 4096;
+        small.rlim_cur = rlim_t(storedSettings.size());
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        bool threw = false;
-        try {
-            settings.WriteValue("S", "a", big);
-        } catch (const FileError&) {
-            threw = true;
-        }
+        const bool reported = reportsFailure(settings, operation);
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, oldHandler);
-        QVERIFY(threw);
+        QCOMPARE(reported, expectReport);
     }
-    QCOMPARE(readFile(settingsPath()), old);
+    QCOMPARE(readFile(settingsPath()), storedSettings);
     QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{"Romweaver.ini"});
 #endif
+}
+
+void TestSettingsFile::writeThatCannotLandChangesNothing_data()
+{
+    QTest::addColumn<FailingReplacement::Fault>("fault");
+    QTest::addColumn<Operation>("operation");
+    for (auto [fault, where] : {std::pair(FailingReplacement::AtWrite, "partway"),
+                                std::pair(FailingReplacement::AtCommit, "at flush")}) {
+        QTest::addRow("small value, fails %s", where) << fault << Operation::SmallValue;
+        QTest::addRow("deletion, fails %s", where) << fault << Operation::Deletion;
+        QTest::addRow("first write, fails %s", where) << fault << Operation::FirstWrite;
+    }
+}
+
+void TestSettingsFile::writeThatCannotLandChangesNothing()
+{
+    QFETCH(FailingReplacement::Fault, fault);
+    QFETCH(Operation, operation);
+    const QByteArray old = operation == Operation::FirstWrite ? missing : storedSettings;
+    fileHolding(old);
+    SettingsFile settings(settingsPath(), [fault](const QString& path) {
+        return std::make_unique<FailingReplacement>(platform::startReplacing(path), fault);
+    });
+
+    QCOMPARE(reportsFailure(settings, operation), operation != Operation::Deletion);
+    QCOMPARE(QFileInfo::exists(settingsPath()), !old.isNull());
+    QCOMPARE(readFile(settingsPath()), old);
+    // The new file that did not land is gone too.
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).size(), old.isNull() ? 0 : 1);
+}
+
+void TestSettingsFile::fullDiskChangesNothing_data()
+{
+    QTest::addColumn<Operation>("operation");
+    QTest::newRow("small value") << Operation::SmallValue;
+    QTest::newRow("large value") << Operation::LargeValue;
+    QTest::newRow("deletion") << Operation::Deletion;
+    QTest::newRow("first write") << Operation::FirstWrite;
+}
+
+void TestSettingsFile::fullDiskChangesNothing()
+{
+    QFETCH(Operation, operation);
+    FullFileSystem disk;
+    if (!disk.isReady())
+        QSKIP("mounting a small file system needs root");
+    const bool firstWrite = operation == Operation::FirstWrite;
+    if (!firstWrite)
+        makeFile(disk.path(), "Romweaver.ini", storedSettings);
+    disk.fill();
+    SettingsFile settings(disk.filePath("Romweaver.ini"));
+
+    QCOMPARE(reportsFailure(settings, operation), operation != Operation::Deletion);
+    QCOMPARE(QFileInfo::exists(settings.path()), !firstWrite);
+    QCOMPARE(readFile(settings.path()), firstWrite ? QByteArray() : storedSettings);
+    QCOMPARE(QDir(disk.path()).entryList(QDir::Files),
+             firstWrite ? QStringList() : QStringList{"Romweaver.ini"});
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ExclusiveFile.h"
+
+#include <QString>
+
+#include <memory>
+
+// New contents for a file that take the old file's place in one step, or not
+// at all. The bytes go to a new file beside the old one; commit() makes them
+// durable and only then puts the new file in the old one's place. Until a
+// commit succeeds, and after any failure of write() or commit(), the old file
+// (or its absence) stays exactly as it was and the new file is discarded.
+class FileReplacement : public ByteSink
+{
+public:
+    // Throws FileError; after a failure nothing has changed.
+    virtual void commit() = 0;
+};
+
+namespace platform
+{
+
+// Starts replacing the file at path (a symbolic link is followed, so the link
+// stays and its target gets the new contents; an existing file's permissions
+// carry over). Throws FileError when the new file cannot be made beside it,
+// when the path names a directory, or when the existing file may not be
+// written.
+std::unique_ptr<FileReplacement> startReplacing(const QString& path);
+
+} // namespace platform
