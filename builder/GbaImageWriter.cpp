@@ -25,7 +25,7 @@ bool writeImage(const GbaBuildRequest& request, ProgressReporter& progress, Buil
     const QString baseRomPath = request.programDirectory + QStringLiteral("Tessel.GBA");
     const QString menuScriptPath = request.programDirectory + QStringLiteral("menu.out");
 
-    if (OutputNamesAnInput(request))
+    if (!RefusedOutputReason(request).isEmpty())
         return false;
 
     ExclusiveFile outputFile(request.outputPath, ExclusiveFile::Mode::Create);
@@ -54,29 +54,30 @@ bool writeImage(const GbaBuildRequest& request, ProgressReporter& progress, Buil
         AppendNESRom(output, request.romsDirectory, fileName, log, buffer);
     }
 
+    output.flush();
     outputFile.close();
     return true;
 }
 
 } // namespace
 
-// Creating the output empties an existing file, so an output that is one of
-// the inputs would destroy it. Identities, not spellings, are compared:
-// "..", links and letter case all name the same file.
-bool OutputNamesAnInput(const GbaBuildRequest& request)
+QString RefusedOutputReason(const GbaBuildRequest& request)
 {
-    const auto output = ExclusiveFile::identityOf(request.outputPath);
-    if (!output)
-        return false;
+    const QString& output = request.outputPath;
     QStringList inputs{request.programDirectory + QStringLiteral("Tessel.GBA"),
                        request.programDirectory + QStringLiteral("menu.out")};
     for (const QString& name : request.romFileNames)
         inputs << platform::joinPath(request.romsDirectory, name);
     for (const QString& input : inputs) {
-        if (ExclusiveFile::identityOf(input) == output)
-            return true;
+        if (platform::namesSameFile(output, input))
+            return QStringLiteral("%1 is one of the files it is made from.").arg(output);
     }
-    return false;
+    // These two may not exist yet; the output would become them all the same.
+    if (platform::namesSameFile(output, request.programDirectory + QStringLiteral("Romweaver.ini")))
+        return QStringLiteral("%1 is the file Romweaver keeps its settings in.").arg(output);
+    if (platform::namesSameFile(output, request.programDirectory + QStringLiteral("Romweaver.log")))
+        return QStringLiteral("%1 is Romweaver's build log.").arg(output);
+    return QString();
 }
 
 bool WriteGBARom(const GbaBuildRequest& request, ProgressReporter& progress, BuildLog& log)

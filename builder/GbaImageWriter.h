@@ -29,13 +29,16 @@ struct GbaBuildRequest {
 // Builds the GBA rom: base rom, menu script, then each rom through
 // AppendNESRom. Returns false on any failure, leaving the output with what was
 // appended before it; the reporter keeps what it showed at the failing step.
-// An output path that names one of the inputs (by any spelling or link) is
-// refused before anything is created: false, and no file is touched.
+// An output path that RefusedOutputReason refuses is not written: false, and
+// no file is touched.
 bool WriteGBARom(const GbaBuildRequest& request, ProgressReporter& progress, BuildLog& log);
 
-// True when the output path names one of the build's inputs (the base rom, the
-// menu script or a rom), by any spelling or link: such a build is refused.
-bool OutputNamesAnInput(const GbaBuildRequest& request);
+// Why the output path may not be written, as a sentence for the user, or an
+// empty text when it may. Creating the output empties the file it names, so it
+// may not name one of the build's inputs (the base rom, the menu script, a
+// rom) nor the program's own settings file or build log, by any spelling or
+// link.
+QString RefusedOutputReason(const GbaBuildRequest& request);
 
 // Puts a sink between the writer and the output file it created, for tests
 // that make writing fail partway (a full disk). The writer still closes the

@@ -17,17 +17,23 @@ struct FileIdentity {
 
 // Where the image writer appends to. The output file implements it; tests
 // put a failing device in its place.
-class ByteSink {
+class ByteSink
+{
 public:
     virtual ~ByteSink() = default;
     // Writes all bytes or throws FileError.
     virtual void write(const char* data, qint64 size) = 0;
+    // Passes on what a buffering sink still holds, or throws FileError. The
+    // writer calls it before it closes the output, so a failure that shows
+    // only then is not taken for success.
+    virtual void flush() {}
 };
 
 // A file opened "without sharing": on Windows with share mode 0, elsewhere with
 // a non-blocking exclusive advisory lock. The open fails while another holder
 // has the file. Every failure throws FileError naming the path.
-class ExclusiveFile final : public ByteSink {
+class ExclusiveFile final : public ByteSink
+{
 public:
     enum class Mode {
         ReadExisting,      // existing file, read only

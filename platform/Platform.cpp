@@ -1,11 +1,14 @@
 #include "Platform.h"
 
+#include "ExclusiveFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
 
-namespace platform {
+namespace platform
+{
 
 QString pathSeparator()
 {
@@ -50,6 +53,25 @@ QStringList driveRoots()
 QString driveRootOf(const QString& directory)
 {
     return nativeDirectory(QStorageInfo(directory).rootPath());
+}
+
+bool namesSameFile(const QString& a, const QString& b)
+{
+    const auto first = ExclusiveFile::identityOf(a);
+    const auto second = ExclusiveFile::identityOf(b);
+    if (first || second)
+        return first == second;
+    const QFileInfo firstInfo(a);
+    const QFileInfo secondInfo(b);
+#ifdef Q_OS_WIN
+    const Qt::CaseSensitivity nameCase = Qt::CaseInsensitive;
+#else
+    const Qt::CaseSensitivity nameCase = Qt::CaseSensitive;
+#endif
+    if (firstInfo.fileName().compare(secondInfo.fileName(), nameCase) != 0)
+        return false;
+    const auto firstDirectory = ExclusiveFile::identityOf(firstInfo.absolutePath());
+    return firstDirectory && firstDirectory == ExclusiveFile::identityOf(secondInfo.absolutePath());
 }
 
 } // namespace platform

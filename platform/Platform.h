@@ -5,7 +5,8 @@
 
 // Everything that differs between Windows and the other desktops lives here:
 // the path separator, the list of drives, where the executable lies.
-namespace platform {
+namespace platform
+{
 
 // "\" on Windows, "/" elsewhere.
 QString pathSeparator();
@@ -25,5 +26,11 @@ QStringList driveRoots();
 
 // The root (drive or mount point) that holds the given directory.
 QString driveRootOf(const QString& directory);
+
+// Whether two paths name one file: by identity where both exist (so links,
+// ".." and letter case do not matter); where neither exists, whether they
+// would once created: the same directory and the same name (letter case
+// ignored on Windows).
+bool namesSameFile(const QString& a, const QString& b);
 
 } // namespace platform

@@ -59,6 +59,18 @@ private:
     qint64 m_room;
 };
 
+// Holds every byte until the output is flushed, then fails there, as a
+// buffering device on a full disk does.
+class FailsAtFlush : public ByteSink
+{
+public:
+    void write(const char*, qint64) override {}
+    void flush() override
+    {
+        throw FileError(QStringLiteral("Cannot write file: No space left on device"));
+    }
+};
+
 constexpr qint64 BaseRomSize = 70000; // larger than one copy chunk: two reads
 const QByteArray MenuLines("1. Alpha\r\n2. Beta|3\r\n3. Gamma\r\n");
 
@@ -126,6 +138,7 @@ private slots:
     void unwritableLog();
     void diskFull_data();
     void diskFull();
+    void failureAtFlushIsAFailure();
 
 private:
     QString outputPath() const { return platform::joinPath(m_outDir, "Whatever.gba"); }
@@ -335,6 +348,10 @@ void TestGbaImageWriter::refusesOutputNamingAnInput_data()
     QTest::newRow("rom through ..") << "dotdot";
     QTest::newRow("rom through a symbolic link") << "symlink";
     QTest::newRow("base rom through a hard link") << "hardlink";
+    QTest::newRow("settings file") << "settings";
+    QTest::newRow("settings file not there yet") << "new settings";
+    QTest::newRow("build log through ..") << "log";
+    QTest::newRow("build log not there yet") << "new log";
 }
 
 void TestGbaImageWriter::refusesOutputNamingAnInput()
@@ -359,6 +376,13 @@ void TestGbaImageWriter::refusesOutputNamingAnInput()
                                         QFile::encodeName(outputPath()).toStdString(), error);
         if (error)
             QSKIP("no symbolic links here");
+    } else if (spelling.endsWith("settings") || spelling.endsWith("log")) {
+        const QString name = spelling.endsWith("log") ? "Romweaver.log" : "Romweaver.ini";
+        if (!spelling.startsWith("new"))
+            makeFile(m_programDir, name, "kept");
+        req.outputPath = spelling == "log"
+                             ? QDir::toNativeSeparators(m_outDir + "/../program/" + name)
+                             : m_programDir + name;
     } else {
         std::error_code error;
         std::filesystem::create_hard_link(
@@ -375,7 +399,14 @@ void TestGbaImageWriter::refusesOutputNamingAnInput()
     QCOMPARE(readFile(m_programDir + "menu.out"), m_menu);
     QCOMPARE(readFile(romPath("a.nes")), rom);
     QVERIFY(!QFileInfo::exists(platform::joinPath(m_romsDir, "Romweaver.bak")));
-    QVERIFY(!QFileInfo::exists(logPath()));
+    QVERIFY(!RefusedOutputReason(req).isEmpty());
+    if (spelling.startsWith("new")) {
+        QVERIFY(!QFileInfo::exists(req.outputPath));
+    } else if (spelling.endsWith("settings") || spelling.endsWith("log")) {
+        QCOMPARE(readFile(req.outputPath), "kept");
+    } else {
+        QVERIFY(!QFileInfo::exists(logPath()));
+    }
 }
 
 void TestGbaImageWriter::outputCannotBeCreated_data()
@@ -585,6 +616,16 @@ void TestGbaImageWriter::diskFull()
         events += piece(20 * (i + 1), 20 * (i + 1), statuses[i]);
     QCOMPARE(progress.events, events);
     verifyClosed({outputPath(), romPath("short.nes"), romPath("cut.nes")});
+}
+
+void TestGbaImageWriter::failureAtFlushIsAFailure()
+{
+    makeFile(m_romsDir, "a.nes", makeRom(1, 0, 16 * KB, 1));
+    RecordingProgress progress;
+    QVERIFY(!write(request({"a.nes"}), progress,
+                   [](ByteSink&) { return std::make_unique<FailsAtFlush>(); }));
+    QCOMPARE(readFile(outputPath()), QByteArray());
+    verifyClosed({outputPath(), romPath("a.nes")});
 }
 
 QTEST_GUILESS_MAIN(TestGbaImageWriter)

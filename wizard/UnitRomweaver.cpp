@@ -642,11 +642,12 @@ void TfrmRomweaver::btnWriteClick()
     ui->ProgressBar1->setValue(100);
     ui->lblProgress->setText(QString::number(ui->ProgressBar1->value()) +
                              QStringLiteral(" % done"));
-    // The writer refuses an output that would empty one of its inputs; say why.
-    if (!written && OutputNamesAnInput(buildRequest(outputPath)))
-        ShowWarning(this, QStringLiteral("The GBA rom was not written: %1 is one of the files it "
-                                         "is made from.")
-                              .arg(outputPath));
+    // The writer refuses an output that would empty a file it must keep; say why.
+    if (!written) {
+        const QString refusal = RefusedOutputReason(buildRequest(outputPath));
+        if (!refusal.isEmpty())
+            ShowWarning(this, QStringLiteral("The GBA rom was not written: ") + refusal);
+    }
 }
 
 GbaBuildRequest TfrmRomweaver::buildRequest(const QString& outputPath) const

@@ -17,6 +17,7 @@ private slots:
     void romsWithSharedTitlesEachWritten();
     void missingRomTurnsStatusRed();
     void emptyFileNameIsRefused();
+    void outputOverAnInputIsRefused_data();
     void outputOverAnInputIsRefused();
     void menuScriptFailureIsShown();
 
@@ -156,21 +157,44 @@ void TestWritePage::emptyFileNameIsRefused()
     QVERIFY(!QFile::exists(wizard.programDirectory + QStringLiteral("menu.out")));
 }
 
+void TestWritePage::outputOverAnInputIsRefused_data()
+{
+    QTest::addColumn<bool>("inProgramDirectory");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a rom") << false << "a.nes"
+                           << "is one of the files it is made from.";
+    QTest::newRow("the settings file") << true << "Romweaver.ini"
+                                       << "is the file Romweaver keeps its settings in.";
+    QTest::newRow("the build log") << true << "Romweaver.log"
+                                   << "is Romweaver's build log.";
+}
+
 void TestWritePage::outputOverAnInputIsRefused()
 {
+    QFETCH(bool, inProgramDirectory);
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
     WizardFixture wizard;
     const QByteArray rom = testfiles::makeRom(1, 0, 16 * 1024, 1);
     wizard.addRom(QStringLiteral("a.nes"), rom);
     wizard.start();
     selectAndGoToWritePage(wizard, {"a.nes"});
-    setDestination(wizard, wizard.romsDirectory, QStringLiteral("a.nes"));
+    const QByteArray settings = wizard.iniBytes();
+    const QString directory = inProgramDirectory ? wizard.programDir.path() : wizard.romsDirectory;
+    setDestination(wizard, directory, name);
     BoxAnswerer answerer;
     wizard.click("btnWrite");
     QCOMPARE(wizard.text("lblStatus"), QStringLiteral("Writing the GBA rom failed."));
     QCOMPARE(answerer.boxes.size(), 1);
     QCOMPARE(answerer.boxes[0].caption, QStringLiteral("Warning"));
+    QCOMPARE(answerer.boxes[0].text,
+             "The GBA rom was not written: " +
+                 platform::joinPath(platform::nativeDirectory(directory), name) + " " + reason);
     QCOMPARE(testfiles::readFile(platform::joinPath(wizard.romsDirectory, QStringLiteral("a.nes"))),
              rom);
+    QCOMPARE(wizard.iniBytes(), settings);
+    QVERIFY(!QFile::exists(wizard.programDirectory + QStringLiteral("Romweaver.log")));
 }
 
 void TestWritePage::menuScriptFailureIsShown()
