@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QStorageInfo>
 
 namespace platform
@@ -25,12 +26,48 @@ QString nativeDirectory(const QString& path)
     return QDir::toNativeSeparators(QDir::cleanPath(path));
 }
 
-QString programDirectory()
+namespace
 {
-    QString dir = nativeDirectory(QCoreApplication::applicationDirPath());
+
+QString withTrailingSeparator(const QString& path)
+{
+    QString dir = nativeDirectory(path);
     if (!dir.endsWith(pathSeparator()))
         dir += pathSeparator();
     return dir;
+}
+
+} // namespace
+
+QString chooseProgramDirectory(const QString& executableDir, const QString& userDataDir)
+{
+    const QFileInfo baseRom(executableDir + QStringLiteral("Tessel.GBA"));
+    const bool portable = baseRom.exists() && !baseRom.isDir();
+    return portable || userDataDir.isEmpty() ? executableDir : userDataDir;
+}
+
+QString userDataDirectory()
+{
+#ifdef Q_OS_WIN
+    return {};
+#else
+    // Named here rather than taken from the application's name, so every
+    // Romweaver executable shares the one directory.
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (dataHome.isEmpty())
+        return {};
+    return withTrailingSeparator(dataHome + QStringLiteral("/Romweaver"));
+#endif
+}
+
+QString programDirectory()
+{
+    const QString chosen = chooseProgramDirectory(
+        withTrailingSeparator(QCoreApplication::applicationDirPath()), userDataDirectory());
+    // Created at once, so that a new user finds the directory the start-up
+    // error names and the settings write has a place to go.
+    QDir().mkpath(chosen);
+    return chosen;
 }
 
 QStringList driveRoots()

@@ -18,8 +18,21 @@ QString joinPath(const QString& dir, const QString& name);
 // The path in native spelling without a trailing separator, except at a root.
 QString nativeDirectory(const QString& path);
 
-// The directory of the running executable, native spelling, trailing separator.
+// Where Tessel.GBA, menu.out, Romweaver.ini and Romweaver.log live, native
+// spelling, trailing separator. Portable: the executable's directory when
+// Tessel.GBA lies beside the executable, and always on Windows. Installed
+// (other desktops): else the user's data directory, created when needed.
 QString programDirectory();
+
+// The rule behind programDirectory(), for any two directories: executableDir
+// when it holds a Tessel.GBA file or when userDataDir is empty (no installed
+// mode), else userDataDir. Both as given, with their trailing separators.
+QString chooseProgramDirectory(const QString& executableDir, const QString& userDataDir);
+
+// The user's data directory for Romweaver (e.g. ~/.local/share/Romweaver/),
+// native spelling, trailing separator; empty on Windows, which has no
+// installed mode. Only the path: the directory need not exist.
+QString userDataDirectory();
 
 // Roots the drive selector offers: drive letters on Windows, mounted volumes elsewhere.
 QStringList driveRoots();

@@ -20,6 +20,19 @@ bool BaseRomPresent(const QString& programDirectory)
     return baseRom.exists() && !baseRom.isDir();
 }
 
+QString MissingBaseRomText(const QString& userDataDirectory)
+{
+    QString text = QStringLiteral("Cannot find Tessel.gba! Make sure it is installed in the same "
+                                  "directory as Romweaver program. The program will be closed.");
+    // Installed under a system directory, the executable's directory is not the
+    // user's: say where else the program looks.
+    if (!userDataDirectory.isEmpty())
+        text += QStringLiteral("\n\nWhen Romweaver is installed, put Tessel.GBA into this "
+                               "directory instead:\n") +
+                userDataDirectory;
+    return text;
+}
+
 void CreateForms(const QString& programDirectory)
 {
     frmRomweaver = new TfrmRomweaver(programDirectory);
@@ -43,10 +56,7 @@ void DestroyForms()
 int RunRomweaver(QApplication& application, const QString& programDirectory)
 {
     if (!BaseRomPresent(programDirectory)) {
-        ShowError(nullptr,
-                  QStringLiteral("Cannot find Tessel.gba! Make sure it is installed in the "
-                                 "same directory as Romweaver program. The program will be "
-                                 "closed."));
+        ShowError(nullptr, MissingBaseRomText(platform::userDataDirectory()));
         return 0;
     }
     CreateForms(programDirectory);

@@ -19,6 +19,10 @@ extern TfrmAddSpriteNumber* frmAddSpriteNumber;
 // True when a file (not a directory) named Tessel.GBA lies in the program directory.
 bool BaseRomPresent(const QString& programDirectory = platform::programDirectory());
 
+// The start-up error's text; where the program has a user data directory, a
+// second paragraph names it as the other place for Tessel.GBA.
+QString MissingBaseRomText(const QString& userDataDirectory);
+
 // Creates the four windows in their fixed order: the main window, the new-option
 // dialog, the About window, the sprite dialog. All stay hidden.
 void CreateForms(const QString& programDirectory = platform::programDirectory());

@@ -1,0 +1,80 @@
+// Where the program's files live: beside the executable (portable) or in the
+// user's data directory (installed).
+
+#include "Platform.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestProgramDirectory : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rule_data();
+    void rule();
+    void installedDirectoryFollowsXdgAndIsCreated();
+};
+
+void TestProgramDirectory::rule_data()
+{
+    QTest::addColumn<QString>("besideExecutable"); // "file", "directory" or "" (nothing)
+    QTest::addColumn<bool>("inDataDir");
+    QTest::addColumn<bool>("installedModeExists");
+    QTest::addColumn<QString>("chosen"); // "executable" or "data"
+
+    QTest::newRow("portable: beside the executable") << "file" << false << true << "executable";
+    QTest::newRow("portable wins over the data directory")
+        << "file" << true << true << "executable";
+    QTest::newRow("installed: in the data directory") << "" << true << true << "data";
+    QTest::newRow("a directory named Tessel.GBA does not count")
+        << "directory" << true << true << "data";
+    QTest::newRow("neither: the data directory, named by the error")
+        << "" << false << true << "data";
+    QTest::newRow("no installed mode, neither: the executable's directory")
+        << "" << false << false << "executable";
+}
+
+void TestProgramDirectory::rule()
+{
+    QFETCH(QString, besideExecutable);
+    QFETCH(bool, inDataDir);
+    QFETCH(bool, installedModeExists);
+    QFETCH(QString, chosen);
+
+    QTemporaryDir executable;
+    QTemporaryDir data;
+    if (besideExecutable == QLatin1String("file"))
+        testfiles::makeFile(executable.path(), QStringLiteral("Tessel.GBA"), "base");
+    if (besideExecutable == QLatin1String("directory"))
+        QDir(executable.path()).mkdir(QStringLiteral("Tessel.GBA"));
+    if (inDataDir)
+        testfiles::makeFile(data.path(), QStringLiteral("Tessel.GBA"), "base");
+
+    const QString executableDir = executable.path() + QLatin1Char('/');
+    const QString dataDir = installedModeExists ? data.path() + QLatin1Char('/') : QString();
+    const QString result = platform::chooseProgramDirectory(executableDir, dataDir);
+    QCOMPARE(result, chosen == QLatin1String("executable") ? executableDir : dataDir);
+}
+
+void TestProgramDirectory::installedDirectoryFollowsXdgAndIsCreated()
+{
+#ifdef Q_OS_WIN
+    QSKIP("Windows has no installed mode: the program directory is always the executable's");
+#else
+    // The test executable has no Tessel.GBA beside it, so the installed mode applies.
+    QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/Tessel.GBA")));
+    QTemporaryDir dataHome;
+    qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+    const QString expected = dataHome.path() + QStringLiteral("/Romweaver/");
+    QCOMPARE(platform::userDataDirectory(), expected);
+    QCOMPARE(platform::programDirectory(), expected);
+    QVERIFY(QFileInfo(expected).isDir());
+    qunsetenv("XDG_DATA_HOME");
+#endif
+}
+
+QTEST_GUILESS_MAIN(TestProgramDirectory)
+#include "tst_programdirectory.moc"
