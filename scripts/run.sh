@@ -12,8 +12,9 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "  xvfb-run build/Romweaver"
     exit 1
 fi
-if [ ! -f build/Tessel.GBA ]; then
-    echo "Romweaver needs Tessel.GBA beside its executable (build/Tessel.GBA); put the base rom there."
-    echo "Any file of that name serves for trying the program."
+data_dir="${XDG_DATA_HOME:-$HOME/.local/share}/Romweaver"
+if [ ! -f build/Tessel.GBA ] && [ ! -f "$data_dir/Tessel.GBA" ]; then
+    echo "Romweaver needs Tessel.GBA beside its executable (build/Tessel.GBA) or in $data_dir/;"
+    echo "put the base rom there. Any file of that name serves for trying the program."
 fi
 exec build/Romweaver
