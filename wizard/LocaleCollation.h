@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QString>
+#include "MenuTitles.h"
 
 class QListWidget;
 class QListWidgetItem;
 
-// The order of sorted lists (the file list, the titles list): the user's locale
-// collation without regard to letter case, so "apple" < "Banana" < "cherry".
-bool collatesBefore(const QString& a, const QString& b);
+// The sorted lists of the windows (the file list, the titles list) in the
+// menu's order: collatesBefore and sortedPlace of the image builder.
 
 // Inserts the item at its sorted place: after every entry that does not
 // collate after it, so entries that compare equal keep the order they came in.

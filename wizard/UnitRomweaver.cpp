@@ -8,6 +8,7 @@
 #include "GbaImageWriter.h"
 #include "LocaleCollation.h"
 #include "MenuScript.h"
+#include "MenuTitles.h"
 #include "MessageBoxes.h"
 #include "Platform.h"
 #include "SettingsFile.h"
@@ -437,15 +438,11 @@ void TfrmRomweaver::enterTitlesPage()
 
 void TfrmRomweaver::RefreshPreview()
 {
-    const int count = ui->lstRomTitles->count();
-    const int width = int(QString::number(count).size());
-    const bool numbered = ui->chkNumbering->isChecked();
+    QStringList titles;
+    for (int row = 0; row < ui->lstRomTitles->count(); ++row)
+        titles << ui->lstRomTitles->item(row)->text();
     ui->lstPreview->clear();
-    for (int n = 1; n <= count; ++n) {
-        const QString title = ui->lstRomTitles->item(n - 1)->text();
-        ui->lstPreview->addItem(
-            numbered ? QStringLiteral("%1. ").arg(n, width, 10, QLatin1Char('0')) + title : title);
-    }
+    ui->lstPreview->addItems(menuLinesForTitles(titles, ui->chkNumbering->isChecked()));
 }
 
 void TfrmRomweaver::lstRomTitlesClick()
