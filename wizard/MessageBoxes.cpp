@@ -3,11 +3,15 @@
 namespace
 {
 
-QMessageBox::StandardButton showBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
-                                    const QString& text, QMessageBox::StandardButtons buttons)
+QMessageBox::StandardButton
+showBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text,
+        QMessageBox::StandardButtons buttons,
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
 {
     QMessageBox box(icon, caption, text, buttons, parent);
     box.setWindowModality(Qt::ApplicationModal);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
     const int answer = box.exec();
     return QMessageBox::StandardButton(answer);
 }
@@ -27,6 +31,12 @@ void ShowError(QWidget* parent, const QString& text)
 void ShowInformation(QWidget* parent, const QString& text)
 {
     showBox(parent, QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok);
+}
+
+bool Confirm(QWidget* parent, const QString& text)
+{
+    return showBox(parent, QMessageBox::Question, QStringLiteral("Confirm"), text,
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& text)

@@ -11,6 +11,9 @@ class QWidget;
 void ShowWarning(QWidget* parent, const QString& text);
 void ShowError(QWidget* parent, const QString& text);
 void ShowInformation(QWidget* parent, const QString& text);
+// A question with Yes and No; true for Yes. No is the default button, so
+// Enter or Escape alone never goes ahead.
+bool Confirm(QWidget* parent, const QString& text);
 // A warning with Yes, No and Cancel; returns the button pressed (Cancel when closed).
 QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& text);
 

@@ -11,11 +11,13 @@
 #include "MenuTitles.h"
 #include "MessageBoxes.h"
 #include "Platform.h"
+#include "SelectionWarnings.h"
 #include "SettingsFile.h"
 #include "UnitAbout.h"
 #include "UnitAddSpriteNumber.h"
 #include "UnitNewOption.h"
 #include "WindowPlacement.h"
+#include "WriteGuards.h"
 
 #include <QCloseEvent>
 #include <QScreen>
@@ -121,6 +123,9 @@ TfrmRomweaver::TfrmRomweaver(QString programDirectory, QWidget* parent)
     ui->FileListBox1->setMask(QStringLiteral("*.nes"));
     ui->ProgressBar1->setRange(0, 100);
     connectHandlers();
+
+    // Page 1 marks selected files that are not iNES roms.
+    new NonRomMarker(ui->lstNESRoms, [this] { return NESRomsDir; });
 }
 
 TfrmRomweaver::~TfrmRomweaver() = default;
@@ -314,6 +319,7 @@ void TfrmRomweaver::setDefaultSizeLabel()
 {
     ui->lblTotalSize->setText(QStringLiteral("GBA rom size: ~") + QString::number(BaseRomSizeKB) +
                               QStringLiteral(" KB (default)"));
+    MarkOversizeEstimate(ui->lblTotalSize, std::nullopt);
 }
 
 void TfrmRomweaver::setEstimateSizeLabel()
@@ -322,11 +328,13 @@ void TfrmRomweaver::setEstimateSizeLabel()
     if (romsKB < 0) {
         ui->lblTotalSize->setText(
             QStringLiteral("GBA rom size: unknown (a rom could not be read)"));
+        MarkOversizeEstimate(ui->lblTotalSize, std::nullopt);
         return;
     }
-    ui->lblTotalSize->setText(QStringLiteral("GBA rom size: ~") +
-                              QString::number(qint64(BaseRomSizeKB) + romsKB) +
+    const qint64 estimateKB = qint64(BaseRomSizeKB) + romsKB;
+    ui->lblTotalSize->setText(QStringLiteral("GBA rom size: ~") + QString::number(estimateKB) +
                               QStringLiteral(" KB"));
+    MarkOversizeEstimate(ui->lblTotalSize, estimateKB);
 }
 
 int TfrmRomweaver::SelectedRomsSizeKB()
@@ -618,11 +626,13 @@ void TfrmRomweaver::btnWriteClick()
                     QStringLiteral("No GBA rom filename specified! Please insert a filename!"));
         return;
     }
-    ui->lblStatus->setText(QStringLiteral("Preparing to write..."));
-    ui->lblStatus->repaint();
     QStringList lines;
     for (int row = 0; row < ui->lstTitleAndOptions->count(); ++row)
         lines << ui->lstTitleAndOptions->item(row)->text();
+    if (!ConfirmUnusualBuild(this, buildRequest(QString()), lines))
+        return;
+    ui->lblStatus->setText(QStringLiteral("Preparing to write..."));
+    ui->lblStatus->repaint();
     WriteMenuScript(m_programDirectory, lines);
 
     ui->lblStatus->setText(QStringLiteral("Writing GBA rom..."));

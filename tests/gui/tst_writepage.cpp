@@ -200,7 +200,7 @@ void TestWritePage::outputOverAnInputIsRefused()
 void TestWritePage::menuScriptFailureIsShown()
 {
     WizardFixture wizard;
-    wizard.addRom(QStringLiteral("a.nes"), "x");
+    wizard.addRom(QStringLiteral("a.nes"), testfiles::makeRom(1, 0, 16 * 1024));
     QDir(wizard.programDir.path()).mkdir(QStringLiteral("menu.out")); // cannot be created
     QTemporaryDir out;
     wizard.start();

@@ -1,0 +1,76 @@
+#include "ImageSizeCheck.h"
+
+#include "FileError.h"
+#include "FileMeasure.h"
+#include "GbaImageWriter.h"
+#include "HeaderRepair.h"
+#include "Platform.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+bool HasInesSignature(const QByteArray& firstBytes)
+{
+    return firstBytes.startsWith(QByteArrayView("NES\x1a", 4));
+}
+
+qint64 AppendedRomLength(qint64 fileLength, int prgCount, int chrCount)
+{
+    return qMin(fileLength, declaredRomLength(prgCount, chrCount));
+}
+
+qint64 MenuScriptLength(const QStringList& lines)
+{
+    qint64 length = 0;
+    for (const QString& line : lines)
+        length += line.toLocal8Bit().size() + 2;
+    return length;
+}
+
+RomSurvey SurveyRom(const QString& path)
+{
+    RomSurvey survey;
+    QFile file(path);
+    // Read-only and shared, like the size estimate: looking must not disturb anyone.
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return survey;
+    const QByteArray header = file.read(ines::HeaderSize);
+    if (header.size() < qMin<qint64>(file.size(), ines::HeaderSize))
+        return survey;
+    // A file too short to hold a count reads as 0 banks there, as in the size check.
+    const auto countAt = [&header](qint64 offset) {
+        return offset < header.size() ? quint8(header.at(offset)) : 0;
+    };
+    survey.readable = true;
+    survey.ines = HasInesSignature(header);
+    survey.appendedLength = AppendedRomLength(file.size(), countAt(ines::PrgCountOffset),
+                                              countAt(ines::ChrCountOffset));
+    return survey;
+}
+
+ImageSurvey SurveyImage(const GbaBuildRequest& request, const QStringList& menuLines)
+{
+    ImageSurvey survey;
+    bool allReadable = true;
+    qint64 length = MenuScriptLength(menuLines);
+    try {
+        length += MeasureFile(request.programDirectory + QStringLiteral("Tessel.GBA"));
+    } catch (const FileError&) {
+        allReadable = false;
+    }
+    for (const QString& name : request.romFileNames) {
+        const RomSurvey rom = SurveyRom(platform::joinPath(request.romsDirectory, name));
+        allReadable = allReadable && rom.readable;
+        length += rom.appendedLength;
+        if (rom.readable && !rom.ines)
+            survey.nonInesRoms << name;
+    }
+    if (allReadable)
+        survey.imageLength = length;
+    return survey;
+}
+
+qint64 KBRoundedUp(qint64 bytes)
+{
+    return (bytes + 1023) / 1024;
+}

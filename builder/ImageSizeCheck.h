@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+struct GbaBuildRequest;
+
+// What a build will make, known before it starts from the roms' 16-byte
+// headers alone: how large the GBA rom gets and whether every rom is an iNES
+// file. The wizard and the command line use it to warn before they write.
+
+namespace gba
+{
+// A GBA cartridge holds at most 32 MiB; a larger image runs nowhere.
+constexpr qint64 CartridgeCapacity = 33554432;
+constexpr qint64 CartridgeCapacityKB = CartridgeCapacity / 1024;
+} // namespace gba
+
+// True when the bytes begin with the iNES signature "NES" 0x1A.
+bool HasInesSignature(const QByteArray& firstBytes);
+
+// The bytes the size check appends for a rom: its declared length when the
+// file is longer (it is cut), else the whole file (also after a repair, which
+// keeps the length).
+qint64 AppendedRomLength(qint64 fileLength, int prgCount, int chrCount);
+
+// The size of the menu script written from these lines: each line in the
+// local 8-bit encoding and CR LF.
+qint64 MenuScriptLength(const QStringList& lines);
+
+// One rom as its first 16 bytes show it. A file that cannot be opened and
+// read is not readable; the build fails on it, so nothing else is known.
+struct RomSurvey {
+    bool readable = false;
+    bool ines = false;
+    qint64 appendedLength = 0;
+};
+RomSurvey SurveyRom(const QString& path);
+
+// The whole build: the image's length, unknown when an input cannot be read,
+// and the roms (file names, menu order) that are readable but not iNES.
+struct ImageSurvey {
+    std::optional<qint64> imageLength;
+    QStringList nonInesRoms;
+};
+ImageSurvey SurveyImage(const GbaBuildRequest& request, const QStringList& menuLines);
+
+// KB for a message about the cartridge: rounded up, so that an image a few
+// bytes too large never reads as exactly the capacity.
+qint64 KBRoundedUp(qint64 bytes);

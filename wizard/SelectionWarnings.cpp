@@ -1,0 +1,53 @@
+#include "SelectionWarnings.h"
+
+#include "ImageSizeCheck.h"
+#include "Platform.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPalette>
+#include <QStyle>
+
+namespace
+{
+
+const QString kOversize = QStringLiteral("More than a GBA cartridge holds (32768 KB)");
+const QString kNotInes = QStringLiteral("Not an iNES rom");
+
+} // namespace
+
+void MarkOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB)
+{
+    const bool oversize = estimateKB && *estimateKB > gba::CartridgeCapacityKB;
+    if (oversize) {
+        QPalette palette = sizeLabel->palette();
+        palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+        sizeLabel->setPalette(palette);
+    } else {
+        sizeLabel->setPalette(QPalette()); // back to the window's own colours
+    }
+    sizeLabel->setToolTip(oversize ? kOversize : QString());
+    sizeLabel->setAccessibleDescription(oversize ? kOversize : QString());
+}
+
+NonRomMarker::NonRomMarker(QListWidget* list, std::function<QString()> romsDirectory)
+    : QObject(list), m_list(list), m_romsDirectory(std::move(romsDirectory))
+{
+    connect(list->model(), &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { markRows(first, last); });
+}
+
+void NonRomMarker::markRows(int first, int last)
+{
+    const QString directory = m_romsDirectory();
+    for (int row = first; row <= last; ++row) {
+        QListWidgetItem* entry = m_list->item(row);
+        const RomSurvey rom = SurveyRom(platform::joinPath(directory, entry->text()));
+        // An unreadable file is reported by the size estimate; it is not marked here.
+        if (!rom.readable || rom.ines)
+            continue;
+        entry->setIcon(m_list->style()->standardIcon(QStyle::SP_MessageBoxWarning));
+        entry->setToolTip(kNotInes);
+        entry->setData(Qt::AccessibleDescriptionRole, kNotInes);
+    }
+}

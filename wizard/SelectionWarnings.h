@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QListWidget;
+
+// Page 1's warnings about a selection that would surprise at the write.
+
+// The size label in red, with a tooltip and accessible description, while its
+// estimate is more than a GBA cartridge holds; in its normal look otherwise
+// (no estimate: the default form or a failed estimate). The text is the
+// caller's and stays as it is.
+void MarkOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB);
+
+// Marks each entry added to the selected-roms list whose file is readable but
+// is not an iNES rom: a warning icon, a tooltip and an accessible description.
+// The entry's text is not changed. romsDirectory gives the directory the
+// entries lie in at the moment they are added.
+class NonRomMarker : public QObject
+{
+    Q_OBJECT
+
+public:
+    NonRomMarker(QListWidget* list, std::function<QString()> romsDirectory);
+
+private:
+    void markRows(int first, int last);
+
+    QListWidget* m_list;
+    std::function<QString()> m_romsDirectory;
+};

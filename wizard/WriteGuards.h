@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStringList>
+
+class QWidget;
+struct GbaBuildRequest;
+
+// Asks before a build that would surprise: when a selected file is not an iNES
+// rom (the size check may rewrite its bytes 4 and 5), and when the image will
+// be larger than a GBA cartridge holds. Only the roms' 16-byte headers are
+// read. False when the user answered No: nothing has been touched then.
+bool ConfirmUnusualBuild(QWidget* parent, const GbaBuildRequest& request,
+                         const QStringList& menuLines);
