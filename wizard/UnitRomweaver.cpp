@@ -11,6 +11,7 @@
 #include "MenuTitles.h"
 #include "MessageBoxes.h"
 #include "Platform.h"
+#include "RomDropHandler.h"
 #include "SelectionWarnings.h"
 #include "SettingsFile.h"
 #include "UnitAbout.h"
@@ -124,8 +125,13 @@ TfrmRomweaver::TfrmRomweaver(QString programDirectory, QWidget* parent)
     ui->ProgressBar1->setRange(0, 100);
     connectHandlers();
 
-    // Page 1 marks selected files that are not iNES roms.
+    // Page 1 marks selected files that are not iNES roms, and takes files
+    // dropped from a file manager.
     new NonRomMarker(ui->lstNESRoms, [this] { return NESRomsDir; });
+    auto* drop = new RomDropHandler(ui->lstNESRoms);
+    connect(drop, &RomDropHandler::dropped, this, [this](const DroppedFiles& dropped) {
+        RunGuarded(this, [&] { lstNESRomsDragDrop(dropped); });
+    });
 }
 
 TfrmRomweaver::~TfrmRomweaver() = default;
@@ -416,6 +422,27 @@ void TfrmRomweaver::btnClearClick()
     ui->lstNESRoms->clear();
     setCountLabel();
     setDefaultSizeLabel();
+}
+
+void TfrmRomweaver::lstNESRomsDragDrop(const DroppedFiles& dropped)
+{
+    if (dropped.severalDirectories) {
+        ShowWarning(this, QStringLiteral("All NES roms have to be in the same directory."));
+        return;
+    }
+    // Files from another directory move the directory list there first, with
+    // its usual change: the selection is emptied and the labels reset.
+    if (!DirectoryListBox::sameDirectory(dropped.directory, NESRomsDir) &&
+        !ui->DirectoryListBox1->setDirectory(dropped.directory))
+        return;
+    // Then as ">>" adds them: appended in the order dropped, gone from the file list.
+    for (const QString& name : dropped.fileNames) {
+        ui->lstNESRoms->addItem(name);
+        for (QListWidgetItem* shown : ui->FileListBox1->findItems(name, Qt::MatchExactly))
+            delete ui->FileListBox1->takeItem(ui->FileListBox1->row(shown));
+    }
+    setCountLabel();
+    setEstimateSizeLabel();
 }
 
 // ---- Page 2: titles ---------------------------------------------------------

@@ -7,6 +7,7 @@
 #include <memory>
 
 class SettingsFile;
+struct DroppedFiles;
 class TfrmAbout;
 class TfrmAddSpriteNumber;
 class TfrmNewOption;
@@ -66,6 +67,7 @@ public:
     void FileListBox1DblClick();
     void lstNESRomsDblClick();
     void btnClearClick();
+    void lstNESRomsDragDrop(const DroppedFiles& dropped);
 
     void lstRomTitlesClick();
     void btnChangeTitleClick();
