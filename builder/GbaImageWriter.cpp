@@ -5,6 +5,8 @@
 #include "NesRomAppender.h"
 #include "Platform.h"
 
+#include <exception>
+
 namespace
 {
 
@@ -96,4 +98,21 @@ bool WriteGBARom(const GbaBuildRequest& request, ProgressReporter& progress, Bui
     } catch (...) {
         return false;
     }
+}
+
+bool WriteGBARom(const GbaBuildRequest& request, ProgressReporter& progress, BuildLog& log,
+                 QString& failure)
+{
+    failure.clear();
+    try {
+        if (writeImage(request, progress, log, OutputSinkFactory()))
+            return true;
+        // The only way the build ends without an error: the output was refused.
+        failure = QStringLiteral("the GBA rom was not written: ") + RefusedOutputReason(request);
+    } catch (const std::exception& error) {
+        failure = QString::fromStdString(error.what());
+    } catch (...) {
+        failure = QStringLiteral("unexpected error");
+    }
+    return false;
 }

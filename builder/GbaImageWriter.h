@@ -33,6 +33,12 @@ struct GbaBuildRequest {
 // no file is touched.
 bool WriteGBARom(const GbaBuildRequest& request, ProgressReporter& progress, BuildLog& log);
 
+// The same build, telling why it failed: failure receives the error's
+// description (the wizard shows only that a build failed; the command line
+// says why), and is emptied on success.
+bool WriteGBARom(const GbaBuildRequest& request, ProgressReporter& progress, BuildLog& log,
+                 QString& failure);
+
 // Why the output path may not be written, as a sentence for the user, or an
 // empty text when it may. Creating the output empties the file it names, so it
 // may not name one of the build's inputs (the base rom, the menu script, a

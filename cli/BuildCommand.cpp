@@ -1,0 +1,247 @@
+#include "BuildCommand.h"
+
+#include "BuildLog.h"
+#include "FileError.h"
+#include "GbaImageWriter.h"
+#include "ImageSizeCheck.h"
+#include "MenuScript.h"
+#include "MenuTitles.h"
+#include "Platform.h"
+#include "SettingsFile.h"
+#include "Terminal.h"
+#include "TerminalProgress.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace
+{
+
+constexpr int kBuildFailed = 1;
+constexpr int kUsageError = 2;
+
+const QString kUsage =
+    QStringLiteral("usage: romweaver-build [--numbered] [--sorted] [--menu FILE] -o OUTPUT ROM...");
+
+// Ends the command: its exit status and what it says on standard error.
+struct CommandFailure {
+    int status;
+    QString message;
+};
+
+[[noreturn]] void fail(const QString& message)
+{
+    throw CommandFailure{kBuildFailed, message};
+}
+
+[[noreturn]] void usageError(const QString& message)
+{
+    throw CommandFailure{kUsageError, message};
+}
+
+void printLine(const QString& text)
+{
+    const QByteArray bytes = (text + QLatin1Char('\n')).toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    std::fflush(stderr);
+}
+
+struct Options {
+    bool numbered = false;
+    bool sorted = false;
+    QString menuFile;
+    QString output;
+    QStringList roms;
+};
+
+Options parseArguments(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Writes a GBA rom from Tessel.GBA, a menu and NES roms, as the Romweaver "
+                       "wizard does: Tessel.GBA, Romweaver.ini (titles), Romweaver.log and "
+                       "menu.out are those of the program directory."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption numbered(
+        QStringLiteral("numbered"),
+        QStringLiteral("Number the menu lines (01. to 12. for 12 roms), as \"Enable numbering\"."));
+    const QCommandLineOption sorted(
+        QStringLiteral("sorted"),
+        QStringLiteral("Sort menu and roms by title, as \"Sorted by title\"."));
+    const QCommandLineOption menu(
+        QStringLiteral("menu"),
+        QStringLiteral("Take the menu lines verbatim from FILE, one line per rom, in rom order."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("The GBA rom to write."),
+                                    QStringLiteral("OUTPUT"));
+    parser.addOptions({numbered, sorted, menu, output});
+    parser.addPositionalArgument(
+        QStringLiteral("ROM"),
+        QStringLiteral("NES roms, all in one directory, in menu order. Titles are those stored "
+                       "in Romweaver.ini, else the file names."),
+        QStringLiteral("ROM..."));
+
+    if (!parser.parse(arguments))
+        usageError(parser.errorText());
+    if (parser.isSet(version))
+        parser.showVersion();
+    if (parser.isSet(help))
+        parser.showHelp(0);
+
+    Options options;
+    options.numbered = parser.isSet(numbered);
+    options.sorted = parser.isSet(sorted);
+    options.menuFile = parser.value(menu);
+    options.output = parser.value(output);
+    options.roms = parser.positionalArguments();
+    if (!parser.isSet(output) || options.output.isEmpty())
+        usageError(QStringLiteral("no output given (-o OUTPUT)"));
+    if (options.roms.isEmpty())
+        usageError(QStringLiteral("no ROM given"));
+    if (parser.isSet(menu) && (options.numbered || options.sorted))
+        usageError(QStringLiteral("--menu takes the menu lines as they are: it cannot be "
+                                  "combined with --numbered or --sorted"));
+    return options;
+}
+
+// The roms' one directory and their file names, in the order given. Each has
+// to be readable now, rather than fail halfway through the build.
+void collectRoms(const QStringList& paths, GbaBuildRequest& request)
+{
+    QFileInfo directory;
+    for (const QString& path : paths) {
+        const QFileInfo rom(path);
+        if (!SurveyRom(rom.absoluteFilePath()).readable)
+            fail(QStringLiteral("cannot read the rom %1").arg(QDir::toNativeSeparators(path)));
+        if (request.romFileNames.isEmpty()) {
+            directory = QFileInfo(rom.absolutePath());
+            request.romsDirectory = platform::nativeDirectory(rom.absolutePath());
+        } else if (QFileInfo(rom.absolutePath()) != directory) {
+            fail(QStringLiteral("all NES roms have to be in the same directory, not in %1 and %2")
+                     .arg(request.romsDirectory, platform::nativeDirectory(rom.absolutePath())));
+        }
+        request.romFileNames << rom.fileName();
+    }
+    request.selectedRomCount = int(request.romFileNames.size());
+}
+
+// Titles as page 2 gives them: stored under the rom's file name, else the name.
+QStringList titlesOf(const QStringList& fileNames, const QString& programDirectory)
+{
+    const SettingsFile settings(programDirectory + QStringLiteral("Romweaver.ini"));
+    QStringList titles;
+    for (const QString& name : fileNames) {
+        const QByteArray key = name.toLocal8Bit();
+        titles << QString::fromLocal8Bit(settings.ReadValue("Titles", key, key));
+    }
+    return titles;
+}
+
+// One menu line per line of the file: LF or CR LF ends a line, a last line
+// may go without; the text is local 8-bit, as menu.out is written.
+QStringList readMenuFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("cannot read the menu file %1: %2")
+                 .arg(QDir::toNativeSeparators(path), file.errorString()));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        fail(QStringLiteral("cannot read the menu file %1: %2")
+                 .arg(QDir::toNativeSeparators(path), file.errorString()));
+    QStringList lines;
+    if (bytes.isEmpty())
+        return lines;
+    QList<QByteArray> rows = bytes.split('\n');
+    if (bytes.endsWith('\n'))
+        rows.removeLast();
+    for (QByteArray& row : rows) {
+        if (row.endsWith('\r'))
+            row.chop(1);
+        lines << QString::fromLocal8Bit(row);
+    }
+    return lines;
+}
+
+void warnAboutSurprises(const GbaBuildRequest& request, const QStringList& menuLines)
+{
+    const ImageSurvey survey = SurveyImage(request, menuLines);
+    for (const QString& name : survey.nonInesRoms)
+        printLine(QStringLiteral("romweaver-build: warning: %1 is not an iNES rom; its bytes 4 "
+                                 "and 5 may be changed to fit its size")
+                      .arg(name));
+    if (survey.imageLength && *survey.imageLength > gba::CartridgeCapacity)
+        printLine(QStringLiteral("romweaver-build: warning: the GBA rom will be %1 KB, more than "
+                                 "the 32768 KB a GBA cartridge holds")
+                      .arg(KBRoundedUp(*survey.imageLength)));
+}
+
+void build(const Options& options)
+{
+    GbaBuildRequest request;
+    request.programDirectory = platform::programDirectory();
+    if (!QFileInfo(request.programDirectory + QStringLiteral("Tessel.GBA")).isFile())
+        fail(QStringLiteral("cannot find Tessel.GBA in %1").arg(request.programDirectory));
+    collectRoms(options.roms, request);
+
+    QStringList titles = titlesOf(request.romFileNames, request.programDirectory);
+    if (options.sorted) {
+        QStringList sortedTitles;
+        QStringList sortedNames;
+        for (const qsizetype position : sortedOrder(titles)) {
+            sortedTitles << titles.at(position);
+            sortedNames << request.romFileNames.at(position);
+        }
+        titles = sortedTitles;
+        request.romFileNames = sortedNames;
+    }
+    const QStringList menuLines = options.menuFile.isEmpty()
+                                      ? menuLinesForTitles(titles, options.numbered)
+                                      : readMenuFile(options.menuFile);
+    if (menuLines.size() != request.romFileNames.size())
+        fail(QStringLiteral("the menu file %1 has %2 lines for %3 roms: one line per rom")
+                 .arg(QDir::toNativeSeparators(options.menuFile))
+                 .arg(menuLines.size())
+                 .arg(request.romFileNames.size()));
+    request.outputPath = QDir::toNativeSeparators(QFileInfo(options.output).absoluteFilePath());
+    warnAboutSurprises(request, menuLines);
+
+    try {
+        WriteMenuScript(request.programDirectory, menuLines);
+    } catch (const FileError& error) {
+        fail(error.text());
+    }
+    bool firstLogWrite = true; // each run starts its own log, as each wizard run does
+    BuildLog log(request.programDirectory + QStringLiteral("Romweaver.log"), firstLogWrite);
+    TerminalProgress progress(platform::standardErrorIsTerminal());
+    QString failure;
+    const bool written = WriteGBARom(request, progress, log, failure);
+    progress.finish(written ? QStringLiteral("Writing succesfully completed.")
+                            : QStringLiteral("Writing the GBA rom failed."));
+    if (!written)
+        fail(failure);
+}
+
+} // namespace
+
+int RunBuildCommand(const QStringList& arguments)
+{
+    try {
+        build(parseArguments(arguments));
+        return 0;
+    } catch (const CommandFailure& failure) {
+        printLine(QStringLiteral("romweaver-build: ") + failure.message);
+        if (failure.status == kUsageError)
+            printLine(kUsage);
+        return failure.status;
+    } catch (const std::exception& error) {
+        printLine(QStringLiteral("romweaver-build: ") + QString::fromStdString(error.what()));
+        return kBuildFailed;
+    }
+}

@@ -1,0 +1,59 @@
+#include "TerminalProgress.h"
+
+#include <QtGlobal>
+
+#include <cstdio>
+
+namespace
+{
+
+constexpr int kBarWidth = 30;
+// Keeps the line within an 80-column terminal, where a wrapped line could not
+// be redrawn in place.
+constexpr qsizetype kStatusWidth = 80 - 1 - (kBarWidth + 2) - 7;
+
+} // namespace
+
+TerminalProgress::TerminalProgress(bool drawn) : m_drawn(drawn) {}
+
+void TerminalProgress::setPosition(int position)
+{
+    m_position = qBound(0, position, 100);
+    draw();
+}
+
+void TerminalProgress::setStatusText(const QString& text)
+{
+    m_status = text;
+    draw();
+}
+
+void TerminalProgress::finish(const QString& status)
+{
+    m_position = 100;
+    m_status = status;
+    draw();
+    if (m_drawn)
+        std::fputc('\n', stderr);
+}
+
+void TerminalProgress::draw()
+{
+    if (!m_drawn)
+        return;
+    const int filled = m_position * kBarWidth / 100;
+    QString status = m_status;
+    if (status.size() > kStatusWidth)
+        status = status.left(kStatusWidth - 3) + QStringLiteral("...");
+    QString line = QLatin1Char('[') + QString(filled, QLatin1Char('#')) +
+                   QString(kBarWidth - filled, QLatin1Char('-')) + QStringLiteral("] ") +
+                   QStringLiteral("%1 % ").arg(m_position, 3) + status;
+    const qsizetype width = line.size();
+    // Blanks over what a longer earlier line left behind.
+    if (width < m_drawnWidth)
+        line += QString(m_drawnWidth - width, QLatin1Char(' '));
+    m_drawnWidth = width;
+    const QByteArray bytes = '\r' + line.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    std::fflush(stderr);
+}

@@ -1,0 +1,11 @@
+#include "BuildCommand.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("romweaver-build"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ROMWEAVER_VERSION));
+    return RunBuildCommand(QCoreApplication::arguments());
+}
