@@ -24,7 +24,9 @@ void TerminalProgress::setPosition(int position)
 
 void TerminalProgress::setStatusText(const QString& text)
 {
-    m_status = text;
+    // Every status of a build begins so; beside the bar it only takes room.
+    const QString redundant = QStringLiteral("Writing GBA rom - ");
+    m_status = text.startsWith(redundant) ? text.mid(redundant.size()) : text;
     draw();
 }
 

@@ -5,7 +5,7 @@
 #include <QString>
 
 // The image writer's progress as a bar on standard error, redrawn in place:
-//   [############------------------]  40 % Writing GBA rom - adding nes rom b.nes...
+//   [############------------------]  40 % adding nes rom b.nes...
 // When standard error is not a terminal nothing is drawn: a log file or a pipe
 // gets no control characters.
 class TerminalProgress final : public ProgressReporter

@@ -1,0 +1,396 @@
+// romweaver-build run as a whole process, copied into a program directory of
+// the test's own (beside a Tessel.GBA) and started without any display: the
+// same build as the wizard's, its menu options, its failures and their exit
+// statuses.
+
+#include "gui/WizardFixture.h"
+
+#include "DirectoryListBox.h"
+#include "SettingsFile.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+
+namespace
+{
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// A copy of romweaver-build in a directory, which is then its program directory.
+class CommandLine
+{
+public:
+    explicit CommandLine(const QString& programDirectory)
+    {
+        const QFileInfo built(QStringLiteral(ROMWEAVER_BUILD_EXECUTABLE));
+        m_executable = QDir(programDirectory).filePath(built.fileName());
+        if (!QFile::exists(m_executable) && !QFile::copy(built.filePath(), m_executable))
+            qFatal("cannot copy %s", qPrintable(built.filePath()));
+        // No display at all; and no fallback to a real user's data directory.
+        m_environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            m_environment.remove(QString::fromLatin1(name));
+        m_environment.insert(QStringLiteral("XDG_DATA_HOME"),
+                             QDir(programDirectory).filePath(QStringLiteral("no-data-home")));
+    }
+
+    Run run(const QStringList& arguments) const
+    {
+        QProcess process;
+        process.setProcessEnvironment(m_environment);
+        process.start(m_executable, arguments);
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+            qFatal("romweaver-build did not finish");
+        return {process.exitCode(), process.readAllStandardOutput(),
+                process.readAllStandardError()};
+    }
+
+private:
+    QString m_executable;
+    QProcessEnvironment m_environment;
+};
+
+// Log entries are a date-time line and a message line. The date-time lines
+// tell when each build ran, so they are replaced by a mark before two logs
+// are compared; the messages and every line ending are compared byte for byte.
+QByteArray maskedLog(const QByteArray& log)
+{
+    QList<QByteArray> lines = log.split('\n');
+    for (qsizetype i = 0; i + 1 < lines.size(); i += 2) {
+        if (lines[i].size() < 2) // a date-time line is never empty
+            return "unexpected empty date-time line:\n" + log;
+        lines[i] = "<date-time>\r";
+    }
+    return lines.join('\n');
+}
+
+// {program}, {roms}, {other} and {out} in arguments and texts stand for the
+// test's directories.
+struct Places {
+    QString program; // with its trailing separator
+    QString roms;
+    QString other;
+    QString out;
+
+    QString fill(QString text) const
+    {
+        return text.replace(QStringLiteral("{program}"), program)
+            .replace(QStringLiteral("{roms}"), roms)
+            .replace(QStringLiteral("{other}"), other)
+            .replace(QStringLiteral("{out}"), out)
+            .replace(QLatin1Char('/'), platform::pathSeparator());
+    }
+    QStringList fill(QStringList texts) const
+    {
+        for (QString& text : texts)
+            text = fill(text);
+        return texts;
+    }
+};
+
+// A program directory with a base rom and the command in it, a rom directory,
+// a second one and an output directory.
+class Setup
+{
+public:
+    Setup()
+    {
+        places.program = platform::nativeDirectory(programDir.path()) + platform::pathSeparator();
+        places.roms = platform::nativeDirectory(romDir.path());
+        places.other = platform::nativeDirectory(otherDir.path());
+        places.out = platform::nativeDirectory(outDir.path());
+        testfiles::makeFile(places.program, QStringLiteral("Tessel.GBA"), baseRom);
+    }
+    QByteArray addRom(const QString& name, int seed)
+    {
+        const QByteArray rom = testfiles::makeRom(1, 0, 16384, seed);
+        testfiles::makeFile(places.roms, name, rom);
+        return rom;
+    }
+    QByteArray programFile(const char* name) const
+    {
+        return testfiles::readFile(places.program + QString::fromLatin1(name));
+    }
+
+    QTemporaryDir programDir;
+    QTemporaryDir romDir;
+    QTemporaryDir otherDir;
+    QTemporaryDir outDir;
+    Places places;
+    QByteArray baseRom = testfiles::patternBytes(5000, 3);
+};
+
+} // namespace
+
+class TestRomweaverBuild : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sameBuildAsTheWizard();
+    void menuLines_data();
+    void menuLines();
+    void failures_data();
+    void failures();
+    void helpAndVersion_data();
+    void helpAndVersion();
+    void warnsAboutAFileThatIsNotARom();
+};
+
+void TestRomweaverBuild::sameBuildAsTheWizard()
+{
+    // A whole rom with a stored title, a rom to cut and a rom to repair, sorted
+    // and numbered: first through the four pages, then through the command.
+    WizardFixture wizard;
+    const QByteArray whole = testfiles::makeRom(1, 1, 24 * 1024, 1);
+    const QByteArray shorter = testfiles::makeRom(2, 1, 32 * 1024, 3); // declares 40 KB
+    wizard.addRom(QStringLiteral("whole.nes"), whole);
+    wizard.addRom(QStringLiteral("long.nes"), testfiles::makeRom(1, 0, 16 * 1024 + 100, 2));
+    wizard.addRom(QStringLiteral("short.nes"), shorter);
+    SettingsFile(wizard.iniPath()).WriteValue("Titles", "whole.nes", "Zelda-like");
+    QTemporaryDir out;
+    wizard.start();
+    for (const char* name : {"whole.nes", "long.nes", "short.nes"})
+        wizard.selectRoms({QString::fromLatin1(name)});
+    wizard.click("btnNext");
+    wizard.control<QCheckBox>("chkSorted")->click();
+    wizard.control<QCheckBox>("chkNumbering")->click();
+    wizard.click("btnNext");
+    wizard.click("btnNext");
+    QVERIFY(wizard.control<DirectoryListBox>("DirectoryListBox2")->setDirectory(out.path()));
+    wizard.control<QLineEdit>("txtGBARom")->setText(QStringLiteral("wizard.gba"));
+    wizard.click("btnWrite");
+    QCOMPARE(wizard.text("lblStatus"), QStringLiteral("Writing succesfully completed."));
+
+    const auto programFile = [&](const char* name) {
+        return testfiles::readFile(wizard.programDirectory + QString::fromLatin1(name));
+    };
+    const QString romPath = platform::joinPath(wizard.romsDirectory, QStringLiteral("short.nes"));
+    const QString backupPath =
+        platform::joinPath(wizard.romsDirectory, QStringLiteral("Romweaver.bak/short.nes"));
+    const QByteArray wizardImage = testfiles::readFile(QDir(out.path()).filePath("wizard.gba"));
+    const QByteArray wizardMenu = programFile("menu.out");
+    const QByteArray wizardLog = programFile("Romweaver.log");
+    const QByteArray wizardRepaired = testfiles::readFile(romPath);
+    const QByteArray wizardBackup = testfiles::readFile(backupPath);
+    QCOMPARE(wizardMenu, QByteArray("1. long.nes\r\n2. short.nes\r\n3. Zelda-like\r\n"));
+    QCOMPARE(wizardLog.count('\n'), 4); // a repair and a cut
+
+    // Back to the state before the build; the settings file stays as the wizard left it.
+    wizard.addRom(QStringLiteral("short.nes"), shorter);
+    QVERIFY(QDir(QFileInfo(backupPath).path()).removeRecursively());
+    QVERIFY(QFile::remove(wizard.programDirectory + QStringLiteral("menu.out")));
+    QVERIFY(QFile::remove(wizard.programDirectory + QStringLiteral("Romweaver.log")));
+    const QByteArray ini = wizard.iniBytes();
+
+    const CommandLine command(wizard.programDirectory);
+    QStringList arguments{"--sorted", "--numbered", "-o", QDir(out.path()).filePath("cli.gba")};
+    for (const char* name : {"whole.nes", "long.nes", "short.nes"})
+        arguments << platform::joinPath(wizard.romsDirectory, QString::fromLatin1(name));
+    const Run run = command.run(arguments);
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.status, 0);
+
+    QCOMPARE(testfiles::readFile(QDir(out.path()).filePath("cli.gba")), wizardImage);
+    QCOMPARE(programFile("menu.out"), wizardMenu);
+    QCOMPARE(maskedLog(programFile("Romweaver.log")), maskedLog(wizardLog));
+    QCOMPARE(testfiles::readFile(romPath), wizardRepaired);
+    QCOMPARE(testfiles::readFile(backupPath), wizardBackup);
+    QCOMPARE(wizard.iniBytes(), ini); // settings are read, never written
+}
+
+void TestRomweaverBuild::menuLines_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // before -o OUTPUT
+    QTest::addColumn<QStringList>("roms");
+    QTest::addColumn<QStringList>("titles"); // stored as file=title
+    QTest::addColumn<QByteArray>("menuFile");
+    QTest::addColumn<QByteArray>("menu");
+    QTest::addColumn<QStringList>("order"); // of the roms in the image
+
+    const QStringList cab{"c.nes", "a.nes", "B.nes"};
+    QTest::newRow("as given") << QStringList() << cab << QStringList() << QByteArray()
+                              << QByteArray("c.nes\r\na.nes\r\nB.nes\r\n") << cab;
+    QTest::newRow("sorted, letter case ignored")
+        << QStringList{"--sorted"} << cab << QStringList() << QByteArray()
+        << QByteArray("a.nes\r\nB.nes\r\nc.nes\r\n") << QStringList{"a.nes", "B.nes", "c.nes"};
+    QTest::newRow("numbered") << QStringList{"--numbered"} << cab << QStringList() << QByteArray()
+                              << QByteArray("1. c.nes\r\n2. a.nes\r\n3. B.nes\r\n") << cab;
+    QTest::newRow("stored titles sorted; equal titles keep their order")
+        << QStringList{"--numbered", "--sorted"} << cab
+        << QStringList{"a.nes=Same", "c.nes=Same", "B.nes=Alpha"} << QByteArray()
+        << QByteArray("1. Alpha\r\n2. Same\r\n3. Same\r\n")
+        << QStringList{"B.nes", "c.nes", "a.nes"};
+    QStringList ten;
+    QByteArray tenLines;
+    for (int i = 0; i < 10; ++i) {
+        ten << QStringLiteral("g%1.nes").arg(i);
+        tenLines += QByteArray::number(i + 1).rightJustified(2, '0') + ". g" +
+                    QByteArray::number(i) + ".nes\r\n";
+    }
+    QTest::newRow("ten roms numbered 01 to 10")
+        << QStringList{"--numbered"} << ten << QStringList() << QByteArray() << tenLines << ten;
+    QTest::newRow("menu file taken verbatim")
+        << QStringList{"--menu", "{out}/menu.txt"} << cab << QStringList{"a.nes=Ignored"}
+        << QByteArray("First|1\nSecond|2|40\r\n|Third")
+        << QByteArray("First|1\r\nSecond|2|40\r\n|Third\r\n") << cab;
+}
+
+void TestRomweaverBuild::menuLines()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, roms);
+    QFETCH(QStringList, titles);
+    QFETCH(QByteArray, menuFile);
+    QFETCH(QByteArray, menu);
+    QFETCH(QStringList, order);
+
+    Setup setup;
+    QHash<QString, QByteArray> bytes;
+    for (const QString& name : roms)
+        bytes[name] = setup.addRom(name, int(bytes.size()));
+    if (!titles.isEmpty()) {
+        SettingsFile ini(setup.places.program + QStringLiteral("Romweaver.ini"));
+        for (const QString& title : titles)
+            ini.WriteValue("Titles", title.section('=', 0, 0).toLocal8Bit(),
+                           title.section('=', 1).toLocal8Bit());
+    }
+    const QByteArray ini = setup.programFile("Romweaver.ini");
+    if (!menuFile.isEmpty())
+        testfiles::makeFile(setup.places.out, QStringLiteral("menu.txt"), menuFile);
+
+    arguments << "-o"
+              << "{out}/x.gba";
+    for (const QString& name : roms)
+        arguments << "{roms}/" + name;
+    const Run run = CommandLine(setup.places.program).run(setup.places.fill(arguments));
+    QCOMPARE(run.err, QByteArray()); // no progress when standard error is no terminal
+    QCOMPARE(run.out, QByteArray());
+    QCOMPARE(run.status, 0);
+
+    QCOMPARE(setup.programFile("menu.out"), menu);
+    QByteArray image = setup.baseRom + menu;
+    for (const QString& name : order)
+        image += bytes[name];
+    QCOMPARE(testfiles::readFile(setup.places.fill(QStringLiteral("{out}/x.gba"))), image);
+    QCOMPARE(setup.programFile("Romweaver.ini"), ini); // never written, nor created
+}
+
+void TestRomweaverBuild::failures_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message"); // how the first line of standard error begins
+
+    const QString out = QStringLiteral("{out}/x.gba");
+    const QString a = QStringLiteral("{roms}/a.nes");
+    const QString b = QStringLiteral("{roms}/b.nes");
+    QTest::newRow("no arguments") << QString() << QStringList() << 2
+                                  << "no output given (-o OUTPUT)";
+    QTest::newRow("unknown option") << QString() << QStringList{"--frobnicate", "-o", out, a} << 2
+                                    << "Unknown option 'frobnicate'.";
+    QTest::newRow("option without its value")
+        << QString() << QStringList{a, "-o"} << 2 << "Missing value after '-o'.";
+    QTest::newRow("no rom") << QString() << QStringList{"-o", out} << 2 << "no ROM given";
+    QTest::newRow("--menu with --numbered")
+        << QString() << QStringList{"--menu", "{out}/menu.txt", "--numbered", "-o", out, a} << 2
+        << "--menu takes the menu lines as they are: it cannot be combined with --numbered or "
+           "--sorted";
+    QTest::newRow("roms in two directories")
+        << QString() << QStringList{"-o", out, a, "{other}/x.nes"} << 1
+        << "all NES roms have to be in the same directory, not in {roms} and {other}";
+    QTest::newRow("missing rom") << QString() << QStringList{"-o", out, a, "{roms}/gone.nes"} << 1
+                                 << "cannot read the rom {roms}/gone.nes";
+    QTest::newRow("directory for a rom")
+        << QString() << QStringList{"-o", out, "{roms}"} << 1 << "cannot read the rom {roms}";
+    QTest::newRow("menu file with too few lines")
+        << QString() << QStringList{"--menu", "{out}/menu.txt", "-o", out, a, b} << 1
+        << "the menu file {out}/menu.txt has 1 lines for 2 roms: one line per rom";
+    QTest::newRow("missing menu file")
+        << QString() << QStringList{"--menu", "{out}/none.txt", "-o", out, a} << 1
+        << "cannot read the menu file {out}/none.txt: ";
+    QTest::newRow("output over a rom")
+        << QString() << QStringList{"-o", b, a, b} << 1
+        << "the GBA rom was not written: {roms}/b.nes is one of the files it is made from";
+    QTest::newRow("output directory missing")
+        << QString() << QStringList{"-o", "{out}/none/x.gba", a} << 1
+        << "Cannot open file \"{out}/none/x.gba\": ";
+    QTest::newRow("menu.out cannot be written") << "menu.out blocked" << QStringList{"-o", out, a}
+                                                << 1 << "Cannot open file \"{program}menu.out\": ";
+    QTest::newRow("no Tessel.GBA")
+        << "no base rom" << QStringList{"-o", out, a} << 1 << "cannot find Tessel.GBA in {program}";
+}
+
+void TestRomweaverBuild::failures()
+{
+    QFETCH(QString, setup);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+
+    Setup files;
+    const QByteArray a = files.addRom(QStringLiteral("a.nes"), 1);
+    const QByteArray b = files.addRom(QStringLiteral("b.nes"), 2);
+    testfiles::makeFile(files.places.other, QStringLiteral("x.nes"), a);
+    testfiles::makeFile(files.places.out, QStringLiteral("menu.txt"), "one line\n");
+    if (setup == QStringLiteral("menu.out blocked"))
+        QDir(files.places.program).mkdir(QStringLiteral("menu.out"));
+    if (setup == QStringLiteral("no base rom"))
+        QFile::remove(files.places.program + QStringLiteral("Tessel.GBA"));
+
+    const Run run = CommandLine(files.places.program).run(files.places.fill(arguments));
+    QCOMPARE(run.status, status);
+    QCOMPARE(run.out, QByteArray());
+    const QStringList lines = QString::fromLocal8Bit(run.err).split(QLatin1Char('\n'));
+    const QString expected = QStringLiteral("romweaver-build: ") + files.places.fill(message);
+    QVERIFY2(lines.value(0).startsWith(expected), qPrintable(lines.value(0)));
+    if (status == 2)
+        QCOMPARE(lines.value(1), QStringLiteral("usage: romweaver-build [--numbered] [--sorted] "
+                                                "[--menu FILE] -o OUTPUT ROM..."));
+    QVERIFY(!QFile::exists(files.places.fill(QStringLiteral("{out}/x.gba"))));
+    QCOMPARE(testfiles::readFile(files.places.fill(QStringLiteral("{roms}/a.nes"))), a);
+    QCOMPARE(testfiles::readFile(files.places.fill(QStringLiteral("{roms}/b.nes"))), b);
+}
+
+void TestRomweaverBuild::helpAndVersion_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("shows");
+    QTest::newRow("--help") << "--help"
+                            << "-o, --output <OUTPUT>";
+    QTest::newRow("-h") << "-h"
+                        << "--menu <FILE>";
+    QTest::newRow("--version") << "--version" << QStringLiteral("romweaver-build ");
+}
+
+void TestRomweaverBuild::helpAndVersion()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, shows);
+    Setup setup;
+    const Run run = CommandLine(setup.places.program).run({option});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QByteArray());
+    QVERIFY2(QString::fromLocal8Bit(run.out).contains(shows), run.out.constData());
+}
+
+void TestRomweaverBuild::warnsAboutAFileThatIsNotARom()
+{
+    Setup setup;
+    setup.addRom(QStringLiteral("a.nes"), 1);
+    testfiles::makeFile(setup.places.roms, QStringLiteral("notes.txt"), "notes");
+    const Run run =
+        CommandLine(setup.places.program)
+            .run(setup.places.fill({"-o", "{out}/x.gba", "{roms}/a.nes", "{roms}/notes.txt"}));
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QByteArray("romweaver-build: warning: notes.txt is not an iNES rom; its "
+                                 "bytes 4 and 5 may be changed to fit its size\n"));
+}
+
+QTEST_MAIN(TestRomweaverBuild)
+#include "tst_romweaverbuild.moc"

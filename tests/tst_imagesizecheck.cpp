@@ -1,0 +1,110 @@
+// What a build will make, from the roms' headers alone: each rom's appended
+// length (whole or cut), whether it is an iNES rom, and the image's size.
+
+#include "GbaImageWriter.h"
+#include "ImageSizeCheck.h"
+#include "Platform.h"
+#include "support/TestFiles.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace testfiles;
+
+class TestImageSizeCheck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void surveyRom_data();
+    void surveyRom();
+    void largeFileIsMeasuredByItsHeader();
+    void surveyImage();
+    void unreadableInputLeavesTheSizeUnknown();
+};
+
+void TestImageSizeCheck::surveyRom_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("ines");
+    QTest::addColumn<qint64>("appended");
+
+    QTest::newRow("as declared: whole") << makeRom(2, 1, 40 * 1024) << true << qint64(16 + 40960);
+    QTest::newRow("longer: cut to the header")
+        << makeRom(2, 1, 40 * 1024 + 512) << true << qint64(16 + 40960);
+    QTest::newRow("shorter: repaired, whole")
+        << makeRom(2, 1, 32 * 1024) << true << qint64(16 + 32768);
+    QTest::newRow("no banks declared") << makeRom(0, 0, 100) << true << qint64(16);
+    QTest::newRow("three bytes") << QByteArray("NES") << false << qint64(3);
+    QTest::newRow("empty") << QByteArray() << false << qint64(0);
+    QTest::newRow("lower-case signature")
+        << QByteArray("nes\x1a\x00\x00", 6) + QByteArray(100, 0) << false << qint64(16);
+    QTest::newRow("other file") << QByteArray("MZ\x90\x00\x03\x00", 6) + QByteArray(200, 'x')
+                                << false << qint64(206);
+}
+
+void TestImageSizeCheck::surveyRom()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, ines);
+    QFETCH(qint64, appended);
+    QTemporaryDir dir;
+    const RomSurvey rom = SurveyRom(makeFile(dir.path(), QStringLiteral("a.nes"), bytes));
+    QVERIFY(rom.readable);
+    QCOMPARE(rom.ines, ines);
+    QCOMPARE(rom.appendedLength, appended);
+}
+
+void TestImageSizeCheck::largeFileIsMeasuredByItsHeader()
+{
+    // 40 MiB on disk, 16 KiB declared: the build appends 16 KiB and the header.
+    QTemporaryDir dir;
+    const QString path = makeFile(dir.path(), QStringLiteral("big.nes"), makeRom(1, 0, 0));
+    QVERIFY(QFile::resize(path, 40 * 1024 * 1024));
+    QCOMPARE(SurveyRom(path).appendedLength, qint64(16 + 16384));
+}
+
+void TestImageSizeCheck::surveyImage()
+{
+    QTemporaryDir program;
+    QTemporaryDir roms;
+    makeFile(program.path(), QStringLiteral("Tessel.GBA"), QByteArray(1000, 'b'));
+    makeFile(roms.path(), QStringLiteral("cut.nes"), makeRom(1, 0, 16384 + 99));
+    makeFile(roms.path(), QStringLiteral("note.txt"), "hello");
+    makeFile(roms.path(), QStringLiteral("junk.bin"), QByteArray(40, 'j'));
+    GbaBuildRequest request;
+    request.programDirectory =
+        platform::nativeDirectory(program.path()) + platform::pathSeparator();
+    request.romsDirectory = platform::nativeDirectory(roms.path());
+    request.romFileNames = {"cut.nes", "note.txt", "junk.bin", "cut.nes"};
+
+    // Menu lines: "A" and "Bé" (three bytes in UTF-8), each with CR LF.
+    const ImageSurvey survey = SurveyImage(request, {"A", QStringLiteral("B\u00e9")});
+    QCOMPARE(survey.imageLength, std::optional<qint64>(1000 + 3 + 5 + 2 * (16 + 16384) + 5 + 40));
+    QCOMPARE(survey.nonInesRoms, (QStringList{"note.txt", "junk.bin"}));
+}
+
+void TestImageSizeCheck::unreadableInputLeavesTheSizeUnknown()
+{
+    QTemporaryDir program;
+    QTemporaryDir roms;
+    makeFile(roms.path(), QStringLiteral("a.nes"), makeRom(1, 0, 16384));
+    GbaBuildRequest request;
+    request.programDirectory =
+        platform::nativeDirectory(program.path()) + platform::pathSeparator();
+    request.romsDirectory = platform::nativeDirectory(roms.path());
+    request.romFileNames = {"a.nes"};
+    QCOMPARE(SurveyImage(request, {}).imageLength, std::nullopt); // no base rom
+
+    makeFile(program.path(), QStringLiteral("Tessel.GBA"), "base");
+    request.romFileNames = {"gone.nes", "a.nes"};
+    const ImageSurvey survey = SurveyImage(request, {});
+    QCOMPARE(survey.imageLength, std::nullopt);
+    QVERIFY(survey.nonInesRoms.isEmpty()); // a file that cannot be read is not called a non-rom
+    request.romFileNames = {"a.nes"};
+    QCOMPARE(SurveyImage(request, {}).imageLength, std::optional<qint64>(4 + 16 + 16384));
+}
+
+QTEST_GUILESS_MAIN(TestImageSizeCheck)
+#include "tst_imagesizecheck.moc"
