@@ -33,6 +33,9 @@ void MarkOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB)
 NonRomMarker::NonRomMarker(QListWidget* list, std::function<QString()> romsDirectory)
     : QObject(list), m_list(list), m_romsDirectory(std::move(romsDirectory))
 {
+    // An icon no taller than the text keeps a marked entry as high as the others.
+    const int textHeight = list->fontMetrics().height();
+    list->setIconSize(QSize(textHeight, textHeight));
     connect(list->model(), &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) { markRows(first, last); });
 }
