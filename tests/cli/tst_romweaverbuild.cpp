@@ -317,6 +317,13 @@ void TestRomweaverBuild::failures_data()
     QTest::newRow("output over a rom")
         << QString() << QStringList{"-o", b, a, b} << 1
         << "the GBA rom was not written: {roms}/b.nes is one of the files it is made from";
+    QTest::newRow("output over the settings file")
+        << QString() << QStringList{"-o", "{program}Romweaver.ini", a} << 1
+        << "the GBA rom was not written: {program}Romweaver.ini is the file Romweaver keeps its "
+           "settings in.";
+    QTest::newRow("output over the build log")
+        << QString() << QStringList{"-o", "{program}Romweaver.log", a} << 1
+        << "the GBA rom was not written: {program}Romweaver.log is Romweaver's build log.";
     QTest::newRow("output directory missing")
         << QString() << QStringList{"-o", "{out}/none/x.gba", a} << 1
         << "Cannot open file \"{out}/none/x.gba\": ";
