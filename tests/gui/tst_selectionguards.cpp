@@ -37,7 +37,6 @@ private slots:
     void estimateAboveCapacityIsRed();
     void oversizeWriteIsConfirmed_data();
     void oversizeWriteIsConfirmed();
-    void cutRomsAreCountedAsCut();
     void nonRomIsMarked_data();
     void nonRomIsMarked();
     void nonRomWriteIsConfirmed_data();
@@ -132,29 +131,6 @@ void TestSelectionGuards::oversizeWriteIsConfirmed()
              QStringLiteral("Press the button to write the NES roms to the GBA rom!"));
     QCOMPARE(wizard.text("lblProgress"), QStringLiteral("0 % done"));
     QCOMPARE(wizard.control<QProgressBar>("ProgressBar1")->value(), 0);
-}
-
-void TestSelectionGuards::cutRomsAreCountedAsCut()
-{
-    // 40 MiB on disk, but each header declares 16 KiB: the image is small and
-    // nothing is asked, though the page-1 estimate (whole files) is red.
-    WizardFixture wizard;
-    for (const char* name : {"a.nes", "b.nes"}) {
-        const QString path = testfiles::makeFile(wizard.romsDirectory, QString::fromLatin1(name),
-                                                 testfiles::makeRom(1, 0, 0));
-        QVERIFY(QFile::resize(path, 20 * 1024 * 1024));
-    }
-    QTemporaryDir out;
-    wizard.start();
-    wizard.selectRoms({"a.nes", "b.nes"});
-    QCOMPARE(textColour(wizard.control<QLabel>("lblTotalSize")), Red);
-    goToWritePage(wizard, out.path());
-    BoxAnswerer answerer(QMessageBox::No);
-    wizard.click("btnWrite");
-    QCOMPARE(answerer.boxes.size(), 0);
-    QCOMPARE(wizard.text("lblStatus"), QStringLiteral("Writing succesfully completed."));
-    QCOMPARE(QFileInfo(QDir(out.path()).filePath(QStringLiteral("Whatever.gba"))).size(),
-             qint64(196 * 1024 + 14 + 2 * (16 + 16384)));
 }
 
 void TestSelectionGuards::nonRomIsMarked_data()
