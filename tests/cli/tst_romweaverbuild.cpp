@@ -330,7 +330,11 @@ void TestRomweaverBuild::failures_data()
     QTest::newRow("menu.out cannot be written") << "menu.out blocked" << QStringList{"-o", out, a}
                                                 << 1 << "Cannot open file \"{program}menu.out\": ";
     QTest::newRow("no Tessel.GBA")
-        << "no base rom" << QStringList{"-o", out, a} << 1 << "cannot find Tessel.GBA in {program}";
+        << "no base rom" << QStringList{"-o", out, a}
+        << 1
+        // The directory named is the executable's own or, where the program
+        // falls back to the user's data folder, that folder (set up within {program}).
+        << "cannot find Tessel.GBA in {program}";
 }
 
 void TestRomweaverBuild::failures()
