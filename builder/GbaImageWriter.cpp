@@ -82,30 +82,21 @@ QString RefusedOutputReason(const GbaBuildRequest& request)
     return QString();
 }
 
-bool WriteGBARom(const GbaBuildRequest& request, ProgressReporter& progress, BuildLog& log)
-{
-    return WriteGBARom(request, progress, log, OutputSinkFactory());
-}
-
 bool WriteGBARom(const GbaBuildRequest& request, ProgressReporter& progress, BuildLog& log,
                  const OutputSinkFactory& outputSink)
 {
-    // The error's description is not shown: the write page reports only
-    // success or failure. An output left behind by a failure keeps what was
-    // appended so far; the file objects close themselves on the way out.
-    try {
-        return writeImage(request, progress, log, outputSink);
-    } catch (...) {
-        return false;
-    }
+    QString failure;
+    return WriteGBARom(request, progress, log, failure, outputSink);
 }
 
 bool WriteGBARom(const GbaBuildRequest& request, ProgressReporter& progress, BuildLog& log,
-                 QString& failure)
+                 QString& failure, const OutputSinkFactory& outputSink)
 {
+    // An output left behind by a failure keeps what was appended so far; the
+    // file objects close themselves on the way out.
     failure.clear();
     try {
-        if (writeImage(request, progress, log, OutputSinkFactory()))
+        if (writeImage(request, progress, log, outputSink))
             return true;
         // The only way the build ends without an error: the output was refused.
         failure = QStringLiteral("the GBA rom was not written: ") + RefusedOutputReason(request);

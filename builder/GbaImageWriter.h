@@ -26,18 +26,24 @@ struct GbaBuildRequest {
     int selectedRomCount = 0; // entries of the selected-rom list, for the progress plan
 };
 
+// Puts a sink between the writer and the output file it created, for tests
+// that make writing fail partway (a full disk). The writer still closes the
+// file itself.
+using OutputSinkFactory = std::function<std::unique_ptr<ByteSink>(ByteSink& outputFile)>;
+
 // Builds the GBA rom: base rom, menu script, then each rom through
 // AppendNESRom. Returns false on any failure, leaving the output with what was
 // appended before it; the reporter keeps what it showed at the failing step.
 // An output path that RefusedOutputReason refuses is not written: false, and
 // no file is touched.
-bool WriteGBARom(const GbaBuildRequest& request, ProgressReporter& progress, BuildLog& log);
+bool WriteGBARom(const GbaBuildRequest& request, ProgressReporter& progress, BuildLog& log,
+                 const OutputSinkFactory& outputSink = {});
 
 // The same build, telling why it failed: failure receives the error's
 // description (the wizard shows only that a build failed; the command line
 // says why), and is emptied on success.
 bool WriteGBARom(const GbaBuildRequest& request, ProgressReporter& progress, BuildLog& log,
-                 QString& failure);
+                 QString& failure, const OutputSinkFactory& outputSink = {});
 
 // Why the output path may not be written, as a sentence for the user, or an
 // empty text when it may. Creating the output empties the file it names, so it
@@ -45,10 +51,3 @@ bool WriteGBARom(const GbaBuildRequest& request, ProgressReporter& progress, Bui
 // rom) nor the program's own settings file or build log, by any spelling or
 // link.
 QString RefusedOutputReason(const GbaBuildRequest& request);
-
-// Puts a sink between the writer and the output file it created, for tests
-// that make writing fail partway (a full disk). The writer still closes the
-// file itself.
-using OutputSinkFactory = std::function<std::unique_ptr<ByteSink>(ByteSink& outputFile)>;
-bool WriteGBARom(const GbaBuildRequest& request, ProgressReporter& progress, BuildLog& log,
-                 const OutputSinkFactory& outputSink);
