@@ -53,6 +53,8 @@ QByteArray withValue(QByteArrayView text, QByteArrayView section, QByteArrayView
             // Only the value changes: the key's spelling, the spacing around
             // "=" and the line break stay as the file has them.
             const Line& line = ini.lines()[found];
+            if (line.nameOnly)
+                return spliced(text, line.valueStart, line.end, "=" + value.toByteArray());
             return spliced(text, line.valueStart, line.end, value);
         }
         const Line& after = lastContentLine(ini, *span);

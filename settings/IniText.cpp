@@ -37,11 +37,13 @@ void classify(QByteArrayView text, Line& line)
         return;
     }
     const qsizetype equals = content.indexOf('=');
+    line.kind = Line::Kind::Key;
     if (equals < 0) {
-        line.kind = Line::Kind::Other;
+        line.name = content;
+        line.nameOnly = true;
+        line.valueStart = (content.data() - text.data()) + content.size();
         return;
     }
-    line.kind = Line::Kind::Key;
     line.name = trimmed(content.first(equals));
     line.value = trimmed(content.sliced(equals + 1));
     qsizetype valueStart = (content.data() - text.data()) + equals + 1;

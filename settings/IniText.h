@@ -19,14 +19,18 @@ inline constexpr qsizetype maxValueLength = 2047;
 inline constexpr qsizetype keyListingBytes = 16384;
 
 struct Line {
-    enum class Kind { Blank, Comment, Section, Key, Other };
-    Kind kind = Kind::Other;
+    enum class Kind { Blank, Comment, Section, Key };
+    Kind kind = Kind::Blank;
     qsizetype start = 0;      // first byte of the line (after a byte-order mark)
     qsizetype end = 0;        // first byte of its line break, or the end of the text
     qsizetype next = 0;       // first byte of the following line
     QByteArrayView name;      // section or key name, trimmed
     QByteArrayView value;     // key value, trimmed, quotes kept
     qsizetype valueStart = 0; // where a key's value may begin: after "=" and its blanks
+    // A name with no "=" inside a section is that key without a value: it is
+    // listed, a read of it gives the default, and a write fills it in place.
+    // valueStart is then the end of the name.
+    bool nameOnly = false;
 
     bool hasLineBreak() const { return next > end; }
 };

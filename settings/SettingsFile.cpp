@@ -95,7 +95,7 @@ QByteArray SettingsFile::ReadValue(const QByteArray& section, const QByteArray& 
     const ini::IniText text(bytes);
     if (const std::optional<ini::Span> span = text.findSection(ini::lookupName(section))) {
         const qsizetype found = text.findKey(*span, ini::lookupName(key));
-        if (found >= 0)
+        if (found >= 0 && !text.lines()[found].nameOnly)
             return ini::servedValue(text.lines()[found].value);
     }
     qsizetype length = defaultValue.size();

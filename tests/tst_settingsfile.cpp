@@ -186,7 +186,9 @@ void TestSettingsFile::read_data()
     row("no trailing comments", "[S]\na=b ;c\n", "S", "a", "", "b ;c");
     row("comment is no key", "[S]\n;a=1\n", "S", ";a", "d", "d");
     row("hash is an ordinary character", "[S]\n#x=1\n", "S", "#x", "d", "1");
-    row("line without = is no key", "[S]\na\n", "S", "a", "d", "d");
+    row("name alone reads the default", "[S]\n\ta \n", "S", "a", "d", "d");
+    row("name alone comes first: default", "[S]\na\na=1\n", "S", "A", "d", "d");
+    row("name alone after the key: the key's value", "[S]\na=1\na\n", "S", "a", "d", "1");
     row("lines before the first section are not served", "a=1\n[S]\n", "", "a", "d", "d");
     row("repeated key: first", "[S]\na=1\nA=2\n", "S", "a", "", "1");
     row("repeated section: first only", "[S]\na=1\n[T]\n[s]\nb=2\n", "S", "b", "d", "d");
@@ -230,8 +232,8 @@ void TestSettingsFile::listKeys_data()
     row("absent section", "[T]\na=1\n", {});
     row("file order, spelt as the file, empty values too",
         "[s]\r\nZeta=1\r\n  Alpha = \r\nmid=\"\"\r\n", {"Zeta", "Alpha", "mid"});
-    row("comments, blank lines and lines without = left out",
-        "x=0\n[S]\n;c=1\n\nplain\na=1\n#h=2\n", {"a", "#h"});
+    row("comments and blank lines left out, a name alone listed",
+        "x=0\n[S]\n;c=1\n\n plain \na=1\n#h=2\n", {"plain", "a", "#h"});
     row("repeated key listed as it occurs", "[S]\na=1\nb=2\nA=3\n", {"a", "b", "A"});
     row("first of repeated sections", "[S]\na=1\n[T]\nt=1\n[S]\nb=2\n", {"a"});
     row("empty name left out", "[S]\n=1\na=2\n", {"a"});
@@ -295,6 +297,7 @@ void TestSettingsFile::listPairs_data()
         {{"1", "One"}, {"8", "Eight"}});
     row("repeated key once, with the first value", "[Options]\n1=a\n2=b\nX=c\nx=d\n1=e\n",
         {{"1", "a"}, {"2", "b"}, {"X", "c"}});
+    row("name alone left out, also before its key", "[Options]\n1\n2=b\n1=a\n4\n", {{"2", "b"}});
     row("values as read: trimmed, unquoted", "[options]\n 1 = ' x '\n", {{"1", " x "}});
     row("cut name takes the value of the key so named",
         titlesUsing(16381, "abc=1\nd=2\na=3\n").replace("[Titles]", "[Options]"), {{"a", "3"}});
@@ -332,6 +335,10 @@ void TestSettingsFile::write_data()
     row("in place: first of a repeated key", "[S]\na=1\na=2\n", "S", "a", "9", "[S]\na=9\na=2\n");
     row("in place: last line without break", "[S]\ra=1", "S", "a", "22", "[S]\ra=22");
     row("in place: empty value", "[S]\na=1\n", "S", "a", "", "[S]\na=\n");
+    row("in place: name alone", "[S]\r\n\t A \r\nb=2\r\n", "S", "a", "9",
+        "[S]\r\n\t A=9\r\nb=2\r\n");
+    row("in place: name alone before the key", "[S]\na\na=1\n", "S", "a", "9", "[S]\na=9\na=1\n");
+    row("in place: name alone, last line without break", "[S]\na", "S", "a", "", "[S]\na=");
     row("new key at the end of its section", "[S]\r\na=1\r\n[T]\r\nb=2\r\n", "S", "c", "3",
         "[S]\r\na=1\r\nc=3\r\n[T]\r\nb=2\r\n");
     row("new key before trailing blank lines and comments",
@@ -397,7 +404,8 @@ void TestSettingsFile::deleteValue_data()
         "[S]\r\n[T]\r\na=2\r\n");
     row("first occurrence only", "[S]\na=1\nb=2\na=3\n", "a", "[S]\nb=2\na=3\n");
     row("last line without break", "[S]\ra=1\rb=2", "b", "[S]\ra=1\r");
-    row("missing key changes nothing", "[S]\n;a=1\na\n", "a", "[S]\n;a=1\na\n");
+    row("missing key changes nothing", "[S]\n;a=1\n", "a", "[S]\n;a=1\n");
+    row("name alone deleted as a key", "[S]\na\nb=2\n", "a", "[S]\nb=2\n");
     row("missing section changes nothing", "a=1\n[T]\na=1\n", "a", "a=1\n[T]\na=1\n");
 }
 
