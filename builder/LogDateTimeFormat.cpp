@@ -185,6 +185,11 @@ QString twoDigits(int value)
 
 LogDateTimeFormat LogDateTimeFormat::fromLocale(const QLocale& locale)
 {
+    // The C and POSIX locales choose no conventions; Qt fills in its own
+    // ("d MMM yyyy", 24 hours), which would stand in for the user's. The
+    // defaults apply instead.
+    if (locale.language() == QLocale::C)
+        return LogDateTimeFormat();
     return fromFormats(locale.dateFormat(QLocale::ShortFormat),
                        locale.timeFormat(QLocale::ShortFormat), locale.amText(), locale.pmText());
 }

@@ -66,6 +66,8 @@ private slots:
     void formatFromLocaleFormats_data();
     void formatFromLocaleFormats();
     void formatFromSystemLocaleRecords();
+    void localeWithoutConventionsUsesDefaults_data();
+    void localeWithoutConventionsUsesDefaults();
 
     void firstLogWrite_data();
     void firstLogWrite();
@@ -221,6 +223,30 @@ void TestBuildLog::formatFromSystemLocaleRecords()
     QVERIFY(!german.twelveHourClock);
     QVERIFY(german.hourLeadingZero);
     QCOMPARE(formatLogDateTime(at(2026, 12, 6, 9, 5, 3), german), "06.12.26 09:05:03");
+}
+
+void TestBuildLog::localeWithoutConventionsUsesDefaults_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("text"); // at 7 Dec 2026 8:21:52 and 20:21:52
+
+    QTest::newRow("C") << QLocale::c() << "12/7/26 8:21:52 am|12/7/26 8:21:52 pm";
+    QTest::newRow("POSIX by name")
+        << QLocale(QStringLiteral("POSIX")) << "12/7/26 8:21:52 am|12/7/26 8:21:52 pm";
+    QTest::newRow("C.UTF-8 by name")
+        << QLocale(QStringLiteral("C.UTF-8")) << "12/7/26 8:21:52 am|12/7/26 8:21:52 pm";
+    QTest::newRow("en_GB keeps its own")
+        << QLocale(QStringLiteral("en_GB")) << "07/12/2026 08:21:52|07/12/2026 20:21:52";
+}
+
+void TestBuildLog::localeWithoutConventionsUsesDefaults()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, text);
+    const LogDateTimeFormat format = LogDateTimeFormat::fromLocale(locale);
+    QCOMPARE(formatLogDateTime(at(2026, 12, 7, 8, 21, 52), format) + u'|' +
+                 formatLogDateTime(at(2026, 12, 7, 20, 21, 52), format),
+             text);
 }
 
 void TestBuildLog::firstLogWrite_data()
