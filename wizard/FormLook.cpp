@@ -1,9 +1,12 @@
 #include "FormLook.h"
 
+#include "FormStyle.h"
+
 #include <QCheckBox>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 
 QFont FormFont()
 {
@@ -19,8 +22,12 @@ QFont FormFont()
 void ApplyFormLook(QWidget* window)
 {
     window->setFont(FormFont());
-    for (QGroupBox* group : window->findChildren<QGroupBox*>())
+    for (QGroupBox* group : window->findChildren<QGroupBox*>()) {
         BoldCaptionOnly(group);
+        group->setStyle(FormStyle::instance());
+    }
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+        button->setStyle(FormStyle::instance());
     for (QLabel* label : window->findChildren<QLabel*>()) {
         if (!label->wordWrap() && label->pixmap().isNull())
             label->resize(qMax(label->width(), label->sizeHint().width()), label->height());

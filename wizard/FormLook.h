@@ -11,7 +11,8 @@ QFont FormFont();
 
 // Applies the form font to a window whose controls are already made, with the
 // captions of its group boxes in bold; labels and check boxes grow to show
-// their whole caption, as auto-sized captions do.
+// their whole caption, as auto-sized captions do. Group boxes and buttons are
+// drawn in the form style (FormStyle.h).
 void ApplyFormLook(QWidget* window);
 
 // Shows a group box's caption in bold while its controls keep the ordinary
