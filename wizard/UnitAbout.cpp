@@ -2,6 +2,10 @@
 #include "ui_UnitAbout.h"
 
 #include "FormLook.h"
+#include "WindowPlacement.h"
+
+#include <QPointer>
+#include <QTimer>
 
 TfrmAbout::TfrmAbout(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TfrmAbout>())
 {
@@ -17,3 +21,23 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
 }
 
 TfrmAbout::~TfrmAbout() = default;
+
+void TfrmAbout::Open(const QWidget* over)
+{
+    const bool first = !m_placed;
+    m_placed = true;
+    if (first)
+        CentreOn(this, over->frameGeometry()); // near the place, before the frame is known
+    show();
+    raise();
+    activateWindow();
+    if (!first)
+        return;
+    // The window manager tells the frame's size only once the window is
+    // mapped; centre the whole frame then, as the main window does for itself.
+    QPointer<const QWidget> mainWindow(over);
+    QTimer::singleShot(0, this, [this, mainWindow] {
+        if (mainWindow)
+            CentreOn(this, mainWindow->frameGeometry());
+    });
+}

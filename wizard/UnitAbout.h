@@ -18,6 +18,11 @@ public:
     explicit TfrmAbout(QWidget* parent = nullptr);
     ~TfrmAbout() override;
 
+    // Shows the window in front without blocking. The first showing centres it
+    // over the given window; afterwards it stays where the user leaves it.
+    void Open(const QWidget* over);
+
 private:
     std::unique_ptr<Ui::TfrmAbout> ui;
+    bool m_placed = false;
 };

@@ -301,16 +301,8 @@ void TfrmRomweaver::btnPreviousClick()
 
 void TfrmRomweaver::btnAboutClick()
 {
-    if (!m_about)
-        return;
-    if (!m_aboutPlaced) {
-        m_about->adjustSize();
-        CentreOn(m_about, frameGeometry());
-        m_aboutPlaced = true;
-    }
-    m_about->show();
-    m_about->raise();
-    m_about->activateWindow();
+    if (m_about)
+        m_about->Open(this);
 }
 
 // ---- Page 1: rom selection ------------------------------------------------

@@ -106,5 +106,4 @@ private:
     TfrmNewOption* m_newOption = nullptr;
     TfrmAbout* m_about = nullptr;
     TfrmAddSpriteNumber* m_addSpriteNumber = nullptr;
-    bool m_aboutPlaced = false;
 };

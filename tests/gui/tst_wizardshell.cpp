@@ -25,6 +25,7 @@ private slots:
     void closingSavesTheRomDirectory();
     void closingWithFailedSaveStillCloses();
     void aboutIsOneModelessWindow();
+    void aboutCentredOverMainWindowOnce();
 };
 
 void TestWizardShell::startRefusedWithoutBaseRom_data()
@@ -261,6 +262,28 @@ void TestWizardShell::aboutIsOneModelessWindow()
     QVERIFY(frmRomweaver->isEnabled());
     frmAbout->close();
     QVERIFY(!frmAbout->isVisible());
+}
+
+void TestWizardShell::aboutCentredOverMainWindowOnce()
+{
+    WizardFixture wizard;
+    wizard.start();
+    wizard.click("btnAbout");
+    // Frames included, once the About window is mapped.
+    const auto offCentre = [] {
+        const QPointF off = QRectF(frmAbout->frameGeometry()).center() -
+                            QRectF(frmRomweaver->frameGeometry()).center();
+        return qMax(qAbs(off.x()), qAbs(off.y()));
+    };
+    QTRY_VERIFY(offCentre() <= 0.5);
+    QVERIFY(frmAbout->frameGeometry().size() != frmAbout->size());
+
+    const QPoint moved = frmAbout->pos() + QPoint(40, 30);
+    frmAbout->move(moved);
+    frmAbout->close();
+    wizard.click("btnAbout");
+    QTest::qWait(20);
+    QCOMPARE(frmAbout->pos(), moved);
 }
 
 QTEST_MAIN(TestWizardShell)
