@@ -3,19 +3,77 @@
 #include "LocaleCollation.h"
 #include "Platform.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QStyle>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 
 namespace
 {
 
-// The list is narrow, so each level is set off by two blanks rather than by a
-// tree's wide indentation.
-const int IndentPerLevel = 2;
+// The list is narrow, so each level is set off by a few pixels rather than by
+// a tree's wide indentation.
+constexpr int IndentPerLevel = 6;
+
+// Draws an entry, icon and name together, indented by its depth, in a row as
+// high as a row of plain text (such as the file list's), the icon fitted to it.
+class DirectoryEntryDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem indented = option;
+        indented.rect.setLeft(option.rect.left() +
+                              IndentPerLevel * index.data(DirectoryListBox::DepthRole).toInt());
+        QStyledItemDelegate::paint(painter, indented, index);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.rwidth() += IndentPerLevel * index.data(DirectoryListBox::DepthRole).toInt();
+        size.setHeight(plainTextRowHeight(option, index));
+        return size;
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const int side = qMin(option->decorationSize.height(), plainTextRowHeight(*option, index));
+        option->decorationSize = QSize(side, side);
+    }
+
+private:
+    // The height the style gives a row of plain text in the entry's font: one
+    // line, whatever the text, so it is measured once per font.
+    int plainTextRowHeight(const QStyleOptionViewItem& option, const QModelIndex& index) const
+    {
+        if (m_measuredFont == option.font && m_rowHeight > 0)
+            return m_rowHeight;
+        QStyleOptionViewItem text = option;
+        QStyledItemDelegate::initStyleOption(&text, index);
+        text.features &= ~QStyleOptionViewItem::HasDecoration;
+        text.icon = QIcon();
+        text.decorationSize = QSize();
+        const QWidget* view = option.widget;
+        const QStyle* style = view ? view->style() : QApplication::style();
+        m_rowHeight =
+            style->sizeFromContents(QStyle::CT_ItemViewItem, &text, QSize(), view).height();
+        m_measuredFont = option.font;
+        return m_rowHeight;
+    }
+
+    mutable QFont m_measuredFont;
+    mutable int m_rowHeight = 0;
+};
 
 QString canonicalDirectory(const QString& path)
 {
@@ -44,9 +102,12 @@ QStringList pathFromRoot(const QString& directory)
 } // namespace
 
 DirectoryListBox::DirectoryListBox(QWidget* parent)
-    : QListWidget(parent), m_directory(canonicalDirectory(QDir::currentPath()))
+    : ListBox(parent), m_directory(canonicalDirectory(QDir::currentPath())),
+      m_openFolder(style()->standardIcon(QStyle::SP_DirOpenIcon)),
+      m_closedFolder(style()->standardIcon(QStyle::SP_DirClosedIcon))
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setItemDelegate(new DirectoryEntryDelegate(this));
     rebuildEntries();
     connect(this, &QListWidget::itemActivated, this, &DirectoryListBox::openEntry);
 }
@@ -84,7 +145,7 @@ bool DirectoryListBox::sameDirectory(const QString& a, const QString& b)
 
 void DirectoryListBox::keyPressEvent(QKeyEvent* event)
 {
-    QListWidget::keyPressEvent(event);
+    ListBox::keyPressEvent(event);
     // The view passes Enter on after activating, which would also press a
     // dialog's default button; here Enter only opens the directory.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
@@ -108,7 +169,7 @@ void DirectoryListBox::rebuildEntries()
     for (int level = 0; level < chain.size(); ++level) {
         const QString& path = chain.at(level);
         const QString name = level == 0 ? platform::nativeDirectory(path) : QDir(path).dirName();
-        QListWidgetItem* item = addEntry(name, path, level, QStyle::SP_DirOpenIcon);
+        QListWidgetItem* item = addEntry(name, path, level, m_openFolder);
         if (level == chain.size() - 1)
             setCurrentItem(item);
     }
@@ -117,16 +178,16 @@ void DirectoryListBox::rebuildEntries()
     QStringList subdirectories = QDir(m_directory).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     std::stable_sort(subdirectories.begin(), subdirectories.end(), collatesBefore);
     for (const QString& name : subdirectories)
-        addEntry(name, QDir(m_directory).filePath(name), int(chain.size()),
-                 QStyle::SP_DirClosedIcon);
+        addEntry(name, QDir(m_directory).filePath(name), int(chain.size()), m_closedFolder);
 }
 
-QListWidgetItem* DirectoryListBox::addEntry(const QString& text, const QString& path, int level,
-                                            QStyle::StandardPixmap icon)
+QListWidgetItem* DirectoryListBox::addEntry(const QString& text, const QString& path, int depth,
+                                            const QIcon& icon)
 {
-    auto* item = new QListWidgetItem(QString(level * IndentPerLevel, QLatin1Char(' ')) + text);
+    auto* item = new QListWidgetItem(text);
     item->setData(Qt::UserRole, platform::nativeDirectory(path));
-    item->setIcon(style()->standardIcon(icon));
+    item->setData(DepthRole, depth);
+    item->setIcon(icon);
     addItem(item);
     return item;
 }

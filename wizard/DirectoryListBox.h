@@ -1,18 +1,23 @@
 #pragma once
 
-#include <QListWidget>
+#include "ListBox.h"
+
+#include <QIcon>
 #include <QString>
-#include <QStyle>
 
 // A directory chooser: the current directory's path from the root down, one
-// entry per level, then its subdirectories. Opening an entry (double-click,
-// Enter or Return) makes it the current directory. Each entry keeps its full
-// path in Qt::UserRole.
-class DirectoryListBox : public QListWidget
+// entry per level, each with an open folder, then its subdirectories with
+// closed ones, icon and name indented by depth. Opening an entry
+// (double-click, Enter or Return) makes it the current directory. Each entry's
+// text is the directory's bare name (the root's whole path); it keeps its full
+// path in Qt::UserRole and its depth (the root 0) in DepthRole.
+class DirectoryListBox : public ListBox
 {
     Q_OBJECT
 
 public:
+    static constexpr int DepthRole = Qt::UserRole + 1;
+
     explicit DirectoryListBox(QWidget* parent = nullptr);
 
     // Absolute, native separators, no trailing separator except at a root.
@@ -39,8 +44,11 @@ protected:
 private:
     void openEntry(QListWidgetItem* item);
     void rebuildEntries();
-    QListWidgetItem* addEntry(const QString& text, const QString& path, int level,
-                              QStyle::StandardPixmap icon);
+    QListWidgetItem* addEntry(const QString& text, const QString& path, int depth,
+                              const QIcon& icon);
 
     QString m_directory; // Qt spelling ("/" separators)
+    // Fetched once for the list: every entry shares one of the two.
+    QIcon m_openFolder;
+    QIcon m_closedFolder;
 };

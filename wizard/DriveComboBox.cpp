@@ -1,6 +1,7 @@
 #include "DriveComboBox.h"
 
 #include "DirectoryListBox.h"
+#include "ListBox.h"
 #include "Platform.h"
 
 namespace
@@ -15,6 +16,7 @@ const int LastDirectoryRole = Qt::UserRole + 1;
 
 DriveComboBox::DriveComboBox(QWidget* parent) : QComboBox(parent)
 {
+    UsePopupListView(this);
     for (const QString& root : platform::driveRoots())
         addItem(root, root);
     // activated, not currentIndexChanged: only the user's choice moves the

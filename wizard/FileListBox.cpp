@@ -49,7 +49,7 @@ QRegularExpression maskExpression(const QString& mask)
 } // namespace
 
 FileListBox::FileListBox(QWidget* parent)
-    : QListWidget(parent), m_directory(platform::nativeDirectory(QDir::currentPath())),
+    : ListBox(parent), m_directory(platform::nativeDirectory(QDir::currentPath())),
       m_mask(QStringLiteral("*.nes"))
 {
     setSelectionMode(QAbstractItemView::ExtendedSelection);

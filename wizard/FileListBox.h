@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QListWidget>
+#include "ListBox.h"
 #include <QString>
 
 // The plain names of one directory's files that match a wildcard mask,
 // sorted by the locale collation without regard to case, with extended
 // (shift/control) selection. Starts in the working directory with "*.nes".
-class FileListBox : public QListWidget
+class FileListBox : public ListBox
 {
     Q_OBJECT
 

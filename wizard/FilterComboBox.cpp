@@ -1,11 +1,13 @@
 #include "FilterComboBox.h"
 
 #include "FileListBox.h"
+#include "ListBox.h"
 
 #include <QStringList>
 
 FilterComboBox::FilterComboBox(QWidget* parent) : QComboBox(parent)
 {
+    UsePopupListView(this);
     // Any change of entry, by mouse, keyboard or code, sets the list's mask.
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
         if (!m_filling)

@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "Accessibility.h"
 #include "MessageBoxes.h"
 #include "UnitAbout.h"
 #include "UnitAddSpriteNumber.h"
@@ -35,6 +36,7 @@ QString MissingBaseRomText(const QString& userDataDirectory)
 
 void CreateForms(const QString& programDirectory)
 {
+    InstallAccessibleForms();
     frmRomweaver = new TfrmRomweaver(programDirectory);
     frmNewOption = new TfrmNewOption(frmRomweaver);
     frmAbout = new TfrmAbout();

@@ -6,6 +6,7 @@
 #include "FileMeasure.h"
 #include "FormLook.h"
 #include "GbaImageWriter.h"
+#include "KeyboardFocus.h"
 #include "LocaleCollation.h"
 #include "MenuScript.h"
 #include "MenuTitles.h"
@@ -95,6 +96,13 @@ private:
     QLabel* m_progress;
     QLabel* m_status;
 };
+
+// Entering a page puts the keyboard on its first useful control.
+QWidget* pageEntryControl(const Ui::TfrmRomweaver& ui, int step)
+{
+    QWidget* const controls[] = {ui.FileListBox1, ui.txtRomTitle, ui.lstOptions, ui.txtGBARom};
+    return controls[step - 1];
+}
 
 void setTextColour(QLabel* label, const QColor& colour)
 {
@@ -233,6 +241,7 @@ void TfrmRomweaver::FormShow()
     for (QGroupBox* page : {ui->grpStep1, ui->grpStep2, ui->grpStep3, ui->grpStep4})
         page->move(16, 16);
     FirstLogWrite = true;
+    FocusEntryControl(pageEntryControl(*ui, CurrentStep));
 
     fitOuterSize(700, 300);
     CentreOn(this, screen()->availableGeometry());
@@ -288,6 +297,7 @@ void TfrmRomweaver::btnNextClick()
         enterTitlesPage();
     else if (CurrentStep == 3)
         enterOptionsPage();
+    FocusEntryControl(pageEntryControl(*ui, CurrentStep));
 }
 
 void TfrmRomweaver::btnPreviousClick()
@@ -297,6 +307,7 @@ void TfrmRomweaver::btnPreviousClick()
     if (CurrentStep == 1)
         ui->btnPrevious->setEnabled(false);
     showPage(CurrentStep);
+    FocusEntryControl(pageEntryControl(*ui, CurrentStep));
 }
 
 void TfrmRomweaver::btnAboutClick()

@@ -7,7 +7,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -43,12 +45,10 @@ QListWidgetItem* entryFor(const DirectoryListBox& list, const QString& path)
     return nullptr;
 }
 
-int leadingBlanks(const QString& text)
+// Whether two icons show the same picture at the list's icon size.
+bool samePicture(const QIcon& a, const QIcon& b)
 {
-    int n = 0;
-    while (n < text.size() && text.at(n) == QLatin1Char(' '))
-        ++n;
-    return n;
+    return a.pixmap(16).toImage() == b.pixmap(16).toImage();
 }
 
 // What a user's choice in the drive selector does: the entry becomes current,
@@ -124,14 +124,37 @@ void tst_FileSystemWidgets::directoryListShowsPathThenSortedSubdirectories()
         QCOMPARE(item->data(Qt::UserRole).toString(), expectedPaths.at(i));
         const QString name =
             i == 0 ? expectedPaths.at(0) : QFileInfo(expectedPaths.at(i)).fileName();
-        QCOMPARE(item->text().trimmed(), name);
-        // Each level of the path is indented further; the subdirectories one more.
-        if (i > 0 && i <= depth)
-            QVERIFY(leadingBlanks(item->text()) > leadingBlanks(list.item(i - 1)->text()));
-        if (i > depth)
-            QCOMPARE(leadingBlanks(item->text()), leadingBlanks(list.item(depth)->text()));
+        QCOMPARE(item->text(), name);
+        // The path one level deeper each entry, the subdirectories one below
+        // the current directory; open folders on the path, closed ones below.
+        QCOMPARE(item->data(DirectoryListBox::DepthRole).toInt(), qMin(i, depth));
+        const auto folder = i < depth ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon;
+        QVERIFY(samePicture(item->icon(), list.style()->standardIcon(folder)));
     }
     QCOMPARE(list.currentRow(), depth - 1);
+
+    // Drawn, the rows are as high as the file list's, the icons indented by depth.
+    FileListBox files;
+    files.setDirectory(m_root);
+    QVERIFY(files.count() == 1);
+    for (QListWidget* view :
+         {static_cast<QListWidget*>(&list), static_cast<QListWidget*>(&files)}) {
+        view->resize(300, 600);
+        view->show();
+    }
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    QCOMPARE(list.visualItemRect(list.item(0)).height(),
+             files.visualItemRect(files.item(0)).height());
+    const auto iconLeft = [&list](int row) {
+        const QImage image = list.viewport()->grab(list.visualItemRect(list.item(row))).toImage();
+        for (int x = 0; x < image.width(); ++x)
+            for (int y = 0; y < image.height(); ++y)
+                if (image.pixelColor(x, y) != image.pixelColor(0, 0))
+                    return x;
+        return -1;
+    };
+    list.clearSelection();
+    QVERIFY(iconLeft(depth) > iconLeft(0) && iconLeft(depth) == iconLeft(depth + 1));
 }
 
 void tst_FileSystemWidgets::directoryListOpensEntry_data()

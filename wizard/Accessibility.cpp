@@ -1,0 +1,85 @@
+#include "Accessibility.h"
+
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QStringList>
+#include <QWidget>
+
+namespace
+{
+
+// A drive or filter selector as assistive technologies see it: named by its
+// accessible name (on some desktops the name would otherwise be the entry it
+// shows), its value the entry it shows, its child the list it pops up, in
+// which the entry shown is the selected one.
+class SelectorInterface : public QAccessibleWidget
+{
+public:
+    explicit SelectorInterface(QComboBox* selector)
+        : QAccessibleWidget(selector, QAccessible::ComboBox)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return selector()->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(selector()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child->object() == selector()->view() ? 0 : -1;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override
+    {
+        if (action != showMenuAction() && action != pressAction()) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        if (selector()->view()->isVisible())
+            selector()->hidePopup();
+        else
+            selector()->showPopup();
+    }
+
+private:
+    QComboBox* selector() const { return static_cast<QComboBox*>(object()); }
+};
+
+QAccessibleInterface* formInterface(const QString& className, QObject* object)
+{
+    static const QStringList windowClasses = {
+        QStringLiteral("TfrmRomweaver"), QStringLiteral("TfrmNewOption"),
+        QStringLiteral("TfrmAbout"), QStringLiteral("TfrmAddSpriteNumber")};
+    static const QStringList selectorClasses = {QStringLiteral("DriveComboBox"),
+                                                QStringLiteral("FilterComboBox")};
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    // A window's accessible name is its caption (its window title).
+    if (widget->isWindow() && windowClasses.contains(className))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (auto* selector = qobject_cast<QComboBox*>(widget);
+        selector && selectorClasses.contains(className))
+        return new SelectorInterface(selector);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallAccessibleForms()
+{
+    QAccessible::installFactory(&formInterface); // a second install is ignored
+}

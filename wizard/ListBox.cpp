@@ -1,0 +1,60 @@
+#include "ListBox.h"
+
+#include <QComboBox>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QStyleOption>
+
+QRect ListBox::visualRect(const QModelIndex& index) const
+{
+    return isVisible() ? QListWidget::visualRect(index) : QRect();
+}
+
+PopupListView::PopupListView(QComboBox* selector) : QListView(selector), m_selector(selector) {}
+
+QRect PopupListView::visualRect(const QModelIndex& index) const
+{
+    const QRect place = QListView::visualRect(index);
+    if (isVisible() || place.isNull())
+        return place;
+    // Closed, an entry keeps its size and height, by which the selector
+    // measures and places the list before it opens it, but lies left of the
+    // list, off it.
+    return QRect(QPoint(-place.width() - viewport()->x() - 1, place.y()), place.size());
+}
+
+void PopupListView::paintEvent(QPaintEvent* event)
+{
+    QStyleOptionComboBox selectorOption;
+    selectorOption.initFrom(m_selector);
+    if (m_selector->style()->styleHint(QStyle::SH_ComboBox_Popup, &selectorOption, m_selector)) {
+        QStyleOptionMenuItem panel;
+        panel.initFrom(this);
+        panel.palette = palette();
+        panel.state = QStyle::State_None;
+        panel.checkType = QStyleOptionMenuItem::NotCheckable;
+        panel.menuRect = event->rect();
+        panel.maxIconWidth = 0;
+        panel.reservedShortcutWidth = 0;
+        QPainter painter(viewport());
+        m_selector->style()->drawControl(QStyle::CE_MenuEmptyArea, &panel, &painter, this);
+    }
+    QListView::paintEvent(event);
+}
+
+void PopupListView::initViewItemOption(QStyleOptionViewItem* option) const
+{
+    QListView::initViewItemOption(option);
+    option->showDecorationSelected = true;
+    option->font = m_selector->font();
+}
+
+void UsePopupListView(QComboBox* selector)
+{
+    // The delegate draws the entries as the desktop style wants them in the
+    // popup; it would go with the old view, so it is kept and handed over.
+    QAbstractItemDelegate* entryLook = selector->itemDelegate();
+    entryLook->setParent(selector);
+    selector->setView(new PopupListView(selector));
+    selector->setItemDelegate(entryLook);
+}
