@@ -22,8 +22,10 @@ private:
     std::unique_ptr<char[]> m_bytes;
 };
 
-// Copies count bytes from the file's current position to the sink. A file
-// that ends before count bytes is a FileError, like every read or write failure.
+// Copies count bytes from the file's current position to the sink, inside the
+// kernel where the sink is a file and the system can, in chunks of at most
+// Size bytes either way. A file that ends before count bytes is a FileError,
+// like every read or write failure.
 void copyBytes(ExclusiveFile& from, qint64 count, ByteSink& to, CopyBuffer& buffer);
 
 // Opens an existing file for reading, copies all of it to the sink and closes it.

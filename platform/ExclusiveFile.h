@@ -58,6 +58,15 @@ public:
     void writeByteAt(qint64 offset, quint8 value);
     void write(const char* data, qint64 size) override;
 
+    // Copies up to count bytes from this file's position to the position of
+    // `to` inside the kernel (copy_file_range on Linux), at most maxChunk bytes
+    // per call, moving both positions. Returns how many bytes it copied: fewer
+    // than count when this file ends first, or when the system cannot copy
+    // between these two files in the kernel (another file system, a kind of
+    // file it does not copy, no such copy on this platform): the caller then
+    // copies the rest through its own buffer. Other failures throw FileError.
+    qint64 copyInKernel(ExclusiveFile& to, qint64 count, qint64 maxChunk);
+
     // Closes and reports a failed close; the destructor closes silently.
     void close();
 
@@ -68,6 +77,7 @@ private:
     [[noreturn]] void fail(const QString& what) const;
 
     QString m_path;
+    bool m_appends = false;
 #ifdef Q_OS_WIN
     void* m_handle = nullptr;
 #else

@@ -6,9 +6,11 @@
 
 #include <QDir>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStringList>
 
 #include <algorithm>
+#include <vector>
 
 namespace
 {
@@ -89,6 +91,58 @@ void FileListBox::reread()
     }
     std::stable_sort(names.begin(), names.end(), collatesBefore);
     addItems(names);
+}
+
+QList<int> FileListBox::selectedRows() const
+{
+    // Asking each entry whether it is selected walks all the selection's
+    // ranges per entry; marking the ranges once is linear.
+    std::vector<bool> marked(size_t(count()), false);
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            marked[size_t(row)] = true;
+    }
+    QList<int> rows;
+    for (int row = 0; row < count(); ++row) {
+        if (marked[size_t(row)])
+            rows.append(row);
+    }
+    return rows;
+}
+
+void FileListBox::removeRows(const QList<int>& rows)
+{
+    if (rows.isEmpty())
+        return;
+    // Entries are plain names, so the list is filled anew with the names that
+    // stay: removing entries one by one makes the selection model and the
+    // list's storage move everything behind each removed entry.
+    const int focused = currentRow();
+    int focusAfter = -1;
+    QStringList kept;
+    kept.reserve(count() - rows.size());
+    auto removed = rows.cbegin();
+    for (int row = 0; row < count(); ++row) {
+        if (removed != rows.cend() && *removed == row) {
+            ++removed;
+            continue;
+        }
+        if (row <= focused)
+            focusAfter = int(kept.size());
+        kept.append(item(row)->text());
+    }
+    const int scrolledTo = verticalScrollBar()->value();
+    clear();
+    addItems(kept);
+    if (focused >= 0 && !kept.isEmpty())
+        selectionModel()->setCurrentIndex(model()->index(qMax(focusAfter, 0), 0),
+                                          QItemSelectionModel::NoUpdate);
+    if (scrolledTo > 0 && !kept.isEmpty()) {
+        // The view lays its entries out later; lay them out now so the list
+        // keeps showing about where it was.
+        doItemsLayout();
+        verticalScrollBar()->setValue(scrolledTo);
+    }
 }
 
 bool FileListBox::matchesMask(const QString& mask, const QString& fileName)

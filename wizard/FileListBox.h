@@ -22,6 +22,15 @@ public:
     // Reads the entries again; the selection is lost.
     void reread();
 
+    // The rows of the selected entries in ascending order, from one reading of
+    // the selection.
+    QList<int> selectedRows() const;
+
+    // Takes the entries at the given rows (ascending) off the list in one
+    // pass. The focused entry stays focused when it stays; when it goes, the
+    // entry before it takes the focus (the first one when none is before it).
+    void removeRows(const QList<int>& rows);
+
     // Windows wildcard rules, case-insensitive: "*" any run, "?" one
     // character, several masks separated by ";", and a mask ending in ".*"
     // also matches names without a dot ("*.*" matches every name).

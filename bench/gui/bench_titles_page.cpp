@@ -1,75 +1,114 @@
-// How long entering the titles page takes with 500 selected roms and 5,000
-// stored titles: the settings file is read once per rom.
+// Entering the titles page (Next from page 1) with many selected roms and a
+// large Titles section, against the reference of reading and parsing the
+// settings file once, looking each rom up in a table and filling both lists.
+//
+//   bench_titles_page [runs]
 
-#include "Platform.h"
-#include "Startup.h"
-#include "UnitRomweaver.h"
+#include "GuiBench.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
+#include "IniText.h"
+
+#include <QHash>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 
-#include <algorithm>
-#include <cstdio>
+namespace
+{
+
+bench::Paired measure(int romCount, int storedTitles, int runs, qint64& fileSize)
+{
+    QTemporaryDir romDir;
+    const QString romsDirectory = platform::nativeDirectory(romDir.path());
+    for (int i = 0; i < romCount; ++i)
+        bench::writeFile(platform::joinPath(romsDirectory, QStringLiteral("rom%1.nes").arg(i)),
+                         QByteArray(16, 'r'));
+
+    bench::Wizard wizard;
+    // Stored titles of other roms, then one for every second selected rom.
+    QByteArray ini = "[Settings]\r\nNESRomsDir=" + romsDirectory.toLocal8Bit() + "\r\n[Titles]\r\n";
+    for (int i = 0; i < storedTitles - romCount / 2; ++i)
+        ini += "stored" + QByteArray::number(i) + ".nes=Stored title " + QByteArray::number(i) +
+               " from elsewhere\r\n";
+    for (int i = 0; i < romCount; i += 2)
+        ini +=
+            "rom" + QByteArray::number(i) + ".nes=Title of rom " + QByteArray::number(i) + "\r\n";
+    ini += "[Options]\r\n1=Fast\r\n";
+    const QString iniPath = wizard.programDirectory + QStringLiteral("Romweaver.ini");
+    bench::writeFile(iniPath, ini);
+    fileSize = ini.size();
+
+    wizard.start(romsDirectory);
+    auto* files = wizard.control<QListWidget>("FileListBox1");
+    files->selectAll();
+    wizard.control<QPushButton>("btnSelectRoms")->click();
+    auto* next = wizard.control<QPushButton>("btnNext");
+    auto* previous = wizard.control<QPushButton>("btnPrevious");
+    auto* roms = wizard.control<QListWidget>("lstNESRoms");
+    auto* titles = wizard.control<QListWidget>("lstRomTitles");
+    auto* preview = wizard.control<QListWidget>("lstPreview");
+
+    const bench::Paired measured = bench::pairedRuns(
+        runs,
+        [&] {
+            if (frmRomweaver->CurrentStep == 2)
+                previous->click();
+            QApplication::processEvents();
+        },
+        [&] {
+            const double ms = bench::timeMs([&] { next->click(); });
+            if (titles->count() != romCount || preview->count() != romCount ||
+                titles->item(0)->text() != QStringLiteral("Title of rom 0"))
+                qFatal("page 2 did not fill both lists");
+            return ms;
+        },
+        [&] {
+            return bench::timeMs([&] {
+                QFile file(iniPath);
+                if (!file.open(QIODevice::ReadOnly))
+                    qFatal("cannot read the settings file");
+                const QByteArray bytes = file.readAll();
+                const ini::IniText text(bytes);
+                QHash<QByteArray, QByteArray> stored;
+                if (const auto span = text.findSection("Titles")) {
+                    for (const ini::Line* key : text.keys(*span))
+                        stored.insert(ini::foldedName(key->name), ini::servedValue(key->value));
+                }
+                titles->clear();
+                for (int row = 0; row < roms->count(); ++row) {
+                    const QByteArray name = roms->item(row)->text().toLocal8Bit();
+                    titles->addItem(
+                        QString::fromLocal8Bit(stored.value(ini::foldedName(name), name)));
+                }
+                preview->clear();
+                for (int row = 0; row < titles->count(); ++row)
+                    preview->addItem(titles->item(row)->text());
+            });
+        });
+    if (frmRomweaver->CurrentStep == 2)
+        previous->click();
+    return measured;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::choosePlatform();
     QApplication application(argc, argv);
-    QTemporaryDir programDir;
-    QTemporaryDir romDir;
-    const QString programDirectory =
-        platform::nativeDirectory(programDir.path()) + platform::pathSeparator();
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    bench::printPlatform(false);
+    std::printf("entering the titles page, median of %d paired runs\n", runs);
 
-    QFile baseRom(programDirectory + QStringLiteral("Tessel.GBA"));
-    baseRom.open(QIODevice::WriteOnly);
-    baseRom.write(QByteArray(256 * 1024, 'b'));
-    baseRom.close();
-
-    QByteArray ini = "[Settings]\r\nNESRomsDir=" + romDir.path().toLocal8Bit() + "\r\n[Titles]\r\n";
-    for (int i = 0; i < 5000; ++i)
-        ini += "stored" + QByteArray::number(i) + ".nes=Stored title " + QByteArray::number(i) + "\r\n";
-    for (int i = 0; i < 500; i += 2) // half of the selected roms have a stored title
-        ini += "rom" + QByteArray::number(i) + ".nes=Title of rom " + QByteArray::number(i) + "\r\n";
-    QFile iniFile(programDirectory + QStringLiteral("Romweaver.ini"));
-    iniFile.open(QIODevice::WriteOnly);
-    iniFile.write(ini);
-    iniFile.close();
-
-    for (int i = 0; i < 500; ++i) {
-        QFile rom(QDir(romDir.path()).filePath(QStringLiteral("rom%1.nes").arg(i)));
-        rom.open(QIODevice::WriteOnly);
-        rom.write(QByteArray(16, 'r'));
-    }
-
-    QDir::setCurrent(romDir.path());
-    CreateForms(programDirectory);
-    frmRomweaver->show();
-    auto* files = frmRomweaver->findChild<QListWidget*>(QStringLiteral("FileListBox1"));
-    files->selectAll();
-    frmRomweaver->findChild<QPushButton*>(QStringLiteral("btnSelectRoms"))->click();
-    auto* next = frmRomweaver->findChild<QPushButton*>(QStringLiteral("btnNext"));
-    auto* previous = frmRomweaver->findChild<QPushButton*>(QStringLiteral("btnPrevious"));
-    auto* titles = frmRomweaver->findChild<QListWidget*>(QStringLiteral("lstRomTitles"));
-    auto* preview = frmRomweaver->findChild<QListWidget*>(QStringLiteral("lstPreview"));
-
-    QList<double> runs;
-    for (int run = 0; run < 7; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        next->click();
-        runs << timer.nsecsElapsed() / 1e6;
-        if (titles->count() != 500 || preview->count() != 500)
-            qFatal("page 2 did not fill both lists");
-        previous->click();
-    }
-    std::sort(runs.begin(), runs.end());
-    std::printf("titles page entry, 500 roms, 5000 stored titles: median %.1f ms (min %.1f, max %.1f)\n",
-                runs[runs.size() / 2], runs.first(), runs.last());
-    DestroyForms();
-    return 0;
+    const QString reference = QStringLiteral("read the file once, look each rom up");
+    qint64 size = 0;
+    const bench::Paired single = measure(5000, 5000, runs, size);
+    const bool met =
+        bench::printRow(QStringLiteral("5,000 roms, 5,000 titles (%1 KB file)").arg(size / 1024),
+                        single, reference, 2.0);
+    const bench::Paired doubled = measure(10000, 10000, runs, size);
+    bench::printRow(QStringLiteral("10,000 roms, 10,000 titles (%1 KB file)").arg(size / 1024),
+                    doubled, reference, 2.0);
+    const bool linear =
+        bench::printGrowth(QStringLiteral("titles page entry, doubled"), single, doubled);
+    return met && linear ? 0 : 1;
 }

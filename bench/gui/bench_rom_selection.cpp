@@ -1,0 +1,112 @@
+// ">>" on page 1 over a large file list, with every file selected and with
+// every other file selected, against the reference of the least the move
+// must do: fill the selected-rom list, clear the file list, size each file.
+//
+//   bench_rom_selection [runs]
+
+#include "GuiBench.h"
+
+#include "FileListBox.h"
+#include "FileMeasure.h"
+
+#include <QItemSelection>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace
+{
+
+struct Scenario {
+    QString name;
+    int fileCount;
+    int step; // every step-th file is selected
+};
+
+bench::Paired measure(const Scenario& scenario, int runs)
+{
+    QTemporaryDir romDir;
+    const QString romsDirectory = platform::nativeDirectory(romDir.path());
+    for (int i = 0; i < scenario.fileCount; ++i)
+        bench::writeFile(
+            platform::joinPath(romsDirectory,
+                               QStringLiteral("rom%1.nes").arg(i, 6, 10, QLatin1Char('0'))),
+            QByteArray(16, 'r'));
+
+    bench::Wizard wizard;
+    wizard.start(romsDirectory);
+    auto* files = wizard.control<FileListBox>("FileListBox1");
+    auto* roms = wizard.control<QListWidget>("lstNESRoms");
+    auto* add = wizard.control<QPushButton>("btnSelectRoms");
+    QStringList allNames;
+    for (int row = 0; row < files->count(); ++row)
+        allNames << files->item(row)->text();
+    QStringList selectedNames;
+    for (int row = 0; row < files->count(); row += scenario.step)
+        selectedNames << allNames.at(row);
+    // Indexes of the entries as they are after each refill.
+    auto selectEveryStep = [&] {
+        QItemSelection selection;
+        for (int row = 0; row < files->count(); row += scenario.step) {
+            const QModelIndex index = files->model()->index(row, 0);
+            selection.select(index, index);
+        }
+        files->selectionModel()->select(selection, QItemSelectionModel::Select);
+    };
+
+    return bench::pairedRuns(
+        runs,
+        [&] {
+            roms->clear();
+            files->clear();
+            files->addItems(allNames);
+            if (scenario.step == 1)
+                files->selectAll();
+            else
+                selectEveryStep();
+            QApplication::processEvents();
+        },
+        [&] {
+            const double ms = bench::timeMs([&] { add->click(); });
+            if (roms->count() != selectedNames.size())
+                qFatal("\">>\" moved %d files, not %d", int(roms->count()),
+                       int(selectedNames.size()));
+            return ms;
+        },
+        [&] {
+            return bench::timeMs([&] {
+                roms->addItems(selectedNames);
+                files->clear();
+                qint64 total = 0;
+                for (const QString& name : selectedNames)
+                    total += MeasureFile(platform::joinPath(romsDirectory, name));
+                if (total != 16 * qint64(selectedNames.size()))
+                    qFatal("sizes differ");
+            });
+        });
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    bench::choosePlatform();
+    QApplication application(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    bench::printPlatform(false);
+    std::printf("\">>\" on page 1, median of %d paired runs\n", runs);
+
+    const QString reference = QStringLiteral("fill the target, clear the source, size each");
+    bool allMet = true;
+    for (const auto& [single, doubled] :
+         {std::pair{Scenario{QStringLiteral("select all of 20,000 files"), 20000, 1},
+                    Scenario{QStringLiteral("select all of 40,000 files"), 40000, 1}},
+          std::pair{Scenario{QStringLiteral("every other file of 8,000 selected"), 8000, 2},
+                    Scenario{QStringLiteral("every other file of 16,000 selected"), 16000, 2}}}) {
+        const bench::Paired first = measure(single, runs);
+        allMet &= bench::printRow(single.name + QStringLiteral(", \">>\""), first, reference, 1.5);
+        const bench::Paired second = measure(doubled, runs);
+        bench::printRow(doubled.name + QStringLiteral(", \">>\""), second, reference, 1.5);
+        allMet &= bench::printGrowth(single.name + QStringLiteral(", doubled"), first, second);
+    }
+    return allMet ? 0 : 1;
+}
