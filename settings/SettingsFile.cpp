@@ -2,6 +2,7 @@
 
 #include "FileError.h"
 #include "FileReplacement.h"
+#include "FileStamp.h"
 #include "IniEdit.h"
 #include "IniText.h"
 
@@ -24,15 +25,6 @@ FileState readFile(const QString& path, QByteArray& bytes)
         return QFileInfo::exists(path) ? FileState::Unreadable : FileState::Missing;
     bytes = file.readAll();
     return file.error() == QFileDevice::NoError ? FileState::Read : FileState::Unreadable;
-}
-
-// Reading never fails: a file that cannot be read serves as an empty one.
-QByteArray contentsOrNothing(const QString& path)
-{
-    QByteArray bytes;
-    if (readFile(path, bytes) != FileState::Read)
-        return QByteArray();
-    return bytes;
 }
 
 // Walks the section's key listing, handing each listed name with the value a
@@ -66,6 +58,71 @@ void walkListing(const ini::IniText& text, QByteArrayView section, Visit visit)
 
 } // namespace
 
+// One reading of the file, parsed, and what the file's stamp was meanwhile.
+// Reading a file of thousands of titles once per rom would parse it once per
+// rom; a kept reading answers them all, and finds keys through an index.
+struct SettingsFile::Reading {
+    explicit Reading(QByteArray contents) : bytes(std::move(contents)), text(bytes) {}
+
+    // The line of the first key of that name in the first section of that
+    // name, as IniText finds it, or nullptr.
+    const ini::Line* findKey(QByteArrayView section, QByteArrayView key) const
+    {
+        QByteArray foldedSection = ini::foldedName(section);
+        auto found = sections.constFind(foldedSection);
+        if (found == sections.cend()) {
+            SectionIndex index;
+            if (const std::optional<ini::Span> span = text.findSection(section)) {
+                index.exists = true;
+                for (qsizetype i = span->header + 1; i < span->end; ++i) {
+                    const ini::Line& line = text.lines()[i];
+                    if (line.kind != ini::Line::Kind::Key)
+                        continue;
+                    QByteArray folded = ini::foldedName(line.name);
+                    if (!index.keys.contains(folded))
+                        index.keys.insert(std::move(folded), i);
+                }
+            }
+            found = sections.insert(std::move(foldedSection), std::move(index));
+        }
+        if (!found->exists)
+            return nullptr;
+        const auto line = found->keys.constFind(ini::foldedName(key));
+        return line == found->keys.cend() ? nullptr : &text.lines()[*line];
+    }
+
+    const QByteArray bytes;
+    const ini::IniText text; // refers into bytes
+    std::optional<FileStamp> stamp;
+
+private:
+    struct SectionIndex {
+        bool exists = false;
+        QHash<QByteArray, qsizetype> keys; // folded name: line of its first key
+    };
+    mutable QHash<QByteArray, SectionIndex> sections; // by folded name, made on first use
+};
+
+std::shared_ptr<const SettingsFile::Reading> SettingsFile::reading() const
+{
+    // The stamp can miss a change that keeps the size and lands within the
+    // file system's time resolution of the reading; the store writes by
+    // replacing the file, which gives it a new identity.
+    const std::optional<FileStamp> before = platform::fileStamp(m_path);
+    if (m_reading && before && m_reading->stamp == before)
+        return m_reading;
+    m_reading.reset();
+    // Reading never fails: a file that cannot be read serves as an empty one.
+    QByteArray bytes;
+    const FileState state = readFile(m_path, bytes);
+    auto fresh = std::make_shared<Reading>(state == FileState::Read ? bytes : QByteArray());
+    if (state == FileState::Read && before && platform::fileStamp(m_path) == before) {
+        fresh->stamp = before;
+        m_reading = fresh;
+    }
+    return fresh;
+}
+
 SettingsFile::SettingsFile(QString path, Replacement replacement)
     : m_path(std::move(path)), m_replacement(std::move(replacement))
 {
@@ -91,13 +148,9 @@ bool SettingsFile::replaceFile(const QByteArray& bytes) const
 QByteArray SettingsFile::ReadValue(const QByteArray& section, const QByteArray& key,
                                    const QByteArray& defaultValue) const
 {
-    const QByteArray bytes = contentsOrNothing(m_path);
-    const ini::IniText text(bytes);
-    if (const std::optional<ini::Span> span = text.findSection(ini::lookupName(section))) {
-        const qsizetype found = text.findKey(*span, ini::lookupName(key));
-        if (found >= 0 && !text.lines()[found].nameOnly)
-            return ini::servedValue(text.lines()[found].value);
-    }
+    const ini::Line* found = reading()->findKey(ini::lookupName(section), ini::lookupName(key));
+    if (found && !found->nameOnly)
+        return ini::servedValue(found->value);
     qsizetype length = defaultValue.size();
     while (length > 0 && defaultValue[length - 1] == ' ')
         --length;
@@ -107,6 +160,7 @@ QByteArray SettingsFile::ReadValue(const QByteArray& section, const QByteArray& 
 void SettingsFile::WriteValue(const QByteArray& section, const QByteArray& key,
                               const QByteArray& value)
 {
+    m_reading.reset();
     const QString failure = QStringLiteral("Unable to write to ") + m_path;
     QByteArray bytes;
     // A file that exists but cannot be read must not be replaced by a new one.
@@ -120,8 +174,8 @@ void SettingsFile::WriteValue(const QByteArray& section, const QByteArray& key,
 
 QList<QByteArray> SettingsFile::ListKeys(const QByteArray& section) const
 {
-    const QByteArray bytes = contentsOrNothing(m_path);
-    const ini::IniText text(bytes);
+    const auto current = reading();
+    const ini::IniText& text = current->text;
     const std::optional<ini::Span> span = text.findSection(ini::lookupName(section));
     if (!span)
         return {};
@@ -133,8 +187,8 @@ QList<QByteArray> SettingsFile::ListKeys(const QByteArray& section) const
 
 QList<SettingsFile::Pair> SettingsFile::ListPairs(const QByteArray& section) const
 {
-    const QByteArray bytes = contentsOrNothing(m_path);
-    const ini::IniText text(bytes);
+    const auto current = reading();
+    const ini::IniText& text = current->text;
     QList<Pair> pairs;
     QSet<QByteArray> seen;
     walkListing(text, ini::lookupName(section), [&](QByteArrayView name, QByteArray value) {
@@ -151,6 +205,7 @@ QList<SettingsFile::Pair> SettingsFile::ListPairs(const QByteArray& section) con
 
 void SettingsFile::DeleteValue(const QByteArray& section, const QByteArray& key)
 {
+    m_reading.reset();
     QByteArray bytes;
     if (readFile(m_path, bytes) != FileState::Read)
         return;
@@ -165,8 +220,8 @@ QByteArray SettingsFile::FileNameForTitle(const QByteArray& title) const
     // The walk goes over the key listing of Titles with its byte limit, so
     // entries beyond it are not found: a stored file keeps mapping titles
     // exactly as it always has.
-    const QByteArray bytes = contentsOrNothing(m_path);
-    const ini::IniText text(bytes);
+    const auto current = reading();
+    const ini::IniText& text = current->text;
     QByteArray fileName = title;
     walkListing(text, "Titles", [&](QByteArrayView name, const QByteArray& value) {
         if (value != title)

@@ -13,8 +13,10 @@ class FileReplacement;
 // The settings store over Romweaver.ini, in the private-profile (INI) format the
 // Windows profile services read and write, so a file moves between them and
 // this store in both directions. Names and values are single-byte strings whose
-// bytes are kept as they are. The store keeps no copy of the file: every call
-// goes to the file, so what one page writes is what the next one reads.
+// bytes are kept as they are. Every call sees the file as it is on disk, so
+// what one page writes is what the next one reads: reads are answered from the
+// last reading of the file only while the file still has the identity, size
+// and times it had when it was read, and every write drops that reading.
 class SettingsFile
 {
 public:
@@ -54,8 +56,15 @@ public:
     QByteArray FileNameForTitle(const QByteArray& title) const;
 
 private:
+    struct Reading;
+
     bool replaceFile(const QByteArray& bytes) const;
+    // The file's contents as they are on disk now: the kept reading when the
+    // file still has its stamp, else a fresh one (kept when the file did not
+    // change while it was read).
+    std::shared_ptr<const Reading> reading() const;
 
     QString m_path;
     Replacement m_replacement;
+    mutable std::shared_ptr<const Reading> m_reading;
 };

@@ -4,6 +4,7 @@
 #include "support/FullFileSystem.h"
 #include "support/TestFiles.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -13,6 +14,7 @@
 
 #ifdef Q_OS_UNIX
 #include <csignal>
+#include <cstdio>
 #include <sys/resource.h>
 #endif
 
@@ -52,6 +54,16 @@ const QByteArray storedSettings("[Settings]\r\nNESRomsDir=/home/user/roms\r\n[Ti
                                 "game1.nes=Alpha\r\ngame2.nes=Beta\r\n[Options]\r\n1=A\r\n");
 
 enum class Operation { SmallValue, LargeValue, Deletion, FirstWrite };
+
+// Ways the file changes between two reads.
+enum class Change {
+    Rewritten,
+    SameSizeNewTime,
+    ReplacedKeepingTime,
+    Removed,
+    StoreWrite,
+    StoreDeletion
+};
 
 // Runs the operation; true when it reported "Unable to write to <path>".
 bool reportsFailure(SettingsFile& settings, Operation operation)
@@ -108,6 +120,7 @@ private:
 } // namespace
 
 Q_DECLARE_METATYPE(Operation)
+Q_DECLARE_METATYPE(Change)
 Q_DECLARE_METATYPE(FailingReplacement::Fault)
 
 class TestSettingsFile : public QObject
@@ -154,6 +167,8 @@ private slots:
     void writeThatCannotLandChangesNothing();
     void fullDiskChangesNothing_data();
     void fullDiskChangesNothing();
+    void changeBetweenReadsIsSeen_data();
+    void changeBetweenReadsIsSeen();
 };
 
 void TestSettingsFile::read_data()
@@ -217,7 +232,10 @@ void TestSettingsFile::read()
     QFETCH(QByteArray, defaultValue);
     QFETCH(QByteArray, expected);
 
-    QCOMPARE(fileHolding(file).ReadValue(section, key, defaultValue), expected);
+    const SettingsFile settings = fileHolding(file);
+    QCOMPARE(settings.ReadValue(section, key, defaultValue), expected);
+    // The second read is answered from the reading the first one kept.
+    QCOMPARE(settings.ReadValue(section, key, defaultValue), expected);
 }
 
 void TestSettingsFile::listKeys_data()
@@ -645,6 +663,63 @@ void TestSettingsFile::fullDiskChangesNothing()
     QCOMPARE(readFile(settings.path()), firstWrite ? QByteArray() : storedSettings);
     QCOMPARE(QDir(disk.path()).entryList(QDir::Files),
              firstWrite ? QStringList() : QStringList{"Romweaver.ini"});
+}
+
+void TestSettingsFile::changeBetweenReadsIsSeen_data()
+{
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("rewritten, other size") << Change::Rewritten << QByteArray("Beta");
+    QTest::newRow("same size, new time") << Change::SameSizeNewTime << QByteArray("Bravo");
+    QTest::newRow("replaced, same size and time")
+        << Change::ReplacedKeepingTime << QByteArray("Gamma");
+    QTest::newRow("removed") << Change::Removed << QByteArray("a.nes");
+    QTest::newRow("written through the store") << Change::StoreWrite << QByteArray("Delta");
+    QTest::newRow("deleted through the store") << Change::StoreDeletion << QByteArray("a.nes");
+}
+
+void TestSettingsFile::changeBetweenReadsIsSeen()
+{
+    QFETCH(Change, change);
+    QFETCH(QByteArray, expected);
+    SettingsFile settings = fileHolding("[Titles]\r\na.nes=Alpha\r\nb.nes=Other\r\n");
+    const QDateTime written(QDate(2020, 1, 1), QTime(12, 0));
+    const auto setWritten = [](const QString& path, const QDateTime& time) {
+        QFile file(path);
+        return file.open(QIODevice::ReadWrite) &&
+               file.setFileTime(time, QFileDevice::FileModificationTime);
+    };
+    QVERIFY(setWritten(settingsPath(), written));
+    QCOMPARE(settings.ReadValue("Titles", "a.nes", "a.nes"), "Alpha");
+    QCOMPARE(settings.ReadValue("Titles", "b.nes", "b.nes"), "Other"); // from the kept reading
+
+    switch (change) {
+    case Change::Rewritten:
+        makeFile(m_dir.path(), "Romweaver.ini", "[Titles]\r\na.nes=Beta\r\n");
+        break;
+    case Change::SameSizeNewTime: {
+        makeFile(m_dir.path(), "Romweaver.ini", "[Titles]\r\na.nes=Bravo\r\nb.nes=Other\r\n");
+        QVERIFY(setWritten(settingsPath(), written.addSecs(2)));
+        break;
+    }
+    case Change::ReplacedKeepingTime: {
+        const QString other =
+            makeFile(m_dir.path(), "other.ini", "[Titles]\r\na.nes=Gamma\r\nb.nes=Other\r\n");
+        QVERIFY(setWritten(other, written));
+        QVERIFY(std::rename(QFile::encodeName(other), QFile::encodeName(settingsPath())) == 0);
+        break;
+    }
+    case Change::Removed:
+        QVERIFY(QFile::remove(settingsPath()));
+        break;
+    case Change::StoreWrite:
+        settings.WriteValue("Titles", "a.nes", "Delta");
+        break;
+    case Change::StoreDeletion:
+        settings.DeleteValue("Titles", "a.nes");
+        break;
+    }
+    QCOMPARE(settings.ReadValue("Titles", "a.nes", "a.nes"), expected);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

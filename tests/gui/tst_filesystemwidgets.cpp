@@ -80,6 +80,8 @@ private slots:
     void fileListMatchesMask_data();
     void fileListMatchesMask();
     void fileListRereadsOnlyOnChange();
+    void fileListRemovesSelectedRows_data();
+    void fileListRemovesSelectedRows();
 
     void filterComboParsesFilter_data();
     void filterComboParsesFilter();
@@ -429,6 +431,43 @@ void tst_FileSystemWidgets::filterComboSetsListMask()
 
     combo.setFilter("Text|*.txt");
     QCOMPARE(entries(list), QStringList{"notes.txt"});
+}
+
+void tst_FileSystemWidgets::fileListRemovesSelectedRows_data()
+{
+    QTest::addColumn<QList<int>>("selected");
+    QTest::addColumn<int>("focused");
+    QTest::addColumn<QStringList>("left");
+    QTest::addColumn<QString>("focusedAfter");
+    QTest::newRow("every other, focus goes")
+        << QList<int>{0, 2, 4} << 4 << QStringList{"b.nes", "d.nes"} << "d.nes";
+    QTest::newRow("a run, focus stays")
+        << QList<int>{1, 2} << 3 << QStringList{"a.nes", "d.nes", "e.nes"} << "d.nes";
+    QTest::newRow("from the first, focus goes")
+        << QList<int>{0, 1} << 0 << QStringList{"c.nes", "d.nes", "e.nes"} << "c.nes";
+    QTest::newRow("all") << QList<int>{0, 1, 2, 3, 4} << 2 << QStringList{} << QString();
+}
+
+void tst_FileSystemWidgets::fileListRemovesSelectedRows()
+{
+    QFETCH(QList<int>, selected);
+    QFETCH(int, focused);
+    QFETCH(QStringList, left);
+    QFETCH(QString, focusedAfter);
+    for (const char* name : {"a.nes", "b.nes", "c.nes", "d.nes", "e.nes"})
+        testfiles::makeFile(m_root, name, "x");
+    FileListBox list;
+    list.setDirectory(m_root);
+    list.setCurrentRow(focused, QItemSelectionModel::NoUpdate);
+    // Selected from the last to the first, as a user's control-clicks may come.
+    for (auto row = selected.crbegin(); row != selected.crend(); ++row)
+        list.item(*row)->setSelected(true);
+
+    QCOMPARE(list.selectedRows(), selected);
+    list.removeRows(list.selectedRows());
+    QCOMPARE(entries(list), left);
+    QCOMPARE(list.currentItem() ? list.currentItem()->text() : QString(), focusedAfter);
+    QVERIFY(list.selectedItems().isEmpty());
 }
 
 QTEST_MAIN(tst_FileSystemWidgets)

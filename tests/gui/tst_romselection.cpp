@@ -41,6 +41,8 @@ void TestRomSelection::moveSelectedFiles_data()
                                  << QStringList{"d.nes", "e.nes"};
     QTest::newRow("two runs") << QStringList{"e.nes", "b.nes", "c.nes"}
                               << QStringList{"a.nes", "d.nes"};
+    QTest::newRow("every other") << QStringList{"e.nes", "a.nes", "c.nes"}
+                                 << QStringList{"b.nes", "d.nes"};
     QTest::newRow("all") << QStringList{"a.nes", "b.nes", "c.nes", "d.nes", "e.nes"}
                          << QStringList{};
     QTest::newRow("none") << QStringList{}

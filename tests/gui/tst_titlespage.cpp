@@ -18,6 +18,7 @@ private slots:
     void changeWithEmptyTextDoesNothing();
     void returningFromStepThreeKeepsThePage();
     void reenteringFromStepOneRebuilds();
+    void titleChangedByAnotherProgramIsSeen();
     void doubleClickInPreviewLeavesSelection();
 
 private:
@@ -190,6 +191,25 @@ void TestTitlesPage::reenteringFromStepOneRebuilds()
     QCOMPARE(wizard.entries("lstRomTitles"), (QStringList{"b.nes", "a.nes", "c.nes"}));
     QCOMPARE(wizard.control<QListWidget>("lstRomTitles")->currentRow(), 0);
     QCOMPARE(wizard.control<QLineEdit>("txtRomTitle")->text(), QStringLiteral("b.nes"));
+}
+
+void TestTitlesPage::titleChangedByAnotherProgramIsSeen()
+{
+    WizardFixture wizard;
+    for (const char* name : {"a.nes", "b.nes"})
+        wizard.addRom(QString::fromLatin1(name), "x");
+    testfiles::makeFile(wizard.programDir.path(), QStringLiteral("Romweaver.ini"),
+                        "[Titles]\r\na.nes=Alpha\r\nb.nes=Bravo\r\n");
+    wizard.start();
+    selectOneByOneAndGoToTitles(wizard, {"a.nes", "b.nes"});
+    QCOMPARE(wizard.entries("lstRomTitles"), (QStringList{"Alpha", "Bravo"}));
+
+    wizard.click("btnPrevious");
+    QByteArray edited = wizard.iniBytes();
+    edited.replace("Alpha", "Alpine");
+    testfiles::makeFile(wizard.programDir.path(), QStringLiteral("Romweaver.ini"), edited);
+    wizard.click("btnNext");
+    QCOMPARE(wizard.entries("lstRomTitles"), (QStringList{"Alpine", "Bravo"}));
 }
 
 void TestTitlesPage::doubleClickInPreviewLeavesSelection()
