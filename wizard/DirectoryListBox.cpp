@@ -175,7 +175,9 @@ void DirectoryListBox::rebuildEntries()
     }
 
     // Hidden directories stay out, as QDir leaves them out without QDir::Hidden.
-    QStringList subdirectories = QDir(m_directory).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    // Unsorted: the list sorts by the locale collation below.
+    QStringList subdirectories =
+        QDir(m_directory).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
     std::stable_sort(subdirectories.begin(), subdirectories.end(), collatesBefore);
     for (const QString& name : subdirectories)
         addEntry(name, QDir(m_directory).filePath(name), int(chain.size()), m_closedFolder);
