@@ -192,9 +192,10 @@ ExclusiveFile::ExclusiveFile(const QString& path, Mode mode) : m_path(path)
         }
         giveUp(QStringLiteral("Cannot lock file"));
     }
-    // A file that is empty already is left alone: truncating even an empty
-    // file makes some file systems (ext4) write it out at once on close.
-    if (mode == Mode::Create && st.st_size > 0 && ::ftruncate(m_fd, 0) != 0)
+    // A regular file that is empty already is left alone: truncating even an
+    // empty file makes some file systems (ext4) write it out at once on close.
+    const bool empty = S_ISREG(st.st_mode) && st.st_size == 0;
+    if (mode == Mode::Create && !empty && ::ftruncate(m_fd, 0) != 0)
         giveUp(QStringLiteral("Cannot empty file"));
     // Inputs are read from start to end: the kernel may read further ahead.
     if (mode == Mode::ReadExisting)
