@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace bench
 {
@@ -56,6 +57,13 @@ public:
 
     TfrmRomweaver* start(const QString& workingDirectory)
     {
+        // A benchmark answers no boxes: one that opens would stop the run.
+        m_boxWatch.setInterval(200);
+        QObject::connect(&m_boxWatch, &QTimer::timeout, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                qFatal("a modal window opened: %s", qPrintable(box->windowTitle()));
+        });
+        m_boxWatch.start();
         QDir::setCurrent(workingDirectory);
         CreateForms(programDirectory);
         frmRomweaver->show();
@@ -75,6 +83,7 @@ public:
 
 private:
     QTemporaryDir m_programDir;
+    QTimer m_boxWatch;
 };
 
 } // namespace bench

@@ -74,7 +74,7 @@ private:
     xcb_window_t m_root = 0;
 };
 
-pid_t launch(const QString& program, const QString& workingDirectory)
+pid_t launch(const QString& program, const QString& workingDirectory, const char* argument)
 {
     const QByteArray path = QFile::encodeName(program);
     const QByteArray directory = QFile::encodeName(workingDirectory);
@@ -86,19 +86,20 @@ pid_t launch(const QString& program, const QString& workingDirectory)
         dup2(null, 1);
         dup2(null, 2);
         setenv("QT_QPA_PLATFORM", "xcb", 1);
-        execl(path.constData(), path.constData(), static_cast<char*>(nullptr));
+        execl(path.constData(), path.constData(), argument, static_cast<char*>(nullptr));
         _exit(127);
     }
     return pid;
 }
 
 // Milliseconds from starting the program to its window being mapped.
-double timeToMap(MapWatcher& watcher, const QString& program, const QString& workingDirectory)
+double timeToMap(MapWatcher& watcher, const QString& program, const QString& workingDirectory,
+                 const char* argument = nullptr)
 {
     watcher.drain();
     QElapsedTimer timer;
     timer.start();
-    const pid_t pid = launch(program, workingDirectory);
+    const pid_t pid = launch(program, workingDirectory, argument);
     const bool mapped = watcher.waitForMap(20000);
     const double ms = double(timer.nsecsElapsed()) / 1e6;
     kill(pid, SIGKILL);
@@ -159,6 +160,14 @@ int main(int argc, char** argv)
         allMet &= bench::printRow(QStringLiteral("Romweaver, ") + scenario.name, measured,
                                   QStringLiteral("bare Qt Widgets window"), 2.0);
     }
+    // Any window that shows text starts the font system (fontconfig), which the
+    // bare window never does: a second reference, for the record.
+    const QString directory = root.filePath(QStringLiteral("work0"));
+    const bench::Paired withText = bench::pairedRuns(
+        runs, [] {}, [&] { return timeToMap(watcher, romweaver, directory); },
+        [&] { return timeToMap(watcher, bare, directory, "--label"); });
+    bench::printRow(QStringLiteral("Romweaver, empty working directory"), withText,
+                    QStringLiteral("bare window with one label"), 0.0);
     std::printf("growth with the directory's size: 100 -> 200 subdirectories x%.2f, empty -> 200 "
                 "x%.2f\n",
                 results[2].figure / results[1].figure, results[2].figure / results[0].figure);
