@@ -60,10 +60,13 @@ ImageSurvey SurveyImage(const GbaBuildRequest& request, const QStringList& menuL
     }
     for (const QString& name : request.romFileNames) {
         const RomSurvey rom = SurveyRom(platform::joinPath(request.romsDirectory, name));
-        allReadable = allReadable && rom.readable;
         length += rom.appendedLength;
-        if (rom.readable && !rom.ines)
+        if (!rom.readable) {
+            allReadable = false;
+            survey.unreadableRoms << name;
+        } else if (!rom.ines) {
             survey.nonInesRoms << name;
+        }
     }
     if (allReadable)
         survey.imageLength = length;

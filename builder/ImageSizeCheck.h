@@ -40,10 +40,12 @@ struct RomSurvey {
 RomSurvey SurveyRom(const QString& path);
 
 // The whole build: the image's length, unknown when an input cannot be read,
-// and the roms (file names, menu order) that are readable but not iNES.
+// the roms (file names, menu order) that are readable but not iNES, and those
+// that cannot be read.
 struct ImageSurvey {
     std::optional<qint64> imageLength;
     QStringList nonInesRoms;
+    QStringList unreadableRoms;
 };
 ImageSurvey SurveyImage(const GbaBuildRequest& request, const QStringList& menuLines);
 

@@ -36,9 +36,11 @@ void WriteMenuScript(const QString& programDirectory, const QStringList& lines)
 {
     // The program directory ends in its separator already.
     ExclusiveFile file(programDirectory + QStringLiteral("menu.out"), ExclusiveFile::Mode::Create);
-    for (const QString& line : lines) {
-        const QByteArray bytes = line.toLocal8Bit() + "\r\n";
-        file.write(bytes.constData(), bytes.size());
-    }
+    // The script is small: written in one piece, it takes one call however
+    // many lines it has.
+    QByteArray script;
+    for (const QString& line : lines)
+        script += line.toLocal8Bit() + "\r\n";
+    file.write(script.constData(), script.size());
     file.close();
 }

@@ -110,21 +110,19 @@ Options parseArguments(const QStringList& arguments)
     return options;
 }
 
-// The roms' one directory and their file names, in the order given. Each has
-// to be readable now, rather than fail halfway through the build.
+// The roms' one directory and their file names, in the order given.
 void collectRoms(const QStringList& paths, GbaBuildRequest& request)
 {
-    QFileInfo directory;
+    QString directory;
     for (const QString& path : paths) {
         const QFileInfo rom(path);
-        if (!SurveyRom(rom.absoluteFilePath()).readable)
-            fail(QStringLiteral("cannot read the rom %1").arg(QDir::toNativeSeparators(path)));
+        const QString romDirectory = platform::nativeDirectory(rom.absolutePath());
         if (request.romFileNames.isEmpty()) {
-            directory = QFileInfo(rom.absolutePath());
-            request.romsDirectory = platform::nativeDirectory(rom.absolutePath());
-        } else if (QFileInfo(rom.absolutePath()) != directory) {
+            directory = romDirectory;
+            request.romsDirectory = romDirectory;
+        } else if (romDirectory != directory && !platform::namesSameFile(romDirectory, directory)) {
             fail(QStringLiteral("all NES roms have to be in the same directory, not in %1 and %2")
-                     .arg(request.romsDirectory, platform::nativeDirectory(rom.absolutePath())));
+                     .arg(request.romsDirectory, romDirectory));
         }
         request.romFileNames << rom.fileName();
     }
@@ -169,9 +167,14 @@ QStringList readMenuFile(const QString& path)
     return lines;
 }
 
-void warnAboutSurprises(const GbaBuildRequest& request, const QStringList& menuLines)
+// Every rom has to be readable now, rather than fail halfway through the
+// build; what would surprise the user is said before anything is written.
+void checkRoms(const GbaBuildRequest& request, const QStringList& menuLines)
 {
     const ImageSurvey survey = SurveyImage(request, menuLines);
+    if (!survey.unreadableRoms.isEmpty())
+        fail(QStringLiteral("cannot read the rom %1")
+                 .arg(platform::joinPath(request.romsDirectory, survey.unreadableRoms.first())));
     for (const QString& name : survey.nonInesRoms)
         printLine(QStringLiteral("romweaver-build: warning: %1 is not an iNES rom; its bytes 4 "
                                  "and 5 may be changed to fit its size")
@@ -210,7 +213,7 @@ void build(const Options& options)
                  .arg(menuLines.size())
                  .arg(request.romFileNames.size()));
     request.outputPath = QDir::toNativeSeparators(QFileInfo(options.output).absoluteFilePath());
-    warnAboutSurprises(request, menuLines);
+    checkRoms(request, menuLines);
 
     try {
         WriteMenuScript(request.programDirectory, menuLines);

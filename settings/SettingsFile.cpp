@@ -108,8 +108,10 @@ std::shared_ptr<const SettingsFile::Reading> SettingsFile::reading() const
     // The stamp can miss a change that keeps the size and lands within the
     // file system's time resolution of the reading; the store writes by
     // replacing the file, which gives it a new identity.
+    // A kept reading without a stamp is that of a missing file (no settings
+    // yet): it serves for as long as there is still no file.
     const std::optional<FileStamp> before = platform::fileStamp(m_path);
-    if (m_reading && before && m_reading->stamp == before)
+    if (m_reading && m_reading->stamp == before)
         return m_reading;
     m_reading.reset();
     // Reading never fails: a file that cannot be read serves as an empty one.
@@ -118,6 +120,8 @@ std::shared_ptr<const SettingsFile::Reading> SettingsFile::reading() const
     auto fresh = std::make_shared<Reading>(state == FileState::Read ? bytes : QByteArray());
     if (state == FileState::Read && before && platform::fileStamp(m_path) == before) {
         fresh->stamp = before;
+        m_reading = fresh;
+    } else if (state == FileState::Missing && !before) {
         m_reading = fresh;
     }
     return fresh;

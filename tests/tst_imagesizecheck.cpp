@@ -102,6 +102,7 @@ void TestImageSizeCheck::unreadableInputLeavesTheSizeUnknown()
     const ImageSurvey survey = SurveyImage(request, {});
     QCOMPARE(survey.imageLength, std::nullopt);
     QVERIFY(survey.nonInesRoms.isEmpty()); // a file that cannot be read is not called a non-rom
+    QCOMPARE(survey.unreadableRoms, QStringList{"gone.nes"});
     request.romFileNames = {"a.nes"};
     QCOMPARE(SurveyImage(request, {}).imageLength, std::optional<qint64>(4 + 16 + 16384));
 }

@@ -61,6 +61,7 @@ enum class Change {
     SameSizeNewTime,
     ReplacedKeepingTime,
     Removed,
+    CreatedAgain,
     StoreWrite,
     StoreDeletion
 };
@@ -674,6 +675,7 @@ void TestSettingsFile::changeBetweenReadsIsSeen_data()
     QTest::newRow("replaced, same size and time")
         << Change::ReplacedKeepingTime << QByteArray("Gamma");
     QTest::newRow("removed") << Change::Removed << QByteArray("a.nes");
+    QTest::newRow("removed, read, created again") << Change::CreatedAgain << QByteArray("Echo");
     QTest::newRow("written through the store") << Change::StoreWrite << QByteArray("Delta");
     QTest::newRow("deleted through the store") << Change::StoreDeletion << QByteArray("a.nes");
 }
@@ -711,6 +713,12 @@ void TestSettingsFile::changeBetweenReadsIsSeen()
     }
     case Change::Removed:
         QVERIFY(QFile::remove(settingsPath()));
+        break;
+    case Change::CreatedAgain:
+        // The reading of no file is kept too, and must give way to a new file.
+        QVERIFY(QFile::remove(settingsPath()));
+        QCOMPARE(settings.ReadValue("Titles", "a.nes", "a.nes"), "a.nes");
+        makeFile(m_dir.path(), "Romweaver.ini", "[Titles]\r\na.nes=Echo\r\n");
         break;
     case Change::StoreWrite:
         settings.WriteValue("Titles", "a.nes", "Delta");
