@@ -1,5 +1,6 @@
 #include "DirectoryListBox.h"
 
+#include "FolderIcons.h"
 #include "LocaleCollation.h"
 #include "Platform.h"
 
@@ -103,8 +104,7 @@ QStringList pathFromRoot(const QString& directory)
 
 DirectoryListBox::DirectoryListBox(QWidget* parent)
     : ListBox(parent), m_directory(canonicalDirectory(QDir::currentPath())),
-      m_openFolder(style()->standardIcon(QStyle::SP_DirOpenIcon)),
-      m_closedFolder(style()->standardIcon(QStyle::SP_DirClosedIcon))
+      m_openFolder(OpenFolderIcon()), m_closedFolder(ClosedFolderIcon())
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new DirectoryEntryDelegate(this));

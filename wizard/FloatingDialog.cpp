@@ -13,6 +13,7 @@
 FloatingDialog::FloatingDialog(QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint), m_mainWindow(mainWindow)
 {
+    setFont(FormFont()); // before the controls exist: they are made with it, not changed to it
     setAttribute(Qt::WA_QuitOnClose, false);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button); // the light 3D face colour

@@ -9,11 +9,11 @@
 
 TfrmAbout::TfrmAbout(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TfrmAbout>())
 {
+    setFont(FormFont()); // before the controls exist: they are made with it, not changed to it
     ui->setupUi(this);
     setObjectName(QStringLiteral("frmAbout"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setWindowIcon(QIcon(QStringLiteral(":/romweaver.png")));
     // Closing the About window must not end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(317, 219);

@@ -85,12 +85,12 @@ TfrmRomweaver::TfrmRomweaver(QString programDirectory, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TfrmRomweaver>()),
       m_programDirectory(std::move(programDirectory))
 {
+    setFont(FormFont()); // before the controls exist: they are made with it, not changed to it
     ui->setupUi(this);
     setObjectName(QStringLiteral("frmRomweaver"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setWindowIcon(QIcon(QStringLiteral(":/romweaver.png")));
     ApplyFormLook(this);
 
     ui->DriveComboBox1->setDirectoryList(ui->DirectoryListBox1);

@@ -10,9 +10,11 @@ int main(int argc, char** argv)
     // The installed desktop entry's name, so the desktop matches the window to
     // its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral("io.github.romweaver.Romweaver"));
+    // Every window shows this icon. The sizes a title bar or task switcher
+    // asks for; each one is sent to the display server when a window opens, so
+    // the large picture is left to the desktop entry's icon.
     QIcon icon;
-    for (const char* file :
-         {":/romweaver16.png", ":/romweaver.png", ":/romweaver48.png", ":/romweaver256.png"})
+    for (const char* file : {":/romweaver16.png", ":/romweaver.png", ":/romweaver48.png"})
         icon.addFile(QString::fromLatin1(file));
     QApplication::setWindowIcon(icon);
     return RunRomweaver(application);

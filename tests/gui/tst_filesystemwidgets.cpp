@@ -2,6 +2,7 @@
 #include "DriveComboBox.h"
 #include "FileListBox.h"
 #include "FilterComboBox.h"
+#include "FolderIcons.h"
 #include "Platform.h"
 #include "support/TestFiles.h"
 
@@ -130,8 +131,7 @@ void tst_FileSystemWidgets::directoryListShowsPathThenSortedSubdirectories()
         // The path one level deeper each entry, the subdirectories one below
         // the current directory; open folders on the path, closed ones below.
         QCOMPARE(item->data(DirectoryListBox::DepthRole).toInt(), qMin(i, depth));
-        const auto folder = i < depth ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon;
-        QVERIFY(samePicture(item->icon(), list.style()->standardIcon(folder)));
+        QVERIFY(samePicture(item->icon(), i < depth ? OpenFolderIcon() : ClosedFolderIcon()));
     }
     QCOMPARE(list.currentRow(), depth - 1);
 
