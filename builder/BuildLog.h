@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DateTimeSettings.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QLocale>
@@ -26,6 +28,10 @@ struct LogDateTimeFormat {
     static LogDateTimeFormat fromFormats(const QString& shortDateFormat,
                                          const QString& shortTimeFormat, const QString& amText,
                                          const QString& pmText);
+    // The same from the settings Windows keeps; a setting not given keeps its default.
+    static LogDateTimeFormat fromSettings(const platform::DateTimeSettings& settings);
+    // The user's conventions: the system's settings where it keeps them, else Qt's system locale.
+    static LogDateTimeFormat fromSystem();
 };
 
 // The date-time line of a log entry: the date alone at exactly midnight.
@@ -40,7 +46,7 @@ public:
     using Clock = std::function<QDateTime()>;
 
     BuildLog(QString path, bool& firstLogWrite,
-             LogDateTimeFormat format = LogDateTimeFormat::fromLocale(QLocale::system()),
+             LogDateTimeFormat format = LogDateTimeFormat::fromSystem(),
              Clock clock = &QDateTime::currentDateTime);
 
     // Writes one entry (date-time line, message line, CR LF after each) and

@@ -111,3 +111,79 @@ else
     log "Qt for Windows built in $(($(date +%s) - started)) s"
 fi
 [ "${1:-}" = "--qt-only" ] && exit 0
+
+# Romweaver.exe and the test programs.
+build=build-windows
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+log "Building Romweaver for Windows in $build/"
+cmake -S . -B "$build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DROMWEAVER_WINDOWS_PREFIXES="$qt_prefix" \
+    -DCMAKE_PREFIX_PATH="$qt_prefix" \
+    -DQT_HOST_PATH=/usr \
+    -DQT_HOST_PATH_CMAKE_DIR="$host_qt_cmake_dir" \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DROMWEAVER_BENCHMARKS=OFF \
+    "${launcher[@]}"
+cmake --build "$build" --parallel "$jobs"
+
+# Every DLL the program loads that Windows does not bring: followed through the
+# import tables of the executable, the Qt libraries and the plugins.
+gcc_runtime_dir=$(dirname "$($triplet-g++-posix -print-file-name=libstdc++-6.dll)")
+dll_dirs=("$qt_prefix/bin" "$gcc_runtime_dir" "/usr/$triplet/lib" "/usr/$triplet/bin")
+find_dll() {
+    local name=$1 dir found
+    for dir in "${dll_dirs[@]}"; do
+        found=$(find "$dir" -maxdepth 1 -iname "$name" -print -quit 2>/dev/null)
+        [ -n "$found" ] && { echo "$found"; return 0; }
+    done
+    return 1
+}
+imported_dlls() {
+    $triplet-objdump -p "$1" | sed -n 's/^[[:space:]]*DLL Name: //p'
+}
+
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+name=Romweaver-$version-windows-x64
+stage=$build/package/$name
+rm -rf "$build/package"
+mkdir -p "$stage/platforms" "$stage/styles"
+cp "$build/Romweaver.exe" "$stage/"
+cp "$qt_prefix/plugins/platforms/qwindows.dll" "$stage/platforms/"
+cp "$qt_prefix/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
+pending=("$stage/Romweaver.exe" "$stage/platforms/qwindows.dll" "$stage/styles/qwindowsvistastyle.dll")
+while [ ${#pending[@]} -gt 0 ]; do
+    binary=${pending[0]}
+    pending=("${pending[@]:1}")
+    while read -r dll; do
+        [ -e "$stage/$dll" ] && continue
+        if path=$(find_dll "$dll"); then
+            cp "$path" "$stage/$dll"
+            pending+=("$stage/$dll")
+        fi # else a system DLL (KERNEL32.dll, USER32.dll, ...)
+    done < <(imported_dlls "$binary")
+done
+$triplet-strip --strip-unneeded "$stage"/*.exe "$stage"/*.dll "$stage"/*/*.dll
+
+cat >"$stage/README.txt" <<TEXT
+Romweaver $version for Windows (64-bit)
+
+Romweaver packs NES roms (iNES files) into one Game Boy Advance rom for the
+Tessel emulator.
+
+Put Tessel.GBA beside Romweaver.exe, in this folder, then start Romweaver.exe.
+Without it the program says so and closes.
+
+The program keeps its settings (Romweaver.ini), its build log (Romweaver.log)
+and the menu script (menu.out) in this same folder, so the folder must be
+writable. Nothing is installed: to remove Romweaver, delete the folder.
+TEXT
+sed -i 's/$/\r/' "$stage/README.txt"
+
+mkdir -p dist
+zip_path=dist/$name.zip
+rm -f "$zip_path"
+(cd "$build/package" && zip -q -r -9 -X "../../$zip_path" "$name")
+log "Packed $zip_path ($(du -k "$zip_path" | cut -f1) KiB):"
+unzip -l "$zip_path"

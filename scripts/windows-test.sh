@@ -1,0 +1,130 @@
+#!/usr/bin/env bash
+# Runs the Windows build under Wine: every test program, then Romweaver.exe from
+# the zip on a virtual display. Run scripts/windows-build.sh first.
+#   scripts/windows-test.sh
+# Prints "N passed, N failed, N skipped" over the test functions of all test
+# programs and exits non-zero on any failure.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+
+cache=${ROMWEAVER_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/romweaver}
+build=build-windows
+display=${ROMWEAVER_TEST_DISPLAY:-:91}
+qt_prefix=$(find "$cache" -maxdepth 1 -type d -name 'qt*-mingw-w64' | head -n1)
+zip_path=$(ls -t dist/Romweaver-*-windows-x64.zip 2>/dev/null | head -n1)
+if [ -z "$qt_prefix" ] || [ -z "$zip_path" ] || [ ! -d "$build/tests" ]; then
+    echo "No Windows build here: run scripts/windows-build.sh first." >&2
+    exit 1
+fi
+
+# A Wine prefix of the tests' own, made once. No Mono or Gecko: nothing here needs them.
+export WINEPREFIX=$cache/wine-prefix
+export WINEARCH=win64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+wine=$(command -v wine64 || command -v wine)
+stop_wine() { timeout 30 wineserver -k 2>/dev/null; timeout 30 wineserver -w 2>/dev/null; true; }
+trap stop_wine EXIT
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "== Making the Wine prefix $WINEPREFIX"
+    timeout 300 "$wine" wineboot --init >/dev/null 2>&1
+    timeout 60 wineserver -w
+fi
+
+winpath() { echo "Z:${1//\//\\}"; }
+gcc_runtime_dir=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+export WINEPATH="$(winpath "$qt_prefix/bin");$(winpath "$gcc_runtime_dir");$(winpath /usr/x86_64-w64-mingw32/lib)"
+export QT_PLUGIN_PATH=$(winpath "$qt_prefix/plugins")
+
+passed=0
+failed=0
+skipped=0
+failures=()
+echo "== Test programs under Wine ($("$wine" --version))"
+for test in "$build"/tests/tst_*.exe; do
+    name=$(basename "$test" .exe)
+    output=$(cd "$build/tests" &&
+        QT_QPA_PLATFORM=offscreen timeout 600 "$wine" "$name.exe" 2>&1)
+    status=$?
+    totals=$(grep -a '^Totals:' <<<"$output" | tail -n1 | tr -d '\r')
+    if [[ $totals =~ ([0-9]+)\ passed,\ ([0-9]+)\ failed,\ ([0-9]+)\ skipped ]]; then
+        passed=$((passed + BASH_REMATCH[1]))
+        failed=$((failed + BASH_REMATCH[2]))
+        skipped=$((skipped + BASH_REMATCH[3]))
+    fi
+    if [ $status -ne 0 ] || [ -z "$totals" ]; then
+        [ -z "$totals" ] && failed=$((failed + 1)) # it did not get to its totals
+        failures+=("$name")
+        echo "-- $name: FAILED (exit $status)"
+        grep -a -E '^(FAIL!|   Loc:|QFATAL|XPASS)|Actual|Expected' <<<"$output" | head -n 40
+        [ -z "$totals" ] && tail -n 20 <<<"$output"
+    else
+        echo "-- $name: ${totals#Totals: }"
+    fi
+done
+stop_wine
+
+# The real program from the zip, on a virtual display: without Tessel.GBA the
+# error box, with it the main window.
+echo "== Romweaver.exe from $zip_path on display $display"
+unpacked=$(mktemp -d)
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+cleanup() {
+    stop_wine
+    kill "$xvfb" 2>/dev/null
+    rm -rf "$unpacked"
+}
+trap cleanup EXIT
+unzip -q "$zip_path" -d "$unpacked"
+program_dir=$(dirname "$(find "$unpacked" -name Romweaver.exe)")
+export DISPLAY=$display
+unset QT_PLUGIN_PATH WINEPATH # the zip must bring everything itself
+
+# Waits until a window with exactly this title shows; true when it did.
+window_appears() {
+    local title=$1 i
+    for i in $(seq 1 120); do
+        xdotool search --name "^${title}\$" >/dev/null 2>&1 && return 0
+        sleep 1
+    done
+    return 1
+}
+run_program() {
+    local title=$1 shot=$2
+    (cd "$program_dir" && exec timeout 300 "$wine" Romweaver.exe >/dev/null 2>&1) &
+    local program=$!
+    if window_appears "$title"; then
+        sleep 2
+        command -v import >/dev/null && import -display "$display" -window root "$shot" 2>/dev/null
+        echo "-- window \"$title\" appeared (screen: $shot)"
+        stop_wine
+        wait "$program" 2>/dev/null
+        return 0
+    fi
+    echo "-- window \"$title\" did not appear; windows shown:"
+    xdotool search --name '.' getwindowname %@ 2>/dev/null | sort -u | head
+    stop_wine
+    wait "$program" 2>/dev/null
+    return 1
+}
+shots=$build/screens
+mkdir -p "$shots"
+rm -f "$program_dir/Tessel.GBA"
+if run_program "Error" "$shots/without-base-rom.png"; then
+    passed=$((passed + 1))
+else
+    failed=$((failed + 1))
+    failures+=("Romweaver.exe without Tessel.GBA")
+fi
+head -c 65536 /dev/zero >"$program_dir/Tessel.GBA"
+if run_program "Tessel tool - Romweaver " "$shots/main-window.png"; then
+    passed=$((passed + 1))
+else
+    failed=$((failed + 1))
+    failures+=("Romweaver.exe with Tessel.GBA")
+fi
+
+[ ${#failures[@]} -gt 0 ] && echo "Failed: ${failures[*]}"
+echo "$passed passed, $failed failed, $skipped skipped"
+[ "$failed" -eq 0 ] && [ ${#failures[@]} -eq 0 ]

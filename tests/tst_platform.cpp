@@ -1,0 +1,443 @@
+// What differs on Windows: "\" paths and drive roots, drive letters, files
+// opened without sharing (also against another process), the ANSI code page of
+// the single-byte files, and settings files shared with the profile services.
+// Cases that need Windows skip elsewhere; the rest run everywhere.
+#include "BuildLog.h"
+#include "ExclusiveFile.h"
+#include "GbaImageWriter.h"
+#include "MenuScript.h"
+#include "Platform.h"
+#include "SettingsFile.h"
+#include "support/TestFiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
+using namespace testfiles;
+
+namespace
+{
+
+class SilentProgress : public ProgressReporter
+{
+public:
+    int position() const override { return m_position; }
+    void setPosition(int position) override { m_position = qBound(0, position, 100); }
+    void setProgressText(const QString&) override {}
+    void setStatusText(const QString&) override {}
+
+private:
+    int m_position = 0;
+};
+
+// A second process that holds a file open until the test ends.
+class OtherProgram
+{
+public:
+    explicit OtherProgram(const QString& path)
+    {
+        m_process.start(QDir(QCoreApplication::applicationDirPath()).filePath("hold_file"), {path});
+        m_process.waitForReadyRead(30000);
+        m_held = m_process.readAllStandardOutput().startsWith("held");
+    }
+    ~OtherProgram()
+    {
+        m_process.closeWriteChannel();
+        if (!m_process.waitForFinished(30000))
+            m_process.kill();
+    }
+    bool holds() const { return m_held; }
+    QString error() { return QString::fromLocal8Bit(m_process.readAllStandardError()); }
+
+private:
+    QProcess m_process;
+    bool m_held = false;
+};
+
+#ifdef Q_OS_WIN
+// The text as the system reads bytes in its ANSI code page.
+QString fromAnsiCodePage(const QByteArray& bytes)
+{
+    const int length =
+        MultiByteToWideChar(CP_ACP, 0, bytes.constData(), int(bytes.size()), nullptr, 0);
+    std::wstring wide(size_t(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.constData(), int(bytes.size()), wide.data(), length);
+    return QString::fromStdWString(wide);
+}
+
+QByteArray profileString(const QString& path, const char* section, const char* key,
+                         const char* defaultValue = "")
+{
+    char buffer[2048];
+    const DWORD length = GetPrivateProfileStringA(section, key, defaultValue, buffer, sizeof buffer,
+                                                  QFile::encodeName(path).constData());
+    return QByteArray(buffer, int(length));
+}
+
+// A key listing: names each ended by a zero byte, as GetPrivateProfileStringA gives it.
+QList<QByteArray> profileKeys(const QString& path, const char* section)
+{
+    char buffer[16384];
+    const DWORD length = GetPrivateProfileStringA(section, nullptr, "", buffer, sizeof buffer,
+                                                  QFile::encodeName(path).constData());
+    QList<QByteArray> keys = QByteArray(buffer, int(length)).split('\0');
+    if (!keys.isEmpty() && keys.last().isEmpty())
+        keys.removeLast();
+    return keys;
+}
+
+bool writeProfileString(const QString& path, const char* section, const char* key,
+                        const char* value)
+{
+    return WritePrivateProfileStringA(section, key, value, QFile::encodeName(path).constData());
+}
+#endif
+
+} // namespace
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void composedPaths_data();
+    void composedPaths();
+    void programDirectoryIsNative();
+    void buildAtADriveRoot();
+    void drivesAreLetters();
+
+    void secondOpenFails_data();
+    void secondOpenFails();
+    void ordinaryOpenFailsWhileHeld();
+    void heldByAnotherProgram_data();
+    void heldByAnotherProgram();
+
+    void singleByteFilesInAnsiCodePage();
+
+    void settingsReadByProfileServices();
+    void settingsReadFromProfileServices();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_temp;
+    QString m_dir; // native spelling, no trailing separator
+};
+
+void TestPlatform::init()
+{
+    m_temp = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_temp->isValid());
+    m_dir = QDir::toNativeSeparators(m_temp->path());
+}
+
+void TestPlatform::composedPaths_data()
+{
+    QTest::addColumn<QString>("directory");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("path");
+#ifdef Q_OS_WIN
+    QTest::newRow("directory") << "C:\\Roms"
+                               << "a.nes"
+                               << "C:\\Roms\\a.nes";
+    QTest::newRow("drive root: two separators") << "C:\\"
+                                                << "a.nes"
+                                                << "C:\\\\a.nes";
+    QTest::newRow("directory as Qt spells it") << "C:/Roms/NES/"
+                                               << "a.nes"
+                                               << "C:\\Roms\\NES\\a.nes";
+    QTest::newRow("drive root as Qt spells it") << "D:/"
+                                                << "Whatever.gba"
+                                                << "D:\\\\Whatever.gba";
+#else
+    QTest::newRow("directory") << "/roms"
+                               << "a.nes"
+                               << "/roms/a.nes";
+    QTest::newRow("root: two separators") << "/"
+                                          << "a.nes"
+                                          << "//a.nes";
+    QTest::newRow("trailing separator dropped") << "/roms/nes/"
+                                                << "a.nes"
+                                                << "/roms/nes/a.nes";
+#endif
+}
+
+void TestPlatform::composedPaths()
+{
+    // The directory as the directory list reports it, then the name joined to it.
+    QFETCH(QString, directory);
+    QFETCH(QString, name);
+    QFETCH(QString, path);
+    QCOMPARE(platform::joinPath(platform::nativeDirectory(directory), name), path);
+}
+
+void TestPlatform::programDirectoryIsNative()
+{
+    const QString directory = platform::programDirectory();
+    QVERIFY(directory.endsWith(platform::pathSeparator()));
+#ifdef Q_OS_WIN
+    QCOMPARE(platform::pathSeparator(), "\\");
+    QVERIFY2(!directory.contains(u'/'), qPrintable(directory));
+    QVERIFY2(QRegularExpression("^[A-Z]:\\\\").match(directory).hasMatch(), qPrintable(directory));
+#else
+    QCOMPARE(platform::pathSeparator(), "/");
+#endif
+}
+
+void TestPlatform::buildAtADriveRoot()
+{
+#ifndef Q_OS_WIN
+    QSKIP("drive letters are Windows' own");
+#else
+    // A drive letter of the test's own for the temporary directory, so its
+    // root can be written to: roms and output both at "R:\".
+    wchar_t letter = 0;
+    for (wchar_t candidate = L'R'; candidate <= L'Y' && !letter; ++candidate) {
+        if (!(GetLogicalDrives() & (1u << (candidate - L'A'))))
+            letter = candidate;
+    }
+    if (!letter)
+        QSKIP("no free drive letter");
+    const std::wstring drive{letter, L':'};
+    if (!DefineDosDeviceW(0, drive.c_str(), reinterpret_cast<const wchar_t*>(m_dir.utf16())))
+        QSKIP(qPrintable("DefineDosDevice failed: " + qt_error_string(int(GetLastError()))));
+    const auto undo = qScopeGuard([&] {
+        DefineDosDeviceW(DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE, drive.c_str(),
+                         reinterpret_cast<const wchar_t*>(m_dir.utf16()));
+    });
+    const QString root = platform::nativeDirectory(QString::fromStdWString(drive) + "/");
+    QCOMPARE(root, QString::fromStdWString(drive) + "\\");
+    QVERIFY(platform::driveRoots().contains(root));
+
+    QTemporaryDir program;
+    const QString programDirectory = QDir::toNativeSeparators(program.path()) + "\\";
+    makeFile(program.path(), "Tessel.GBA", "BASE");
+    WriteMenuScript(programDirectory, {"Alpha"});
+    const QByteArray rom = makeRom(1, 0, 16 * 1024);
+    makeFile(m_temp->path(), "a.nes", rom);
+
+    GbaBuildRequest request;
+    request.outputPath = platform::joinPath(root, "Whatever.gba");
+    QCOMPARE(request.outputPath, root + "\\Whatever.gba");
+    request.programDirectory = programDirectory;
+    request.romsDirectory = root;
+    request.romFileNames = {"a.nes"};
+    request.selectedRomCount = 1;
+    bool firstLogWrite = true;
+    BuildLog log(programDirectory + "Romweaver.log", firstLogWrite);
+    SilentProgress progress;
+    QVERIFY(WriteGBARom(request, progress, log));
+    QCOMPARE(readFile(m_temp->filePath("Whatever.gba")), "BASEAlpha\r\n" + rom);
+#endif
+}
+
+void TestPlatform::drivesAreLetters()
+{
+#ifndef Q_OS_WIN
+    QSKIP("drive letters are Windows' own");
+#else
+    const QStringList roots = platform::driveRoots();
+    QVERIFY(!roots.isEmpty());
+    const QRegularExpression driveRoot("^[A-Z]:\\\\$");
+    for (const QString& root : roots)
+        QVERIFY2(driveRoot.match(root).hasMatch(), qPrintable(root));
+    const QString ownRoot = platform::driveRootOf(m_dir);
+    QCOMPARE(ownRoot, m_dir.left(3));
+    QVERIFY(roots.contains(ownRoot));
+#endif
+}
+
+void TestPlatform::secondOpenFails_data()
+{
+    QTest::addColumn<ExclusiveFile::Mode>("first");
+    QTest::addColumn<ExclusiveFile::Mode>("second");
+    using Mode = ExclusiveFile::Mode;
+    QTest::newRow("read, then read") << Mode::ReadExisting << Mode::ReadExisting;
+    QTest::newRow("read, then create") << Mode::ReadExisting << Mode::Create;
+    QTest::newRow("created output, then read") << Mode::Create << Mode::ReadExisting;
+    QTest::newRow("repaired rom, then append") << Mode::ReadWriteExisting << Mode::AppendExisting;
+    QTest::newRow("appended log, then create") << Mode::AppendExisting << Mode::Create;
+}
+
+void TestPlatform::secondOpenFails()
+{
+    QFETCH(ExclusiveFile::Mode, first);
+    QFETCH(ExclusiveFile::Mode, second);
+    const QString path = QDir::toNativeSeparators(makeFile(m_temp->path(), "held.bin", "held"));
+    ExclusiveFile holder(path, first);
+    if (first == ExclusiveFile::Mode::Create)
+        holder.write("held", 4);
+    QVERIFY_THROWS_EXCEPTION(FileError, ExclusiveFile(path, second));
+    holder.close();
+    QCOMPARE(readFile(path), "held");
+    ExclusiveFile(path, second).close(); // free again
+}
+
+void TestPlatform::ordinaryOpenFailsWhileHeld()
+{
+#ifndef Q_OS_WIN
+    QSKIP("elsewhere the hold is an advisory lock that only takers of the lock respect");
+#else
+    const QString path = makeFile(m_temp->path(), "held.bin", "held");
+    {
+        const ExclusiveFile holder(QDir::toNativeSeparators(path),
+                                   ExclusiveFile::Mode::ReadExisting);
+        QFile reader(path);
+        QVERIFY(!reader.open(QIODevice::ReadOnly));
+    }
+    QFile reader(path);
+    QVERIFY(reader.open(QIODevice::ReadOnly));
+#endif
+}
+
+void TestPlatform::heldByAnotherProgram_data()
+{
+    QTest::addColumn<QString>("held");
+    QTest::newRow("output") << "output";
+    QTest::newRow("base rom") << "Tessel.GBA";
+    QTest::newRow("menu script") << "menu.out";
+    QTest::newRow("rom") << "b.nes";
+}
+
+void TestPlatform::heldByAnotherProgram()
+{
+    QFETCH(QString, held);
+    const QString programDirectory = m_dir + platform::pathSeparator();
+    const QString roms = QDir::toNativeSeparators(m_temp->filePath("roms"));
+    QVERIFY(QDir().mkpath(roms));
+    makeFile(m_dir, "Tessel.GBA", "BASE");
+    makeFile(m_dir, "menu.out", "A\r\nB\r\n");
+    makeFile(roms, "a.nes", makeRom(1, 0, 16 * 1024, 1));
+    makeFile(roms, "b.nes", makeRom(1, 0, 16 * 1024, 2));
+    const QString output = platform::joinPath(m_dir, "Whatever.gba");
+    makeFile(m_dir, "Whatever.gba", "earlier image");
+
+    const QString heldPath = held == "output"  ? output
+                             : held == "b.nes" ? platform::joinPath(roms, held)
+                                               : programDirectory + held;
+    const QByteArray before = readFile(heldPath);
+    OtherProgram other(heldPath);
+    QVERIFY2(other.holds(), qPrintable(other.error()));
+
+    GbaBuildRequest request{output, programDirectory, roms, {"a.nes", "b.nes"}, 2};
+    bool firstLogWrite = true;
+    BuildLog log(programDirectory + "Romweaver.log", firstLogWrite);
+    SilentProgress progress;
+    QVERIFY(!WriteGBARom(request, progress, log));
+    QCOMPARE(readFile(heldPath), before);
+    if (held != "output")
+        QVERIFY(readFile(output) != "earlier image"); // the build had started
+}
+
+void TestPlatform::singleByteFilesInAnsiCodePage()
+{
+#ifndef Q_OS_WIN
+    QSKIP("the ANSI code page is Windows' own");
+#else
+    // Text the code page can hold: ASCII plus what it adds in its upper half.
+    QString text = QStringLiteral("Titel 1 ");
+    for (char16_t c : {u'é', u'ß', u'Ж', u'Ω', u'ç'}) {
+        BOOL lost = FALSE;
+        char byte = 0;
+        const wchar_t wide = wchar_t(c);
+        if (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, &wide, 1, &byte, 1, nullptr, &lost) ==
+                1 &&
+            !lost && quint8(byte) >= 0x80)
+            text += QChar(c);
+    }
+    if (text.size() == 8)
+        QSKIP(
+            qPrintable(QStringLiteral("code page %1 has none of the test letters").arg(GetACP())));
+
+    const QString programDirectory = m_dir + "\\";
+    WriteMenuScript(programDirectory, {text});
+    const QByteArray menu = readFile(programDirectory + "menu.out");
+    QVERIFY(menu.endsWith("\r\n"));
+    QCOMPARE(menu.size(), text.size() + 2); // one byte a character
+    QCOMPARE(fromAnsiCodePage(menu.chopped(2)), text);
+
+    LogDateTimeFormat format;
+    format.amDesignator = text;
+    bool firstLogWrite = true;
+    BuildLog log(programDirectory + "Romweaver.log", firstLogWrite, format,
+                 [] { return QDateTime(QDate(2026, 12, 6), QTime(11, 19, 34)); });
+    log.AddToLog("message");
+    QCOMPARE(fromAnsiCodePage(readFile(programDirectory + "Romweaver.log")),
+             "12/6/26 11:19:34 " + text + "\r\nmessage\r\n");
+
+    // Settings keep the bytes the wizard gives them: the text in the code page.
+    SettingsFile settings(programDirectory + "Romweaver.ini");
+    settings.WriteValue("Titles", "a.nes", text.toLocal8Bit());
+    wchar_t buffer[256];
+    const DWORD length =
+        GetPrivateProfileStringW(L"Titles", L"a.nes", L"", buffer, 256,
+                                 reinterpret_cast<const wchar_t*>(settings.path().utf16()));
+    QCOMPARE(QString::fromWCharArray(buffer, int(length)), text);
+#endif
+}
+
+void TestPlatform::settingsReadByProfileServices()
+{
+#ifndef Q_OS_WIN
+    QSKIP("the profile services are Windows' own");
+#else
+    const QString path = m_dir + "\\Romweaver.ini";
+    SettingsFile settings(path);
+    settings.WriteValue("Settings", "NESRomsDir", "C:\\Roms");
+    settings.WriteValue("Titles", "b.nes", "Beta");
+    settings.WriteValue("Titles", "a.nes", "Alpha");
+    settings.WriteValue("Options", "1", "Sprite fix");
+    settings.WriteValue("Titles", "b.nes", "Beta 2"); // in place
+    settings.WriteValue("Titles", "c.nes", "Gamma");
+    settings.DeleteValue("Titles", "a.nes");
+
+    QCOMPARE(profileString(path, "Settings", "NESRomsDir"), "C:\\Roms");
+    QCOMPARE(profileString(path, "settings", "nesromsdir"), "C:\\Roms"); // names ignore case
+    QCOMPARE(profileString(path, "Titles", "b.nes"), "Beta 2");
+    QCOMPARE(profileString(path, "Titles", "a.nes", "gone"), "gone");
+    QCOMPARE(profileKeys(path, "Titles"), (QList<QByteArray>{"b.nes", "c.nes"}));
+    QCOMPARE(profileString(path, "Options", "1"), "Sprite fix");
+#endif
+}
+
+void TestPlatform::settingsReadFromProfileServices()
+{
+#ifndef Q_OS_WIN
+    QSKIP("the profile services are Windows' own");
+#else
+    const QString path = m_dir + "\\Romweaver.ini";
+    QVERIFY(writeProfileString(path, "Settings", "NESRomsDir", "C:\\Roms\\NES"));
+    QVERIFY(writeProfileString(path, "Titles", "zelda.nes", "The Legend"));
+    QVERIFY(writeProfileString(path, "Titles", "metroid.nes", "Metroid"));
+    QVERIFY(writeProfileString(path, "Titles", "copy.nes", "Metroid"));
+    QVERIFY(writeProfileString(path, "Options", "1", "Fast"));
+    QVERIFY(writeProfileString(path, "Options", "2", "Slow"));
+    QVERIFY(writeProfileString(path, "Options", "1", "Faster")); // in place
+    QVERIFY(writeProfileString(path, "Options", "2", nullptr));  // deleted
+
+    const SettingsFile settings(path);
+    QCOMPARE(settings.ReadValue("Settings", "NESRomsDir", ""), "C:\\Roms\\NES");
+    QCOMPARE(settings.ReadValue("SETTINGS", "nesromsdir", ""), "C:\\Roms\\NES");
+    QCOMPARE(settings.ListKeys("Titles"),
+             (QList<QByteArray>{"zelda.nes", "metroid.nes", "copy.nes"}));
+    QCOMPARE(settings.FileNameForTitle("Metroid"), "metroid.nes");
+    QCOMPARE(settings.ListPairs("Options"), (QList<SettingsFile::Pair>{{"1", "Faster"}}));
+    QCOMPARE(settings.ReadValue("Options", "2", "none"), "none");
+#endif
+}
+
+QTEST_GUILESS_MAIN(TestPlatform)
+#include "tst_platform.moc"
