@@ -55,10 +55,16 @@ ExclusiveFile::ExclusiveFile(const QString& path, Mode mode) : m_path(path)
         access = FILE_APPEND_DATA;
         break;
     }
+    // Share mode 0: no other open of the file while this one holds it.
     HANDLE h = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), access, 0, nullptr,
                            disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
+    if (h == INVALID_HANDLE_VALUE) {
+        if (GetLastError() == ERROR_SHARING_VIOLATION)
+            throw FileError(
+                QStringLiteral("Cannot open file \"%1\": it is in use by another program")
+                    .arg(m_path));
         fail(QStringLiteral("Cannot open file"));
+    }
     m_handle = h;
 }
 

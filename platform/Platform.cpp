@@ -89,6 +89,14 @@ QStringList driveRoots()
 
 QString driveRootOf(const QString& directory)
 {
+#ifdef Q_OS_WIN
+    // The drive letter, not the volume: a volume mounted in a folder of C: (or,
+    // under Wine, a Unix mount point) would otherwise count as a drive of its own.
+    const QString absolute = nativeDirectory(QFileInfo(directory).absoluteFilePath());
+    if (absolute.size() >= 3 && absolute.at(0).isLetter() && absolute.at(1) == u':' &&
+        absolute.at(2) == u'\\')
+        return absolute.left(3).toUpper();
+#endif
     return nativeDirectory(QStorageInfo(directory).rootPath());
 }
 
