@@ -5,6 +5,8 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+
+#include <iterator>
 #endif
 
 namespace platform

@@ -22,7 +22,7 @@ export WINEPREFIX=$cache/wine-prefix
 export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-wine=$(command -v wine64 || command -v wine)
+wine=$(command -v wine)
 stop_wine() { timeout 30 wineserver -k 2>/dev/null; timeout 30 wineserver -w 2>/dev/null; true; }
 trap stop_wine EXIT
 if [ ! -f "$WINEPREFIX/system.reg" ]; then

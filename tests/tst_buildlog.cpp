@@ -304,13 +304,13 @@ void TestBuildLog::formatFromNamedWindowsLocales_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text"); // at 6 Dec 2026 21:05:03
 
+    // Only the one locale whose definition Windows versions (and Wine) agree on.
     QTest::newRow("en-US") << "en-US" << "12/6/2026 9:05:03 PM";
-    QTest::newRow("de-DE") << "de-DE" << "06.12.2026 21:05:03";
 }
 
 void TestBuildLog::formatFromNamedWindowsLocales()
 {
-    // The system's own definitions of two locales, read as the user's are.
+    // The system's own definition of a locale, read as the user's is.
     QFETCH(QString, locale);
     QFETCH(QString, text);
     const std::optional<platform::DateTimeSettings> settings =

@@ -3,6 +3,7 @@
 // the single-byte files, and settings files shared with the profile services.
 // Cases that need Windows skip elsewhere; the rest run everywhere.
 #include "BuildLog.h"
+#include "DateTimeSettings.h"
 #include "ExclusiveFile.h"
 #include "GbaImageWriter.h"
 #include "MenuScript.h"
@@ -128,6 +129,7 @@ private slots:
     void heldByAnotherProgram();
 
     void singleByteFilesInAnsiCodePage();
+    void logTakesTheUsersDateTimeSettings();
 
     void settingsReadByProfileServices();
     void settingsReadFromProfileServices();
@@ -386,6 +388,52 @@ void TestPlatform::singleByteFilesInAnsiCodePage()
         GetPrivateProfileStringW(L"Titles", L"a.nes", L"", buffer, 256,
                                  reinterpret_cast<const wchar_t*>(settings.path().utf16()));
     QCOMPARE(QString::fromWCharArray(buffer, int(length)), text);
+#endif
+}
+
+void TestPlatform::logTakesTheUsersDateTimeSettings()
+{
+#ifndef Q_OS_WIN
+    QVERIFY(!platform::userDateTimeSettings());
+    QSKIP("the user's locale settings are read from Windows only");
+#else
+    // The user's settings pinned for the test, as the regional settings panel
+    // sets them: the date picture, the time picture (from which Windows takes
+    // the separator, the clock, the leading zero and the designator position)
+    // and the designators. The earlier values come back afterwards.
+    const QList<LCTYPE> pinned{LOCALE_SSHORTDATE, LOCALE_STIMEFORMAT, LOCALE_S1159, LOCALE_S2359};
+    QList<std::wstring> earlier;
+    for (LCTYPE type : pinned) {
+        wchar_t buffer[128];
+        const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, buffer, 128);
+        QVERIFY(length > 0);
+        earlier << std::wstring(buffer, size_t(length - 1));
+    }
+    const auto restore = qScopeGuard([&] {
+        for (qsizetype i = 0; i < pinned.size(); ++i)
+            SetLocaleInfoW(LOCALE_USER_DEFAULT, pinned.at(i), earlier.at(i).c_str());
+    });
+    QVERIFY(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, L"yyyy-MM-dd"));
+    QVERIFY(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, L"tt hh.mm.ss"));
+    QVERIFY(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_S1159, L"vorm."));
+    QVERIFY(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_S2359, L"nachm."));
+
+    const std::optional<platform::DateTimeSettings> settings = platform::userDateTimeSettings();
+    QVERIFY(settings);
+    QCOMPARE(settings->shortDate.value_or("unset"), "yyyy-MM-dd");
+    QCOMPARE(settings->dateSeparator.value_or("unset"), "-");
+    QCOMPARE(settings->timeSeparator.value_or("unset"), ".");
+    QVERIFY(settings->hourLeadingZero.value_or(false));
+    QVERIFY(settings->twelveHourClock.value_or(false));
+    QCOMPARE(settings->amDesignator.value_or("unset"), "vorm.");
+    QCOMPARE(settings->pmDesignator.value_or("unset"), "nachm.");
+    QVERIFY(settings->designatorBeforeTime.value_or(false));
+
+    const LogDateTimeFormat format = LogDateTimeFormat::fromSystem();
+    QCOMPARE(formatLogDateTime(QDateTime(QDate(2026, 12, 6), QTime(21, 5, 3)), format),
+             "2026-12-06 nachm. 09.05.03");
+    QCOMPARE(formatLogDateTime(QDateTime(QDate(2026, 12, 6), QTime(0, 0, 0)), format),
+             "2026-12-06");
 #endif
 }
 
