@@ -35,6 +35,8 @@ winpath() { echo "Z:${1//\//\\}"; }
 gcc_runtime_dir=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 export WINEPATH="$(winpath "$qt_prefix/bin");$(winpath "$gcc_runtime_dir");$(winpath /usr/x86_64-w64-mingw32/lib)"
 export QT_PLUGIN_PATH=$(winpath "$qt_prefix/plugins")
+# The offscreen platform on Windows reads fonts from one folder: the form font's.
+export QT_QPA_FONTDIR=$(winpath /usr/share/fonts/truetype/liberation2)
 
 passed=0
 failed=0
@@ -79,7 +81,7 @@ trap cleanup EXIT
 unzip -q "$zip_path" -d "$unpacked"
 program_dir=$(dirname "$(find "$unpacked" -name Romweaver.exe)")
 export DISPLAY=$display
-unset QT_PLUGIN_PATH WINEPATH # the zip must bring everything itself
+unset QT_PLUGIN_PATH QT_QPA_FONTDIR WINEPATH # the zip must bring everything itself
 
 # Waits until a window with exactly this title shows; true when it did.
 window_appears() {
