@@ -69,14 +69,19 @@ fetch_qt_source() {
         apt-get "${apt_options[@]}" source qt6-base; })
 }
 
-# Debian's source package leaves out the Wintab tablet header (src/3rdparty/wintab), which only
-# the windows platform plugin uses: the plugin is built without tablet input.
-drop_tablet_input() {
+# Two parts of the windows platform plugin are left out:
+# - tablet input: Debian's source package leaves out its header (src/3rdparty/wintab);
+# - the DirectWrite font database (used only when asked for with -platform
+#   windows:fontengine=directwrite): Qt 6.4 builds it into Gui only together with Direct2D,
+#   which is not built here. The plugin's default, GDI font database stays.
+prepare_windows_plugin() {
     local plugin=$1/src/plugins/platforms/windows
-    [ -f "$1/src/3rdparty/wintab/wintab.h" ] && return 0
-    sed -i 's/QT_CONFIG(tabletevent)/0/' "$plugin"/qwindowscontext.cpp \
-        "$plugin"/qwindowspointerhandler.cpp "$plugin"/qwindowspointerhandler.h
-    sed -i 's/CONDITION QT_FEATURE_tabletevent$/CONDITION FALSE/' "$plugin/CMakeLists.txt"
+    if [ ! -f "$1/src/3rdparty/wintab/wintab.h" ]; then
+        sed -i 's/QT_CONFIG(tabletevent)/0/' "$plugin"/qwindowscontext.cpp \
+            "$plugin"/qwindowspointerhandler.cpp "$plugin"/qwindowspointerhandler.h
+        sed -i 's/CONDITION QT_FEATURE_tabletevent$/CONDITION FALSE/' "$plugin/CMakeLists.txt"
+    fi
+    sed -i 's/QT_CONFIG(directwrite3)/0/' "$plugin"/qwindowsintegration.cpp
 }
 
 build_qt() {
@@ -88,7 +93,7 @@ build_qt() {
         fetch_qt_source
         source=$(find "$cache/src" -maxdepth 1 -type d -name "qt6-base-$qt_upstream*" | head -n1)
     fi
-    drop_tablet_input "$source"
+    prepare_windows_plugin "$source"
     local build=$cache/qt-build
     log "Building Qt $qt_upstream for Windows from $source into $qt_prefix (once; takes long)"
     # Only what Romweaver uses: Core, Gui, Widgets, Test, the windows and offscreen platforms.
