@@ -11,6 +11,10 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// Newer than the MinGW-w64 headers.
+#ifndef ERROR_DIRECTORY_NOT_SUPPORTED
+#define ERROR_DIRECTORY_NOT_SUPPORTED 336L
+#endif
 #else
 #include <cerrno>
 #include <cstring>
