@@ -12,7 +12,7 @@ build=build-windows
 display=${ROMWEAVER_TEST_DISPLAY:-:91}
 qt_prefix=$(find "$cache" -maxdepth 1 -type d -name 'qt*-mingw-w64' | head -n1)
 zip_path=$(ls -t dist/Romweaver-*-windows-x64.zip 2>/dev/null | head -n1)
-if [ -z "$qt_prefix" ] || [ -z "$zip_path" ] || [ ! -d "$build/tests" ]; then
+if [ -z "$qt_prefix" ] || [ -z "$zip_path" ] || ! ls "$build"/tst_*.exe >/dev/null 2>&1; then
     echo "No Windows build here: run scripts/windows-build.sh first." >&2
     exit 1
 fi
@@ -38,16 +38,32 @@ export QT_PLUGIN_PATH=$(winpath "$qt_prefix/plugins")
 # The offscreen platform on Windows reads fonts from one folder: the form font's.
 export QT_QPA_FONTDIR=$(winpath /usr/share/fonts/truetype/liberation2)
 
+# A virtual display for Wine's own windows (the test programs draw offscreen) and for the program.
+unpacked=$(mktemp -d)
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+cleanup() {
+    stop_wine
+    kill "$xvfb" 2>/dev/null
+    rm -rf "$unpacked"
+}
+trap cleanup EXIT
+export DISPLAY=$display
+
 passed=0
 failed=0
 skipped=0
 failures=()
 echo "== Test programs under Wine ($("$wine" --version))"
-for test in "$build"/tests/tst_*.exe; do
+# Qt puts the executables of a Windows build together at the top of the build folder.
+for test in "$build"/tst_*.exe; do
     name=$(basename "$test" .exe)
-    output=$(cd "$build/tests" &&
-        QT_QPA_PLATFORM=offscreen timeout 600 "$wine" "$name.exe" 2>&1)
+    # Wine gives a console program's output to a pipe only in part: QtTest writes to a file.
+    rm -f "$build/$name.txt"
+    (cd "$build" && QT_QPA_PLATFORM=offscreen timeout 300 "$wine" "$name.exe" -o "$name.txt,txt" \
+        >/dev/null 2>&1)
     status=$?
+    output=$(cat "$build/$name.txt" 2>/dev/null)
     totals=$(grep -a '^Totals:' <<<"$output" | tail -n1 | tr -d '\r')
     if [[ $totals =~ ([0-9]+)\ passed,\ ([0-9]+)\ failed,\ ([0-9]+)\ skipped ]]; then
         passed=$((passed + BASH_REMATCH[1]))
@@ -69,18 +85,8 @@ stop_wine
 # The real program from the zip, on a virtual display: without Tessel.GBA the
 # error box, with it the main window.
 echo "== Romweaver.exe from $zip_path on display $display"
-unpacked=$(mktemp -d)
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-cleanup() {
-    stop_wine
-    kill "$xvfb" 2>/dev/null
-    rm -rf "$unpacked"
-}
-trap cleanup EXIT
 unzip -q "$zip_path" -d "$unpacked"
 program_dir=$(dirname "$(find "$unpacked" -name Romweaver.exe)")
-export DISPLAY=$display
 unset QT_PLUGIN_PATH QT_QPA_FONTDIR WINEPATH # the zip must bring everything itself
 
 # Waits until a window with exactly this title shows; true when it did.

@@ -440,8 +440,10 @@ void TestGbaImageWriter::outputCannotBeCreated()
     RecordingProgress progress;
     QVERIFY(!write(req, progress));
     QVERIFY(progress.events.isEmpty());
-    if (obstacle == "in use")
+    if (obstacle == "in use") {
+        holder.reset(); // on Windows a held file cannot be read meanwhile
         QCOMPARE(readFile(outputPath()), QByteArray("earlier image"));
+    }
     else if (obstacle != "directory")
         QVERIFY(!QFileInfo::exists(req.outputPath));
 }

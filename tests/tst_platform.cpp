@@ -38,7 +38,9 @@ public:
     int position() const override { return m_position; }
     void setPosition(int position) override { m_position = qBound(0, position, 100); }
     void setProgressText(const QString&) override {}
-    void setStatusText(const QString&) override {}
+    void setStatusText(const QString& text) override { status = text; }
+
+    QString status;
 
 private:
     int m_position = 0;
@@ -241,7 +243,7 @@ void TestPlatform::buildAtADriveRoot()
     bool firstLogWrite = true;
     BuildLog log(programDirectory + "Romweaver.log", firstLogWrite);
     SilentProgress progress;
-    QVERIFY(WriteGBARom(request, progress, log));
+    QVERIFY2(WriteGBARom(request, progress, log), qPrintable(progress.status));
     QCOMPARE(readFile(m_temp->filePath("Whatever.gba")), "BASEAlpha\r\n" + rom);
 #endif
 }

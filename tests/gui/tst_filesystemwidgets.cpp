@@ -252,6 +252,9 @@ void tst_FileSystemWidgets::directoryListResolvesLinksAndEntersUnreadable()
     QVERIFY(list.setDirectory(link));
     QCOMPARE(list.directory(), native(target));
 
+#ifdef Q_OS_WIN
+    QSKIP("Qt's permissions cannot make a directory unreadable on Windows");
+#endif
     // Entering works; the listing may be empty (or not, for an administrator).
     const QString locked = makeDir(m_root, "locked");
     makeDir(locked, "inner");
