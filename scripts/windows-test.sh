@@ -45,10 +45,16 @@ xvfb=$!
 cleanup() {
     stop_wine
     kill "$xvfb" 2>/dev/null
+    rm -f "$WINEPREFIX/dosdevices/r:"
     rm -rf "$unpacked"
 }
 trap cleanup EXIT
 export DISPLAY=$display
+# A scratch drive R: for the build at a drive's root: Wine keeps drive letters as links in its
+# prefix (DefineDosDevice, which the test uses on Windows, makes none that files can be opened on).
+mkdir -p "$unpacked/drive-r"
+ln -sfn "$unpacked/drive-r" "$WINEPREFIX/dosdevices/r:"
+export ROMWEAVER_TEST_SCRATCH_DRIVE=R:
 
 passed=0
 failed=0

@@ -263,30 +263,36 @@ void TestBuildLog::formatFromWindowsSettings_data()
 
     QTest::newRow("United States")
         << DateTimeSettings{"M/d/yyyy", "/", ":", false, true, "AM", "PM", false}
-        << "12/6/2026 9:05:03 AM" << "12/6/2026 9:05:03 PM";
+        << "12/6/2026 9:05:03 AM"
+        << "12/6/2026 9:05:03 PM";
     QTest::newRow("German: 24 hours, leading zero")
         << DateTimeSettings{"dd.MM.yyyy", ".", ":", true, false, "", "", false}
-        << "06.12.2026 09:05:03" << "06.12.2026 21:05:03";
+        << "06.12.2026 09:05:03"
+        << "06.12.2026 21:05:03";
     QTest::newRow("separator changed by the user")
         << DateTimeSettings{"dd.MM.yyyy", "-", ":", true, false, "", "", false}
-        << "06.12.2026 09:05:03" << "06.12.2026 21:05:03";
+        << "06.12.2026 09:05:03"
+        << "06.12.2026 21:05:03";
     QTest::newRow("separator of two characters, trailing text")
         << DateTimeSettings{"yyyy. MM. dd.", ". ", ":", false, false, "de.", "du.", true}
-        << "2026. 12. 06. 9:05:03" << "2026. 12. 06. 21:05:03";
+        << "2026. 12. 06. 9:05:03"
+        << "2026. 12. 06. 21:05:03";
     QTest::newRow("designator before, quoted text")
         << DateTimeSettings{"yyyy'年'M'月'd'日'", "/", ":", false, true, "午前", "午後", true}
-        << "2026年12月6日 午前 9:05:03" << "2026年12月6日 午後 9:05:03";
+        << "2026年12月6日 午前 9:05:03"
+        << "2026年12月6日 午後 9:05:03";
     QTest::newRow("time separator, leading zero on a 12-hour clock")
         << DateTimeSettings{"d/M/yy", "/", ".", true, true, "a.m.", "p.m.", false}
-        << "6/12/26 09.05.03 a.m." << "6/12/26 09.05.03 p.m.";
+        << "6/12/26 09.05.03 a.m."
+        << "6/12/26 09.05.03 p.m.";
     QTest::newRow("one-letter year")
-        << DateTimeSettings{"y/M/d", "/", ":", false, false, "", "", false}
-        << "26/12/6 9:05:03" << "26/12/6 21:05:03";
-    QTest::newRow("nothing given: defaults")
-        << DateTimeSettings{} << "12/6/26 9:05:03 am" << "12/6/26 9:05:03 pm";
+        << DateTimeSettings{"y/M/d", "/", ":", false, false, "", "", false} << "26/12/6 9:05:03"
+        << "26/12/6 21:05:03";
+    QTest::newRow("nothing given: defaults") << DateTimeSettings{} << "12/6/26 9:05:03 am"
+                                             << "12/6/26 9:05:03 pm";
     QTest::newRow("only the separators given")
-        << DateTimeSettings{std::nullopt, "-", ".", {}, {}, {}, {}, {}}
-        << "12-6-26 9.05.03 am" << "12-6-26 9.05.03 pm";
+        << DateTimeSettings{std::nullopt, "-", ".", {}, {}, {}, {}, {}} << "12-6-26 9.05.03 am"
+        << "12-6-26 9.05.03 pm";
 }
 
 void TestBuildLog::formatFromWindowsSettings()
@@ -305,7 +311,8 @@ void TestBuildLog::formatFromNamedWindowsLocales_data()
     QTest::addColumn<QString>("text"); // at 6 Dec 2026 21:05:03
 
     // Only the one locale whose definition Windows versions (and Wine) agree on.
-    QTest::newRow("en-US") << "en-US" << "12/6/2026 9:05:03 PM";
+    QTest::newRow("en-US") << "en-US"
+                           << "12/6/2026 9:05:03 PM";
 }
 
 void TestBuildLog::formatFromNamedWindowsLocales()
@@ -313,16 +320,16 @@ void TestBuildLog::formatFromNamedWindowsLocales()
     // The system's own definition of a locale, read as the user's is.
     QFETCH(QString, locale);
     QFETCH(QString, text);
-    const std::optional<platform::DateTimeSettings> settings =
-        platform::dateTimeSettingsOf(locale);
+    const std::optional<platform::DateTimeSettings> settings = platform::dateTimeSettingsOf(locale);
 #ifndef Q_OS_WIN
     QVERIFY(!settings);
     QVERIFY(!platform::userDateTimeSettings());
     QSKIP("the locale settings are read from Windows only");
 #endif
     QVERIFY(settings);
-    QCOMPARE(formatLogDateTime(at(2026, 12, 6, 21, 5, 3), LogDateTimeFormat::fromSettings(*settings)),
-             text);
+    QCOMPARE(
+        formatLogDateTime(at(2026, 12, 6, 21, 5, 3), LogDateTimeFormat::fromSettings(*settings)),
+        text);
 }
 
 void TestBuildLog::firstLogWrite_data()

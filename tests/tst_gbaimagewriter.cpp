@@ -443,8 +443,7 @@ void TestGbaImageWriter::outputCannotBeCreated()
     if (obstacle == "in use") {
         holder.reset(); // on Windows a held file cannot be read meanwhile
         QCOMPARE(readFile(outputPath()), QByteArray("earlier image"));
-    }
-    else if (obstacle != "directory")
+    } else if (obstacle != "directory")
         QVERIFY(!QFileInfo::exists(req.outputPath));
 }
 

@@ -143,9 +143,9 @@ void TestMenuScript::writeScriptFailsWhileFileInUse()
     const QString path = testfiles::makeFile(dir.path(), "menu.out", "held\r\n");
     {
         const ExclusiveFile holder(path, ExclusiveFile::Mode::ReadExisting);
-        QVERIFY_THROWS_EXCEPTION(
-            FileError,
-            WriteMenuScript(QDir::toNativeSeparators(dir.path()) + platform::pathSeparator(), {"A"}));
+        QVERIFY_THROWS_EXCEPTION(FileError, WriteMenuScript(QDir::toNativeSeparators(dir.path()) +
+                                                                platform::pathSeparator(),
+                                                            {"A"}));
     } // released: on Windows a held file cannot be read meanwhile
     QCOMPARE(testfiles::readFile(path), "held\r\n");
 }

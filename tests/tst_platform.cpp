@@ -17,8 +17,11 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
+
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
+#include <optional>
 
 #ifdef Q_OS_WIN
 #ifndef NOMINMAX
@@ -207,21 +210,26 @@ void TestPlatform::buildAtADriveRoot()
     QSKIP("drive letters are Windows' own");
 #else
     // A drive letter of the test's own for the temporary directory, so its
-    // root can be written to: roms and output both at "R:\".
-    wchar_t letter = 0;
-    for (wchar_t candidate = L'R'; candidate <= L'Y' && !letter; ++candidate) {
-        if (!(GetLogicalDrives() & (1u << (candidate - L'A'))))
-            letter = candidate;
+    // root can be written to: roms and output both at "R:\". Wine keeps drive
+    // letters as links in its prefix, which DefineDosDevice does not make: the
+    // Wine test script makes one (an empty folder) and names it here.
+    std::wstring drive = qEnvironmentVariable("ROMWEAVER_TEST_SCRATCH_DRIVE").toStdWString();
+    std::optional<QScopeGuard<std::function<void()>>> undo;
+    if (drive.empty()) {
+        for (wchar_t candidate = L'R'; candidate <= L'Y' && drive.empty(); ++candidate) {
+            if (!(GetLogicalDrives() & (1u << (candidate - L'A'))))
+                drive = {candidate, L':'};
+        }
+        if (drive.empty())
+            QSKIP("no free drive letter");
+        const std::wstring target = m_dir.toStdWString();
+        if (!DefineDosDeviceW(0, drive.c_str(), target.c_str()))
+            QSKIP(qPrintable("DefineDosDevice failed: " + qt_error_string(int(GetLastError()))));
+        undo.emplace(std::function<void()>([drive, target] {
+            DefineDosDeviceW(DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE, drive.c_str(),
+                             target.c_str());
+        }));
     }
-    if (!letter)
-        QSKIP("no free drive letter");
-    const std::wstring drive{letter, L':'};
-    if (!DefineDosDeviceW(0, drive.c_str(), reinterpret_cast<const wchar_t*>(m_dir.utf16())))
-        QSKIP(qPrintable("DefineDosDevice failed: " + qt_error_string(int(GetLastError()))));
-    const auto undo = qScopeGuard([&] {
-        DefineDosDeviceW(DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE, drive.c_str(),
-                         reinterpret_cast<const wchar_t*>(m_dir.utf16()));
-    });
     const QString root = platform::nativeDirectory(QString::fromStdWString(drive) + "/");
     QCOMPARE(root, QString::fromStdWString(drive) + "\\");
     QVERIFY(platform::driveRoots().contains(root));
@@ -231,7 +239,7 @@ void TestPlatform::buildAtADriveRoot()
     makeFile(program.path(), "Tessel.GBA", "BASE");
     WriteMenuScript(programDirectory, {"Alpha"});
     const QByteArray rom = makeRom(1, 0, 16 * 1024);
-    makeFile(m_temp->path(), "a.nes", rom);
+    makeFile(root, "a.nes", rom);
 
     GbaBuildRequest request;
     request.outputPath = platform::joinPath(root, "Whatever.gba");
@@ -244,7 +252,7 @@ void TestPlatform::buildAtADriveRoot()
     BuildLog log(programDirectory + "Romweaver.log", firstLogWrite);
     SilentProgress progress;
     QVERIFY2(WriteGBARom(request, progress, log), qPrintable(progress.status));
-    QCOMPARE(readFile(m_temp->filePath("Whatever.gba")), "BASEAlpha\r\n" + rom);
+    QCOMPARE(readFile(root + "Whatever.gba"), "BASEAlpha\r\n" + rom);
 #endif
 }
 
