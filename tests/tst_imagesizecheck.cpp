@@ -79,9 +79,11 @@ void TestImageSizeCheck::surveyImage()
     request.romsDirectory = platform::nativeDirectory(roms.path());
     request.romFileNames = {"cut.nes", "note.txt", "junk.bin", "cut.nes"};
 
-    // Menu lines: "A" and "Bé" (three bytes in UTF-8), each with CR LF.
+    // Menu lines: "A" and "Bé" (three bytes in UTF-8, two in a Windows code page), each with CR LF.
     const ImageSurvey survey = SurveyImage(request, {"A", QStringLiteral("B\u00e9")});
-    QCOMPARE(survey.imageLength, std::optional<qint64>(1000 + 3 + 5 + 2 * (16 + 16384) + 5 + 40));
+    const qint64 secondLine = QStringLiteral("B\u00e9\r\n").toLocal8Bit().size();
+    QCOMPARE(survey.imageLength,
+             std::optional<qint64>(1000 + 3 + secondLine + 2 * (16 + 16384) + 5 + 40));
     QCOMPARE(survey.nonInesRoms, (QStringList{"note.txt", "junk.bin"}));
 }
 
