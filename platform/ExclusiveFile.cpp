@@ -1,5 +1,7 @@
 #include "ExclusiveFile.h"
 
+#include "FileStamp.h"
+
 #include <QFile>
 
 #ifdef Q_OS_WIN
@@ -9,30 +11,15 @@
 #include <windows.h>
 #else
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
-namespace
-{
-
-QString systemMessage()
-{
-#ifdef Q_OS_WIN
-    return qt_error_string(int(GetLastError()));
-#else
-    return QString::fromLocal8Bit(std::strerror(errno));
-#endif
-}
-
-} // namespace
-
 void ExclusiveFile::fail(const QString& what) const
 {
-    throw FileError(QStringLiteral("%1 \"%2\": %3").arg(what, m_path, systemMessage()));
+    throwSystemError(what, m_path);
 }
 
 #ifdef Q_OS_WIN
@@ -129,22 +116,6 @@ void ExclusiveFile::close()
     m_handle = nullptr;
     if (h && !CloseHandle(h))
         fail(QStringLiteral("Cannot close file"));
-}
-
-std::optional<FileIdentity> ExclusiveFile::identityOf(const QString& path)
-{
-    HANDLE h = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), 0,
-                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return std::nullopt;
-    BY_HANDLE_FILE_INFORMATION info;
-    const bool ok = GetFileInformationByHandle(h, &info);
-    CloseHandle(h);
-    if (!ok)
-        return std::nullopt;
-    return FileIdentity{info.dwVolumeSerialNumber,
-                        (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
 }
 
 #else
@@ -280,8 +251,7 @@ qint64 ExclusiveFile::copyInKernel(ExclusiveFile& to, qint64 count, qint64 maxCh
         if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)
             break; // not between these files: the caller's buffer takes over
         // The error belongs to whichever side failed; name both.
-        throw FileError(QStringLiteral("Cannot copy \"%1\" to \"%2\": %3")
-                            .arg(m_path, to.m_path, systemMessage()));
+        throwSystemError(QStringLiteral("Cannot copy \"%1\" to").arg(m_path), to.m_path);
     }
     return copied;
 }
@@ -294,15 +264,14 @@ void ExclusiveFile::close()
         fail(QStringLiteral("Cannot close file"));
 }
 
+#endif
+
 std::optional<FileIdentity> ExclusiveFile::identityOf(const QString& path)
 {
-    struct stat st;
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return std::nullopt;
-    return FileIdentity{quint64(st.st_dev), quint64(st.st_ino)};
+    if (const std::optional<FileStamp> stamp = platform::fileStamp(path))
+        return stamp->identity;
+    return std::nullopt;
 }
-
-#endif
 
 quint8 ExclusiveFile::readByteAt(qint64 offset)
 {

@@ -17,7 +17,6 @@
 #endif
 #else
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,20 +24,6 @@
 
 namespace
 {
-
-QString systemMessage()
-{
-#ifdef Q_OS_WIN
-    return qt_error_string(int(GetLastError()));
-#else
-    return QString::fromLocal8Bit(std::strerror(errno));
-#endif
-}
-
-[[noreturn]] void fail(const QString& what, const QString& path)
-{
-    throw FileError(QStringLiteral("%1 \"%2\": %3").arg(what, path, systemMessage()));
-}
 
 // The file the new contents are for: a symbolic link is followed to its
 // target, also when that target does not exist yet.
@@ -77,11 +62,11 @@ public:
         if (attributes != INVALID_FILE_ATTRIBUTES) {
             if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
                 SetLastError(ERROR_DIRECTORY_NOT_SUPPORTED);
-                fail(QStringLiteral("Cannot replace"), m_target);
+                throwSystemError(QStringLiteral("Cannot replace"), m_target);
             }
             if (attributes & FILE_ATTRIBUTE_READONLY) {
                 SetLastError(ERROR_ACCESS_DENIED);
-                fail(QStringLiteral("Cannot replace"), m_target);
+                throwSystemError(QStringLiteral("Cannot replace"), m_target);
             }
         }
         for (int attempt = 0; attempt < 100; ++attempt) {
@@ -93,7 +78,7 @@ public:
                 break;
         }
         if (m_handle == INVALID_HANDLE_VALUE)
-            fail(QStringLiteral("Cannot create file"), m_newPath);
+            throwSystemError(QStringLiteral("Cannot create file"), m_newPath);
     }
 
     ~AtomicReplacement() override
@@ -111,7 +96,7 @@ public:
             DWORD done = 0;
             if (!WriteFile(m_handle, data, DWORD(qMin<qint64>(size, 1 << 30)), &done, nullptr) ||
                 done == 0)
-                fail(QStringLiteral("Cannot write file"), m_newPath);
+                throwSystemError(QStringLiteral("Cannot write file"), m_newPath);
             data += done;
             size -= done;
         }
@@ -120,16 +105,16 @@ public:
     void commit() override
     {
         if (!FlushFileBuffers(m_handle))
-            fail(QStringLiteral("Cannot write file"), m_newPath);
+            throwSystemError(QStringLiteral("Cannot write file"), m_newPath);
         const HANDLE handle = m_handle;
         m_handle = INVALID_HANDLE_VALUE;
         if (!CloseHandle(handle))
-            fail(QStringLiteral("Cannot close file"), m_newPath);
+            throwSystemError(QStringLiteral("Cannot close file"), m_newPath);
         // Fails while another program has the old file open without sharing.
         if (!MoveFileExW(reinterpret_cast<const wchar_t*>(m_newPath.utf16()),
                          reinterpret_cast<const wchar_t*>(m_target.utf16()),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            fail(QStringLiteral("Cannot replace"), m_target);
+            throwSystemError(QStringLiteral("Cannot replace"), m_target);
         m_committed = true;
     }
 
@@ -152,12 +137,12 @@ public:
         const bool exists = ::stat(target.constData(), &old) == 0;
         if (exists && S_ISDIR(old.st_mode)) {
             errno = EISDIR;
-            fail(QStringLiteral("Cannot replace"), m_target);
+            throwSystemError(QStringLiteral("Cannot replace"), m_target);
         }
         // The rename below would go through where the old file itself may not
         // be written (read-only, immutable); such a file is left alone.
         if (exists && ::access(target.constData(), W_OK) != 0)
-            fail(QStringLiteral("Cannot replace"), m_target);
+            throwSystemError(QStringLiteral("Cannot replace"), m_target);
         for (int attempt = 0; attempt < 100; ++attempt) {
             m_newPath = newFileName(m_target);
             m_fd = ::open(QFile::encodeName(m_newPath).constData(),
@@ -166,9 +151,9 @@ public:
                 break;
         }
         if (m_fd < 0)
-            fail(QStringLiteral("Cannot create file"), m_newPath);
+            throwSystemError(QStringLiteral("Cannot create file"), m_newPath);
         if (exists && ::fchmod(m_fd, old.st_mode & 07777) != 0)
-            fail(QStringLiteral("Cannot create file"), m_newPath);
+            throwSystemError(QStringLiteral("Cannot create file"), m_newPath);
     }
 
     ~AtomicReplacement() override
@@ -189,7 +174,7 @@ public:
             if (done < 0 && errno == EINTR)
                 continue;
             if (done <= 0)
-                fail(QStringLiteral("Cannot write file"), m_newPath);
+                throwSystemError(QStringLiteral("Cannot write file"), m_newPath);
             data += done;
             size -= done;
         }
@@ -201,14 +186,14 @@ public:
         // could leave an empty file where the old one was. File systems that
         // cannot sync say EINVAL; every other failure counts.
         if (::fsync(m_fd) != 0 && errno != EINVAL)
-            fail(QStringLiteral("Cannot write file"), m_newPath);
+            throwSystemError(QStringLiteral("Cannot write file"), m_newPath);
         const int fd = m_fd;
         m_fd = -1;
         if (::close(fd) != 0)
-            fail(QStringLiteral("Cannot close file"), m_newPath);
+            throwSystemError(QStringLiteral("Cannot close file"), m_newPath);
         if (::rename(QFile::encodeName(m_newPath).constData(),
                      QFile::encodeName(m_target).constData()) != 0)
-            fail(QStringLiteral("Cannot replace"), m_target);
+            throwSystemError(QStringLiteral("Cannot replace"), m_target);
         m_committed = true;
         syncDirectory();
     }

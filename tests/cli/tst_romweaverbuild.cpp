@@ -20,13 +20,23 @@ struct Run {
     QByteArray err;
 };
 
+// The built romweaver-build. Taken absolute while the working directory is
+// still the test's own: the window tests move it, and on Windows a path
+// without a drive letter then names another drive.
+const QFileInfo& builtExecutable()
+{
+    static const QFileInfo built(
+        QFileInfo(QStringLiteral(ROMWEAVER_BUILD_EXECUTABLE)).absoluteFilePath());
+    return built;
+}
+
 // A copy of romweaver-build in a directory, which is then its program directory.
 class CommandLine
 {
 public:
     explicit CommandLine(const QString& programDirectory)
     {
-        const QFileInfo built(QStringLiteral(ROMWEAVER_BUILD_EXECUTABLE));
+        const QFileInfo& built = builtExecutable();
         m_executable = QDir(programDirectory).filePath(built.fileName());
         if (!QFile::exists(m_executable) && !QFile::copy(built.filePath(), m_executable))
             qFatal("cannot copy %s", qPrintable(built.filePath()));
@@ -45,8 +55,10 @@ public:
         process.start(m_executable, arguments);
         if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
             qFatal("romweaver-build did not finish");
-        return {process.exitCode(), process.readAllStandardOutput(),
-                process.readAllStandardError()};
+        // Windows writes the standard streams in text mode: CR LF for each line end.
+        const auto lines = [](QByteArray text) { return text.replace("\r\n", "\n"); };
+        return {process.exitCode(), lines(process.readAllStandardOutput()),
+                lines(process.readAllStandardError())};
     }
 
 private:
@@ -131,6 +143,7 @@ class TestRomweaverBuild : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY(builtExecutable().isFile()); }
     void sameBuildAsTheWizard();
     void menuLines_data();
     void menuLines();

@@ -1,0 +1,21 @@
+#include "FileError.h"
+
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
+#include <cerrno>
+#include <cstring>
+#endif
+
+void throwSystemError(const QString& what, const QString& path)
+{
+#ifdef Q_OS_WIN
+    const QString message = qt_error_string(int(GetLastError()));
+#else
+    const QString message = QString::fromLocal8Bit(std::strerror(errno));
+#endif
+    throw FileError(QStringLiteral("%1 \"%2\": %3").arg(what, path, message));
+}
