@@ -8,6 +8,7 @@
 #include "BuildLog.h"
 #include "GbaImageWriter.h"
 #include "Platform.h"
+#include "SilentProgress.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,18 +25,6 @@
 
 namespace
 {
-
-class SilentProgress : public ProgressReporter
-{
-public:
-    int position() const override { return m_position; }
-    void setPosition(int position) override { m_position = qBound(0, position, 100); }
-    void setProgressText(const QString&) override {}
-    void setStatusText(const QString&) override {}
-
-private:
-    int m_position = 0;
-};
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -136,7 +125,7 @@ double timeBuild(const Setup& setup, const QString& logPath)
 {
     bool firstLogWrite = true;
     BuildLog log(logPath, firstLogWrite, LogDateTimeFormat());
-    SilentProgress progress;
+    bench::SilentProgress progress;
     QElapsedTimer timer;
     timer.start();
     if (!WriteGBARom(setup.request, progress, log))

@@ -4,6 +4,7 @@
 //
 //   DISPLAY=:94 bench_write_page [runs]
 
+#include "../SilentProgress.h"
 #include "GuiBench.h"
 
 #include "BuildLog.h"
@@ -16,18 +17,6 @@
 
 namespace
 {
-
-class SilentProgress final : public ProgressReporter
-{
-public:
-    int position() const override { return m_position; }
-    void setPosition(int position) override { m_position = qBound(0, position, 100); }
-    void setProgressText(const QString&) override {}
-    void setStatusText(const QString&) override {}
-
-private:
-    int m_position = 0;
-};
 
 // An iNES rom of one program bank whose header declares exactly its body, so
 // nothing is cut, repaired or logged; 2,000 of them still fit a cartridge, so
@@ -87,7 +76,7 @@ bench::Paired measure(int romCount, int runs)
             return bench::timeMs([&] {
                 bool firstLogWrite = true;
                 BuildLog log(logPath, firstLogWrite);
-                SilentProgress progress;
+                bench::SilentProgress progress;
                 if (!WriteGBARom(request, progress, log))
                     qFatal("the reference write failed");
             });
