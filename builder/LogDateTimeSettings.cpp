@@ -1,14 +1,12 @@
 #include "BuildLog.h"
+#include "DateFormatPieces.h"
 
 namespace
 {
 
-QString quoted(const QString& text)
-{
-    QString escaped = text;
-    escaped.replace(u'\'', QStringLiteral("''"));
-    return u'\'' + escaped + u'\'';
-}
+using datepicture::FormatPiece;
+using datepicture::quoted;
+using datepicture::splitFormat;
 
 // Literal text of the picture: each occurrence of the date separator becomes
 // the "/" that stands for it, the rest is kept as quoted text.
@@ -47,46 +45,20 @@ QString qtDateField(QChar letter, qsizetype count)
 
 // A Windows short date picture ("M/d/yyyy", "yyyy'年'M'月'd'日'") in the stored
 // form: Qt date letters, "/" for the date separator, other text quoted.
+// Letters other than the date fields are literal text there.
 QString storedDateFormat(const QString& picture, const QString& separator)
 {
     QString stored;
-    QString literal;
-    auto takeLiteral = [&] {
-        stored += literalWithSeparator(literal, separator);
-        literal.clear();
-    };
-    for (qsizetype i = 0; i < picture.size();) {
-        const QChar c = picture.at(i);
-        if (c == u'\'') {
-            // Quoted text is shown as it stands; two quotes in a row are one quote.
-            takeLiteral();
-            QString text;
-            for (++i; i < picture.size(); ++i) {
-                if (picture.at(i) == u'\'') {
-                    if (i + 1 < picture.size() && picture.at(i + 1) == u'\'') {
-                        text += u'\'';
-                        ++i;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                text += picture.at(i);
-            }
-            stored += text.isEmpty() ? quoted(QStringLiteral("'")) : quoted(text);
-        } else if (c == u'd' || c == u'M' || c == u'y' || c == u'g') {
-            takeLiteral();
-            qsizetype end = i;
-            while (end < picture.size() && picture.at(end) == c)
-                ++end;
-            stored += qtDateField(c, end - i);
-            i = end;
-        } else {
-            literal += c;
-            ++i;
-        }
+    for (const FormatPiece& piece : splitFormat(picture)) {
+        const bool dateField =
+            piece.kind == FormatPiece::Field && QStringLiteral("dMyg").contains(piece.text.front());
+        if (dateField)
+            stored += qtDateField(piece.text.front(), piece.text.size());
+        else if (piece.kind == FormatPiece::QuotedLiteral)
+            stored += quoted(piece.text);
+        else
+            stored += literalWithSeparator(piece.text, separator);
     }
-    takeLiteral();
     return stored;
 }
 

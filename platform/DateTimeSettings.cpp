@@ -1,10 +1,7 @@
 #include "DateTimeSettings.h"
 
 #ifdef Q_OS_WIN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "WindowsApi.h"
 
 #include <iterator>
 #endif

@@ -5,10 +5,7 @@
 #include <QFile>
 
 #ifdef Q_OS_WIN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "WindowsApi.h"
 #else
 #include <cerrno>
 #include <fcntl.h>

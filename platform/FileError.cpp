@@ -1,10 +1,7 @@
 #include "FileError.h"
 
 #ifdef Q_OS_WIN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "WindowsApi.h"
 #else
 #include <cerrno>
 #include <cstring>

@@ -3,10 +3,7 @@
 #include <QFile>
 
 #ifdef Q_OS_WIN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "WindowsApi.h"
 #else
 #include <sys/stat.h>
 #endif

@@ -24,10 +24,7 @@
 #include <optional>
 
 #ifdef Q_OS_WIN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "WindowsApi.h"
 #endif
 
 using namespace testfiles;

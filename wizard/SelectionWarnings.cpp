@@ -49,7 +49,9 @@ void NonRomMarker::markRows(int first, int last)
         // An unreadable file is reported by the size estimate; it is not marked here.
         if (!rom.readable || rom.ines)
             continue;
-        entry->setIcon(m_list->style()->standardIcon(QStyle::SP_MessageBoxWarning));
+        if (m_warningIcon.isNull())
+            m_warningIcon = m_list->style()->standardIcon(QStyle::SP_MessageBoxWarning);
+        entry->setIcon(m_warningIcon);
         entry->setToolTip(kNotInes);
         entry->setData(Qt::AccessibleDescriptionRole, kNotInes);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QObject>
 #include <QString>
 
@@ -33,4 +34,5 @@ private:
 
     QListWidget* m_list;
     std::function<QString()> m_romsDirectory;
+    QIcon m_warningIcon; // fetched at the first mark, then shared by every marked entry
 };
