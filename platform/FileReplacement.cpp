@@ -1,10 +1,14 @@
 #include "FileReplacement.h"
 
 #include "FileError.h"
+#include "Process.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #ifdef Q_OS_WIN
 #include "WindowsApi.h"
@@ -36,12 +40,17 @@ QString replacedPath(const QString& path)
     return target;
 }
 
+// New files are named "<target>.new-<process id>-<six letters>": the id tells
+// whose a file left behind is, the letters keep two of one process apart.
+const QString NewFileInfix = QStringLiteral(".new-");
+
 // A name beside the target that no other file has yet; the exclusive
 // creation below makes sure of that.
 QString newFileName(const QString& target)
 {
     static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    QString name = target + QLatin1Char('.');
+    QString name =
+        target + NewFileInfix + QString::number(platform::currentProcessId()) + QLatin1Char('-');
     for (int i = 0; i < 6; ++i)
         name += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
     return name;
@@ -224,6 +233,28 @@ namespace platform
 std::unique_ptr<FileReplacement> startReplacing(const QString& path)
 {
     return std::make_unique<AtomicReplacement>(path);
+}
+
+void removeLeftoverReplacements(const QString& path)
+{
+    const QFileInfo target(replacedPath(path));
+    const QRegularExpression leftover(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(target.fileName() + NewFileInfix) +
+        QStringLiteral("(\\d+)-[a-z0-9]{6}")));
+    const QDateTime aMinuteAgo = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const QDir directory = target.absoluteDir();
+    for (const QFileInfo& file :
+         directory.entryInfoList({target.fileName() + NewFileInfix + QLatin1Char('*')},
+                                 QDir::Files | QDir::Hidden | QDir::System)) {
+        const QRegularExpressionMatch match = leftover.match(file.fileName());
+        if (!match.hasMatch())
+            continue;
+        // A write takes milliseconds: a new file older than a minute was
+        // abandoned even where its process id has been given to another.
+        if (!processIsRunning(match.captured(1).toLongLong()) ||
+            file.lastModified().toUTC() < aMinuteAgo)
+            QFile::remove(file.absoluteFilePath());
+    }
 }
 
 } // namespace platform

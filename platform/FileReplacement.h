@@ -28,4 +28,11 @@ namespace platform
 // written.
 std::unique_ptr<FileReplacement> startReplacing(const QString& path);
 
+// Removes the new files that replacements of the file at path began and never
+// finished (their process was killed): those of a process that no longer
+// runs, and any older than a minute. Nothing else is touched; failures are
+// ignored. Call it while no replacement of that file can be under way (under
+// the lock that writers of the file take).
+void removeLeftoverReplacements(const QString& path);
+
 } // namespace platform

@@ -102,7 +102,7 @@ QList<const Line*> IniText::keys(const Span& section) const
 {
     QList<const Line*> result;
     for (qsizetype i = section.header + 1; i < section.end; ++i) {
-        if (m_lines[i].kind == Line::Kind::Key)
+        if (m_lines[i].kind == Line::Kind::Key && !m_lines[i].nameOnly)
             result.append(&m_lines[i]);
     }
     return result;

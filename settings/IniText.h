@@ -27,9 +27,9 @@ struct Line {
     QByteArrayView name;      // section or key name, trimmed
     QByteArrayView value;     // key value, trimmed, quotes kept
     qsizetype valueStart = 0; // where a key's value may begin: after "=" and its blanks
-    // A name with no "=" inside a section is that key without a value: it is
-    // listed, a read of it gives the default, and a write fills it in place.
-    // valueStart is then the end of the name.
+    // A name with no "=" inside a section is no key: it is never listed, a
+    // read of it gives the default, and a write of that name fills it in
+    // place. valueStart is then the end of the name.
     bool nameOnly = false;
 
     bool hasLineBreak() const { return next > end; }
@@ -53,7 +53,8 @@ public:
     std::optional<Span> findSection(QByteArrayView name) const;
     // The line of the first key of that name in the section, or -1.
     qsizetype findKey(const Span& section, QByteArrayView name) const;
-    // The key lines of the section in file order.
+    // The key lines of the section in file order: lines with "=", as listings
+    // show them.
     QList<const Line*> keys(const Span& section) const;
 
     // The line break the file already uses (its first one); CR LF when it has none.

@@ -5,6 +5,7 @@
 #include "FileStamp.h"
 #include "IniEdit.h"
 #include "IniText.h"
+#include "LockFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -25,35 +26,6 @@ FileState readFile(const QString& path, QByteArray& bytes)
         return QFileInfo::exists(path) ? FileState::Unreadable : FileState::Missing;
     bytes = file.readAll();
     return file.error() == QFileDevice::NoError ? FileState::Read : FileState::Unreadable;
-}
-
-// Walks the section's key listing, handing each listed name with the value a
-// read of that name serves (the first occurrence's; empty when a cut name
-// names no key) to `visit`, until it returns false, so a lookup that matches
-// early does no more work.
-template <typename Visit>
-void walkListing(const ini::IniText& text, QByteArrayView section, Visit visit)
-{
-    const std::optional<ini::Span> span = text.findSection(section);
-    if (!span)
-        return;
-    // A whole name occurs first at its own line or at one walked before it.
-    QHash<QByteArray, QByteArrayView> firstValues;
-    for (const ini::ListedKey& listed : ini::keyListing(text.keys(*span))) {
-        QByteArrayView raw;
-        if (listed.isCut()) {
-            const qsizetype found = text.findKey(*span, listed.name);
-            raw = found < 0 ? QByteArrayView() : text.lines()[found].value;
-        } else {
-            QByteArray folded = ini::foldedName(listed.name);
-            auto first = firstValues.constFind(folded);
-            if (first == firstValues.cend())
-                first = firstValues.insert(std::move(folded), listed.key->value);
-            raw = first.value();
-        }
-        if (!visit(listed.name, ini::servedValue(raw)))
-            return;
-    }
 }
 
 } // namespace
@@ -103,6 +75,26 @@ private:
     mutable QHash<QByteArray, SectionIndex> sections; // by folded name, made on first use
 };
 
+// Walks the section's key listing, handing each listed name with the value a
+// read of that name serves (from the first line of that name, as ReadValue
+// finds it: empty when that line holds no "=" or when a cut name names no
+// key) to `visit`, until it returns false, so a lookup that matches early does
+// no more work.
+template <typename Visit>
+void SettingsFile::walkListing(const Reading& reading, QByteArrayView section, Visit visit)
+{
+    const std::optional<ini::Span> span = reading.text.findSection(section);
+    if (!span)
+        return;
+    for (const ini::ListedKey& listed : ini::keyListing(reading.text.keys(*span))) {
+        const ini::Line* first = reading.findKey(section, listed.name);
+        const QByteArray value =
+            first && !first->nameOnly ? ini::servedValue(first->value) : QByteArray();
+        if (!visit(listed.name, value))
+            return;
+    }
+}
+
 std::shared_ptr<const SettingsFile::Reading> SettingsFile::reading() const
 {
     // The stamp can miss a change that keeps the size and lands within the
@@ -134,14 +126,33 @@ SettingsFile::SettingsFile(QString path, Replacement replacement)
         m_replacement = &platform::startReplacing;
 }
 
-// The new text goes to a new file beside the old one, which takes its place
-// only once every byte is written and synced, so a failed or interrupted
-// write leaves the old file whole.
-bool SettingsFile::replaceFile(const QByteArray& bytes) const
+bool SettingsFile::changeFile(
+    const std::function<std::optional<QByteArray>(const QByteArray&)>& change)
 {
+    m_reading.reset();
     try {
+        // Another window or process may write the file too: the change is made
+        // to the file as it is once the lock is held, so no write is lost.
+        platform::LockFile lock(m_path);
+        if (!lock.tryLock(LockWait))
+            return false;
+        if (!m_leftoversRemoved) {
+            platform::removeLeftoverReplacements(m_path);
+            m_leftoversRemoved = true;
+        }
+        QByteArray bytes;
+        const FileState state = readFile(m_path, bytes);
+        // A file that exists but cannot be read must not be replaced by a new one.
+        if (state == FileState::Unreadable)
+            return false;
+        const std::optional<QByteArray> changed = change(bytes);
+        if (!changed)
+            return true; // nothing to change
+        // The new text goes to a new file beside the old one, which takes its
+        // place only once every byte is written and synced, so a failed or
+        // interrupted write leaves the old file whole.
         const std::unique_ptr<FileReplacement> file = m_replacement(m_path);
-        file->write(bytes.constData(), bytes.size());
+        file->write(changed->constData(), changed->size());
         file->commit();
         return true;
     } catch (const FileError&) {
@@ -164,15 +175,12 @@ QByteArray SettingsFile::ReadValue(const QByteArray& section, const QByteArray& 
 void SettingsFile::WriteValue(const QByteArray& section, const QByteArray& key,
                               const QByteArray& value)
 {
-    m_reading.reset();
     const QString failure = QStringLiteral("Unable to write to ") + m_path;
-    QByteArray bytes;
-    // A file that exists but cannot be read must not be replaced by a new one.
-    if (readFile(m_path, bytes) == FileState::Unreadable)
-        throw FileError(failure);
-    const QByteArray updated = ini::withValue(bytes, ini::lookupName(section), ini::lookupName(key),
-                                              ini::firstLine(value));
-    if (!replaceFile(updated))
+    const bool written = changeFile([&](const QByteArray& bytes) -> std::optional<QByteArray> {
+        return ini::withValue(bytes, ini::lookupName(section), ini::lookupName(key),
+                              ini::firstLine(value));
+    });
+    if (!written)
         throw FileError(failure);
 }
 
@@ -192,10 +200,9 @@ QList<QByteArray> SettingsFile::ListKeys(const QByteArray& section) const
 QList<SettingsFile::Pair> SettingsFile::ListPairs(const QByteArray& section) const
 {
     const auto current = reading();
-    const ini::IniText& text = current->text;
     QList<Pair> pairs;
     QSet<QByteArray> seen;
-    walkListing(text, ini::lookupName(section), [&](QByteArrayView name, QByteArray value) {
+    walkListing(*current, ini::lookupName(section), [&](QByteArrayView name, QByteArray value) {
         QByteArray folded = ini::foldedName(name);
         if (!seen.contains(folded)) {
             seen.insert(std::move(folded));
@@ -209,14 +216,9 @@ QList<SettingsFile::Pair> SettingsFile::ListPairs(const QByteArray& section) con
 
 void SettingsFile::DeleteValue(const QByteArray& section, const QByteArray& key)
 {
-    m_reading.reset();
-    QByteArray bytes;
-    if (readFile(m_path, bytes) != FileState::Read)
-        return;
-    const std::optional<QByteArray> updated =
-        ini::withoutKey(bytes, ini::lookupName(section), ini::lookupName(key));
-    if (updated)
-        replaceFile(*updated);
+    changeFile([&](const QByteArray& bytes) {
+        return ini::withoutKey(bytes, ini::lookupName(section), ini::lookupName(key));
+    });
 }
 
 QByteArray SettingsFile::FileNameForTitle(const QByteArray& title) const
@@ -225,9 +227,8 @@ QByteArray SettingsFile::FileNameForTitle(const QByteArray& title) const
     // entries beyond it are not found: a stored file keeps mapping titles
     // exactly as it always has.
     const auto current = reading();
-    const ini::IniText& text = current->text;
     QByteArray fileName = title;
-    walkListing(text, "Titles", [&](QByteArrayView name, const QByteArray& value) {
+    walkListing(*current, "Titles", [&](QByteArrayView name, const QByteArray& value) {
         if (value != title)
             return true;
         fileName = name.toByteArray();

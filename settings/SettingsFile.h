@@ -5,8 +5,12 @@
 #include <QPair>
 #include <QString>
 
+#include <QByteArrayView>
+
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class FileReplacement;
 
@@ -17,6 +21,10 @@ class FileReplacement;
 // what one page writes is what the next one reads: reads are answered from the
 // last reading of the file only while the file still has the identity, size
 // and times it had when it was read, and every write drops that reading.
+// Writes take a lock that every store of the same file holds while it writes,
+// in this process or another (two windows on one file), and change the file
+// as it is then, so no write undoes another. Reads take no lock: the file is
+// always replaced whole, in one step.
 class SettingsFile
 {
 public:
@@ -37,8 +45,9 @@ public:
     // Stores the value in place, or adds the key at the end of its section, or
     // the section at the end of the file. The new text lands whole or not at
     // all: when it cannot be written (a full disk, a size limit, a failure at
-    // sync or rename) the old file stays byte for byte, and FileError "Unable
-    // to write to <path>" is thrown.
+    // sync or rename, another writer holding the file for longer than
+    // LockWait) the old file stays byte for byte, and FileError "Unable to
+    // write to <path>" is thrown.
     void WriteValue(const QByteArray& section, const QByteArray& key, const QByteArray& value);
 
     // Key names of the section in file order, within the 16384-byte listing limit.
@@ -55,10 +64,20 @@ public:
     // byte for byte, or the value itself when none does. One pass over the file.
     QByteArray FileNameForTitle(const QByteArray& title) const;
 
+    // How long a write waits for another writer of the file to finish before
+    // it counts as failed.
+    static constexpr std::chrono::milliseconds LockWait{5000};
+
 private:
     struct Reading;
 
-    bool replaceFile(const QByteArray& bytes) const;
+    // Under the writers' lock: reads the file, hands its bytes to change and
+    // replaces the file with what change returns (nothing: no change). False
+    // when the lock is not had in time or the file cannot be read or replaced;
+    // the file then stays as it was.
+    bool changeFile(const std::function<std::optional<QByteArray>(const QByteArray&)>& change);
+    template <typename Visit>
+    static void walkListing(const Reading& reading, QByteArrayView section, Visit visit);
     // The file's contents as they are on disk now: the kept reading when the
     // file still has its stamp, else a fresh one (kept when the file did not
     // change while it was read).
@@ -67,4 +86,5 @@ private:
     QString m_path;
     Replacement m_replacement;
     mutable std::shared_ptr<const Reading> m_reading;
+    bool m_leftoversRemoved = false; // by this store's first write
 };

@@ -170,6 +170,9 @@ private slots:
     void fullDiskChangesNothing();
     void changeBetweenReadsIsSeen_data();
     void changeBetweenReadsIsSeen();
+    void twoProcessesKeepEveryKey();
+    void leftoverNewFilesRemoved_data();
+    void leftoverNewFilesRemoved();
 };
 
 void TestSettingsFile::read_data()
@@ -251,8 +254,8 @@ void TestSettingsFile::listKeys_data()
     row("absent section", "[T]\na=1\n", {});
     row("file order, spelt as the file, empty values too",
         "[s]\r\nZeta=1\r\n  Alpha = \r\nmid=\"\"\r\n", {"Zeta", "Alpha", "mid"});
-    row("comments and blank lines left out, a name alone listed",
-        "x=0\n[S]\n;c=1\n\n plain \na=1\n#h=2\n", {"plain", "a", "#h"});
+    row("comments, blank lines and names alone left out", "x=0\n[S]\n;c=1\n\n plain \na=1\n#h=2\n",
+        {"a", "#h"});
     row("repeated key listed as it occurs", "[S]\na=1\nb=2\nA=3\n", {"a", "b", "A"});
     row("first of repeated sections", "[S]\na=1\n[T]\nt=1\n[S]\nb=2\n", {"a"});
     row("empty name left out", "[S]\n=1\na=2\n", {"a"});
@@ -285,6 +288,7 @@ void TestSettingsFile::listKeysLimit_data()
         {QByteArray(82, 'L')});
     row("three bytes left: one character", 16381, "abc=1\n", {"a"});
     row("two bytes left: nothing more", 16382, "abc=1\n", {});
+    row("names alone take no room", 16300, QByteArray(200, 'n') + "\n" + exact + "=1\n", {exact});
 }
 
 void TestSettingsFile::listKeysLimit()
@@ -471,6 +475,7 @@ void TestSettingsFile::fileNameForTitle_data()
         "abc");
     row("cut key never matches its own value", titlesUsing(16379, "abcdef.nes=Cut\n"), "Cut",
         "Cut");
+    row("empty title passes a name alone", "[Titles]\ntext without equals\nb.nes=\n", "", "b.nes");
 }
 
 void TestSettingsFile::fileNameForTitle()
@@ -738,6 +743,72 @@ void TestSettingsFile::changeBetweenReadsIsSeen()
         break;
     }
     QCOMPARE(settings.ReadValue("Titles", "a.nes", "a.nes"), expected);
+}
+
+void TestSettingsFile::twoProcessesKeepEveryKey()
+{
+    // Two windows (here two processes) writing one file at once: each write
+    // changes the file as the other left it.
+    fileHolding(missing);
+    QProcess first;
+    QProcess second;
+    first.start(QStringLiteral(WRITE_SETTINGS_EXECUTABLE), {settingsPath(), "a", "300"});
+    second.start(QStringLiteral(WRITE_SETTINGS_EXECUTABLE), {settingsPath(), "b", "300"});
+    for (QProcess* writer : {&first, &second}) {
+        QVERIFY(writer->waitForFinished(120000));
+        QCOMPARE(writer->readAllStandardError(), QByteArray());
+        QCOMPARE(writer->exitCode(), 0);
+    }
+    const SettingsFile settings(settingsPath());
+    QCOMPARE(settings.ListKeys("Titles").size(), 600);
+    for (const char* prefix : {"a", "b"}) {
+        for (int n = 0; n < 300; ++n)
+            QCOMPARE(settings.ReadValue("Titles", prefix + QByteArray::number(n), ""),
+                     "v" + QByteArray::number(n));
+    }
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"Romweaver.ini"});
+}
+
+void TestSettingsFile::leftoverNewFilesRemoved_data()
+{
+    // A write killed between making its new file and the rename leaves the
+    // new file behind; the next store to write removes it, and nothing else.
+    QTest::addColumn<QString>("name"); // {dead} and {self} stand for process ids
+    QTest::addColumn<int>("ageSeconds");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("a dead process's") << "Romweaver.ini.new-{dead}-k3x9za" << 0 << true;
+    QTest::newRow("a running process's, fresh") << "Romweaver.ini.new-{self}-k3x9za" << 0 << false;
+    QTest::newRow("a running id, over a minute old")
+        << "Romweaver.ini.new-{self}-k3x9za" << 120 << true;
+    QTest::newRow("the user's backup") << "Romweaver.ini.backup" << 120 << false;
+    QTest::newRow("another shape") << "Romweaver.ini.new-{dead}-k3x" << 120 << false;
+    QTest::newRow("another file's") << "Other.ini.new-{dead}-k3x9za" << 120 << false;
+}
+
+void TestSettingsFile::leftoverNewFilesRemoved()
+{
+    QFETCH(QString, name);
+    QFETCH(int, ageSeconds);
+    QFETCH(bool, removed);
+    // The id of a process that has ended.
+    QProcess ended;
+    ended.start(QStringLiteral(WRITE_SETTINGS_EXECUTABLE), {});
+    QVERIFY(ended.waitForStarted(30000));
+    const qint64 endedId = ended.processId();
+    QVERIFY(ended.waitForFinished(30000));
+    name.replace("{dead}", QString::number(endedId))
+        .replace("{self}", QString::number(QCoreApplication::applicationPid()));
+
+    SettingsFile settings = fileHolding("[Titles]\r\n");
+    const QString path = makeFile(m_dir.path(), name, "[Titles]\r\n");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
+                             QFileDevice::FileModificationTime));
+    file.close();
+    settings.WriteValue("Titles", "a.nes", "Alpha");
+    QCOMPARE(QFile::exists(path), !removed);
+    QFile::remove(path);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)
