@@ -1,19 +1,12 @@
 #include "FileMeasure.h"
 
 #include "FileError.h"
+#include "FileHead.h"
 #include "Rounding.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 qint64 MeasureFile(const QString& path)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("Cannot open file \"%1\"").arg(path));
-    const qint64 size = file.size();
-    file.close();
-    return size;
+    return platform::readFileHead(path, 0).size;
 }
 
 qint64 RoundedKB(qint64 bytes)

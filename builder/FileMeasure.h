@@ -3,8 +3,9 @@
 #include <QString>
 #include <QtGlobal>
 
-// The size of an existing file, opened for reading only to measure it (shared:
-// measuring must not disturb another program). Throws FileError.
+// The size of an existing regular file, opened for reading only to measure it
+// (shared and without waiting: measuring must not disturb another program,
+// and a pipe must not hold it up). Throws FileError.
 qint64 MeasureFile(const QString& path);
 
 // Bytes as a whole number of KB, rounded half to even (1536 -> 2, 2560 -> 2).

@@ -50,6 +50,12 @@ ExclusiveFile::ExclusiveFile(const QString& path, Mode mode) : m_path(path)
         fail(QStringLiteral("Cannot open file"));
     }
     m_handle = h;
+    // Devices (NUL, CON, COM1 under any folder) and pipes are no files.
+    if (GetFileType(h) != FILE_TYPE_DISK) {
+        CloseHandle(h);
+        m_handle = nullptr;
+        throwNotARegularFile(m_path);
+    }
 }
 
 ExclusiveFile::~ExclusiveFile()
@@ -121,7 +127,9 @@ ExclusiveFile::ExclusiveFile(const QString& path, Mode mode) : m_path(path)
 {
     // O_TRUNC is not used: emptying must wait until the lock is held, or a
     // file another holder has open would be destroyed before the open fails.
-    int flags = O_CLOEXEC;
+    // O_NONBLOCK: opening a pipe otherwise waits for its other end; only
+    // regular files pass the check below, where it makes no difference.
+    int flags = O_CLOEXEC | O_NONBLOCK;
     switch (mode) {
     case Mode::ReadExisting:
         flags |= O_RDONLY;
@@ -152,10 +160,12 @@ ExclusiveFile::ExclusiveFile(const QString& path, Mode mode) : m_path(path)
     struct stat st;
     if (::fstat(m_fd, &st) != 0)
         giveUp(QStringLiteral("Cannot open file"));
-    if (S_ISDIR(st.st_mode)) {
-        errno = EISDIR;
-        giveUp(QStringLiteral("Cannot open file"));
+    if (!S_ISREG(st.st_mode)) {
+        ::close(m_fd);
+        m_fd = -1;
+        throwNotARegularFile(m_path);
     }
+    ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
     if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno == EWOULDBLOCK) {
             ::close(m_fd);
@@ -166,10 +176,9 @@ ExclusiveFile::ExclusiveFile(const QString& path, Mode mode) : m_path(path)
         }
         giveUp(QStringLiteral("Cannot lock file"));
     }
-    // A regular file that is empty already is left alone: truncating even an
-    // empty file makes some file systems (ext4) write it out at once on close.
-    const bool empty = S_ISREG(st.st_mode) && st.st_size == 0;
-    if (mode == Mode::Create && !empty && ::ftruncate(m_fd, 0) != 0)
+    // A file that is empty already is left alone: truncating even an empty
+    // file makes some file systems (ext4) write it out at once on close.
+    if (mode == Mode::Create && st.st_size != 0 && ::ftruncate(m_fd, 0) != 0)
         giveUp(QStringLiteral("Cannot empty file"));
     // Inputs are read from start to end: the kernel may read further ahead.
     if (mode == Mode::ReadExisting)

@@ -16,3 +16,11 @@ void throwSystemError(const QString& what, const QString& path)
 #endif
     throw FileError(QStringLiteral("%1 \"%2\": %3").arg(what, path, message));
 }
+
+void throwNotARegularFile(const QString& path)
+{
+    throw FileError(
+        QStringLiteral("Cannot open file \"%1\": it is not a regular file (a folder, a device, a "
+                       "pipe or a socket)")
+            .arg(path));
+}

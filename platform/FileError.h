@@ -14,3 +14,7 @@ public:
 
 // Throws FileError "<what> "<path>": <the system's message for its last error>".
 [[noreturn]] void throwSystemError(const QString& what, const QString& path);
+
+// Throws FileError for a path that names a folder, device, pipe or socket
+// where a file was wanted.
+[[noreturn]] void throwNotARegularFile(const QString& path);

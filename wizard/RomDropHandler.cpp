@@ -16,7 +16,8 @@ DroppedFiles DroppedFiles::fromUrls(const QList<QUrl>& urls)
         if (!url.isLocalFile())
             continue;
         const QFileInfo file(url.toLocalFile());
-        if (!file.exists() || file.isDir())
+        // Only files: a folder, device, pipe or socket is no rom.
+        if (!file.isFile())
             continue;
         const QString directory = platform::nativeDirectory(file.absolutePath());
         if (files.fileNames.isEmpty())

@@ -9,8 +9,8 @@
 class QAbstractItemView;
 class QMimeData;
 
-// The files among dropped URLs: local files only (directories, missing files
-// and other URLs are left out), in the order dropped.
+// The files among dropped URLs: local regular files only (folders, devices,
+// pipes, missing files and other URLs are left out), in the order dropped.
 struct DroppedFiles {
     QString directory;     // where they all lie, native spelling
     QStringList fileNames; // names without directory, in the order dropped

@@ -3,11 +3,19 @@
 #include "GbaImageWriter.h"
 #include "ImageSizeCheck.h"
 #include "MessageBoxes.h"
+#include "Platform.h"
 
 bool ConfirmUnusualBuild(QWidget* parent, const GbaBuildRequest& request,
                          const QStringList& menuLines)
 {
     const ImageSurvey survey = SurveyImage(request, menuLines);
+    if (!survey.firstNotAFile.isEmpty()) {
+        ShowWarning(parent,
+                    QStringLiteral("The GBA rom was not written: %1 is not a regular file "
+                                   "(a folder, a device, a pipe or a socket).")
+                        .arg(platform::joinPath(request.romsDirectory, survey.firstNotAFile)));
+        return false;
+    }
     if (!survey.nonInesRoms.isEmpty() &&
         !Confirm(parent, QStringLiteral("%1 is not an iNES rom. Romweaver may change its bytes 4 "
                                         "and 5 to fit its size. Write anyway?")
