@@ -1,12 +1,13 @@
 #include "ImageSizeCheck.h"
 
 #include "FileError.h"
+#include "FileHead.h"
 #include "FileMeasure.h"
 #include "GbaImageWriter.h"
 #include "HeaderRepair.h"
+#include "LocalText.h"
 #include "Platform.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 bool HasInesSignature(const QByteArray& firstBytes)
@@ -23,28 +24,35 @@ qint64 MenuScriptLength(const QStringList& lines)
 {
     qint64 length = 0;
     for (const QString& line : lines)
-        length += line.toLocal8Bit().size() + 2;
+        length += platform::localBytes(line).size() + 2;
     return length;
 }
 
 RomSurvey SurveyRom(const QString& path)
 {
     RomSurvey survey;
-    QFile file(path);
+    platform::FileHead head;
     // Read-only and shared, like the size estimate: looking must not disturb anyone.
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+    try {
+        head = platform::readFileHead(path, ines::HeaderSize);
+    } catch (const FileError& error) {
+        survey.problem = error.text();
+        survey.notAFile = QFileInfo(path).exists() && !QFileInfo(path).isFile();
         return survey;
-    const QByteArray header = file.read(ines::HeaderSize);
-    if (header.size() < qMin<qint64>(file.size(), ines::HeaderSize))
+    }
+    const QByteArray& header = head.bytes;
+    if (header.size() < qMin<qint64>(head.size, ines::HeaderSize)) {
+        survey.problem = QStringLiteral("Cannot read file \"%1\": it ended early").arg(path);
         return survey;
+    }
     // A file too short to hold a count reads as 0 banks there, as in the size check.
     const auto countAt = [&header](qint64 offset) {
         return offset < header.size() ? quint8(header.at(offset)) : 0;
     };
     survey.readable = true;
     survey.ines = HasInesSignature(header);
-    survey.appendedLength = AppendedRomLength(file.size(), countAt(ines::PrgCountOffset),
-                                              countAt(ines::ChrCountOffset));
+    survey.appendedLength =
+        AppendedRomLength(head.size, countAt(ines::PrgCountOffset), countAt(ines::ChrCountOffset));
     return survey;
 }
 
@@ -63,7 +71,11 @@ ImageSurvey SurveyImage(const GbaBuildRequest& request, const QStringList& menuL
         length += rom.appendedLength;
         if (!rom.readable) {
             allReadable = false;
+            if (survey.unreadableRoms.isEmpty())
+                survey.firstProblem = rom.problem;
             survey.unreadableRoms << name;
+            if (rom.notAFile && survey.firstNotAFile.isEmpty())
+                survey.firstNotAFile = name;
         } else if (!rom.ines) {
             survey.nonInesRoms << name;
         }

@@ -31,21 +31,28 @@ qint64 AppendedRomLength(qint64 fileLength, int prgCount, int chrCount);
 qint64 MenuScriptLength(const QStringList& lines);
 
 // One rom as its first 16 bytes show it. A file that cannot be opened and
-// read is not readable; the build fails on it, so nothing else is known.
+// read is not readable; the build fails on it, so nothing else is known but
+// why (problem, a sentence naming the file), and whether the path names a
+// folder, device, pipe or socket rather than a file.
 struct RomSurvey {
     bool readable = false;
     bool ines = false;
     qint64 appendedLength = 0;
+    bool notAFile = false;
+    QString problem;
 };
 RomSurvey SurveyRom(const QString& path);
 
 // The whole build: the image's length, unknown when an input cannot be read,
-// the roms (file names, menu order) that are readable but not iNES, and those
-// that cannot be read.
+// the roms (file names, menu order) that are readable but not iNES, those
+// that cannot be read with why the first cannot, and the first whose path
+// names no file at all.
 struct ImageSurvey {
     std::optional<qint64> imageLength;
     QStringList nonInesRoms;
     QStringList unreadableRoms;
+    QString firstProblem;
+    QString firstNotAFile;
 };
 ImageSurvey SurveyImage(const GbaBuildRequest& request, const QStringList& menuLines);
 

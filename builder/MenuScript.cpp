@@ -1,6 +1,7 @@
 #include "MenuScript.h"
 
 #include "ExclusiveFile.h"
+#include "LocalText.h"
 
 namespace
 {
@@ -40,7 +41,26 @@ void WriteMenuScript(const QString& programDirectory, const QStringList& lines)
     // many lines it has.
     QByteArray script;
     for (const QString& line : lines)
-        script += line.toLocal8Bit() + "\r\n";
+        script += platform::localBytes(line) + "\r\n";
     file.write(script.constData(), script.size());
     file.close();
+}
+
+QString MenuLineBreakRefusal(const QStringList& lines, const QStringList& romFileNames)
+{
+    const auto holdsLineBreak = [](const QString& text) {
+        return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+    };
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (!holdsLineBreak(lines.at(i)))
+            continue;
+        // Shown with the breaks spelt out, so the name reads on one line.
+        QString name = romFileNames.value(i, lines.at(i));
+        name.replace(QLatin1Char('\n'), QStringLiteral("\\n"))
+            .replace(QLatin1Char('\r'), QStringLiteral("\\r"));
+        return QStringLiteral("the menu line of %1 holds a line break; a menu line has to stay on "
+                              "one line, so rename the file or give it another title.")
+            .arg(name);
+    }
+    return QString();
 }

@@ -9,6 +9,13 @@ QString ApplyOptionFlags(const QString& line, const QString& previewLine, qint32
 QString ApplySpriteValue(const QString& line, const QString& spriteValue);
 QString ResetMenuLine(const QString& previewLine);
 
-// Writes programDirectory + "menu.out": each line in the local 8-bit encoding
+// Writes programDirectory + "menu.out": each line's bytes in the local 8-bit
+// encoding (platform::localBytes: bytes read from a file come back unchanged)
 // followed by CR LF. Throws FileError on any failure.
 void WriteMenuScript(const QString& programDirectory, const QStringList& lines);
+
+// Why the menu lines cannot be written, as the end of a sentence for the user,
+// or an empty text when they can: a line holding CR or LF would become two
+// menu lines for one rom, and every menu line after it would belong to the
+// wrong rom. romFileNames (menu order) name the rom of each line.
+QString MenuLineBreakRefusal(const QStringList& lines, const QStringList& romFileNames);

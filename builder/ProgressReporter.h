@@ -4,7 +4,8 @@
 
 // What the image writer needs of the write page: a position held within 0..100
 // and two texts. The page implements it; tests record what it receives.
-class ProgressReporter {
+class ProgressReporter
+{
 public:
     virtual ~ProgressReporter() = default;
     virtual int position() const = 0;

@@ -1,9 +1,11 @@
 #include "BuildCommand.h"
 
+#include "BuildLock.h"
 #include "BuildLog.h"
 #include "FileError.h"
 #include "GbaImageWriter.h"
 #include "ImageSizeCheck.h"
+#include "LocalText.h"
 #include "MenuScript.h"
 #include "MenuTitles.h"
 #include "Platform.h"
@@ -135,14 +137,14 @@ QStringList titlesOf(const QStringList& fileNames, const QString& programDirecto
     const SettingsFile settings(programDirectory + QStringLiteral("Romweaver.ini"));
     QStringList titles;
     for (const QString& name : fileNames) {
-        const QByteArray key = name.toLocal8Bit();
-        titles << QString::fromLocal8Bit(settings.ReadValue("Titles", key, key));
+        const QByteArray key = platform::localBytes(name);
+        titles << platform::localText(settings.ReadValue("Titles", key, key));
     }
     return titles;
 }
 
 // One menu line per line of the file: LF or CR LF ends a line, a last line
-// may go without; the text is local 8-bit, as menu.out is written.
+// may go without; the bytes reach menu.out as they are.
 QStringList readMenuFile(const QString& path)
 {
     QFile file(path);
@@ -162,7 +164,7 @@ QStringList readMenuFile(const QString& path)
     for (QByteArray& row : rows) {
         if (row.endsWith('\r'))
             row.chop(1);
-        lines << QString::fromLocal8Bit(row);
+        lines << platform::localText(row);
     }
     return lines;
 }
@@ -173,8 +175,7 @@ void checkRoms(const GbaBuildRequest& request, const QStringList& menuLines)
 {
     const ImageSurvey survey = SurveyImage(request, menuLines);
     if (!survey.unreadableRoms.isEmpty())
-        fail(QStringLiteral("cannot read the rom %1")
-                 .arg(platform::joinPath(request.romsDirectory, survey.unreadableRoms.first())));
+        fail(survey.firstProblem);
     for (const QString& name : survey.nonInesRoms)
         printLine(QStringLiteral("romweaver-build: warning: %1 is not an iNES rom; its bytes 4 "
                                  "and 5 may be changed to fit its size")
@@ -213,9 +214,15 @@ void build(const Options& options)
                  .arg(menuLines.size())
                  .arg(request.romFileNames.size()));
     request.outputPath = QDir::toNativeSeparators(QFileInfo(options.output).absoluteFilePath());
+    const QString lineBreak = MenuLineBreakRefusal(menuLines, request.romFileNames);
+    if (!lineBreak.isEmpty())
+        fail(QStringLiteral("the GBA rom was not written: ") + lineBreak);
     checkRoms(request, menuLines);
 
+    BuildLock lock(request.programDirectory);
     try {
+        if (!lock.tryLock())
+            fail(lock.busyText());
         WriteMenuScript(request.programDirectory, menuLines);
     } catch (const FileError& error) {
         fail(error.text());
@@ -239,7 +246,13 @@ int RunBuildCommand(const QStringList& arguments)
         build(parseArguments(arguments));
         return 0;
     } catch (const CommandFailure& failure) {
-        printLine(QStringLiteral("romweaver-build: ") + failure.message);
+        // The program's errors are written as sentences for its windows
+        // ("Cannot open file ..."); after the command's name they go on in
+        // lower case.
+        QString message = failure.message;
+        if (message.size() > 1 && message.at(1).isLower())
+            message[0] = message.at(0).toLower();
+        printLine(QStringLiteral("romweaver-build: ") + message);
         if (failure.status == kUsageError)
             printLine(kUsage);
         return failure.status;

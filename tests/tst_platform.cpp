@@ -6,6 +6,7 @@
 #include "DateTimeSettings.h"
 #include "ExclusiveFile.h"
 #include "GbaImageWriter.h"
+#include "LocalText.h"
 #include "MenuScript.h"
 #include "Platform.h"
 #include "SettingsFile.h"
@@ -131,6 +132,8 @@ private slots:
     void heldByAnotherProgram();
 
     void singleByteFilesInAnsiCodePage();
+    void localTextKeepsEveryByte_data();
+    void localTextKeepsEveryByte();
     void logTakesTheUsersDateTimeSettings();
 
     void settingsReadByProfileServices();
@@ -492,6 +495,30 @@ void TestPlatform::settingsReadFromProfileServices()
     QCOMPARE(settings.ListPairs("Options"), (QList<SettingsFile::Pair>{{"1", "Faster"}}));
     QCOMPARE(settings.ReadValue("Options", "2", "none"), "none");
 #endif
+}
+
+void TestPlatform::localTextKeepsEveryByte_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("plain") << QByteArray("Super Mario Bros. 3|5|12");
+    QTest::newRow("letters above 127 in the system's encoding")
+        << QString("Caf\u00e9 \u00df").toLocal8Bit();
+    QTest::newRow("lone bytes above 127") << QByteArray("Caf\xe9 \xff\xfe");
+    QTest::newRow("cut-off sequence at the end") << QByteArray("Mario \xc3");
+    QTest::newRow("encoded replacement character") << QByteArray("x\xef\xbf\xbdy");
+    QTest::newRow("overlong and surrogate encodings") << QByteArray("\xc0\xaf \xed\xa0\x80");
+}
+
+void TestPlatform::localTextKeepsEveryByte()
+{
+    // Read from a file, shown in a list, written to another file: the bytes
+    // come back as they were, and text the encoding knows reads as that text.
+    QFETCH(QByteArray, bytes);
+    const QString text = platform::localText(bytes);
+    QCOMPARE(platform::localBytes(text), bytes);
+    QCOMPARE(platform::localBytes(text + "|1"), bytes + "|1");
+    if (QString::fromLocal8Bit(bytes).toLocal8Bit() == bytes)
+        QCOMPARE(text, QString::fromLocal8Bit(bytes));
 }
 
 QTEST_GUILESS_MAIN(TestPlatform)

@@ -1,12 +1,14 @@
 #include "UnitRomweaver.h"
 #include "ui_UnitRomweaver.h"
 
+#include "BuildLock.h"
 #include "BuildLog.h"
 #include "FileError.h"
 #include "FileMeasure.h"
 #include "FormLook.h"
 #include "GbaImageWriter.h"
 #include "KeyboardFocus.h"
+#include "LocalText.h"
 #include "LocaleCollation.h"
 #include "MenuScript.h"
 #include "MenuTitles.h"
@@ -37,14 +39,14 @@ const QByteArray kTitles = "Titles";
 const QByteArray kOptions = "Options";
 
 // Texts in the settings file and the menu script are single-byte strings in
-// the local 8-bit encoding.
+// the local 8-bit encoding, kept byte for byte.
 QByteArray toBytes(const QString& text)
 {
-    return text.toLocal8Bit();
+    return platform::localBytes(text);
 }
 QString fromBytes(const QByteArray& bytes)
 {
-    return QString::fromLocal8Bit(bytes);
+    return platform::localText(bytes);
 }
 
 // The flag sum is a 32-bit signed value: bit 31 would make it negative, so
@@ -622,16 +624,39 @@ void TfrmRomweaver::btnWriteClick()
     QStringList lines;
     for (int row = 0; row < ui->lstTitleAndOptions->count(); ++row)
         lines << ui->lstTitleAndOptions->item(row)->text();
-    if (!ConfirmUnusualBuild(this, buildRequest(QString()), lines))
+    const GbaBuildRequest request = buildRequest(QString());
+    const QString lineBreak = MenuLineBreakRefusal(lines, request.romFileNames);
+    if (!lineBreak.isEmpty()) {
+        ShowWarning(this, QStringLiteral("The GBA rom was not written: ") + lineBreak);
+        return;
+    }
+    if (!ConfirmUnusualBuild(this, request, lines))
         return;
     ui->lblStatus->setText(QStringLiteral("Preparing to write..."));
     ui->lblStatus->repaint();
+    BuildLock lock(m_programDirectory);
+    if (!lock.tryLock()) {
+        showWriteOutcome(false);
+        ShowWarning(this, lock.busyText());
+        return;
+    }
     WriteMenuScript(m_programDirectory, lines);
 
     ui->lblStatus->setText(QStringLiteral("Writing GBA rom..."));
     ui->lblStatus->repaint();
     const QString outputPath = platform::joinPath(ui->DirectoryListBox2->directory(), fileName);
     const bool written = WriteGBARom(outputPath);
+    showWriteOutcome(written);
+    // The writer refuses an output that would empty a file it must keep; say why.
+    if (!written) {
+        const QString refusal = RefusedOutputReason(buildRequest(outputPath));
+        if (!refusal.isEmpty())
+            ShowWarning(this, QStringLiteral("The GBA rom was not written: ") + refusal);
+    }
+}
+
+void TfrmRomweaver::showWriteOutcome(bool written)
+{
     if (written) {
         setTextColour(ui->lblStatus, QColor(0, 128, 0));
         ui->lblStatus->setText(QStringLiteral("Writing succesfully completed."));
@@ -642,12 +667,6 @@ void TfrmRomweaver::btnWriteClick()
     ui->ProgressBar1->setValue(100);
     ui->lblProgress->setText(QString::number(ui->ProgressBar1->value()) +
                              QStringLiteral(" % done"));
-    // The writer refuses an output that would empty a file it must keep; say why.
-    if (!written) {
-        const QString refusal = RefusedOutputReason(buildRequest(outputPath));
-        if (!refusal.isEmpty())
-            ShowWarning(this, QStringLiteral("The GBA rom was not written: ") + refusal);
-    }
 }
 
 GbaBuildRequest TfrmRomweaver::buildRequest(const QString& outputPath) const

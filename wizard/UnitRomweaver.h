@@ -98,6 +98,8 @@ private:
     void setEstimateSizeLabel();
     void saveRomsDirectory();
     void fitOuterSize(int width, int height);
+    // The write page's end state: the status line in green or red, the bar at 100.
+    void showWriteOutcome(bool written);
     GbaBuildRequest buildRequest(const QString& outputPath) const;
 
     std::unique_ptr<Ui::TfrmRomweaver> ui;

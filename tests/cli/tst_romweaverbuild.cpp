@@ -11,6 +11,12 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include <thread>
+#include <tuple>
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
+
 namespace
 {
 
@@ -53,8 +59,11 @@ public:
         QProcess process;
         process.setProcessEnvironment(m_environment);
         process.start(m_executable, arguments);
-        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-            qFatal("romweaver-build did not finish");
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+            process.kill();
+            process.waitForFinished();
+            return {-1, {}, "romweaver-build did not finish within a minute"};
+        }
         // Windows writes the standard streams in text mode: CR LF for each line end.
         const auto lines = [](QByteArray text) { return text.replace("\r\n", "\n"); };
         return {process.exitCode(), lines(process.readAllStandardOutput()),
@@ -152,6 +161,7 @@ private slots:
     void helpAndVersion_data();
     void helpAndVersion();
     void warnsAboutAFileThatIsNotARom();
+    void twoBuildsAtOnceNeverMix();
 };
 
 void TestRomweaverBuild::sameBuildAsTheWizard()
@@ -220,22 +230,23 @@ void TestRomweaverBuild::menuLines_data()
 {
     QTest::addColumn<QStringList>("arguments"); // before -o OUTPUT
     QTest::addColumn<QStringList>("roms");
-    QTest::addColumn<QStringList>("titles"); // stored as file=title
+    QTest::addColumn<QByteArrayList>("titles"); // stored as file=title
     QTest::addColumn<QByteArray>("menuFile");
     QTest::addColumn<QByteArray>("menu");
     QTest::addColumn<QStringList>("order"); // of the roms in the image
 
     const QStringList cab{"c.nes", "a.nes", "B.nes"};
-    QTest::newRow("as given") << QStringList() << cab << QStringList() << QByteArray()
+    QTest::newRow("as given") << QStringList() << cab << QByteArrayList() << QByteArray()
                               << QByteArray("c.nes\r\na.nes\r\nB.nes\r\n") << cab;
     QTest::newRow("sorted, letter case ignored")
-        << QStringList{"--sorted"} << cab << QStringList() << QByteArray()
+        << QStringList{"--sorted"} << cab << QByteArrayList() << QByteArray()
         << QByteArray("a.nes\r\nB.nes\r\nc.nes\r\n") << QStringList{"a.nes", "B.nes", "c.nes"};
-    QTest::newRow("numbered") << QStringList{"--numbered"} << cab << QStringList() << QByteArray()
-                              << QByteArray("1. c.nes\r\n2. a.nes\r\n3. B.nes\r\n") << cab;
+    QTest::newRow("numbered") << QStringList{"--numbered"} << cab << QByteArrayList()
+                              << QByteArray() << QByteArray("1. c.nes\r\n2. a.nes\r\n3. B.nes\r\n")
+                              << cab;
     QTest::newRow("stored titles sorted; equal titles keep their order")
         << QStringList{"--numbered", "--sorted"} << cab
-        << QStringList{"a.nes=Same", "c.nes=Same", "B.nes=Alpha"} << QByteArray()
+        << QByteArrayList{"a.nes=Same", "c.nes=Same", "B.nes=Alpha"} << QByteArray()
         << QByteArray("1. Alpha\r\n2. Same\r\n3. Same\r\n")
         << QStringList{"B.nes", "c.nes", "a.nes"};
     QStringList ten;
@@ -246,18 +257,27 @@ void TestRomweaverBuild::menuLines_data()
                     QByteArray::number(i) + ".nes\r\n";
     }
     QTest::newRow("ten roms numbered 01 to 10")
-        << QStringList{"--numbered"} << ten << QStringList() << QByteArray() << tenLines << ten;
+        << QStringList{"--numbered"} << ten << QByteArrayList() << QByteArray() << tenLines << ten;
     QTest::newRow("menu file taken verbatim")
-        << QStringList{"--menu", "{out}/menu.txt"} << cab << QStringList{"a.nes=Ignored"}
+        << QStringList{"--menu", "{out}/menu.txt"} << cab << QByteArrayList{"a.nes=Ignored"}
         << QByteArray("First|1\nSecond|2|40\r\n|Third")
         << QByteArray("First|1\r\nSecond|2|40\r\n|Third\r\n") << cab;
+    // Bytes that are no text in the system's encoding reach menu.out unchanged.
+    QTest::newRow("menu file bytes kept")
+        << QStringList{"--menu", "{out}/menu.txt"} << QStringList{"a.nes"} << QByteArrayList()
+        << QByteArray("Caf\xe9 \xff\xfe\xc3|1\n") << QByteArray("Caf\xe9 \xff\xfe\xc3|1\r\n")
+        << QStringList{"a.nes"};
+    QTest::newRow("stored title bytes kept, numbered")
+        << QStringList{"--numbered"} << QStringList{"a.nes"}
+        << QByteArrayList{"a.nes=Caf\xe9 \xc3("} << QByteArray()
+        << QByteArray("1. Caf\xe9 \xc3(\r\n") << QStringList{"a.nes"};
 }
 
 void TestRomweaverBuild::menuLines()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QStringList, roms);
-    QFETCH(QStringList, titles);
+    QFETCH(QByteArrayList, titles);
     QFETCH(QByteArray, menuFile);
     QFETCH(QByteArray, menu);
     QFETCH(QStringList, order);
@@ -268,9 +288,9 @@ void TestRomweaverBuild::menuLines()
         bytes[name] = setup.addRom(name, int(bytes.size()));
     if (!titles.isEmpty()) {
         SettingsFile ini(setup.places.program + QStringLiteral("Romweaver.ini"));
-        for (const QString& title : titles)
-            ini.WriteValue("Titles", title.section('=', 0, 0).toLocal8Bit(),
-                           title.section('=', 1).toLocal8Bit());
+        for (const QByteArray& title : titles)
+            ini.WriteValue("Titles", title.left(title.indexOf('=')),
+                           title.mid(title.indexOf('=') + 1));
     }
     const QByteArray ini = setup.programFile("Romweaver.ini");
     if (!menuFile.isEmpty())
@@ -306,9 +326,9 @@ void TestRomweaverBuild::failures_data()
     QTest::newRow("no arguments") << QString() << QStringList() << 2
                                   << "no output given (-o OUTPUT)";
     QTest::newRow("unknown option") << QString() << QStringList{"--frobnicate", "-o", out, a} << 2
-                                    << "Unknown option 'frobnicate'.";
+                                    << "unknown option 'frobnicate'.";
     QTest::newRow("option without its value")
-        << QString() << QStringList{a, "-o"} << 2 << "Missing value after '-o'.";
+        << QString() << QStringList{a, "-o"} << 2 << "missing value after '-o'.";
     QTest::newRow("no rom") << QString() << QStringList{"-o", out} << 2 << "no ROM given";
     QTest::newRow("--menu with --numbered")
         << QString() << QStringList{"--menu", "{out}/menu.txt", "--numbered", "-o", out, a} << 2
@@ -318,9 +338,24 @@ void TestRomweaverBuild::failures_data()
         << QString() << QStringList{"-o", out, a, "{other}/x.nes"} << 1
         << "all NES roms have to be in the same directory, not in {roms} and {other}";
     QTest::newRow("missing rom") << QString() << QStringList{"-o", out, a, "{roms}/gone.nes"} << 1
-                                 << "cannot read the rom {roms}/gone.nes";
-    QTest::newRow("directory for a rom")
-        << QString() << QStringList{"-o", out, "{roms}"} << 1 << "cannot read the rom {roms}";
+                                 << "cannot open file \"{roms}/gone.nes\": ";
+    QTest::newRow("directory for a rom") << QString() << QStringList{"-o", out, "{roms}"} << 1
+                                         << "cannot open file \"{roms}\": it is not a regular file";
+#ifdef Q_OS_WIN
+    QTest::newRow("device for a rom")
+        << QString() << QStringList{"-o", out, "{roms}/NUL"} << 1
+        << "cannot open file \"{roms}/NUL\": it is not a regular file";
+#else
+    QTest::newRow("device for a rom") << QString() << QStringList{"-o", out, "/dev/zero"} << 1
+                                      << "cannot open file \"/dev/zero\": it is not a regular file";
+    // Opened as a rom, a pipe would wait for a writer for ever.
+    QTest::newRow("pipe for a rom")
+        << "pipe" << QStringList{"-o", out, a, "{roms}/pipe.nes"} << 1
+        << "cannot open file \"{roms}/pipe.nes\": it is not a regular file";
+    QTest::newRow("rom name with a line break")
+        << "line break" << QStringList{"-o", out, a, "{roms}/two\nlines.nes"} << 1
+        << "the GBA rom was not written: the menu line of two\\nlines.nes holds a line break";
+#endif
     QTest::newRow("menu file with too few lines")
         << QString() << QStringList{"--menu", "{out}/menu.txt", "-o", out, a, b} << 1
         << "the menu file {out}/menu.txt has 1 lines for 2 roms: one line per rom";
@@ -339,9 +374,9 @@ void TestRomweaverBuild::failures_data()
         << "the GBA rom was not written: {program}Romweaver.log is Romweaver's build log.";
     QTest::newRow("output directory missing")
         << QString() << QStringList{"-o", "{out}/none/x.gba", a} << 1
-        << "Cannot open file \"{out}/none/x.gba\": ";
+        << "cannot open file \"{out}/none/x.gba\": ";
     QTest::newRow("menu.out cannot be written") << "menu.out blocked" << QStringList{"-o", out, a}
-                                                << 1 << "Cannot open file \"{program}menu.out\": ";
+                                                << 1 << "cannot open file \"{program}menu.out\": ";
     QTest::newRow("no Tessel.GBA")
         << "no base rom" << QStringList{"-o", out, a}
         << 1
@@ -366,6 +401,13 @@ void TestRomweaverBuild::failures()
         QDir(files.places.program).mkdir(QStringLiteral("menu.out"));
     if (setup == QStringLiteral("no base rom"))
         QFile::remove(files.places.program + QStringLiteral("Tessel.GBA"));
+#ifndef Q_OS_WIN
+    if (setup == QStringLiteral("pipe"))
+        QCOMPARE(
+            ::mkfifo(QFile::encodeName(files.places.fill("{roms}/pipe.nes")).constData(), 0600), 0);
+    if (setup == QStringLiteral("line break"))
+        testfiles::makeFile(files.places.roms, QStringLiteral("two\nlines.nes"), a);
+#endif
 
     const Run run = CommandLine(files.places.program).run(files.places.fill(arguments));
     QCOMPARE(run.status, status);
@@ -414,6 +456,64 @@ void TestRomweaverBuild::warnsAboutAFileThatIsNotARom()
     QCOMPARE(run.status, 0);
     QCOMPARE(run.err, QByteArray("romweaver-build: warning: notes.txt is not an iNES rom; its "
                                  "bytes 4 and 5 may be changed to fit its size\n"));
+}
+
+void TestRomweaverBuild::twoBuildsAtOnceNeverMix()
+{
+    // Two builds from one program directory started together, again and
+    // again: each either writes its own menu above its roms or is refused
+    // at once and writes nothing.
+    Setup setup;
+    QStringList roms;
+    QByteArray romBytes;
+    for (int i = 0; i < 12; ++i) {
+        const QString name = QStringLiteral("r%1.nes").arg(i);
+        const QByteArray rom = testfiles::makeRom(32, 0, 32 * 16384, i); // 512 KiB
+        testfiles::makeFile(setup.places.roms, name, rom);
+        roms << "{roms}/" + name;
+        romBytes += rom;
+    }
+    QByteArray plainMenu;
+    QByteArray numberedMenu;
+    for (int i = 0; i < 12; ++i) {
+        plainMenu += QStringLiteral("r%1.nes\r\n").arg(i).toLatin1();
+        numberedMenu +=
+            QStringLiteral("%1. r%2.nes\r\n").arg(i + 1, 2, 10, QChar('0')).arg(i).toLatin1();
+    }
+    const CommandLine command(setup.places.program);
+    const QString busy = QStringLiteral("romweaver-build: another build is writing in %1; try "
+                                        "again when it has finished.\n")
+                             .arg(platform::nativeDirectory(setup.places.program));
+    const int trials = 20;
+    int refused = 0;
+    for (int trial = 0; trial < trials; ++trial) {
+        const QString plainOut = setup.places.fill("{out}/plain.gba");
+        const QString numberedOut = setup.places.fill("{out}/numbered.gba");
+        QFile::remove(plainOut);
+        QFile::remove(numberedOut);
+        Run plain;
+        Run numbered;
+        std::thread second([&] {
+            numbered =
+                command.run(setup.places.fill(QStringList{"--numbered", "-o", numberedOut} + roms));
+        });
+        plain = command.run(setup.places.fill(QStringList{"-o", plainOut} + roms));
+        second.join();
+        for (const auto& [run, out, menu] : {std::tuple{&plain, plainOut, plainMenu},
+                                             std::tuple{&numbered, numberedOut, numberedMenu}}) {
+            if (run->status == 0) {
+                QCOMPARE(testfiles::readFile(out), setup.baseRom + menu + romBytes);
+            } else {
+                QCOMPARE(run->status, 1);
+                QCOMPARE(QString::fromLocal8Bit(run->err), busy);
+                QVERIFY(!QFile::exists(out));
+                ++refused;
+            }
+        }
+        QVERIFY(plain.status == 0 || numbered.status == 0);
+    }
+    qInfo("%d of %d builds were refused while the other wrote; no image was mixed", refused,
+          2 * trials);
 }
 
 QTEST_MAIN(TestRomweaverBuild)

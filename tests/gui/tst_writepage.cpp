@@ -4,9 +4,14 @@
 #include "WizardFixture.h"
 
 #include "DirectoryListBox.h"
+#include "LockFile.h"
 #include "SettingsFile.h"
 
 #include <QPalette>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
 
 class TestWritePage : public QObject
 {
@@ -20,6 +25,8 @@ private slots:
     void outputOverAnInputIsRefused_data();
     void outputOverAnInputIsRefused();
     void menuScriptFailureIsShown();
+    void refusedBeforeAnythingIsWritten_data();
+    void refusedBeforeAnythingIsWritten();
 
 private:
     // Roms in the rom directory, selected one by one; then on to step 4.
@@ -215,6 +222,56 @@ void TestWritePage::menuScriptFailureIsShown()
     QCOMPARE(wizard.control<QProgressBar>("ProgressBar1")->value(), 0);
     QCOMPARE(wizard.text("lblProgress"), QStringLiteral("0 % done"));
     QVERIFY(!QFile::exists(QDir(out.path()).filePath(QStringLiteral("out.gba"))));
+}
+
+void TestWritePage::refusedBeforeAnythingIsWritten_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("warning"); // {program}: the program directory, no separator
+    QTest::addColumn<QString>("status");
+    QTest::newRow("another build is writing")
+        << "busy"
+        << "Another build is writing in {program}; try again when it has finished."
+        << "Writing the GBA rom failed.";
+#ifndef Q_OS_WIN
+    QTest::newRow("a rom replaced by a pipe")
+        << "pipe"
+        << "The GBA rom was not written: {roms}/a.nes is not a regular file (a folder, a device, a "
+           "pipe or a socket)."
+        << "Press the button to write the NES roms to the GBA rom!";
+#endif
+}
+
+void TestWritePage::refusedBeforeAnythingIsWritten()
+{
+    QFETCH(QString, setup);
+    QFETCH(QString, warning);
+    QFETCH(QString, status);
+    WizardFixture wizard;
+    wizard.addRom(QStringLiteral("a.nes"), testfiles::makeRom(1, 0, 16 * 1024));
+    QTemporaryDir out;
+    wizard.start();
+    selectAndGoToWritePage(wizard, {"a.nes"});
+    setDestination(wizard, out.path(), QStringLiteral("out.gba"));
+    platform::LockFile otherBuild(wizard.programDirectory + QStringLiteral("menu.out"));
+    if (setup == QStringLiteral("busy"))
+        QVERIFY(otherBuild.tryLock());
+#ifndef Q_OS_WIN
+    const QString rom = platform::joinPath(wizard.romsDirectory, QStringLiteral("a.nes"));
+    if (setup == QStringLiteral("pipe"))
+        QVERIFY(QFile::remove(rom) && ::mkfifo(QFile::encodeName(rom).constData(), 0600) == 0);
+#endif
+    BoxAnswerer answerer;
+    wizard.click("btnWrite");
+    QCOMPARE(answerer.boxes.size(), 1);
+    QCOMPARE(answerer.boxes[0].caption, QStringLiteral("Warning"));
+    QCOMPARE(answerer.boxes[0].text,
+             QString(warning)
+                 .replace("{program}", platform::nativeDirectory(wizard.programDirectory))
+                 .replace("{roms}/", wizard.romsDirectory + platform::pathSeparator()));
+    QCOMPARE(wizard.text("lblStatus"), status);
+    QVERIFY(!QFile::exists(wizard.programDirectory + QStringLiteral("menu.out")));
+    QVERIFY(QDir(out.path()).isEmpty());
 }
 
 QTEST_MAIN(TestWritePage)

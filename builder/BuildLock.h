@@ -1,0 +1,28 @@
+#pragma once
+
+#include "LockFile.h"
+
+#include <QString>
+
+// One build at a time per program directory. A build writes menu.out there
+// and appends it to its image only later: a second build meanwhile would put
+// its own menu above the first one's roms. The lock is held from before
+// menu.out is written until the image is closed; a build that does not get it
+// writes nothing.
+class BuildLock
+{
+public:
+    explicit BuildLock(const QString& programDirectory);
+
+    // True when this build may go on; false at once when another build holds
+    // the lock. Throws FileError when the lock file cannot be made (a
+    // read-only program directory).
+    bool tryLock();
+
+    // "Another build is writing in <folder>; try again when it has finished."
+    QString busyText() const;
+
+private:
+    QString m_programDirectory;
+    platform::LockFile m_lock;
+};
