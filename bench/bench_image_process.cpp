@@ -10,7 +10,7 @@
 
 #include "BenchReport.h"
 
-#include "Platform.h"
+#include "Paths.h"
 
 #include <QCoreApplication>
 #include <QDir>

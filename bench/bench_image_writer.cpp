@@ -7,7 +7,7 @@
 
 #include "BuildLog.h"
 #include "GbaImageWriter.h"
-#include "Platform.h"
+#include "Paths.h"
 #include "SilentProgress.h"
 
 #include <QCoreApplication>
@@ -93,13 +93,13 @@ Setup prepare(const QString& root, const Scenario& scenario)
     dir.mkpath(QStringLiteral("program"));
     dir.mkpath(QStringLiteral("roms"));
     Setup setup;
-    setup.request.programDirectory =
-        QDir::toNativeSeparators(dir.filePath(QStringLiteral("program"))) + QDir::separator();
+    setup.request.files = platform::ProgramFiles(
+        QDir::toNativeSeparators(dir.filePath(QStringLiteral("program"))) + QDir::separator());
     setup.request.romsDirectory = QDir::toNativeSeparators(dir.filePath(QStringLiteral("roms")));
     setup.request.outputPath = QDir::toNativeSeparators(dir.filePath(QStringLiteral("image.gba")));
 
-    const QString base = setup.request.programDirectory + QStringLiteral("Tessel.GBA");
-    const QString menu = setup.request.programDirectory + QStringLiteral("menu.out");
+    const QString base = setup.request.files.baseRom();
+    const QString menu = setup.request.files.menuScript();
     writeFile(base, makeRom(16, 0, 99).mid(16)); // 256 KiB
     QByteArray menuLines;
     for (int i = 0; i < scenario.romCount; ++i)

@@ -1,9 +1,9 @@
 #include "BuildLock.h"
 
-#include "Platform.h"
+#include "Paths.h"
 
-BuildLock::BuildLock(const QString& programDirectory)
-    : m_programDirectory(programDirectory), m_lock(programDirectory + QStringLiteral("menu.out"))
+BuildLock::BuildLock(const platform::ProgramFiles& files)
+    : m_programDirectory(files.directory()), m_lock(files.menuScript())
 {
 }
 

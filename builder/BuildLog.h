@@ -37,7 +37,7 @@ struct LogDateTimeFormat {
 // The date-time line of a log entry: the date alone at exactly midnight.
 QString formatLogDateTime(const QDateTime& moment, const LogDateTimeFormat& format);
 
-// Romweaver.log beside the executable: the first entry of a run replaces the
+// The build log in the program directory: the first entry of a run replaces the
 // previous run's log, later ones are appended. firstLogWrite is the main
 // window's FirstLogWrite field.
 class BuildLog

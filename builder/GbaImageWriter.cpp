@@ -3,7 +3,7 @@
 #include "CopyBuffer.h"
 #include "ExclusiveFile.h"
 #include "NesRomAppender.h"
-#include "Platform.h"
+#include "Paths.h"
 
 #include <exception>
 
@@ -24,9 +24,6 @@ bool writeImage(const GbaBuildRequest& request, ProgressReporter& progress, Buil
                 const OutputSinkFactory& outputSink)
 {
     const ProgressPlan plan = ProgressPlan::forSelectedRoms(request.selectedRomCount);
-    const QString baseRomPath = request.programDirectory + QStringLiteral("Tessel.GBA");
-    const QString menuScriptPath = request.programDirectory + QStringLiteral("menu.out");
-
     if (!RefusedOutputReason(request).isEmpty())
         return false;
 
@@ -38,12 +35,12 @@ bool writeImage(const GbaBuildRequest& request, ProgressReporter& progress, Buil
     stepBar(progress, plan);
     showPercentage(progress);
     progress.setStatusText(QStringLiteral("Writing GBA rom - adding base rom tessel.gba..."));
-    appendWholeFile(baseRomPath, output, buffer);
+    appendWholeFile(request.files.baseRom(), output, buffer);
 
     stepBar(progress, plan);
     showPercentage(progress);
     progress.setStatusText(QStringLiteral("Writing GBA rom - adding menu script..."));
-    appendWholeFile(menuScriptPath, output, buffer);
+    appendWholeFile(request.files.menuScript(), output, buffer);
 
     const qsizetype romCount = request.romFileNames.size();
     for (qsizetype i = 0; i < romCount; ++i) {
@@ -66,8 +63,7 @@ bool writeImage(const GbaBuildRequest& request, ProgressReporter& progress, Buil
 QString RefusedOutputReason(const GbaBuildRequest& request)
 {
     const QString& output = request.outputPath;
-    QStringList inputs{request.programDirectory + QStringLiteral("Tessel.GBA"),
-                       request.programDirectory + QStringLiteral("menu.out")};
+    QStringList inputs{request.files.baseRom(), request.files.menuScript()};
     for (const QString& name : request.romFileNames)
         inputs << platform::joinPath(request.romsDirectory, name);
     for (const QString& input : inputs) {
@@ -75,9 +71,9 @@ QString RefusedOutputReason(const GbaBuildRequest& request)
             return QStringLiteral("%1 is one of the files it is made from.").arg(output);
     }
     // These two may not exist yet; the output would become them all the same.
-    if (platform::namesSameFile(output, request.programDirectory + QStringLiteral("Romweaver.ini")))
+    if (platform::namesSameFile(output, request.files.settings()))
         return QStringLiteral("%1 is the file Romweaver keeps its settings in.").arg(output);
-    if (platform::namesSameFile(output, request.programDirectory + QStringLiteral("Romweaver.log")))
+    if (platform::namesSameFile(output, request.files.log()))
         return QStringLiteral("%1 is Romweaver's build log.").arg(output);
     return QString();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ProgramFiles.h"
 #include "ProgressReporter.h"
 
 #include <QString>
@@ -19,11 +20,11 @@ struct ProgressPlan {
 };
 
 struct GbaBuildRequest {
-    QString outputPath;       // full path of the GBA rom to write
-    QString programDirectory; // with trailing separator: Tessel.GBA and menu.out lie here
-    QString romsDirectory;    // NESRomsDir
-    QStringList romFileNames; // in menu order
-    int selectedRomCount = 0; // entries of the selected-rom list, for the progress plan
+    QString outputPath;           // full path of the GBA rom to write
+    platform::ProgramFiles files; // the base rom and the menu script lie there
+    QString romsDirectory;        // NESRomsDir
+    QStringList romFileNames;     // in menu order
+    int selectedRomCount = 0;     // entries of the selected-rom list, for the progress plan
 };
 
 // Puts a sink between the writer and the output file it created, for tests

@@ -6,7 +6,7 @@
 #include "GbaImageWriter.h"
 #include "HeaderRepair.h"
 #include "LocalText.h"
-#include "Platform.h"
+#include "Paths.h"
 
 #include <QFileInfo>
 
@@ -62,7 +62,7 @@ ImageSurvey SurveyImage(const GbaBuildRequest& request, const QStringList& menuL
     bool allReadable = true;
     qint64 length = MenuScriptLength(menuLines);
     try {
-        length += MeasureFile(request.programDirectory + QStringLiteral("Tessel.GBA"));
+        length += MeasureFile(request.files.baseRom());
     } catch (const FileError&) {
         allReadable = false;
     }

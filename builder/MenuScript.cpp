@@ -33,10 +33,9 @@ QString ResetMenuLine(const QString& previewLine)
     return previewLine;
 }
 
-void WriteMenuScript(const QString& programDirectory, const QStringList& lines)
+void WriteMenuScript(const QString& path, const QStringList& lines)
 {
-    // The program directory ends in its separator already.
-    ExclusiveFile file(programDirectory + QStringLiteral("menu.out"), ExclusiveFile::Mode::Create);
+    ExclusiveFile file(path, ExclusiveFile::Mode::Create);
     // The script is small: written in one piece, it takes one call however
     // many lines it has.
     QByteArray script;

@@ -9,10 +9,10 @@ QString ApplyOptionFlags(const QString& line, const QString& previewLine, qint32
 QString ApplySpriteValue(const QString& line, const QString& spriteValue);
 QString ResetMenuLine(const QString& previewLine);
 
-// Writes programDirectory + "menu.out": each line's bytes in the local 8-bit
+// Writes the menu script at path anew: each line's bytes in the local 8-bit
 // encoding (platform::localBytes: bytes read from a file come back unchanged)
 // followed by CR LF. Throws FileError on any failure.
-void WriteMenuScript(const QString& programDirectory, const QStringList& lines);
+void WriteMenuScript(const QString& path, const QStringList& lines);
 
 // Why the menu lines cannot be written, as the end of a sentence for the user,
 // or an empty text when they can: a line holding CR or LF would become two

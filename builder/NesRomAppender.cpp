@@ -4,7 +4,8 @@
 #include "CopyBuffer.h"
 #include "ExclusiveFile.h"
 #include "HeaderRepair.h"
-#include "Platform.h"
+#include "Paths.h"
+#include "ProgramFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,8 +16,6 @@ namespace
 {
 
 using Mode = ExclusiveFile::Mode;
-
-const QString BackupDirectoryName = QStringLiteral("Romweaver.bak");
 
 // A file too short to hold a count reads as 0 banks there.
 int countAt(ExclusiveFile& rom, qint64 offset, qint64 fileLength)
@@ -43,7 +42,7 @@ std::unique_ptr<ExclusiveFile> reopenForRepair(std::unique_ptr<ExclusiveFile> ro
                                                qint64 fileLength)
 {
     const QString path = rom->path();
-    const FileIdentity identity = rom->identity();
+    const platform::FileIdentity identity = rom->identity();
     rom->close();
     rom.reset();
     auto writable = std::make_unique<ExclusiveFile>(path, Mode::ReadWriteExisting);
@@ -76,7 +75,7 @@ void AppendNESRom(ByteSink& output, const QString& romsDirectory, const QString&
     const qint64 declaredLength = declaredRomLength(prgCount, chrCount);
 
     if (fileLength < declaredLength) {
-        const QString backupDirectory = platform::joinPath(romsDirectory, BackupDirectoryName);
+        const QString backupDirectory = platform::ProgramFiles::backupDirectoryIn(romsDirectory);
         makeBackup(*rom, fileLength, backupDirectory, fileName, buffer);
         const HeaderRepair repair = computeHeaderRepair(prgCount, chrCount, fileLength);
         rom = reopenForRepair(std::move(rom), fileLength);

@@ -9,7 +9,7 @@ class CopyBuffer;
 // Appends the rom romsDirectory + separator + fileName to the output as its
 // header allows: whole when its length matches the header, cut to the declared
 // length when it is longer (and logged), or, when it is shorter, backed up to
-// romsDirectory/Romweaver.bak, its bank counts repaired in place, logged and
+// the backup folder in the rom directory, its bank counts repaired in place, logged and
 // appended whole. The rom is opened for writing only for a repair. Throws
 // FileError; files it opened are closed on every path.
 void AppendNESRom(ByteSink& output, const QString& romsDirectory, const QString& fileName,

@@ -8,7 +8,8 @@
 #include "LocalText.h"
 #include "MenuScript.h"
 #include "MenuTitles.h"
-#include "Platform.h"
+#include "Paths.h"
+#include "ProgramFiles.h"
 #include "SettingsFile.h"
 #include "Terminal.h"
 #include "TerminalProgress.h"
@@ -22,6 +23,8 @@
 
 namespace
 {
+
+using platform::ProgramFiles;
 
 constexpr int kBuildFailed = 1;
 constexpr int kUsageError = 2;
@@ -64,9 +67,10 @@ Options parseArguments(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Writes a GBA rom from Tessel.GBA, a menu and NES roms, as the Romweaver "
-                       "wizard does: Tessel.GBA, Romweaver.ini (titles), Romweaver.log and "
-                       "menu.out are those of the program directory."));
+        QStringLiteral("Writes a GBA rom from %1, a menu and NES roms, as the Romweaver wizard "
+                       "does: %1, %2 (titles), %3 and %4 are those of the program directory.")
+            .arg(ProgramFiles::BaseRomName, ProgramFiles::SettingsName, ProgramFiles::LogName,
+                 ProgramFiles::MenuScriptName));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption numbered(
@@ -86,7 +90,8 @@ Options parseArguments(const QStringList& arguments)
     parser.addPositionalArgument(
         QStringLiteral("ROM"),
         QStringLiteral("NES roms, all in one directory, in menu order. Titles are those stored "
-                       "in Romweaver.ini, else the file names."),
+                       "in %1, else the file names.")
+            .arg(ProgramFiles::SettingsName),
         QStringLiteral("ROM..."));
 
     if (!parser.parse(arguments))
@@ -132,9 +137,9 @@ void collectRoms(const QStringList& paths, GbaBuildRequest& request)
 }
 
 // Titles as page 2 gives them: stored under the rom's file name, else the name.
-QStringList titlesOf(const QStringList& fileNames, const QString& programDirectory)
+QStringList titlesOf(const QStringList& fileNames, const ProgramFiles& files)
 {
-    const SettingsFile settings(programDirectory + QStringLiteral("Romweaver.ini"));
+    const SettingsFile settings(files.settings());
     QStringList titles;
     for (const QString& name : fileNames) {
         const QByteArray key = platform::localBytes(name);
@@ -144,7 +149,7 @@ QStringList titlesOf(const QStringList& fileNames, const QString& programDirecto
 }
 
 // One menu line per line of the file: LF or CR LF ends a line, a last line
-// may go without; the bytes reach menu.out as they are.
+// may go without; the bytes reach the menu script as they are.
 QStringList readMenuFile(const QString& path)
 {
     QFile file(path);
@@ -189,12 +194,13 @@ void checkRoms(const GbaBuildRequest& request, const QStringList& menuLines)
 void build(const Options& options)
 {
     GbaBuildRequest request;
-    request.programDirectory = platform::programDirectory();
-    if (!QFileInfo(request.programDirectory + QStringLiteral("Tessel.GBA")).isFile())
-        fail(QStringLiteral("cannot find Tessel.GBA in %1").arg(request.programDirectory));
+    request.files = ProgramFiles::ofThisProgram();
+    if (!QFileInfo(request.files.baseRom()).isFile())
+        fail(QStringLiteral("cannot find %1 in %2")
+                 .arg(ProgramFiles::BaseRomName, request.files.directory()));
     collectRoms(options.roms, request);
 
-    QStringList titles = titlesOf(request.romFileNames, request.programDirectory);
+    QStringList titles = titlesOf(request.romFileNames, request.files);
     if (options.sorted) {
         QStringList sortedTitles;
         QStringList sortedNames;
@@ -219,16 +225,16 @@ void build(const Options& options)
         fail(QStringLiteral("the GBA rom was not written: ") + lineBreak);
     checkRoms(request, menuLines);
 
-    BuildLock lock(request.programDirectory);
+    BuildLock lock(request.files);
     try {
         if (!lock.tryLock())
             fail(lock.busyText());
-        WriteMenuScript(request.programDirectory, menuLines);
+        WriteMenuScript(request.files.menuScript(), menuLines);
     } catch (const FileError& error) {
         fail(error.text());
     }
     bool firstLogWrite = true; // each run starts its own log, as each wizard run does
-    BuildLog log(request.programDirectory + QStringLiteral("Romweaver.log"), firstLogWrite);
+    BuildLog log(request.files.log(), firstLogWrite);
     TerminalProgress progress(platform::standardErrorIsTerminal());
     QString failure;
     const bool written = WriteGBARom(request, progress, log, failure);

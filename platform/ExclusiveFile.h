@@ -1,19 +1,10 @@
 #pragma once
 
 #include "FileError.h"
+#include "FileStamp.h"
 
 #include <QString>
 #include <QtGlobal>
-
-#include <optional>
-
-// Identity of a file on disk, independent of the spelling of its path
-// (links, "..", letter case on case-insensitive file systems).
-struct FileIdentity {
-    quint64 device = 0;
-    quint64 index = 0;
-    bool operator==(const FileIdentity&) const = default;
-};
 
 // Where the image writer appends to. The output file implements it; tests
 // put a failing device in its place.
@@ -49,7 +40,7 @@ public:
 
     const QString& path() const { return m_path; }
     qint64 size() const;
-    FileIdentity identity() const;
+    platform::FileIdentity identity() const;
 
     // Sequential reading from the current position; returns the count read, 0 at the end.
     qint64 read(char* buffer, qint64 maxSize);
@@ -70,17 +61,12 @@ public:
     // Closes and reports a failed close; the destructor closes silently.
     void close();
 
-    // Identity of the file a path names, or nothing when it does not exist.
-    static std::optional<FileIdentity> identityOf(const QString& path);
-
 private:
     [[noreturn]] void fail(const QString& what) const;
+    int descriptor() const { return int(m_handle); } // where the handle is a descriptor
 
+    static constexpr qintptr NoHandle = -1;
     QString m_path;
     bool m_appends = false;
-#ifdef Q_OS_WIN
-    void* m_handle = nullptr;
-#else
-    int m_fd = -1;
-#endif
+    qintptr m_handle = NoHandle; // a file descriptor, or a Windows HANDLE
 };

@@ -1,56 +1,13 @@
 #include "FileStamp.h"
 
-#include <QFile>
-
-#ifdef Q_OS_WIN
-#include "WindowsApi.h"
-#else
-#include <sys/stat.h>
-#endif
-
 namespace platform
 {
 
-#ifdef Q_OS_WIN
-
-std::optional<FileStamp> fileStamp(const QString& path)
+std::optional<FileIdentity> fileIdentity(const QString& path)
 {
-    // No access asked and every sharing allowed: a file another program holds
-    // can still be looked at.
-    HANDLE h = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), 0,
-                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return std::nullopt;
-    BY_HANDLE_FILE_INFORMATION info;
-    const bool ok = GetFileInformationByHandle(h, &info);
-    CloseHandle(h);
-    if (!ok)
-        return std::nullopt;
-    FileStamp stamp;
-    stamp.identity = {info.dwVolumeSerialNumber,
-                      (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
-    stamp.size = qint64((quint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow);
-    stamp.modified = qint64((quint64(info.ftLastWriteTime.dwHighDateTime) << 32) |
-                            info.ftLastWriteTime.dwLowDateTime);
-    return stamp;
+    if (const std::optional<FileStamp> stamp = fileStamp(path))
+        return stamp->identity;
+    return std::nullopt;
 }
-
-#else
-
-std::optional<FileStamp> fileStamp(const QString& path)
-{
-    struct stat st;
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return std::nullopt;
-    FileStamp stamp;
-    stamp.identity = {quint64(st.st_dev), quint64(st.st_ino)};
-    stamp.size = qint64(st.st_size);
-    stamp.modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    stamp.changed = qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
-    return stamp;
-}
-
-#endif
 
 } // namespace platform

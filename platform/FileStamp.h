@@ -1,11 +1,20 @@
 #pragma once
 
-#include "ExclusiveFile.h"
-
 #include <QString>
 #include <QtGlobal>
 
 #include <optional>
+
+namespace platform
+{
+
+// Identity of a file on disk, independent of the spelling of its path
+// (links, "..", letter case on case-insensitive file systems).
+struct FileIdentity {
+    quint64 device = 0;
+    quint64 index = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
 
 // What the file system tells of a file without reading it, to see whether it
 // changed since it was last read: which file it is, its size and its times.
@@ -17,11 +26,11 @@ struct FileStamp {
     bool operator==(const FileStamp&) const = default;
 };
 
-namespace platform
-{
-
-// The stamp of the file a path names (a link is followed), or nothing when
-// there is no such file or it cannot be asked.
+// The stamp of the file or folder a path names (a link is followed), or
+// nothing when there is no such file or it cannot be asked.
 std::optional<FileStamp> fileStamp(const QString& path);
+
+// The identity of the file or folder a path names, or nothing.
+std::optional<FileIdentity> fileIdentity(const QString& path);
 
 } // namespace platform

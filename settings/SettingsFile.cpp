@@ -65,7 +65,7 @@ struct SettingsFile::Reading {
 
     const QByteArray bytes;
     const ini::IniText text; // refers into bytes
-    std::optional<FileStamp> stamp;
+    std::optional<platform::FileStamp> stamp;
 
 private:
     struct SectionIndex {
@@ -102,7 +102,7 @@ std::shared_ptr<const SettingsFile::Reading> SettingsFile::reading() const
     // replacing the file, which gives it a new identity.
     // A kept reading without a stamp is that of a missing file (no settings
     // yet): it serves for as long as there is still no file.
-    const std::optional<FileStamp> before = platform::fileStamp(m_path);
+    const std::optional<platform::FileStamp> before = platform::fileStamp(m_path);
     if (m_reading && m_reading->stamp == before)
         return m_reading;
     m_reading.reset();

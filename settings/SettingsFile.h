@@ -14,7 +14,7 @@
 
 class FileReplacement;
 
-// The settings store over Romweaver.ini, in the private-profile (INI) format the
+// The settings store over the settings file, in the private-profile (INI) format the
 // Windows profile services read and write, so a file moves between them and
 // this store in both directions. Names and values are single-byte strings whose
 // bytes are kept as they are. Every call sees the file as it is on disk, so

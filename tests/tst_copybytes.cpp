@@ -91,8 +91,8 @@ bool otherFileSystemMissing(Sink sink, const QString& here)
 {
     if (sink != Sink::OtherFileSystem)
         return false;
-    const auto shm = ExclusiveFile::identityOf(QStringLiteral("/dev/shm"));
-    return !shm || shm->device == ExclusiveFile::identityOf(here)->device;
+    const auto shm = platform::fileIdentity(QStringLiteral("/dev/shm"));
+    return !shm || shm->device == platform::fileIdentity(here)->device;
 }
 
 void TestCopyBytes::copiesTheSameBytes()

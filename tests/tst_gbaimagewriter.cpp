@@ -1,7 +1,7 @@
 #include "BuildLog.h"
 #include "ExclusiveFile.h"
 #include "GbaImageWriter.h"
-#include "Platform.h"
+#include "Paths.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -152,7 +152,8 @@ private:
     }
     GbaBuildRequest request(const QStringList& names) const
     {
-        return {outputPath(), m_programDir, m_romsDir, names, int(names.size())};
+        return {outputPath(), platform::ProgramFiles(m_programDir), m_romsDir, names,
+                int(names.size())};
     }
     bool write(const GbaBuildRequest& request, RecordingProgress& progress,
                const OutputSinkFactory& sink = {})

@@ -3,7 +3,7 @@
 
 #include "GbaImageWriter.h"
 #include "ImageSizeCheck.h"
-#include "Platform.h"
+#include "Paths.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
@@ -74,8 +74,8 @@ void TestImageSizeCheck::surveyImage()
     makeFile(roms.path(), QStringLiteral("note.txt"), "hello");
     makeFile(roms.path(), QStringLiteral("junk.bin"), QByteArray(40, 'j'));
     GbaBuildRequest request;
-    request.programDirectory =
-        platform::nativeDirectory(program.path()) + platform::pathSeparator();
+    request.files = platform::ProgramFiles(platform::nativeDirectory(program.path()) +
+                                           platform::pathSeparator());
     request.romsDirectory = platform::nativeDirectory(roms.path());
     request.romFileNames = {"cut.nes", "note.txt", "junk.bin", "cut.nes"};
 
@@ -93,8 +93,8 @@ void TestImageSizeCheck::unreadableInputLeavesTheSizeUnknown()
     QTemporaryDir roms;
     makeFile(roms.path(), QStringLiteral("a.nes"), makeRom(1, 0, 16384));
     GbaBuildRequest request;
-    request.programDirectory =
-        platform::nativeDirectory(program.path()) + platform::pathSeparator();
+    request.files = platform::ProgramFiles(platform::nativeDirectory(program.path()) +
+                                           platform::pathSeparator());
     request.romsDirectory = platform::nativeDirectory(roms.path());
     request.romFileNames = {"a.nes"};
     QCOMPARE(SurveyImage(request, {}).imageLength, std::nullopt); // no base rom

@@ -1,7 +1,8 @@
 #include "ExclusiveFile.h"
 #include "FileError.h"
 #include "MenuScript.h"
-#include "Platform.h"
+#include "Paths.h"
+#include "ProgramFiles.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -116,7 +117,7 @@ void TestMenuScript::writeScript()
     QTemporaryDir dir;
     const QString programDirectory =
         QDir::toNativeSeparators(dir.path()) + platform::pathSeparator();
-    WriteMenuScript(programDirectory, lines);
+    WriteMenuScript(platform::ProgramFiles(programDirectory).menuScript(), lines);
     QCOMPARE(testfiles::readFile(programDirectory + "menu.out"), expected);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"menu.out"});
 }
@@ -125,7 +126,7 @@ void TestMenuScript::writeScriptReplacesEarlierFile()
 {
     QTemporaryDir dir;
     const QString path = testfiles::makeFile(dir.path(), "menu.out", QByteArray(5000, 'x'));
-    WriteMenuScript(QDir::toNativeSeparators(dir.path()) + platform::pathSeparator(), {"Alpha"});
+    WriteMenuScript(path, {"Alpha"});
     QCOMPARE(testfiles::readFile(path), "Alpha\r\n");
 }
 
@@ -133,7 +134,7 @@ void TestMenuScript::writeScriptFailsWithoutDirectory()
 {
     QTemporaryDir dir;
     const QString missing = platform::joinPath(dir.path(), "missing") + platform::pathSeparator();
-    QVERIFY_THROWS_EXCEPTION(FileError, WriteMenuScript(missing, {"Alpha"}));
+    QVERIFY_THROWS_EXCEPTION(FileError, WriteMenuScript(missing + "menu.out", {"Alpha"}));
     QVERIFY(!QDir(missing).exists());
 }
 
@@ -143,9 +144,7 @@ void TestMenuScript::writeScriptFailsWhileFileInUse()
     const QString path = testfiles::makeFile(dir.path(), "menu.out", "held\r\n");
     {
         const ExclusiveFile holder(path, ExclusiveFile::Mode::ReadExisting);
-        QVERIFY_THROWS_EXCEPTION(FileError, WriteMenuScript(QDir::toNativeSeparators(dir.path()) +
-                                                                platform::pathSeparator(),
-                                                            {"A"}));
+        QVERIFY_THROWS_EXCEPTION(FileError, WriteMenuScript(path, {"A"}));
     } // released: on Windows a held file cannot be read meanwhile
     QCOMPARE(testfiles::readFile(path), "held\r\n");
 }

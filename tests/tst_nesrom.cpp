@@ -2,7 +2,7 @@
 #include "ExclusiveFile.h"
 #include "HeaderRepair.h"
 #include "NesRomAppender.h"
-#include "Platform.h"
+#include "Paths.h"
 #include "support/TestFiles.h"
 
 #include <QDir>

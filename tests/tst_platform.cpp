@@ -4,11 +4,13 @@
 // Cases that need Windows skip elsewhere; the rest run everywhere.
 #include "BuildLog.h"
 #include "DateTimeSettings.h"
+#include "Drives.h"
 #include "ExclusiveFile.h"
 #include "GbaImageWriter.h"
 #include "LocalText.h"
 #include "MenuScript.h"
-#include "Platform.h"
+#include "Paths.h"
+#include "ProgramFiles.h"
 #include "SettingsFile.h"
 #include "support/TestFiles.h"
 
@@ -193,7 +195,7 @@ void TestPlatform::composedPaths()
 
 void TestPlatform::programDirectoryIsNative()
 {
-    const QString directory = platform::programDirectory();
+    const QString directory = platform::ProgramFiles::ofThisProgram().directory();
     QVERIFY(directory.endsWith(platform::pathSeparator()));
 #ifdef Q_OS_WIN
     QCOMPARE(platform::pathSeparator(), "\\");
@@ -237,14 +239,14 @@ void TestPlatform::buildAtADriveRoot()
     QTemporaryDir program;
     const QString programDirectory = QDir::toNativeSeparators(program.path()) + "\\";
     makeFile(program.path(), "Tessel.GBA", "BASE");
-    WriteMenuScript(programDirectory, {"Alpha"});
+    WriteMenuScript(programDirectory + "menu.out", {"Alpha"});
     const QByteArray rom = makeRom(1, 0, 16 * 1024);
     makeFile(root, "a.nes", rom);
 
     GbaBuildRequest request;
     request.outputPath = platform::joinPath(root, "Whatever.gba");
     QCOMPARE(request.outputPath, root + "\\Whatever.gba");
-    request.programDirectory = programDirectory;
+    request.files = platform::ProgramFiles(programDirectory);
     request.romsDirectory = root;
     request.romFileNames = {"a.nes"};
     request.selectedRomCount = 1;
@@ -344,7 +346,8 @@ void TestPlatform::heldByAnotherProgram()
     OtherProgram other(heldPath);
     QVERIFY2(other.holds(), qPrintable(other.error()));
 
-    GbaBuildRequest request{output, programDirectory, roms, {"a.nes", "b.nes"}, 2};
+    GbaBuildRequest request{
+        output, platform::ProgramFiles(programDirectory), roms, {"a.nes", "b.nes"}, 2};
     bool firstLogWrite = true;
     BuildLog log(programDirectory + "Romweaver.log", firstLogWrite);
     SilentProgress progress;
@@ -375,7 +378,7 @@ void TestPlatform::singleByteFilesInAnsiCodePage()
             qPrintable(QStringLiteral("code page %1 has none of the test letters").arg(GetACP())));
 
     const QString programDirectory = m_dir + "\\";
-    WriteMenuScript(programDirectory, {text});
+    WriteMenuScript(programDirectory + "menu.out", {text});
     const QByteArray menu = readFile(programDirectory + "menu.out");
     QVERIFY(menu.endsWith("\r\n"));
     QCOMPARE(menu.size(), text.size() + 2); // one byte a character

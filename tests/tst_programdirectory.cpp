@@ -1,7 +1,8 @@
 // Where the program's files live: beside the executable (portable) or in the
 // user's data directory (installed).
 
-#include "Platform.h"
+#include "Paths.h"
+#include "ProgramFiles.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -70,7 +71,7 @@ void TestProgramDirectory::installedDirectoryFollowsXdgAndIsCreated()
     qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
     const QString expected = dataHome.path() + QStringLiteral("/Romweaver/");
     QCOMPARE(platform::userDataDirectory(), expected);
-    QCOMPARE(platform::programDirectory(), expected);
+    QCOMPARE(platform::ProgramFiles::ofThisProgram().directory(), expected);
     QVERIFY(QFileInfo(expected).isDir());
     qunsetenv("XDG_DATA_HOME");
 #endif

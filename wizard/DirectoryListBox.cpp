@@ -2,7 +2,7 @@
 
 #include "FolderIcons.h"
 #include "LocaleCollation.h"
-#include "Platform.h"
+#include "Paths.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,9 @@
 #include "DriveComboBox.h"
 
 #include "DirectoryListBox.h"
+#include "Drives.h"
 #include "ListBox.h"
-#include "Platform.h"
+#include "Paths.h"
 
 namespace
 {

@@ -2,7 +2,7 @@
 
 #include "DirectoryListBox.h"
 #include "LocaleCollation.h"
-#include "Platform.h"
+#include "Paths.h"
 
 #include <QDir>
 #include <QRegularExpression>

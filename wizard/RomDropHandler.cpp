@@ -1,7 +1,7 @@
 #include "RomDropHandler.h"
 
 #include "DirectoryListBox.h"
-#include "Platform.h"
+#include "Paths.h"
 
 #include <QAbstractItemView>
 #include <QDropEvent>

@@ -1,7 +1,7 @@
 #include "SelectionWarnings.h"
 
 #include "ImageSizeCheck.h"
-#include "Platform.h"
+#include "Paths.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -15,9 +15,9 @@ TfrmNewOption* frmNewOption = nullptr;
 TfrmAbout* frmAbout = nullptr;
 TfrmAddSpriteNumber* frmAddSpriteNumber = nullptr;
 
-bool BaseRomPresent(const QString& programDirectory)
+bool BaseRomPresent(const platform::ProgramFiles& files)
 {
-    const QFileInfo baseRom(programDirectory + QStringLiteral("Tessel.GBA"));
+    const QFileInfo baseRom(files.baseRom());
     return baseRom.exists() && !baseRom.isDir();
 }
 
@@ -28,16 +28,16 @@ QString MissingBaseRomText(const QString& userDataDirectory)
     // Installed under a system directory, the executable's directory is not the
     // user's: say where else the program looks.
     if (!userDataDirectory.isEmpty())
-        text += QStringLiteral("\n\nWhen Romweaver is installed, put Tessel.GBA into this "
-                               "directory instead:\n") +
-                userDataDirectory;
+        text += QStringLiteral("\n\nWhen Romweaver is installed, put %1 into this directory "
+                               "instead:\n%2")
+                    .arg(platform::ProgramFiles::BaseRomName, userDataDirectory);
     return text;
 }
 
-void CreateForms(const QString& programDirectory)
+void CreateForms(const platform::ProgramFiles& files)
 {
     InstallAccessibleForms();
-    frmRomweaver = new TfrmRomweaver(programDirectory);
+    frmRomweaver = new TfrmRomweaver(files);
     frmNewOption = new TfrmNewOption(frmRomweaver);
     frmAbout = new TfrmAbout();
     frmAddSpriteNumber = new TfrmAddSpriteNumber(frmRomweaver);
@@ -55,13 +55,13 @@ void DestroyForms()
     frmAddSpriteNumber = nullptr;
 }
 
-int RunRomweaver(QApplication& application, const QString& programDirectory)
+int RunRomweaver(QApplication& application, const platform::ProgramFiles& files)
 {
-    if (!BaseRomPresent(programDirectory)) {
+    if (!BaseRomPresent(files)) {
         ShowError(nullptr, MissingBaseRomText(platform::userDataDirectory()));
         return 0;
     }
-    CreateForms(programDirectory);
+    CreateForms(files);
     frmRomweaver->show();
     application.exec();
     DestroyForms();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Platform.h"
+#include "ProgramFiles.h"
 
 #include <QString>
 
@@ -16,19 +16,18 @@ extern TfrmNewOption* frmNewOption;
 extern TfrmAbout* frmAbout;
 extern TfrmAddSpriteNumber* frmAddSpriteNumber;
 
-// True when a file (not a directory) named Tessel.GBA lies in the program directory.
-bool BaseRomPresent(const QString& programDirectory = platform::programDirectory());
+// True when the base rom is a file (not a directory) in the program directory.
+bool BaseRomPresent(const platform::ProgramFiles& files);
 
 // The start-up error's text; where the program has a user data directory, a
-// second paragraph names it as the other place for Tessel.GBA.
+// second paragraph names it as the other place for the base rom.
 QString MissingBaseRomText(const QString& userDataDirectory);
 
 // Creates the four windows in their fixed order: the main window, the new-option
 // dialog, the About window, the sprite dialog. All stay hidden.
-void CreateForms(const QString& programDirectory = platform::programDirectory());
+void CreateForms(const platform::ProgramFiles& files);
 void DestroyForms();
 
 // The whole program: refuses to start without the base rom, else shows the
 // wizard and runs until its window closes. Returns the exit status.
-int RunRomweaver(QApplication& application,
-                 const QString& programDirectory = platform::programDirectory());
+int RunRomweaver(QApplication& application, const platform::ProgramFiles& files);

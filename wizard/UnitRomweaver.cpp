@@ -13,7 +13,7 @@
 #include "MenuScript.h"
 #include "MenuTitles.h"
 #include "MessageBoxes.h"
-#include "Platform.h"
+#include "Paths.h"
 #include "RomDropHandler.h"
 #include "SelectionWarnings.h"
 #include "SettingsFile.h"
@@ -83,9 +83,8 @@ void setTextColour(QLabel* label, const QColor& colour)
 
 } // namespace
 
-TfrmRomweaver::TfrmRomweaver(QString programDirectory, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TfrmRomweaver>()),
-      m_programDirectory(std::move(programDirectory))
+TfrmRomweaver::TfrmRomweaver(platform::ProgramFiles files, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TfrmRomweaver>()), m_files(std::move(files))
 {
     setFont(FormFont()); // before the controls exist: they are made with it, not changed to it
     ui->setupUi(this);
@@ -194,10 +193,10 @@ void TfrmRomweaver::closeEvent(QCloseEvent* event)
 
 void TfrmRomweaver::FormShow()
 {
-    BaseRomSizeKB = MeasureBaseRomKB(m_programDirectory + QStringLiteral("Tessel.GBA"));
+    BaseRomSizeKB = MeasureBaseRomKB(m_files.baseRom());
     setDefaultSizeLabel();
 
-    IniFile = std::make_unique<SettingsFile>(m_programDirectory + QStringLiteral("Romweaver.ini"));
+    IniFile = std::make_unique<SettingsFile>(m_files.settings());
     NESRomsDir = fromBytes(
         IniFile->ReadValue(kSettings, kRomsDirKey, toBytes(ui->DirectoryListBox1->directory())));
     // A saved directory that is gone (or an empty value) leaves the list where
@@ -634,13 +633,13 @@ void TfrmRomweaver::btnWriteClick()
         return;
     ui->lblStatus->setText(QStringLiteral("Preparing to write..."));
     ui->lblStatus->repaint();
-    BuildLock lock(m_programDirectory);
+    BuildLock lock(m_files);
     if (!lock.tryLock()) {
         showWriteOutcome(false);
         ShowWarning(this, lock.busyText());
         return;
     }
-    WriteMenuScript(m_programDirectory, lines);
+    WriteMenuScript(m_files.menuScript(), lines);
 
     ui->lblStatus->setText(QStringLiteral("Writing GBA rom..."));
     ui->lblStatus->repaint();
@@ -673,7 +672,7 @@ GbaBuildRequest TfrmRomweaver::buildRequest(const QString& outputPath) const
 {
     GbaBuildRequest request;
     request.outputPath = outputPath;
-    request.programDirectory = m_programDirectory;
+    request.files = m_files;
     request.romsDirectory = NESRomsDir;
     request.selectedRomCount = ui->lstNESRoms->count();
     for (int row = 0; row < ui->lstRomTitles->count(); ++row)
@@ -685,6 +684,6 @@ bool TfrmRomweaver::WriteGBARom(const QString& outputPath)
 {
     const GbaBuildRequest request = buildRequest(outputPath);
     WritePageProgress progress(ui->ProgressBar1, ui->lblProgress, ui->lblStatus);
-    BuildLog log(m_programDirectory + QStringLiteral("Romweaver.log"), FirstLogWrite);
+    BuildLog log(m_files.log(), FirstLogWrite);
     return ::WriteGBARom(request, progress, log);
 }

@@ -25,16 +25,16 @@ class TfrmRomweaver : public QWidget
     Q_OBJECT
 
 public:
-    // programDirectory ends in a separator; Tessel.GBA, menu.out, Romweaver.ini
-    // and Romweaver.log are taken from there.
-    explicit TfrmRomweaver(QString programDirectory, QWidget* parent = nullptr);
+    // The base rom, the menu script, the settings file and the build log are
+    // those of files.
+    explicit TfrmRomweaver(platform::ProgramFiles files, QWidget* parent = nullptr);
     ~TfrmRomweaver() override;
 
     // The small windows this one opens; they are created by start-up.
     void setCompanions(TfrmNewOption* newOption, TfrmAbout* about,
                        TfrmAddSpriteNumber* addSpriteNumber);
 
-    const QString& programDirectory() const { return m_programDirectory; }
+    const platform::ProgramFiles& programFiles() const { return m_files; }
 
     // Shared state of the wizard.
     QString NESRomsDir;
@@ -103,7 +103,7 @@ private:
     GbaBuildRequest buildRequest(const QString& outputPath) const;
 
     std::unique_ptr<Ui::TfrmRomweaver> ui;
-    QString m_programDirectory;
+    platform::ProgramFiles m_files;
     bool m_shown = false;
     TfrmNewOption* m_newOption = nullptr;
     TfrmAbout* m_about = nullptr;

@@ -3,7 +3,7 @@
 #include "GbaImageWriter.h"
 #include "ImageSizeCheck.h"
 #include "MessageBoxes.h"
-#include "Platform.h"
+#include "Paths.h"
 
 bool ConfirmUnusualBuild(QWidget* parent, const GbaBuildRequest& request,
                          const QStringList& menuLines)

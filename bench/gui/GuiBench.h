@@ -5,7 +5,7 @@
 
 #include "../BenchReport.h"
 
-#include "Platform.h"
+#include "Paths.h"
 #include "Startup.h"
 #include "UnitRomweaver.h"
 
@@ -65,7 +65,7 @@ public:
         });
         m_boxWatch.start();
         QDir::setCurrent(workingDirectory);
-        CreateForms(programDirectory);
+        CreateForms(platform::ProgramFiles(programDirectory));
         frmRomweaver->show();
         QApplication::processEvents();
         return frmRomweaver;

@@ -55,7 +55,7 @@ bench::Paired measure(int romCount, int runs)
 
     GbaBuildRequest request;
     request.outputPath = platform::joinPath(outputDir.path(), QStringLiteral("reference.gba"));
-    request.programDirectory = wizard.programDirectory;
+    request.files = platform::ProgramFiles(wizard.programDirectory);
     request.romsDirectory = romsDirectory;
     request.romFileNames = names;
     request.selectedRomCount = romCount;

@@ -5,7 +5,7 @@
 // modal boxes the handlers raise.
 
 #include "FileListBox.h"
-#include "Platform.h"
+#include "Paths.h"
 #include "Startup.h"
 #include "UnitRomweaver.h"
 #include "support/TestFiles.h"
@@ -82,7 +82,7 @@ public:
     // Creates the windows and shows the main one (runs its first showing).
     TfrmRomweaver* start()
     {
-        CreateForms(programDirectory);
+        CreateForms(platform::ProgramFiles(programDirectory));
         frmRomweaver->show();
         if (!QTest::qWaitForWindowExposed(frmRomweaver))
             qFatal("the main window was not shown");

@@ -1,9 +1,10 @@
 #include "DirectoryListBox.h"
 #include "DriveComboBox.h"
+#include "Drives.h"
 #include "FileListBox.h"
 #include "FilterComboBox.h"
 #include "FolderIcons.h"
-#include "Platform.h"
+#include "Paths.h"
 #include "support/TestFiles.h"
 
 #include <QDir>

@@ -42,10 +42,10 @@ void TestWizardShell::startRefusedWithoutBaseRom()
     if (what == QLatin1String("directory"))
         QDir(dir.path()).mkdir(QStringLiteral("Tessel.GBA"));
     const QString programDirectory = dir.path() + QLatin1Char('/');
-    QVERIFY(!BaseRomPresent(programDirectory));
+    QVERIFY(!BaseRomPresent(platform::ProgramFiles(programDirectory)));
 
     BoxAnswerer answerer;
-    const int status = RunRomweaver(*qApp, programDirectory);
+    const int status = RunRomweaver(*qApp, platform::ProgramFiles(programDirectory));
     QCOMPARE(status, 0);
     QCOMPARE(answerer.boxes.size(), 1);
     QCOMPARE(answerer.boxes[0].caption, QStringLiteral("Error"));

@@ -7,7 +7,8 @@
 #include <QFile>
 #include <QString>
 
-namespace testfiles {
+namespace testfiles
+{
 
 // Writes bytes to dir/name, replacing the file; returns the full path.
 inline QString makeFile(const QString& dir, const QString& name, const QByteArray& bytes)

@@ -1,15 +1,11 @@
 #include "DateTimeSettings.h"
 
-#ifdef Q_OS_WIN
 #include "WindowsApi.h"
 
 #include <iterator>
-#endif
 
 namespace platform
 {
-
-#ifdef Q_OS_WIN
 
 namespace
 {
@@ -64,19 +60,5 @@ std::optional<DateTimeSettings> dateTimeSettingsOf(const QString& localeName)
 {
     return settingsOf(reinterpret_cast<const wchar_t*>(localeName.utf16()));
 }
-
-#else
-
-std::optional<DateTimeSettings> userDateTimeSettings()
-{
-    return std::nullopt;
-}
-
-std::optional<DateTimeSettings> dateTimeSettingsOf(const QString&)
-{
-    return std::nullopt;
-}
-
-#endif
 
 } // namespace platform

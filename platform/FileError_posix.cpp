@@ -1,0 +1,10 @@
+#include "FileError.h"
+
+#include <cerrno>
+#include <cstring>
+
+void throwSystemError(const QString& what, const QString& path)
+{
+    const QString message = QString::fromLocal8Bit(std::strerror(errno));
+    throw FileError(QStringLiteral("%1 \"%2\": %3").arg(what, path, message));
+}

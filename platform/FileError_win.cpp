@@ -1,0 +1,9 @@
+#include "FileError.h"
+
+#include "WindowsApi.h"
+
+void throwSystemError(const QString& what, const QString& path)
+{
+    const QString message = qt_error_string(int(GetLastError()));
+    throw FileError(QStringLiteral("%1 \"%2\": %3").arg(what, path, message));
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "FileReplacement.h"
+
+#include <QString>
+
+#include <memory>
+
+// The part of a file replacement each system makes in its own way, and the
+// names both parts share.
+namespace platform
+{
+
+// The file the new contents are for: a symbolic link is followed to its
+// target, also when that target does not exist yet.
+QString replacedPath(const QString& path);
+
+// A name beside the target that no file of this process had yet; the
+// exclusive creation of the new file makes sure no other file has it.
+QString newReplacementName(const QString& target);
+
+// This system's replacement of the file at target (a link already followed).
+std::unique_ptr<FileReplacement> replacementOf(const QString& target);
+
+} // namespace platform

@@ -1,0 +1,11 @@
+#include "Paths.h"
+
+namespace platform
+{
+
+Qt::CaseSensitivity fileNameCase()
+{
+    return Qt::CaseSensitive;
+}
+
+} // namespace platform

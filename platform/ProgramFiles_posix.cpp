@@ -1,0 +1,20 @@
+#include "ProgramFiles.h"
+
+#include "Paths.h"
+
+#include <QStandardPaths>
+
+namespace platform
+{
+
+QString userDataDirectory()
+{
+    // Named here rather than taken from the application's name, so every
+    // Romweaver executable shares the one directory.
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (dataHome.isEmpty())
+        return {};
+    return withTrailingSeparator(dataHome + QStringLiteral("/Romweaver"));
+}
+
+} // namespace platform

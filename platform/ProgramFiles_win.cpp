@@ -1,0 +1,11 @@
+#include "ProgramFiles.h"
+
+namespace platform
+{
+
+QString userDataDirectory()
+{
+    return {}; // the program's files always lie beside the executable
+}
+
+} // namespace platform

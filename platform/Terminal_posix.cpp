@@ -1,0 +1,13 @@
+#include "Terminal.h"
+
+#include <unistd.h>
+
+namespace platform
+{
+
+bool standardErrorIsTerminal()
+{
+    return isatty(STDERR_FILENO) != 0;
+}
+
+} // namespace platform
