@@ -82,7 +82,7 @@ struct Scenario {
 };
 
 struct Setup {
-    GbaBuildRequest request;
+    BuildRequest request;
     QStringList inputs; // in image order, for cat
     qint64 imageSize = 0;
 };
@@ -123,12 +123,12 @@ Setup prepare(const QString& root, const Scenario& scenario)
 
 double timeBuild(const Setup& setup, const QString& logPath)
 {
-    bool firstLogWrite = true;
-    BuildLog log(logPath, firstLogWrite, LogDateTimeFormat());
+    BuildLog log(logPath, LogDateTimeFormat());
     bench::SilentProgress progress;
     QElapsedTimer timer;
     timer.start();
-    if (!WriteGBARom(setup.request, progress, log))
+    QString failure;
+    if (!WriteGBARom(setup.request, progress, log, failure))
         qFatal("the build failed");
     return timer.nsecsElapsed() / 1e6;
 }

@@ -11,15 +11,17 @@ const QByteArray LineEnd("\r\n");
 
 } // namespace
 
-BuildLog::BuildLog(QString path, bool& firstLogWrite, LogDateTimeFormat format, Clock clock)
-    : m_path(std::move(path)), m_firstLogWrite(firstLogWrite), m_format(std::move(format)),
-      m_clock(std::move(clock))
+BuildLog::BuildLog(QString path, std::optional<LogDateTimeFormat> format, Clock clock)
+    : m_path(std::move(path)), m_format(std::move(format)), m_clock(std::move(clock))
 {
 }
 
 void BuildLog::AddToLog(const QByteArray& message)
 {
-    QByteArray entry = formatLogDateTime(m_clock(), m_format).toLocal8Bit();
+    if (!m_format)
+        m_format = LogDateTimeFormat::fromSystem();
+    const QDateTime now = m_clock ? m_clock() : QDateTime::currentDateTime();
+    QByteArray entry = formatLogDateTime(now, *m_format).toLocal8Bit();
     entry += LineEnd;
     entry += message;
     entry += LineEnd;

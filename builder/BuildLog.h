@@ -1,61 +1,39 @@
 #pragma once
 
-#include "DateTimeSettings.h"
+#include "logdate/LogDateTimeFormat.h"
 
 #include <QByteArray>
 #include <QDateTime>
-#include <QLocale>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
-// The user's date and time conventions as the build log uses them. Defaults
-// are those that apply where the locale gives no value.
-struct LogDateTimeFormat {
-    QString shortDateFormat =
-        QStringLiteral("M/d/yy"); // Qt date letters; "/" stands for the date separator
-    QString dateSeparator = QStringLiteral("/");
-    QString timeSeparator = QStringLiteral(":");
-    bool hourLeadingZero = false;
-    bool twelveHourClock = true;
-    QString amDesignator = QStringLiteral("am");
-    QString pmDesignator = QStringLiteral("pm");
-    bool designatorBeforeTime = false;
-
-    static LogDateTimeFormat fromLocale(const QLocale& locale);
-    // The same from a locale's Qt short date and time formats and designator
-    // texts; an empty or incomplete one leaves the defaults in place.
-    static LogDateTimeFormat fromFormats(const QString& shortDateFormat,
-                                         const QString& shortTimeFormat, const QString& amText,
-                                         const QString& pmText);
-    // The same from the settings Windows keeps; a setting not given keeps its default.
-    static LogDateTimeFormat fromSettings(const platform::DateTimeSettings& settings);
-    // The user's conventions: the system's settings where it keeps them, else Qt's system locale.
-    static LogDateTimeFormat fromSystem();
-};
-
-// The date-time line of a log entry: the date alone at exactly midnight.
-QString formatLogDateTime(const QDateTime& moment, const LogDateTimeFormat& format);
-
-// The build log in the program directory: the first entry of a run replaces the
-// previous run's log, later ones are appended. firstLogWrite is the main
-// window's FirstLogWrite field.
+// The build log in the program directory, for one run of the program (a log
+// session): its first entry replaces the log an earlier run left, later ones
+// are appended. The main window keeps one from its first showing on; each
+// romweaver-build run has its own.
 class BuildLog
 {
 public:
     using Clock = std::function<QDateTime()>;
 
-    BuildLog(QString path, bool& firstLogWrite,
-             LogDateTimeFormat format = LogDateTimeFormat::fromSystem(),
-             Clock clock = &QDateTime::currentDateTime);
+    // format: the user's conventions (LogDateTimeFormat::fromSystem) when not
+    // given, taken at the first entry; clock: the local clock when not given.
+    explicit BuildLog(QString path, std::optional<LogDateTimeFormat> format = std::nullopt,
+                      Clock clock = {});
 
     // Writes one entry (date-time line, message line, CR LF after each) and
     // closes the file. Throws FileError.
     void AddToLog(const QByteArray& message);
 
+    // True until an entry has created the log anew: the next entry starts a
+    // fresh log (the main window's FirstLogWrite).
+    bool firstLogWrite() const { return m_firstLogWrite; }
+
 private:
     QString m_path;
-    bool& m_firstLogWrite;
-    LogDateTimeFormat m_format;
+    bool m_firstLogWrite = true;
+    std::optional<LogDateTimeFormat> m_format;
     Clock m_clock;
 };

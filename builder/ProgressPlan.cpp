@@ -1,4 +1,4 @@
-#include "GbaImageWriter.h"
+#include "ProgressPlan.h"
 
 #include "Rounding.h"
 

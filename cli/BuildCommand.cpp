@@ -1,12 +1,10 @@
 #include "BuildCommand.h"
 
-#include "BuildLock.h"
+#include "Build.h"
 #include "BuildLog.h"
 #include "FileError.h"
-#include "GbaImageWriter.h"
-#include "ImageSizeCheck.h"
+#include "ImageSurvey.h"
 #include "LocalText.h"
-#include "MenuScript.h"
 #include "MenuTitles.h"
 #include "Paths.h"
 #include "ProgramFiles.h"
@@ -118,7 +116,7 @@ Options parseArguments(const QStringList& arguments)
 }
 
 // The roms' one directory and their file names, in the order given.
-void collectRoms(const QStringList& paths, GbaBuildRequest& request)
+void collectRoms(const QStringList& paths, BuildRequest& request)
 {
     QString directory;
     for (const QString& path : paths) {
@@ -174,26 +172,30 @@ QStringList readMenuFile(const QString& path)
     return lines;
 }
 
-// Every rom has to be readable now, rather than fail halfway through the
-// build; what would surprise the user is said before anything is written.
-void checkRoms(const GbaBuildRequest& request, const QStringList& menuLines)
+// What the command says where the wizard would ask: it warns and goes on.
+BuildHooks commandLineHooks()
 {
-    const ImageSurvey survey = SurveyImage(request, menuLines);
-    if (!survey.unreadableRoms.isEmpty())
-        fail(survey.firstProblem);
-    for (const QString& name : survey.nonInesRoms)
+    BuildHooks hooks;
+    hooks.writeNonRom = [](const QString& romFileName) {
         printLine(QStringLiteral("romweaver-build: warning: %1 is not an iNES rom; its bytes 4 "
                                  "and 5 may be changed to fit its size")
-                      .arg(name));
-    if (survey.imageLength && *survey.imageLength > gba::CartridgeCapacity)
+                      .arg(romFileName));
+        return true;
+    };
+    hooks.writeOversizeImage = [](qint64 imageLength) {
         printLine(QStringLiteral("romweaver-build: warning: the GBA rom will be %1 KB, more than "
                                  "the 32768 KB a GBA cartridge holds")
-                      .arg(KBRoundedUp(*survey.imageLength)));
+                      .arg(KBRoundedUp(imageLength)));
+        return true;
+    };
+    // Every rom has to be readable now, rather than fail halfway through the build.
+    hooks.unreadableRomRefused = true;
+    return hooks;
 }
 
 void build(const Options& options)
 {
-    GbaBuildRequest request;
+    BuildRequest request;
     request.files = ProgramFiles::ofThisProgram();
     if (!QFileInfo(request.files.baseRom()).isFile())
         fail(QStringLiteral("cannot find %1 in %2")
@@ -211,37 +213,24 @@ void build(const Options& options)
         titles = sortedTitles;
         request.romFileNames = sortedNames;
     }
-    const QStringList menuLines = options.menuFile.isEmpty()
-                                      ? menuLinesForTitles(titles, options.numbered)
-                                      : readMenuFile(options.menuFile);
-    if (menuLines.size() != request.romFileNames.size())
+    request.menuLines = options.menuFile.isEmpty() ? menuLinesForTitles(titles, options.numbered)
+                                                   : readMenuFile(options.menuFile);
+    if (request.menuLines.size() != request.romFileNames.size())
         fail(QStringLiteral("the menu file %1 has %2 lines for %3 roms: one line per rom")
                  .arg(QDir::toNativeSeparators(options.menuFile))
-                 .arg(menuLines.size())
+                 .arg(request.menuLines.size())
                  .arg(request.romFileNames.size()));
     request.outputPath = QDir::toNativeSeparators(QFileInfo(options.output).absoluteFilePath());
-    const QString lineBreak = MenuLineBreakRefusal(menuLines, request.romFileNames);
-    if (!lineBreak.isEmpty())
-        fail(QStringLiteral("the GBA rom was not written: ") + lineBreak);
-    checkRoms(request, menuLines);
 
-    BuildLock lock(request.files);
-    try {
-        if (!lock.tryLock())
-            fail(lock.busyText());
-        WriteMenuScript(request.files.menuScript(), menuLines);
-    } catch (const FileError& error) {
-        fail(error.text());
-    }
-    bool firstLogWrite = true; // each run starts its own log, as each wizard run does
-    BuildLog log(request.files.log(), firstLogWrite);
+    BuildLog log(request.files.log()); // each run starts its own log, as each wizard run does
     TerminalProgress progress(platform::standardErrorIsTerminal());
-    QString failure;
-    const bool written = WriteGBARom(request, progress, log, failure);
-    progress.finish(written ? QStringLiteral("Writing succesfully completed.")
-                            : QStringLiteral("Writing the GBA rom failed."));
-    if (!written)
-        fail(failure);
+    const BuildResult result = ::build(request, progress, log, commandLineHooks());
+    if (result.outcome == BuildResult::Outcome::Written ||
+        result.outcome == BuildResult::Outcome::Failed)
+        progress.finish(result.written() ? QStringLiteral("Writing succesfully completed.")
+                                         : QStringLiteral("Writing the GBA rom failed."));
+    if (!result.written())
+        fail(result.reason);
 }
 
 } // namespace

@@ -83,9 +83,16 @@ private slots:
     void failures();
 
 private:
-    BuildLog makeLog(bool& firstLogWrite)
+    // A log of this run; one that is past its first entry (firstLogWrite
+    // false) leaves no file behind here.
+    BuildLog makeLog(bool firstLogWrite = true)
     {
-        return BuildLog(m_logPath, firstLogWrite, Us.format(), [this] { return m_now; });
+        BuildLog log(m_logPath, Us.format(), [this] { return m_now; });
+        if (!firstLogWrite) {
+            log.AddToLog("earlier entry of this run");
+            QFile::remove(m_logPath);
+        }
+        return log;
     }
 
     std::unique_ptr<QTemporaryDir> m_temp;
@@ -351,28 +358,26 @@ void TestBuildLog::firstLogWrite()
     QFETCH(bool, appends);
 
     const QByteArray old("earlier run\r\nentry\r\n");
+    BuildLog log = makeLog(firstLogWrite);
     if (present)
         makeFile(m_temp->path(), "Romweaver.log", old);
-    bool flag = firstLogWrite;
-    makeLog(flag).AddToLog("game.nes: only the rom size specified in header copied.");
+    log.AddToLog("game.nes: only the rom size specified in header copied.");
 
     const QByteArray entry("12/6/2026 11:19:34 AM\r\n"
                            "game.nes: only the rom size specified in header copied.\r\n");
     QCOMPARE(readFile(m_logPath), appends ? old + entry : entry);
-    QCOMPARE(flag, false);
+    QCOMPARE(log.firstLogWrite(), false);
 }
 
 void TestBuildLog::entriesFollowEachOther()
 {
-    bool flag = true;
-    BuildLog log = makeLog(flag);
+    BuildLog log = makeLog();
     log.AddToLog("first");
     m_now = at(2026, 12, 7, 0, 0, 0);
     log.AddToLog("second");
     // A second build of the same run keeps appending.
-    BuildLog nextBuild = makeLog(flag);
     m_now = at(2026, 12, 7, 14, 0, 5);
-    nextBuild.AddToLog("third");
+    log.AddToLog("third");
 
     QCOMPARE(readFile(m_logPath), QByteArray("12/6/2026 11:19:34 AM\r\nfirst\r\n"
                                              "12/7/2026\r\nsecond\r\n"
@@ -381,20 +386,18 @@ void TestBuildLog::entriesFollowEachOther()
 
 void TestBuildLog::deletedLogIsCreatedAgain()
 {
-    bool flag = true;
-    BuildLog log = makeLog(flag);
+    BuildLog log = makeLog();
     log.AddToLog("first");
     QVERIFY(QFile::remove(m_logPath));
     log.AddToLog("second");
     QCOMPARE(readFile(m_logPath), QByteArray("12/6/2026 11:19:34 AM\r\nsecond\r\n"));
-    QVERIFY(!flag);
+    QVERIFY(!log.firstLogWrite());
 }
 
 void TestBuildLog::messageBytesUnchanged()
 {
-    bool flag = true;
     const QByteArray message("caf\xe9 \x01|\r\nx", 11);
-    makeLog(flag).AddToLog(message);
+    makeLog().AddToLog(message);
     QCOMPARE(readFile(m_logPath), "12/6/2026 11:19:34 AM\r\n" + message + "\r\n");
 }
 
@@ -418,11 +421,12 @@ void TestBuildLog::failures()
     QFETCH(bool, firstLogWrite);
     QFETCH(bool, flagAfter);
 
+    if (obstacle == "missing directory")
+        m_logPath = QDir::toNativeSeparators(m_temp->filePath("gone/Romweaver.log"));
+    BuildLog log = makeLog(firstLogWrite);
     std::unique_ptr<ExclusiveFile> holder;
     if (obstacle == "directory") {
         QVERIFY(QDir().mkdir(m_logPath));
-    } else if (obstacle == "missing directory") {
-        m_logPath = QDir::toNativeSeparators(m_temp->filePath("gone/Romweaver.log"));
     } else if (obstacle == "in use") {
         makeFile(m_temp->path(), "Romweaver.log", "kept");
         holder = std::make_unique<ExclusiveFile>(m_logPath, ExclusiveFile::Mode::ReadExisting);
@@ -432,9 +436,8 @@ void TestBuildLog::failures()
         QVERIFY(QFile::link("/dev/full", m_logPath));
     }
 
-    bool flag = firstLogWrite;
-    QVERIFY_THROWS_EXCEPTION(FileError, makeLog(flag).AddToLog("message"));
-    QCOMPARE(flag, flagAfter);
+    QVERIFY_THROWS_EXCEPTION(FileError, log.AddToLog("message"));
+    QCOMPARE(log.firstLogWrite(), flagAfter);
     if (holder) {
         holder.reset(); // on Windows a held file cannot be read meanwhile
         QCOMPARE(readFile(m_logPath), QByteArray("kept"));

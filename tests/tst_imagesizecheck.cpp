@@ -2,7 +2,7 @@
 // length (whole or cut), whether it is an iNES rom, and the image's size.
 
 #include "GbaImageWriter.h"
-#include "ImageSizeCheck.h"
+#include "ImageSurvey.h"
 #include "Paths.h"
 #include "support/TestFiles.h"
 
@@ -73,14 +73,15 @@ void TestImageSizeCheck::surveyImage()
     makeFile(roms.path(), QStringLiteral("cut.nes"), makeRom(1, 0, 16384 + 99));
     makeFile(roms.path(), QStringLiteral("note.txt"), "hello");
     makeFile(roms.path(), QStringLiteral("junk.bin"), QByteArray(40, 'j'));
-    GbaBuildRequest request;
+    BuildRequest request;
     request.files = platform::ProgramFiles(platform::nativeDirectory(program.path()) +
                                            platform::pathSeparator());
     request.romsDirectory = platform::nativeDirectory(roms.path());
     request.romFileNames = {"cut.nes", "note.txt", "junk.bin", "cut.nes"};
 
     // Menu lines: "A" and "Bé" (three bytes in UTF-8, two in a Windows code page), each with CR LF.
-    const ImageSurvey survey = SurveyImage(request, {"A", QStringLiteral("B\u00e9")});
+    request.menuLines = {"A", QStringLiteral("B\u00e9")};
+    const ImageSurvey survey = SurveyImage(request);
     const qint64 secondLine = QStringLiteral("B\u00e9\r\n").toLocal8Bit().size();
     QCOMPARE(survey.imageLength,
              std::optional<qint64>(1000 + 3 + secondLine + 2 * (16 + 16384) + 5 + 40));
@@ -92,21 +93,21 @@ void TestImageSizeCheck::unreadableInputLeavesTheSizeUnknown()
     QTemporaryDir program;
     QTemporaryDir roms;
     makeFile(roms.path(), QStringLiteral("a.nes"), makeRom(1, 0, 16384));
-    GbaBuildRequest request;
+    BuildRequest request;
     request.files = platform::ProgramFiles(platform::nativeDirectory(program.path()) +
                                            platform::pathSeparator());
     request.romsDirectory = platform::nativeDirectory(roms.path());
     request.romFileNames = {"a.nes"};
-    QCOMPARE(SurveyImage(request, {}).imageLength, std::nullopt); // no base rom
+    QCOMPARE(SurveyImage(request).imageLength, std::nullopt); // no base rom
 
     makeFile(program.path(), QStringLiteral("Tessel.GBA"), "base");
     request.romFileNames = {"gone.nes", "a.nes"};
-    const ImageSurvey survey = SurveyImage(request, {});
+    const ImageSurvey survey = SurveyImage(request);
     QCOMPARE(survey.imageLength, std::nullopt);
     QVERIFY(survey.nonInesRoms.isEmpty()); // a file that cannot be read is not called a non-rom
     QCOMPARE(survey.unreadableRoms, QStringList{"gone.nes"});
     request.romFileNames = {"a.nes"};
-    QCOMPARE(SurveyImage(request, {}).imageLength, std::optional<qint64>(4 + 16 + 16384));
+    QCOMPARE(SurveyImage(request).imageLength, std::optional<qint64>(4 + 16 + 16384));
 }
 
 QTEST_GUILESS_MAIN(TestImageSizeCheck)

@@ -112,7 +112,6 @@ private:
     std::unique_ptr<QTemporaryDir> m_temp;
     QString m_romsDir;
     QString m_logPath;
-    bool m_firstLogWrite = true;
     std::unique_ptr<BuildLog> m_log;
 };
 
@@ -123,9 +122,7 @@ void TestNesRom::init()
     QVERIFY(QDir(m_temp->path()).mkdir("roms"));
     m_romsDir = QDir::toNativeSeparators(m_temp->filePath("roms"));
     m_logPath = QDir::toNativeSeparators(m_temp->filePath("Romweaver.log"));
-    m_firstLogWrite = true;
-    m_log =
-        std::make_unique<BuildLog>(m_logPath, m_firstLogWrite, usFormat(), [] { return Moment; });
+    m_log = std::make_unique<BuildLog>(m_logPath, usFormat(), [] { return Moment; });
 }
 
 void TestNesRom::declaredLength_data()
@@ -225,7 +222,7 @@ void TestNesRom::appendsWholeOrCut()
     QCOMPARE(readFile(m_logPath),
              cut ? logEntry("game.nes: only the rom size specified in header copied.")
                  : QByteArray());
-    QCOMPARE(m_firstLogWrite, !cut);
+    QCOMPARE(m_log->firstLogWrite(), !cut);
 }
 
 void TestNesRom::repairsShortRom_data()
@@ -267,7 +264,7 @@ void TestNesRom::repairsShortRom()
     QCOMPARE(readFile(backupPath("short.nes")), rom);
     QCOMPARE(output.bytes, repaired);
     QCOMPARE(readFile(m_logPath), logEntry(repairMessage("short.nes")));
-    QVERIFY(!m_firstLogWrite);
+    QVERIFY(!m_log->firstLogWrite());
 }
 
 void TestNesRom::repairsFilesWithoutFullHeader_data()
@@ -476,7 +473,7 @@ void TestNesRom::logFailureAfterRepairOrCut()
     QCOMPARE(readFile(romPath("short.nes")), withCounts(shortRom, 2, 0));
     QCOMPARE(readFile(backupPath("short.nes")), shortRom);
     QVERIFY(output.bytes.isEmpty());
-    QVERIFY(m_firstLogWrite);
+    QVERIFY(m_log->firstLogWrite());
 
     // A cut is logged after its bytes were appended.
     QVERIFY_THROWS_EXCEPTION(FileError, append(output, "long.nes"));

@@ -243,17 +243,17 @@ void TestPlatform::buildAtADriveRoot()
     const QByteArray rom = makeRom(1, 0, 16 * 1024);
     makeFile(root, "a.nes", rom);
 
-    GbaBuildRequest request;
+    BuildRequest request;
     request.outputPath = platform::joinPath(root, "Whatever.gba");
     QCOMPARE(request.outputPath, root + "\\Whatever.gba");
     request.files = platform::ProgramFiles(programDirectory);
     request.romsDirectory = root;
     request.romFileNames = {"a.nes"};
     request.selectedRomCount = 1;
-    bool firstLogWrite = true;
-    BuildLog log(programDirectory + "Romweaver.log", firstLogWrite);
+    BuildLog log(programDirectory + "Romweaver.log");
     SilentProgress progress;
-    QVERIFY2(WriteGBARom(request, progress, log), qPrintable(progress.status));
+    QString failure;
+    QVERIFY2(WriteGBARom(request, progress, log, failure), qPrintable(failure));
     QCOMPARE(readFile(root + "Whatever.gba"), "BASEAlpha\r\n" + rom);
 #endif
 }
@@ -346,12 +346,12 @@ void TestPlatform::heldByAnotherProgram()
     OtherProgram other(heldPath);
     QVERIFY2(other.holds(), qPrintable(other.error()));
 
-    GbaBuildRequest request{
+    BuildRequest request{
         output, platform::ProgramFiles(programDirectory), roms, {"a.nes", "b.nes"}, 2};
-    bool firstLogWrite = true;
-    BuildLog log(programDirectory + "Romweaver.log", firstLogWrite);
+    BuildLog log(programDirectory + "Romweaver.log");
     SilentProgress progress;
-    QVERIFY(!WriteGBARom(request, progress, log));
+    QString failure;
+    QVERIFY(!WriteGBARom(request, progress, log, failure));
     QCOMPARE(readFile(heldPath), before);
     if (held != "output")
         QVERIFY(readFile(output) != "earlier image"); // the build had started
@@ -386,8 +386,7 @@ void TestPlatform::singleByteFilesInAnsiCodePage()
 
     LogDateTimeFormat format;
     format.amDesignator = text;
-    bool firstLogWrite = true;
-    BuildLog log(programDirectory + "Romweaver.log", firstLogWrite, format,
+    BuildLog log(programDirectory + "Romweaver.log", format,
                  [] { return QDateTime(QDate(2026, 12, 6), QTime(11, 19, 34)); });
     log.AddToLog("message");
     QCOMPARE(fromAnsiCodePage(readFile(programDirectory + "Romweaver.log")),

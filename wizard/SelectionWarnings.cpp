@@ -1,6 +1,6 @@
 #include "SelectionWarnings.h"
 
-#include "ImageSizeCheck.h"
+#include "ImageSurvey.h"
 #include "Paths.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "UnitRomweaver.h"
 #include "ui_UnitRomweaver.h"
 
-#include "BuildLock.h"
+#include "Build.h"
 #include "BuildLog.h"
 #include "FileError.h"
 #include "FileMeasure.h"
@@ -21,8 +21,8 @@
 #include "UnitAddSpriteNumber.h"
 #include "UnitNewOption.h"
 #include "WindowPlacement.h"
-#include "WriteGuards.h"
 #include "WritePageProgress.h"
+#include "WriteQuestions.h"
 
 #include <QCloseEvent>
 #include <QScreen>
@@ -209,7 +209,7 @@ void TfrmRomweaver::FormShow()
     CurrentStep = 1;
     for (QGroupBox* page : {ui->grpStep1, ui->grpStep2, ui->grpStep3, ui->grpStep4})
         page->move(16, 16);
-    FirstLogWrite = true;
+    m_log = std::make_unique<BuildLog>(m_files.log()); // a fresh log for this run
     FocusEntryControl(pageEntryControl(*ui, CurrentStep));
 
     fitOuterSize(700, 300);
@@ -620,38 +620,18 @@ void TfrmRomweaver::btnWriteClick()
                     QStringLiteral("No GBA rom filename specified! Please insert a filename!"));
         return;
     }
-    QStringList lines;
-    for (int row = 0; row < ui->lstTitleAndOptions->count(); ++row)
-        lines << ui->lstTitleAndOptions->item(row)->text();
-    const GbaBuildRequest request = buildRequest(QString());
-    const QString lineBreak = MenuLineBreakRefusal(lines, request.romFileNames);
-    if (!lineBreak.isEmpty()) {
-        ShowWarning(this, QStringLiteral("The GBA rom was not written: ") + lineBreak);
-        return;
+    BuildResult result;
+    {
+        WritePageProgress progress(ui->ProgressBar1, ui->lblProgress, ui->lblStatus);
+        result =
+            ::build(buildRequest(platform::joinPath(ui->DirectoryListBox2->directory(), fileName)),
+                    progress, *m_log, writePageHooks(this));
     }
-    if (!ConfirmUnusualBuild(this, request, lines))
+    if (result.outcome == BuildResult::Outcome::Declined)
         return;
-    ui->lblStatus->setText(QStringLiteral("Preparing to write..."));
-    ui->lblStatus->repaint();
-    BuildLock lock(m_files);
-    if (!lock.tryLock()) {
-        showWriteOutcome(false);
-        ShowWarning(this, lock.busyText());
-        return;
-    }
-    WriteMenuScript(m_files.menuScript(), lines);
-
-    ui->lblStatus->setText(QStringLiteral("Writing GBA rom..."));
-    ui->lblStatus->repaint();
-    const QString outputPath = platform::joinPath(ui->DirectoryListBox2->directory(), fileName);
-    const bool written = WriteGBARom(outputPath);
-    showWriteOutcome(written);
-    // The writer refuses an output that would empty a file it must keep; say why.
-    if (!written) {
-        const QString refusal = RefusedOutputReason(buildRequest(outputPath));
-        if (!refusal.isEmpty())
-            ShowWarning(this, QStringLiteral("The GBA rom was not written: ") + refusal);
-    }
+    showWriteOutcome(result.written());
+    if (result.outcome == BuildResult::Outcome::Refused)
+        ShowWarning(this, result.reason);
 }
 
 void TfrmRomweaver::showWriteOutcome(bool written)
@@ -668,22 +648,16 @@ void TfrmRomweaver::showWriteOutcome(bool written)
                              QStringLiteral(" % done"));
 }
 
-GbaBuildRequest TfrmRomweaver::buildRequest(const QString& outputPath) const
+BuildRequest TfrmRomweaver::buildRequest(const QString& outputPath) const
 {
-    GbaBuildRequest request;
+    BuildRequest request;
     request.outputPath = outputPath;
     request.files = m_files;
     request.romsDirectory = NESRomsDir;
     request.selectedRomCount = ui->lstNESRoms->count();
     for (int row = 0; row < ui->lstRomTitles->count(); ++row)
         request.romFileNames << ui->lstRomTitles->item(row)->data(Qt::UserRole).toString();
+    for (int row = 0; row < ui->lstTitleAndOptions->count(); ++row)
+        request.menuLines << ui->lstTitleAndOptions->item(row)->text();
     return request;
-}
-
-bool TfrmRomweaver::WriteGBARom(const QString& outputPath)
-{
-    const GbaBuildRequest request = buildRequest(outputPath);
-    WritePageProgress progress(ui->ProgressBar1, ui->lblProgress, ui->lblStatus);
-    BuildLog log(m_files.log(), FirstLogWrite);
-    return ::WriteGBARom(request, progress, log);
 }

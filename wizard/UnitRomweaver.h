@@ -1,11 +1,13 @@
 #pragma once
 
-#include "GbaImageWriter.h"
+#include "BuildRequest.h"
+#include "ProgramFiles.h"
 
 #include <QWidget>
 
 #include <memory>
 
+class BuildLog;
 class SettingsFile;
 struct DroppedFiles;
 class TfrmAbout;
@@ -35,19 +37,19 @@ public:
                        TfrmAddSpriteNumber* addSpriteNumber);
 
     const platform::ProgramFiles& programFiles() const { return m_files; }
+    // This run's build log; none before the first showing.
+    const BuildLog* buildLog() const { return m_log.get(); }
 
     // Shared state of the wizard.
     QString NESRomsDir;
     int CurrentStep = 0;
     int RemoveIndex = 0;
     int BaseRomSizeKB = 0;
-    bool FirstLogWrite = false;
     std::unique_ptr<SettingsFile> IniFile;
 
     int SelectedRomsSizeKB();
     void RemoveSelectedFiles();
     void RefreshPreview();
-    bool WriteGBARom(const QString& outputPath);
 
     // Used by the options dialogs.
     void AddOption(const QString& description);
@@ -100,10 +102,13 @@ private:
     void fitOuterSize(int width, int height);
     // The write page's end state: the status line in green or red, the bar at 100.
     void showWriteOutcome(bool written);
-    GbaBuildRequest buildRequest(const QString& outputPath) const;
+    BuildRequest buildRequest(const QString& outputPath) const;
 
     std::unique_ptr<Ui::TfrmRomweaver> ui;
     platform::ProgramFiles m_files;
+    // The build log of this run, from the first showing on: its first entry
+    // replaces an earlier run's log (FirstLogWrite).
+    std::unique_ptr<BuildLog> m_log;
     bool m_shown = false;
     TfrmNewOption* m_newOption = nullptr;
     TfrmAbout* m_about = nullptr;

@@ -12,18 +12,12 @@ WritePageProgress::WritePageProgress(QProgressBar* bar, QLabel* progress, QLabel
         m_steady.start();
         m_clock = [this] { return m_steady.elapsed(); };
     }
-    // The caller has just painted its own status text: the first frame starts now.
-    m_paintedAt = m_clock();
-    // With updates off a control takes its values without painting (the bar
-    // would otherwise paint itself on every change of its value).
-    for (int i = 0; i < 3; ++i) {
-        m_updatesWereEnabled[i] = m_controls[i]->updatesEnabled();
-        m_controls[i]->setUpdatesEnabled(false);
-    }
 }
 
 WritePageProgress::~WritePageProgress()
 {
+    if (!m_started)
+        return;
     if (m_pending)
         paint();
     for (int i = 0; i < 3; ++i)
@@ -56,6 +50,20 @@ void WritePageProgress::setStatusText(const QString& text)
 void WritePageProgress::changed()
 {
     m_pending = true;
+    if (!m_started) {
+        // Until the first change the page is the user's: the build may ask
+        // questions first, and a box closing over the page must leave it
+        // painted. From here on the controls take their values without
+        // painting (the bar would otherwise paint itself on every change of
+        // its value); the first change is painted at once.
+        m_started = true;
+        for (int i = 0; i < 3; ++i) {
+            m_updatesWereEnabled[i] = m_controls[i]->updatesEnabled();
+            m_controls[i]->setUpdatesEnabled(false);
+        }
+        paint();
+        return;
+    }
     if (m_clock() - m_paintedAt >= FrameMs)
         paint();
 }

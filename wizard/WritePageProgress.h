@@ -46,4 +46,5 @@ private:
     QElapsedTimer m_steady;
     qint64 m_paintedAt = 0;
     bool m_pending = false;
+    bool m_started = false; // the first change has come
 };

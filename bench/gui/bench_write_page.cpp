@@ -53,7 +53,7 @@ bench::Paired measure(int romCount, int runs)
     auto* status = wizard.control<QLabel>("lblStatus");
     QApplication::processEvents();
 
-    GbaBuildRequest request;
+    BuildRequest request;
     request.outputPath = platform::joinPath(outputDir.path(), QStringLiteral("reference.gba"));
     request.files = platform::ProgramFiles(wizard.programDirectory);
     request.romsDirectory = romsDirectory;
@@ -74,10 +74,10 @@ bench::Paired measure(int romCount, int runs)
         },
         [&] {
             return bench::timeMs([&] {
-                bool firstLogWrite = true;
-                BuildLog log(logPath, firstLogWrite);
+                BuildLog log(logPath);
                 bench::SilentProgress progress;
-                if (!WriteGBARom(request, progress, log))
+                QString failure;
+                if (!WriteGBARom(request, progress, log, failure))
                     qFatal("the reference write failed");
             });
         });

@@ -339,19 +339,21 @@ void TestRomweaverBuild::failures_data()
         << "all NES roms have to be in the same directory, not in {roms} and {other}";
     QTest::newRow("missing rom") << QString() << QStringList{"-o", out, a, "{roms}/gone.nes"} << 1
                                  << "cannot open file \"{roms}/gone.nes\": ";
-    QTest::newRow("directory for a rom") << QString() << QStringList{"-o", out, "{roms}"} << 1
-                                         << "cannot open file \"{roms}\": it is not a regular file";
+    QTest::newRow("directory for a rom")
+        << QString() << QStringList{"-o", out, "{roms}"} << 1
+        << "the GBA rom was not written: {roms} is not a regular file";
 #ifdef Q_OS_WIN
     QTest::newRow("device for a rom")
         << QString() << QStringList{"-o", out, "{roms}/NUL"} << 1
-        << "cannot open file \"{roms}/NUL\": it is not a regular file";
+        << "the GBA rom was not written: {roms}/NUL is not a regular file";
 #else
-    QTest::newRow("device for a rom") << QString() << QStringList{"-o", out, "/dev/zero"} << 1
-                                      << "cannot open file \"/dev/zero\": it is not a regular file";
+    QTest::newRow("device for a rom")
+        << QString() << QStringList{"-o", out, "/dev/zero"} << 1
+        << "the GBA rom was not written: /dev/zero is not a regular file";
     // Opened as a rom, a pipe would wait for a writer for ever.
     QTest::newRow("pipe for a rom")
         << "pipe" << QStringList{"-o", out, a, "{roms}/pipe.nes"} << 1
-        << "cannot open file \"{roms}/pipe.nes\": it is not a regular file";
+        << "the GBA rom was not written: {roms}/pipe.nes is not a regular file";
     QTest::newRow("rom name with a line break")
         << "line break" << QStringList{"-o", out, a, "{roms}/two\nlines.nes"} << 1
         << "the GBA rom was not written: the menu line of two\\nlines.nes holds a line break";

@@ -2,6 +2,8 @@
 
 #include "WizardFixture.h"
 
+#include "BuildLog.h"
+
 #include "SettingsFile.h"
 #include "UnitAbout.h"
 
@@ -95,7 +97,7 @@ void TestWizardShell::firstShowingLaysOutStepOne()
     QCOMPARE(frmRomweaver->windowTitle(), QStringLiteral("Tessel tool - Romweaver "));
     QCOMPARE(frmRomweaver->frameGeometry().size(), QSize(700, 300));
     QCOMPARE(frmRomweaver->CurrentStep, 1);
-    QVERIFY(frmRomweaver->FirstLogWrite);
+    QVERIFY(frmRomweaver->buildLog() && frmRomweaver->buildLog()->firstLogWrite());
     QCOMPARE(frmRomweaver->NESRomsDir, wizard.romsDirectory);
     QCOMPARE(wizard.text("lblCurrentDir"),
              QStringLiteral("Current directory: ") + wizard.romsDirectory);

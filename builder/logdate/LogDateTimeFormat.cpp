@@ -1,4 +1,5 @@
-#include "BuildLog.h"
+#include "LogDateTimeFormat.h"
+
 #include "DateFormatPieces.h"
 
 #include <QList>

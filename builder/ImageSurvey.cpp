@@ -1,9 +1,9 @@
-#include "ImageSizeCheck.h"
+#include "ImageSurvey.h"
 
+#include "BuildRequest.h"
 #include "FileError.h"
 #include "FileHead.h"
 #include "FileMeasure.h"
-#include "GbaImageWriter.h"
 #include "HeaderRepair.h"
 #include "LocalText.h"
 #include "Paths.h"
@@ -56,11 +56,11 @@ RomSurvey SurveyRom(const QString& path)
     return survey;
 }
 
-ImageSurvey SurveyImage(const GbaBuildRequest& request, const QStringList& menuLines)
+ImageSurvey SurveyImage(const BuildRequest& request)
 {
     ImageSurvey survey;
     bool allReadable = true;
-    qint64 length = MenuScriptLength(menuLines);
+    qint64 length = MenuScriptLength(request.menuLines);
     try {
         length += MeasureFile(request.files.baseRom());
     } catch (const FileError&) {

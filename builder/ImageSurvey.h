@@ -5,7 +5,7 @@
 
 #include <optional>
 
-struct GbaBuildRequest;
+struct BuildRequest;
 
 // What a build will make, known before it starts from the roms' 16-byte
 // headers alone: how large the GBA rom gets and whether every rom is an iNES
@@ -54,7 +54,7 @@ struct ImageSurvey {
     QString firstProblem;
     QString firstNotAFile;
 };
-ImageSurvey SurveyImage(const GbaBuildRequest& request, const QStringList& menuLines);
+ImageSurvey SurveyImage(const BuildRequest& request);
 
 // KB for a message about the cartridge: rounded up, so that an image a few
 // bytes too large never reads as exactly the capacity.

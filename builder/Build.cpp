@@ -1,0 +1,94 @@
+#include "Build.h"
+
+#include "BuildLock.h"
+#include "FileError.h"
+#include "ImageSurvey.h"
+#include "MenuScript.h"
+#include "Paths.h"
+
+namespace
+{
+
+const QString NotWritten = QStringLiteral("The GBA rom was not written: ");
+
+BuildResult ended(BuildResult::Outcome outcome, const QString& reason = {})
+{
+    return {outcome, reason};
+}
+
+// What makes the build impossible, found before anything is written: a
+// sentence for the user, or nothing.
+QString refusal(const BuildRequest& request, const ImageSurvey& survey, const BuildHooks& hooks)
+{
+    if (const QString lineBreak = MenuLineBreakRefusal(request.menuLines, request.romFileNames);
+        !lineBreak.isEmpty())
+        return NotWritten + lineBreak;
+    if (const QString output = outputRefusal(request); !output.isEmpty())
+        return NotWritten + output;
+    if (!survey.firstNotAFile.isEmpty())
+        return NotWritten +
+               QStringLiteral("%1 is not a regular file (a folder, a device, a pipe or a socket).")
+                   .arg(platform::joinPath(request.romsDirectory, survey.firstNotAFile));
+    if (hooks.unreadableRomRefused && !survey.unreadableRoms.isEmpty())
+        return survey.firstProblem;
+    return QString();
+}
+
+bool declined(const ImageSurvey& survey, const BuildHooks& hooks)
+{
+    // One question for all such roms, naming the first.
+    if (!survey.nonInesRoms.isEmpty() && hooks.writeNonRom &&
+        !hooks.writeNonRom(survey.nonInesRoms.constFirst()))
+        return true;
+    // A rom that cannot be read leaves the size unknown: there is nothing to ask then.
+    return survey.imageLength && *survey.imageLength > gba::CartridgeCapacity &&
+           hooks.writeOversizeImage && !hooks.writeOversizeImage(*survey.imageLength);
+}
+
+} // namespace
+
+QString outputRefusal(const BuildRequest& request)
+{
+    const QString& output = request.outputPath;
+    QStringList inputs{request.files.baseRom(), request.files.menuScript()};
+    for (const QString& name : request.romFileNames)
+        inputs << platform::joinPath(request.romsDirectory, name);
+    for (const QString& input : inputs) {
+        if (platform::namesSameFile(output, input))
+            return QStringLiteral("%1 is one of the files it is made from.").arg(output);
+    }
+    // These two may not exist yet; the output would become them all the same.
+    if (platform::namesSameFile(output, request.files.settings()))
+        return QStringLiteral("%1 is the file Romweaver keeps its settings in.").arg(output);
+    if (platform::namesSameFile(output, request.files.log()))
+        return QStringLiteral("%1 is Romweaver's build log.").arg(output);
+    return QString();
+}
+
+BuildResult build(const BuildRequest& request, ProgressReporter& progress, BuildLog& log,
+                  const BuildHooks& hooks)
+{
+    const ImageSurvey survey = SurveyImage(request);
+    if (const QString reason = refusal(request, survey, hooks); !reason.isEmpty())
+        return ended(BuildResult::Outcome::Refused, reason);
+    if (declined(survey, hooks))
+        return ended(BuildResult::Outcome::Declined);
+
+    BuildLock lock(request.files);
+    try {
+        if (!lock.tryLock())
+            return ended(BuildResult::Outcome::Refused, lock.busyText());
+        progress.setStatusText(QStringLiteral("Preparing to write..."));
+        WriteMenuScript(request.files.menuScript(), request.menuLines);
+    } catch (const FileError& error) {
+        if (hooks.menuScriptFailureThrown)
+            throw;
+        return ended(BuildResult::Outcome::Failed, error.text());
+    }
+
+    progress.setStatusText(QStringLiteral("Writing GBA rom..."));
+    QString failure;
+    if (!WriteGBARom(request, progress, log, failure, hooks.outputSink))
+        return ended(BuildResult::Outcome::Failed, failure);
+    return ended(BuildResult::Outcome::Written);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "BuildRequest.h"
+#include "GbaImageWriter.h"
+
+#include <QString>
+
+#include <functional>
+
+class BuildLog;
+class ProgressReporter;
+
+// What the caller of a build decides and how it wants failures along the way;
+// every member may stay unset.
+struct BuildHooks {
+    // Asked before anything is written. False stops the build, nothing written
+    // (BuildResult::Declined): the first selected file that is not an iNES rom
+    // (the size check may rewrite its bytes 4 and 5), an image larger than a
+    // GBA cartridge holds.
+    std::function<bool(const QString& romFileName)> writeNonRom;
+    std::function<bool(qint64 imageLength)> writeOversizeImage;
+    // A rom that cannot be read is refused before anything is written, rather
+    // than failing the build when its turn comes (the command line: it cannot
+    // show a half-written image).
+    bool unreadableRomRefused = false;
+    // A failure to write the menu script is thrown to the caller (the wizard
+    // shows it as it shows any error a handler does not catch) rather than
+    // ending the build as Failed.
+    bool menuScriptFailureThrown = false;
+    // Between the writer and the output file, for tests.
+    OutputSinkFactory outputSink;
+};
+
+struct BuildResult {
+    enum class Outcome {
+        Written,  // the GBA rom is complete
+        Failed,   // a step failed; reason is the error's description
+        Refused,  // nothing was written; reason is a sentence for the user
+        Declined, // a question was answered no; nothing was written
+    };
+    Outcome outcome = Outcome::Failed;
+    QString reason;
+
+    bool written() const { return outcome == Outcome::Written; }
+};
+
+// The one build sequence of the wizard and the command line: checks what the
+// request would do (menu lines on one line each, an output that is none of
+// the files the build needs, roms that are files; the caller's questions),
+// takes the program directory's build lock, writes the menu script, then the
+// GBA rom (WriteGBARom), with the status texts of the write page on the way.
+BuildResult build(const BuildRequest& request, ProgressReporter& progress, BuildLog& log,
+                  const BuildHooks& hooks = {});
+
+// Why the output path may not be written, as the end of a sentence for the
+// user, or an empty text when it may. Creating the output empties the file it
+// names, so it may not name one of the build's inputs (the base rom, the menu
+// script, a rom) nor the program's own settings file or build log, by any
+// spelling or link.
+QString outputRefusal(const BuildRequest& request);
