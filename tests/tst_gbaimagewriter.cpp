@@ -155,7 +155,7 @@ private:
     BuildRequest request(const QStringList& names) const
     {
         return {outputPath(), platform::ProgramFiles(m_programDir), m_romsDir, names,
-                int(names.size())};
+                int(names.size()), {}};
     }
     bool write(const BuildRequest& request, RecordingProgress& progress,
                const OutputSinkFactory& sink = {})

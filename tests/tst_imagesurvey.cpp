@@ -12,7 +12,7 @@
 
 using namespace testfiles;
 
-class TestImageSizeCheck : public QObject
+class TestImageSurvey : public QObject
 {
     Q_OBJECT
 
@@ -24,7 +24,7 @@ private slots:
     void unreadableInputLeavesTheSizeUnknown();
 };
 
-void TestImageSizeCheck::surveyRom_data()
+void TestImageSurvey::surveyRom_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("ines");
@@ -44,7 +44,7 @@ void TestImageSizeCheck::surveyRom_data()
                                 << false << qint64(206);
 }
 
-void TestImageSizeCheck::surveyRom()
+void TestImageSurvey::surveyRom()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(bool, ines);
@@ -56,7 +56,7 @@ void TestImageSizeCheck::surveyRom()
     QCOMPARE(rom.appendedLength, appended);
 }
 
-void TestImageSizeCheck::largeFileIsMeasuredByItsHeader()
+void TestImageSurvey::largeFileIsMeasuredByItsHeader()
 {
     // 40 MiB on disk, 16 KiB declared: the build appends 16 KiB and the header.
     QTemporaryDir dir;
@@ -65,7 +65,7 @@ void TestImageSizeCheck::largeFileIsMeasuredByItsHeader()
     QCOMPARE(SurveyRom(path).appendedLength, qint64(16 + 16384));
 }
 
-void TestImageSizeCheck::surveyImage()
+void TestImageSurvey::surveyImage()
 {
     QTemporaryDir program;
     QTemporaryDir roms;
@@ -88,7 +88,7 @@ void TestImageSizeCheck::surveyImage()
     QCOMPARE(survey.nonInesRoms, (QStringList{"note.txt", "junk.bin"}));
 }
 
-void TestImageSizeCheck::unreadableInputLeavesTheSizeUnknown()
+void TestImageSurvey::unreadableInputLeavesTheSizeUnknown()
 {
     QTemporaryDir program;
     QTemporaryDir roms;
@@ -110,5 +110,5 @@ void TestImageSizeCheck::unreadableInputLeavesTheSizeUnknown()
     QCOMPARE(SurveyImage(request).imageLength, std::optional<qint64>(4 + 16 + 16384));
 }
 
-QTEST_GUILESS_MAIN(TestImageSizeCheck)
-#include "tst_imagesizecheck.moc"
+QTEST_GUILESS_MAIN(TestImageSurvey)
+#include "tst_imagesurvey.moc"
