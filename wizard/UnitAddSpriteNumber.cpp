@@ -2,11 +2,9 @@
 #include "ui_UnitAddSpriteNumber.h"
 
 #include "MessageBoxes.h"
-#include "UnitRomweaver.h"
 
-TfrmAddSpriteNumber::TfrmAddSpriteNumber(TfrmRomweaver* mainWindow)
-    : FloatingDialog(mainWindow), ui(std::make_unique<Ui::TfrmAddSpriteNumber>()),
-      m_main(mainWindow)
+TfrmAddSpriteNumber::TfrmAddSpriteNumber(QWidget* mainWindow)
+    : FloatingDialog(mainWindow), ui(std::make_unique<Ui::TfrmAddSpriteNumber>())
 {
     ui->setupUi(this);
     setObjectName(QStringLiteral("frmAddSpriteNumber"));
@@ -28,6 +26,5 @@ void TfrmAddSpriteNumber::btnAddClick()
                   QStringLiteral("Illegal character '|' found. Please remove the character."));
         return;
     }
-    m_main->ApplySpriteValueToSelectedLine(value);
-    hide();
+    emit addRequested(value);
 }

@@ -4,26 +4,28 @@
 
 #include <memory>
 
-class TfrmRomweaver;
-
 namespace Ui
 {
 class TfrmAddSpriteNumber;
 }
 
-// Adds a sprite number or memory address to the selected menu line.
+// Asks for a sprite number or memory address for the selected menu line.
+// "Add" hands it to the main window (addRequested), which applies it and
+// closes the dialog.
 class TfrmAddSpriteNumber : public FloatingDialog
 {
     Q_OBJECT
 
 public:
-    explicit TfrmAddSpriteNumber(TfrmRomweaver* mainWindow);
+    explicit TfrmAddSpriteNumber(QWidget* mainWindow);
     ~TfrmAddSpriteNumber() override;
 
     void Open();
     void btnAddClick() override;
 
+signals:
+    void addRequested(const QString& spriteValue);
+
 private:
     std::unique_ptr<Ui::TfrmAddSpriteNumber> ui;
-    TfrmRomweaver* m_main;
 };

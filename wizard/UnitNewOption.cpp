@@ -2,10 +2,9 @@
 #include "ui_UnitNewOption.h"
 
 #include "MessageBoxes.h"
-#include "UnitRomweaver.h"
 
-TfrmNewOption::TfrmNewOption(TfrmRomweaver* mainWindow)
-    : FloatingDialog(mainWindow), ui(std::make_unique<Ui::TfrmNewOption>()), m_main(mainWindow)
+TfrmNewOption::TfrmNewOption(QWidget* mainWindow)
+    : FloatingDialog(mainWindow), ui(std::make_unique<Ui::TfrmNewOption>())
 {
     ui->setupUi(this);
     setObjectName(QStringLiteral("frmNewOption"));
@@ -30,6 +29,5 @@ void TfrmNewOption::btnAddClick()
             return;
         ui->txtNewOption->setText(QStringLiteral("no description available"));
     }
-    m_main->AddOption(ui->txtNewOption->text());
-    hide();
+    emit addRequested(ui->txtNewOption->text());
 }

@@ -4,27 +4,29 @@
 
 #include <memory>
 
-class TfrmRomweaver;
-
 namespace Ui
 {
 class TfrmNewOption;
 }
 
-// Adds an option with its description to the options page and the settings file.
+// Asks for the description of a new option of the options page. "Add" hands
+// it to the main window (addRequested), which stores it and closes the
+// dialog; a failed settings write leaves the dialog open.
 class TfrmNewOption : public FloatingDialog
 {
     Q_OBJECT
 
 public:
-    explicit TfrmNewOption(TfrmRomweaver* mainWindow);
+    explicit TfrmNewOption(QWidget* mainWindow);
     ~TfrmNewOption() override;
 
     // Shows the dialog, then the number the new option will get.
     void Open(const QString& numberText);
     void btnAddClick() override;
 
+signals:
+    void addRequested(const QString& description);
+
 private:
     std::unique_ptr<Ui::TfrmNewOption> ui;
-    TfrmRomweaver* m_main;
 };

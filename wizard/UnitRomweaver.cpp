@@ -119,6 +119,21 @@ void TfrmRomweaver::setCompanions(TfrmNewOption* newOption, TfrmAbout* about,
     m_newOption = newOption;
     m_about = about;
     m_addSpriteNumber = addSpriteNumber;
+    // The dialogs' "Add": stored or applied here, then the dialog closes; a
+    // failed settings write is shown over the dialog, which stays open.
+    connect(newOption, &TfrmNewOption::addRequested, this, [this](const QString& description) {
+        RunGuarded(m_newOption, [&] {
+            AddOption(description);
+            m_newOption->hide();
+        });
+    });
+    connect(addSpriteNumber, &TfrmAddSpriteNumber::addRequested, this,
+            [this](const QString& spriteValue) {
+                RunGuarded(m_addSpriteNumber, [&] {
+                    ApplySpriteValueToSelectedLine(spriteValue);
+                    m_addSpriteNumber->hide();
+                });
+            });
 }
 
 void TfrmRomweaver::connectHandlers()
