@@ -10,7 +10,7 @@
 
 #include "BenchReport.h"
 
-#include "Paths.h"
+#include "platform/Paths.h"
 
 #include <QCoreApplication>
 #include <QDir>

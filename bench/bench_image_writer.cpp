@@ -5,10 +5,10 @@
 //
 // Prints the medians of both, their ratio, and the resident-memory figures.
 
-#include "BuildLog.h"
-#include "GbaImageWriter.h"
-#include "Paths.h"
 #include "SilentProgress.h"
+#include "builder/BuildLog.h"
+#include "builder/GbaImageWriter.h"
+#include "platform/Paths.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // Times the settings store on a file with 5,000 stored titles: the title
 // lookup the image writer makes once per rom, and single reads and writes.
 
-#include "SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
-#include "Build.h"
+#include "builder/Build.h"
 
-#include "BuildLock.h"
-#include "FileError.h"
-#include "ImageSurvey.h"
-#include "MenuScript.h"
-#include "Paths.h"
+#include "builder/BuildLock.h"
+#include "builder/ImageSurvey.h"
+#include "builder/MenuScript.h"
+#include "platform/FileError.h"
+#include "platform/Paths.h"
 
 namespace
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BuildRequest.h"
-#include "GbaImageWriter.h"
+#include "builder/BuildRequest.h"
+#include "builder/GbaImageWriter.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "BuildLock.h"
+#include "builder/BuildLock.h"
 
-#include "Paths.h"
+#include "platform/Paths.h"
 
 BuildLock::BuildLock(const platform::ProgramFiles& files)
     : m_programDirectory(files.directory()), m_lock(files.menuScript())

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LockFile.h"
-#include "ProgramFiles.h"
+#include "platform/LockFile.h"
+#include "platform/ProgramFiles.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "BuildLog.h"
+#include "builder/BuildLog.h"
 
-#include "ExclusiveFile.h"
+#include "platform/ExclusiveFile.h"
 
 #include <QFileInfo>
 

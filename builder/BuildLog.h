@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logdate/LogDateTimeFormat.h"
+#include "builder/logdate/LogDateTimeFormat.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProgramFiles.h"
+#include "platform/ProgramFiles.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "CopyBuffer.h"
+#include "builder/CopyBuffer.h"
 
-#include "ExclusiveFile.h"
+#include "platform/ExclusiveFile.h"
 
 void copyBytes(ExclusiveFile& from, qint64 count, ByteSink& to, CopyBuffer& buffer)
 {

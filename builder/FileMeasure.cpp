@@ -1,8 +1,8 @@
-#include "FileMeasure.h"
+#include "builder/FileMeasure.h"
 
-#include "FileError.h"
-#include "FileHead.h"
-#include "Rounding.h"
+#include "builder/Rounding.h"
+#include "platform/FileError.h"
+#include "platform/FileHead.h"
 
 qint64 MeasureFile(const QString& path)
 {

@@ -1,9 +1,9 @@
-#include "GbaImageWriter.h"
+#include "builder/GbaImageWriter.h"
 
-#include "CopyBuffer.h"
-#include "ExclusiveFile.h"
-#include "NesRomAppender.h"
-#include "ProgressPlan.h"
+#include "builder/CopyBuffer.h"
+#include "builder/NesRomAppender.h"
+#include "builder/ProgressPlan.h"
+#include "platform/ExclusiveFile.h"
 
 #include <exception>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BuildRequest.h"
-#include "ProgressReporter.h"
+#include "builder/BuildRequest.h"
+#include "builder/ProgressReporter.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "HeaderRepair.h"
+#include "builder/HeaderRepair.h"
 
-#include "Rounding.h"
+#include "builder/Rounding.h"
 
 #include <algorithm>
 

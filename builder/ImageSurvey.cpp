@@ -1,12 +1,12 @@
-#include "ImageSurvey.h"
+#include "builder/ImageSurvey.h"
 
-#include "BuildRequest.h"
-#include "FileError.h"
-#include "FileHead.h"
-#include "FileMeasure.h"
-#include "HeaderRepair.h"
-#include "LocalText.h"
-#include "Paths.h"
+#include "builder/BuildRequest.h"
+#include "builder/FileMeasure.h"
+#include "builder/HeaderRepair.h"
+#include "platform/FileError.h"
+#include "platform/FileHead.h"
+#include "platform/LocalText.h"
+#include "platform/Paths.h"
 
 #include <QFileInfo>
 

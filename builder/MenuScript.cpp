@@ -1,7 +1,7 @@
-#include "MenuScript.h"
+#include "builder/MenuScript.h"
 
-#include "ExclusiveFile.h"
-#include "LocalText.h"
+#include "platform/ExclusiveFile.h"
+#include "platform/LocalText.h"
 
 namespace
 {

@@ -1,4 +1,4 @@
-#include "MenuTitles.h"
+#include "builder/MenuTitles.h"
 
 #include <QCollator>
 #include <QLocale>

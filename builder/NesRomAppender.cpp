@@ -1,11 +1,11 @@
-#include "NesRomAppender.h"
+#include "builder/NesRomAppender.h"
 
-#include "BuildLog.h"
-#include "CopyBuffer.h"
-#include "ExclusiveFile.h"
-#include "HeaderRepair.h"
-#include "Paths.h"
-#include "ProgramFiles.h"
+#include "builder/BuildLog.h"
+#include "builder/CopyBuffer.h"
+#include "builder/HeaderRepair.h"
+#include "platform/ExclusiveFile.h"
+#include "platform/Paths.h"
+#include "platform/ProgramFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

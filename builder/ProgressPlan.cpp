@@ -1,6 +1,6 @@
-#include "ProgressPlan.h"
+#include "builder/ProgressPlan.h"
 
-#include "Rounding.h"
+#include "builder/Rounding.h"
 
 #include <algorithm>
 

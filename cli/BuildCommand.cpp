@@ -1,16 +1,16 @@
-#include "BuildCommand.h"
+#include "cli/BuildCommand.h"
 
-#include "Build.h"
-#include "BuildLog.h"
-#include "FileError.h"
-#include "ImageSurvey.h"
-#include "LocalText.h"
-#include "MenuTitles.h"
-#include "Paths.h"
-#include "ProgramFiles.h"
-#include "SettingsFile.h"
-#include "Terminal.h"
-#include "TerminalProgress.h"
+#include "builder/Build.h"
+#include "builder/BuildLog.h"
+#include "builder/ImageSurvey.h"
+#include "builder/MenuTitles.h"
+#include "cli/TerminalProgress.h"
+#include "platform/FileError.h"
+#include "platform/LocalText.h"
+#include "platform/Paths.h"
+#include "platform/ProgramFiles.h"
+#include "platform/Terminal.h"
+#include "settings/SettingsFile.h"
 
 #include <QCommandLineParser>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "BuildCommand.h"
+#include "cli/BuildCommand.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "DateTimeSettings.h"
+#include "platform/DateTimeSettings.h"
 
 namespace platform
 {

@@ -1,6 +1,6 @@
-#include "DateTimeSettings.h"
+#include "platform/DateTimeSettings.h"
 
-#include "WindowsApi.h"
+#include "platform/WindowsApi.h"
 
 #include <iterator>
 

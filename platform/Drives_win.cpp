@@ -1,6 +1,6 @@
-#include "Drives.h"
+#include "platform/Drives.h"
 
-#include "Paths.h"
+#include "platform/Paths.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "ExclusiveFile.h"
+#include "platform/ExclusiveFile.h"
 
 void ExclusiveFile::fail(const QString& what) const
 {

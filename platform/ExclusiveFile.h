@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileError.h"
-#include "FileStamp.h"
+#include "platform/FileError.h"
+#include "platform/FileStamp.h"
 
 #include <QString>
 #include <QtGlobal>

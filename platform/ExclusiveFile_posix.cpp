@@ -1,6 +1,6 @@
-#include "ExclusiveFile.h"
+#include "platform/ExclusiveFile.h"
 
-#include "WriteAll.h"
+#include "platform/WriteAll.h"
 
 #include <QFile>
 

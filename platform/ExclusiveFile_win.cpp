@@ -1,7 +1,7 @@
-#include "ExclusiveFile.h"
+#include "platform/ExclusiveFile.h"
 
-#include "WindowsApi.h"
-#include "WriteAll.h"
+#include "platform/WindowsApi.h"
+#include "platform/WriteAll.h"
 
 ExclusiveFile::ExclusiveFile(const QString& path, Mode mode) : m_path(path)
 {

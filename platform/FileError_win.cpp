@@ -1,6 +1,6 @@
-#include "FileError.h"
+#include "platform/FileError.h"
 
-#include "WindowsApi.h"
+#include "platform/WindowsApi.h"
 
 void throwSystemError(const QString& what, const QString& path)
 {

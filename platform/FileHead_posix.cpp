@@ -1,6 +1,6 @@
-#include "FileHead.h"
+#include "platform/FileHead.h"
 
-#include "FileError.h"
+#include "platform/FileError.h"
 
 #include <QFile>
 

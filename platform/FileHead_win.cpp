@@ -1,7 +1,7 @@
-#include "FileHead.h"
+#include "platform/FileHead.h"
 
-#include "FileError.h"
-#include "WindowsApi.h"
+#include "platform/FileError.h"
+#include "platform/WindowsApi.h"
 
 namespace platform
 {

@@ -1,7 +1,7 @@
-#include "FileReplacement.h"
+#include "platform/FileReplacement.h"
 
-#include "FileReplacementSystem.h"
-#include "Process.h"
+#include "platform/FileReplacementSystem.h"
+#include "platform/Process.h"
 
 #include <QDateTime>
 #include <QDir>

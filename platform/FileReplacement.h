@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExclusiveFile.h"
+#include "platform/ExclusiveFile.h"
 
 #include <QString>
 

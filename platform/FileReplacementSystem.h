@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileReplacement.h"
+#include "platform/FileReplacement.h"
 
 #include <QString>
 

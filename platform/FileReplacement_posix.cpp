@@ -1,7 +1,7 @@
-#include "FileReplacementSystem.h"
+#include "platform/FileReplacementSystem.h"
 
-#include "FileError.h"
-#include "WriteAll.h"
+#include "platform/FileError.h"
+#include "platform/WriteAll.h"
 
 #include <QFile>
 #include <QFileInfo>

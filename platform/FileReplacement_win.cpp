@@ -1,8 +1,8 @@
-#include "FileReplacementSystem.h"
+#include "platform/FileReplacementSystem.h"
 
-#include "FileError.h"
-#include "WindowsApi.h"
-#include "WriteAll.h"
+#include "platform/FileError.h"
+#include "platform/WindowsApi.h"
+#include "platform/WriteAll.h"
 
 // Newer than the MinGW-w64 headers.
 #ifndef ERROR_DIRECTORY_NOT_SUPPORTED

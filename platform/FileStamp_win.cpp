@@ -1,6 +1,6 @@
-#include "FileStamp.h"
+#include "platform/FileStamp.h"
 
-#include "WindowsApi.h"
+#include "platform/WindowsApi.h"
 
 namespace platform
 {

@@ -1,4 +1,4 @@
-#include "LocalText.h"
+#include "platform/LocalText.h"
 
 #include <QStringDecoder>
 

@@ -1,6 +1,6 @@
-#include "LockFile.h"
+#include "platform/LockFile.h"
 
-#include "FileError.h"
+#include "platform/FileError.h"
 
 #include <QFile>
 

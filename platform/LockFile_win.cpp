@@ -1,7 +1,7 @@
-#include "LockFile.h"
+#include "platform/LockFile.h"
 
-#include "FileError.h"
-#include "WindowsApi.h"
+#include "platform/FileError.h"
+#include "platform/WindowsApi.h"
 
 namespace platform
 {

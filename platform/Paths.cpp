@@ -1,6 +1,6 @@
-#include "Paths.h"
+#include "platform/Paths.h"
 
-#include "FileStamp.h"
+#include "platform/FileStamp.h"
 
 #include <QDir>
 #include <QFileInfo>

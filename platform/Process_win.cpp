@@ -1,6 +1,6 @@
-#include "Process.h"
+#include "platform/Process.h"
 
-#include "WindowsApi.h"
+#include "platform/WindowsApi.h"
 
 namespace platform
 {

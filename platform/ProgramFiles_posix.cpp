@@ -1,6 +1,6 @@
-#include "ProgramFiles.h"
+#include "platform/ProgramFiles.h"
 
-#include "Paths.h"
+#include "platform/Paths.h"
 
 #include <QStandardPaths>
 

@@ -1,4 +1,4 @@
-#include "Terminal.h"
+#include "platform/Terminal.h"
 
 #include <io.h>
 #include <stdio.h>

@@ -1,6 +1,6 @@
-#include "WriteAll.h"
+#include "platform/WriteAll.h"
 
-#include "FileError.h"
+#include "platform/FileError.h"
 
 #include <cerrno>
 #include <unistd.h>

@@ -1,7 +1,7 @@
-#include "WriteAll.h"
+#include "platform/WriteAll.h"
 
-#include "FileError.h"
-#include "WindowsApi.h"
+#include "platform/FileError.h"
+#include "platform/WindowsApi.h"
 
 namespace platform
 {

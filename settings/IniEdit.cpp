@@ -1,6 +1,6 @@
-#include "IniEdit.h"
+#include "settings/IniEdit.h"
 
-#include "IniText.h"
+#include "settings/IniText.h"
 
 namespace ini
 {

@@ -1,11 +1,11 @@
-#include "SettingsFile.h"
+#include "settings/SettingsFile.h"
 
-#include "FileError.h"
-#include "FileReplacement.h"
-#include "FileStamp.h"
-#include "IniEdit.h"
-#include "IniText.h"
-#include "LockFile.h"
+#include "platform/FileError.h"
+#include "platform/FileReplacement.h"
+#include "platform/FileStamp.h"
+#include "platform/LockFile.h"
+#include "settings/IniEdit.h"
+#include "settings/IniText.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
-#include "BuildLog.h"
-#include "ExclusiveFile.h"
+#include "builder/BuildLog.h"
+#include "platform/ExclusiveFile.h"
 #include "support/TestFiles.h"
 
 #include <QDir>

@@ -2,8 +2,8 @@
 // through the buffer give the same bytes, and both end in a FileError when the
 // source ends early.
 
-#include "CopyBuffer.h"
-#include "ExclusiveFile.h"
+#include "builder/CopyBuffer.h"
+#include "platform/ExclusiveFile.h"
 #include "support/TestFiles.h"
 
 #include <QStandardPaths>

@@ -1,9 +1,9 @@
-#include "Build.h"
-#include "BuildLog.h"
-#include "ExclusiveFile.h"
-#include "GbaImageWriter.h"
-#include "Paths.h"
-#include "ProgressPlan.h"
+#include "builder/Build.h"
+#include "builder/BuildLog.h"
+#include "builder/GbaImageWriter.h"
+#include "builder/ProgressPlan.h"
+#include "platform/ExclusiveFile.h"
+#include "platform/Paths.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -154,7 +154,8 @@ private:
     }
     BuildRequest request(const QStringList& names) const
     {
-        return {outputPath(), platform::ProgramFiles(m_programDir), m_romsDir, names,
+        return {outputPath(),      platform::ProgramFiles(m_programDir),
+                m_romsDir,         names,
                 int(names.size()), {}};
     }
     bool write(const BuildRequest& request, RecordingProgress& progress,

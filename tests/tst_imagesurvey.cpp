@@ -1,9 +1,9 @@
 // What a build will make, from the roms' headers alone: each rom's appended
 // length (whole or cut), whether it is an iNES rom, and the image's size.
 
-#include "GbaImageWriter.h"
-#include "ImageSurvey.h"
-#include "Paths.h"
+#include "builder/GbaImageWriter.h"
+#include "builder/ImageSurvey.h"
+#include "platform/Paths.h"
 #include "support/TestFiles.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "ExclusiveFile.h"
-#include "FileError.h"
-#include "MenuScript.h"
-#include "Paths.h"
-#include "ProgramFiles.h"
+#include "builder/MenuScript.h"
+#include "platform/ExclusiveFile.h"
+#include "platform/FileError.h"
+#include "platform/Paths.h"
+#include "platform/ProgramFiles.h"
 #include "support/TestFiles.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "BuildLog.h"
-#include "ExclusiveFile.h"
-#include "HeaderRepair.h"
-#include "NesRomAppender.h"
-#include "Paths.h"
+#include "builder/BuildLog.h"
+#include "builder/HeaderRepair.h"
+#include "builder/NesRomAppender.h"
+#include "platform/ExclusiveFile.h"
+#include "platform/Paths.h"
 #include "support/TestFiles.h"
 
 #include <QDir>

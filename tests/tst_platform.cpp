@@ -2,16 +2,16 @@
 // opened without sharing (also against another process), the ANSI code page of
 // the single-byte files, and settings files shared with the profile services.
 // Cases that need Windows skip elsewhere; the rest run everywhere.
-#include "BuildLog.h"
-#include "DateTimeSettings.h"
-#include "Drives.h"
-#include "ExclusiveFile.h"
-#include "GbaImageWriter.h"
-#include "LocalText.h"
-#include "MenuScript.h"
-#include "Paths.h"
-#include "ProgramFiles.h"
-#include "SettingsFile.h"
+#include "builder/BuildLog.h"
+#include "builder/GbaImageWriter.h"
+#include "builder/MenuScript.h"
+#include "platform/DateTimeSettings.h"
+#include "platform/Drives.h"
+#include "platform/ExclusiveFile.h"
+#include "platform/LocalText.h"
+#include "platform/Paths.h"
+#include "platform/ProgramFiles.h"
+#include "settings/SettingsFile.h"
 #include "support/TestFiles.h"
 
 #include <QCoreApplication>
@@ -27,7 +27,7 @@
 #include <optional>
 
 #ifdef Q_OS_WIN
-#include "WindowsApi.h"
+#include "platform/WindowsApi.h"
 #endif
 
 using namespace testfiles;
@@ -347,7 +347,7 @@ void TestPlatform::heldByAnotherProgram()
     QVERIFY2(other.holds(), qPrintable(other.error()));
 
     BuildRequest request{
-        output, platform::ProgramFiles(programDirectory), roms, {"a.nes", "b.nes"}, 2};
+        output, platform::ProgramFiles(programDirectory), roms, {"a.nes", "b.nes"}, 2, {}};
     BuildLog log(programDirectory + "Romweaver.log");
     SilentProgress progress;
     QString failure;

@@ -1,8 +1,8 @@
 // Where the program's files live: beside the executable (portable) or in the
 // user's data directory (installed).
 
-#include "Paths.h"
-#include "ProgramFiles.h"
+#include "platform/Paths.h"
+#include "platform/ProgramFiles.h"
 #include "support/TestFiles.h"
 
 #include <QDir>

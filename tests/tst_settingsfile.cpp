@@ -1,6 +1,6 @@
-#include "FileError.h"
-#include "FileReplacement.h"
-#include "SettingsFile.h"
+#include "platform/FileError.h"
+#include "platform/FileReplacement.h"
+#include "settings/SettingsFile.h"
 #include "support/FullFileSystem.h"
 #include "support/TestFiles.h"
 

@@ -1,7 +1,7 @@
-#include "RomDropHandler.h"
+#include "wizard/RomDropHandler.h"
 
-#include "DirectoryListBox.h"
-#include "Paths.h"
+#include "platform/Paths.h"
+#include "wizard/controls/DirectoryListBox.h"
 
 #include <QAbstractItemView>
 #include <QDropEvent>

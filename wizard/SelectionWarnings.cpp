@@ -1,7 +1,7 @@
-#include "SelectionWarnings.h"
+#include "wizard/SelectionWarnings.h"
 
-#include "ImageSurvey.h"
-#include "Paths.h"
+#include "builder/ImageSurvey.h"
+#include "platform/Paths.h"
 
 #include <QLabel>
 #include <QListWidget>

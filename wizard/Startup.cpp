@@ -1,11 +1,11 @@
-#include "Startup.h"
+#include "wizard/Startup.h"
 
-#include "Accessibility.h"
-#include "MessageBoxes.h"
-#include "UnitAbout.h"
-#include "UnitAddSpriteNumber.h"
-#include "UnitNewOption.h"
-#include "UnitRomweaver.h"
+#include "wizard/UnitAbout.h"
+#include "wizard/UnitAddSpriteNumber.h"
+#include "wizard/UnitNewOption.h"
+#include "wizard/UnitRomweaver.h"
+#include "wizard/controls/Accessibility.h"
+#include "wizard/controls/MessageBoxes.h"
 
 #include <QApplication>
 #include <QFileInfo>

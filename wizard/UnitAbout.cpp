@@ -1,8 +1,8 @@
-#include "UnitAbout.h"
+#include "wizard/UnitAbout.h"
 #include "ui_UnitAbout.h"
 
-#include "FormLook.h"
-#include "WindowPlacement.h"
+#include "wizard/controls/FormLook.h"
+#include "wizard/controls/WindowPlacement.h"
 
 #include <QPointer>
 #include <QTimer>

@@ -1,7 +1,7 @@
-#include "UnitAddSpriteNumber.h"
+#include "wizard/UnitAddSpriteNumber.h"
 #include "ui_UnitAddSpriteNumber.h"
 
-#include "MessageBoxes.h"
+#include "wizard/controls/MessageBoxes.h"
 
 TfrmAddSpriteNumber::TfrmAddSpriteNumber(QWidget* mainWindow)
     : FloatingDialog(mainWindow), ui(std::make_unique<Ui::TfrmAddSpriteNumber>())

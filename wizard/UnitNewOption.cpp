@@ -1,7 +1,7 @@
-#include "UnitNewOption.h"
+#include "wizard/UnitNewOption.h"
 #include "ui_UnitNewOption.h"
 
-#include "MessageBoxes.h"
+#include "wizard/controls/MessageBoxes.h"
 
 TfrmNewOption::TfrmNewOption(QWidget* mainWindow)
     : FloatingDialog(mainWindow), ui(std::make_unique<Ui::TfrmNewOption>())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FloatingDialog.h"
+#include "wizard/controls/FloatingDialog.h"
 
 #include <memory>
 

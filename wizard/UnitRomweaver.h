@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BuildRequest.h"
-#include "ProgramFiles.h"
+#include "builder/BuildRequest.h"
+#include "platform/ProgramFiles.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "WritePageProgress.h"
+#include "wizard/WritePageProgress.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProgressReporter.h"
+#include "builder/ProgressReporter.h"
 
 #include <QElapsedTimer>
 

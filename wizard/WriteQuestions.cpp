@@ -1,7 +1,7 @@
-#include "WriteQuestions.h"
+#include "wizard/WriteQuestions.h"
 
-#include "ImageSurvey.h"
-#include "MessageBoxes.h"
+#include "builder/ImageSurvey.h"
+#include "wizard/controls/MessageBoxes.h"
 
 BuildHooks writePageHooks(QWidget* parent)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Build.h"
+#include "builder/Build.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "Startup.h"
+#include "wizard/Startup.h"
 
 #include <QApplication>
 #include <QIcon>

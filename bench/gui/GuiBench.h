@@ -5,9 +5,9 @@
 
 #include "../BenchReport.h"
 
-#include "Paths.h"
-#include "Startup.h"
-#include "UnitRomweaver.h"
+#include "platform/Paths.h"
+#include "wizard/Startup.h"
+#include "wizard/UnitRomweaver.h"
 
 #include <QApplication>
 #include <QDir>

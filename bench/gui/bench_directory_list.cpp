@@ -6,7 +6,7 @@
 
 #include "GuiBench.h"
 
-#include "DirectoryListBox.h"
+#include "wizard/controls/DirectoryListBox.h"
 
 #include <QListWidget>
 #include <QStyle>

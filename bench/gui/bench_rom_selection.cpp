@@ -6,8 +6,8 @@
 
 #include "GuiBench.h"
 
-#include "FileListBox.h"
-#include "FileMeasure.h"
+#include "builder/FileMeasure.h"
+#include "wizard/controls/FileListBox.h"
 
 #include <QItemSelection>
 #include <QListWidget>

@@ -7,7 +7,7 @@
 
 #include "GuiBench.h"
 
-#include "IniText.h"
+#include "settings/IniText.h"
 
 #include <QHash>
 #include <QListWidget>

@@ -7,9 +7,9 @@
 #include "../SilentProgress.h"
 #include "GuiBench.h"
 
-#include "BuildLog.h"
-#include "DirectoryListBox.h"
-#include "GbaImageWriter.h"
+#include "builder/BuildLog.h"
+#include "builder/GbaImageWriter.h"
+#include "wizard/controls/DirectoryListBox.h"
 
 #include <QLabel>
 #include <QListWidget>

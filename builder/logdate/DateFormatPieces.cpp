@@ -1,4 +1,4 @@
-#include "DateFormatPieces.h"
+#include "builder/logdate/DateFormatPieces.h"
 
 namespace datepicture
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DateTimeSettings.h"
+#include "platform/DateTimeSettings.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -1,6 +1,6 @@
-#include "LogDateTimeFormat.h"
+#include "builder/logdate/LogDateTimeFormat.h"
 
-#include "DateFormatPieces.h"
+#include "builder/logdate/DateFormatPieces.h"
 
 namespace
 {

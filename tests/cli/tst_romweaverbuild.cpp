@@ -5,8 +5,8 @@
 
 #include "gui/WizardFixture.h"
 
-#include "DirectoryListBox.h"
-#include "SettingsFile.h"
+#include "settings/SettingsFile.h"
+#include "wizard/controls/DirectoryListBox.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>

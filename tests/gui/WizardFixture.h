@@ -4,11 +4,11 @@
 // directory (with a base rom) and a temporary rom directory, and answers the
 // modal boxes the handlers raise.
 
-#include "FileListBox.h"
-#include "Paths.h"
-#include "Startup.h"
-#include "UnitRomweaver.h"
+#include "platform/Paths.h"
 #include "support/TestFiles.h"
+#include "wizard/Startup.h"
+#include "wizard/UnitRomweaver.h"
+#include "wizard/controls/FileListBox.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -4,9 +4,9 @@
 
 #include "WizardFixture.h"
 
-#include "UnitAbout.h"
-#include "UnitAddSpriteNumber.h"
-#include "UnitNewOption.h"
+#include "wizard/UnitAbout.h"
+#include "wizard/UnitAddSpriteNumber.h"
+#include "wizard/UnitNewOption.h"
 
 #include <QAccessible>
 #include <QComboBox>

@@ -1,11 +1,11 @@
-#include "DirectoryListBox.h"
-#include "DriveComboBox.h"
-#include "Drives.h"
-#include "FileListBox.h"
-#include "FilterComboBox.h"
-#include "FolderIcons.h"
-#include "Paths.h"
+#include "platform/Drives.h"
+#include "platform/Paths.h"
 #include "support/TestFiles.h"
+#include "wizard/controls/DirectoryListBox.h"
+#include "wizard/controls/DriveComboBox.h"
+#include "wizard/controls/FileListBox.h"
+#include "wizard/controls/FilterComboBox.h"
+#include "wizard/controls/FolderIcons.h"
 
 #include <QDir>
 #include <QFile>

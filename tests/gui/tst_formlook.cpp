@@ -4,8 +4,8 @@
 
 #include "WizardFixture.h"
 
-#include "UnitAddSpriteNumber.h"
-#include "UnitNewOption.h"
+#include "wizard/UnitAddSpriteNumber.h"
+#include "wizard/UnitNewOption.h"
 
 #include <QGroupBox>
 #include <QImage>

@@ -2,10 +2,10 @@
 
 #include "WizardFixture.h"
 
-#include "DirectoryListBox.h"
-#include "SettingsFile.h"
-#include "UnitAddSpriteNumber.h"
-#include "UnitNewOption.h"
+#include "settings/SettingsFile.h"
+#include "wizard/UnitAddSpriteNumber.h"
+#include "wizard/UnitNewOption.h"
+#include "wizard/controls/DirectoryListBox.h"
 
 class TestOptionsPage : public QObject
 {

@@ -2,8 +2,8 @@
 
 #include "WizardFixture.h"
 
-#include "DirectoryListBox.h"
-#include "FilterComboBox.h"
+#include "wizard/controls/DirectoryListBox.h"
+#include "wizard/controls/FilterComboBox.h"
 
 class TestRomSelection : public QObject
 {

@@ -3,7 +3,7 @@
 
 #include "WizardFixture.h"
 
-#include "DirectoryListBox.h"
+#include "wizard/controls/DirectoryListBox.h"
 
 #include <QPalette>
 

@@ -2,7 +2,7 @@
 
 #include "WizardFixture.h"
 
-#include "SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 class TestTitlesPage : public QObject
 {

@@ -2,10 +2,10 @@
 
 #include "WizardFixture.h"
 
-#include "BuildLog.h"
+#include "builder/BuildLog.h"
 
-#include "SettingsFile.h"
-#include "UnitAbout.h"
+#include "settings/SettingsFile.h"
+#include "wizard/UnitAbout.h"
 
 #include <QGroupBox>
 

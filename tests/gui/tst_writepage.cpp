@@ -3,9 +3,9 @@
 
 #include "WizardFixture.h"
 
-#include "DirectoryListBox.h"
-#include "LockFile.h"
-#include "SettingsFile.h"
+#include "platform/LockFile.h"
+#include "settings/SettingsFile.h"
+#include "wizard/controls/DirectoryListBox.h"
 
 #include <QPalette>
 

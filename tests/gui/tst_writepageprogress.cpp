@@ -2,7 +2,7 @@
 // order, painting happens at most once per frame, and the last values are
 // painted when the reporter goes.
 
-#include "WritePageProgress.h"
+#include "wizard/WritePageProgress.h"
 
 #include <QLabel>
 #include <QProgressBar>

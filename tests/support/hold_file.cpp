@@ -3,7 +3,7 @@
 // On Windows it opens the file as an ordinary program does (sharing read and
 // write), which a file opened without sharing must still not get past; elsewhere
 // it takes the same advisory lock the program takes.
-#include "ExclusiveFile.h"
+#include "platform/ExclusiveFile.h"
 
 #include <QCoreApplication>
 #include <QFile>

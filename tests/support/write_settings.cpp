@@ -1,7 +1,7 @@
 // "Another window" writing the same settings file: writes count keys
 // "<prefix><n>" with the value "v<n>" into section Titles of the file named on
 // its command line. Exit status 1 at the first failed write.
-#include "SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <QCoreApplication>
 

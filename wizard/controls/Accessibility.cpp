@@ -1,4 +1,4 @@
-#include "Accessibility.h"
+#include "wizard/controls/Accessibility.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>

@@ -1,8 +1,8 @@
-#include "DirectoryListBox.h"
+#include "wizard/controls/DirectoryListBox.h"
 
-#include "FolderIcons.h"
-#include "LocaleCollation.h"
-#include "Paths.h"
+#include "platform/Paths.h"
+#include "wizard/controls/FolderIcons.h"
+#include "wizard/controls/LocaleCollation.h"
 
 #include <QApplication>
 #include <QDir>

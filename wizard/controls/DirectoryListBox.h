@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ListBox.h"
+#include "wizard/controls/ListBox.h"
 
 #include <QIcon>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "DriveComboBox.h"
+#include "wizard/controls/DriveComboBox.h"
 
-#include "DirectoryListBox.h"
-#include "Drives.h"
-#include "ListBox.h"
-#include "Paths.h"
+#include "platform/Drives.h"
+#include "platform/Paths.h"
+#include "wizard/controls/DirectoryListBox.h"
+#include "wizard/controls/ListBox.h"
 
 namespace
 {

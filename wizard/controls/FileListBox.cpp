@@ -1,8 +1,8 @@
-#include "FileListBox.h"
+#include "wizard/controls/FileListBox.h"
 
-#include "DirectoryListBox.h"
-#include "LocaleCollation.h"
-#include "Paths.h"
+#include "platform/Paths.h"
+#include "wizard/controls/DirectoryListBox.h"
+#include "wizard/controls/LocaleCollation.h"
 
 #include <QDir>
 #include <QRegularExpression>

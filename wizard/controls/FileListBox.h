@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ListBox.h"
+#include "wizard/controls/ListBox.h"
 #include <QString>
 
 // The plain names of one directory's files that match a wildcard mask,

@@ -1,7 +1,7 @@
-#include "FilterComboBox.h"
+#include "wizard/controls/FilterComboBox.h"
 
-#include "FileListBox.h"
-#include "ListBox.h"
+#include "wizard/controls/FileListBox.h"
+#include "wizard/controls/ListBox.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
-#include "FloatingDialog.h"
+#include "wizard/controls/FloatingDialog.h"
 
-#include "FormLook.h"
-#include "MessageBoxes.h"
-#include "WindowPlacement.h"
+#include "wizard/controls/FormLook.h"
+#include "wizard/controls/MessageBoxes.h"
+#include "wizard/controls/WindowPlacement.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>

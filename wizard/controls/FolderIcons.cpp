@@ -1,4 +1,4 @@
-#include "FolderIcons.h"
+#include "wizard/controls/FolderIcons.h"
 
 #include <QIcon>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "FormLook.h"
+#include "wizard/controls/FormLook.h"
 
-#include "FormStyle.h"
+#include "wizard/controls/FormStyle.h"
 
 #include <QCheckBox>
 #include <QFont>

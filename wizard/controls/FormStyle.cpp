@@ -1,4 +1,4 @@
-#include "FormStyle.h"
+#include "wizard/controls/FormStyle.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "KeyboardFocus.h"
+#include "wizard/controls/KeyboardFocus.h"
 
 #include <QLineEdit>
 

@@ -1,4 +1,4 @@
-#include "ListBox.h"
+#include "wizard/controls/ListBox.h"
 
 #include <QComboBox>
 #include <QPaintEvent>

@@ -1,4 +1,4 @@
-#include "LocaleCollation.h"
+#include "wizard/controls/LocaleCollation.h"
 
 #include <QListWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MenuTitles.h"
+#include "builder/MenuTitles.h"
 
 class QListWidget;
 class QListWidgetItem;

@@ -1,4 +1,4 @@
-#include "MessageBoxes.h"
+#include "wizard/controls/MessageBoxes.h"
 
 namespace
 {

@@ -1,4 +1,4 @@
-#include "WindowPlacement.h"
+#include "wizard/controls/WindowPlacement.h"
 
 #include <QWidget>
 
