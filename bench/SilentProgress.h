@@ -9,7 +9,7 @@ namespace bench
 
 // The writer's progress with nothing to show it: the position is held, the
 // texts go nowhere, so a benchmark times the writing alone.
-class SilentProgress final : public ProgressReporter
+class SilentProgress final : public builder::ProgressReporter
 {
 public:
     int position() const override { return m_position; }

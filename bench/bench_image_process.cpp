@@ -25,6 +25,8 @@
 
 #include <cstdlib>
 
+using namespace platform;
+
 namespace
 {
 

@@ -23,6 +23,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+using namespace platform;
+using namespace builder;
+
 namespace
 {
 

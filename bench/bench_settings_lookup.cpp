@@ -14,6 +14,8 @@
 #include <functional>
 #include <vector>
 
+using namespace settings;
+
 namespace
 {
 

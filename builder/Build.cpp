@@ -6,6 +6,9 @@
 #include "platform/FileError.h"
 #include "platform/Paths.h"
 
+namespace builder
+{
+
 namespace
 {
 
@@ -20,7 +23,7 @@ BuildResult ended(BuildResult::Outcome outcome, const QString& reason = {})
 // sentence for the user, or nothing.
 QString refusal(const BuildRequest& request, const ImageSurvey& survey, const BuildHooks& hooks)
 {
-    if (const QString lineBreak = MenuLineBreakRefusal(request.menuLines, request.romFileNames);
+    if (const QString lineBreak = menuLineBreakRefusal(request.menuLines, request.romFileNames);
         !lineBreak.isEmpty())
         return NotWritten + lineBreak;
     if (const QString output = outputRefusal(request); !output.isEmpty())
@@ -68,7 +71,7 @@ QString outputRefusal(const BuildRequest& request)
 BuildResult build(const BuildRequest& request, ProgressReporter& progress, BuildLog& log,
                   const BuildHooks& hooks)
 {
-    const ImageSurvey survey = SurveyImage(request);
+    const ImageSurvey survey = surveyImage(request);
     if (const QString reason = refusal(request, survey, hooks); !reason.isEmpty())
         return ended(BuildResult::Outcome::Refused, reason);
     if (declined(survey, hooks))
@@ -80,7 +83,7 @@ BuildResult build(const BuildRequest& request, ProgressReporter& progress, Build
             return ended(BuildResult::Outcome::Refused, lock.busyText());
         progress.setStatusText(QStringLiteral("Preparing to write..."));
         WriteMenuScript(request.files.menuScript(), request.menuLines);
-    } catch (const FileError& error) {
+    } catch (const platform::FileError& error) {
         if (hooks.menuScriptFailureThrown)
             throw;
         return ended(BuildResult::Outcome::Failed, error.text());
@@ -92,3 +95,5 @@ BuildResult build(const BuildRequest& request, ProgressReporter& progress, Build
         return ended(BuildResult::Outcome::Failed, failure);
     return ended(BuildResult::Outcome::Written);
 }
+
+} // namespace builder

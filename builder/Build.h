@@ -7,6 +7,9 @@
 
 #include <functional>
 
+namespace builder
+{
+
 class BuildLog;
 class ProgressReporter;
 
@@ -58,3 +61,5 @@ BuildResult build(const BuildRequest& request, ProgressReporter& progress, Build
 // script, a rom) nor the program's own settings file or build log, by any
 // spelling or link.
 QString outputRefusal(const BuildRequest& request);
+
+} // namespace builder

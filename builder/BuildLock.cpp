@@ -2,6 +2,9 @@
 
 #include "platform/Paths.h"
 
+namespace builder
+{
+
 BuildLock::BuildLock(const platform::ProgramFiles& files)
     : m_programDirectory(files.directory()), m_lock(files.menuScript())
 {
@@ -17,3 +20,5 @@ QString BuildLock::busyText() const
     return QStringLiteral("Another build is writing in %1; try again when it has finished.")
         .arg(platform::nativeDirectory(m_programDirectory));
 }
+
+} // namespace builder

@@ -5,6 +5,9 @@
 
 #include <QString>
 
+namespace builder
+{
+
 // One build at a time per program directory. A build writes the menu script
 // there and appends it to its image only later: a second build meanwhile
 // would put its own menu above the first one's roms. The lock is held from
@@ -27,3 +30,5 @@ private:
     QString m_programDirectory;
     platform::LockFile m_lock;
 };
+
+} // namespace builder

@@ -4,6 +4,9 @@
 
 #include <QFileInfo>
 
+namespace builder
+{
+
 namespace
 {
 
@@ -31,8 +34,8 @@ void BuildLog::AddToLog(const QByteArray& message)
     const QFileInfo info(m_path);
     const bool logExists = info.exists() && !info.isDir();
     const bool append = logExists && !m_firstLogWrite;
-    ExclusiveFile file(m_path,
-                       append ? ExclusiveFile::Mode::AppendExisting : ExclusiveFile::Mode::Create);
+    platform::ExclusiveFile file(m_path, append ? platform::ExclusiveFile::Mode::AppendExisting
+                                                : platform::ExclusiveFile::Mode::Create);
     // Cleared only once the fresh log exists, so a failed creation is retried
     // as a fresh start by the next entry.
     if (!append)
@@ -40,3 +43,5 @@ void BuildLog::AddToLog(const QByteArray& message)
     file.write(entry.constData(), entry.size());
     file.close();
 }
+
+} // namespace builder

@@ -9,6 +9,9 @@
 #include <functional>
 #include <optional>
 
+namespace builder
+{
+
 // The build log in the program directory, for one run of the program (a log
 // session): its first entry replaces the log an earlier run left, later ones
 // are appended. The main window keeps one from its first showing on; each
@@ -37,3 +40,5 @@ private:
     std::optional<LogDateTimeFormat> m_format;
     Clock m_clock;
 };
+
+} // namespace builder

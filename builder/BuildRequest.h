@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+namespace builder
+{
+
 // What a build is to make, gathered once by its caller (the write page, the
 // command line).
 struct BuildRequest {
@@ -15,3 +18,5 @@ struct BuildRequest {
     int selectedRomCount = 0;     // entries of the selected-rom list, for the progress plan
     QStringList menuLines;        // one per rom, in the same order
 };
+
+} // namespace builder

@@ -2,27 +2,34 @@
 
 #include "platform/ExclusiveFile.h"
 
-void copyBytes(ExclusiveFile& from, qint64 count, ByteSink& to, CopyBuffer& buffer)
+namespace builder
+{
+
+void copyBytes(platform::ExclusiveFile& from, qint64 count, platform::ByteSink& to,
+               CopyBuffer& buffer)
 {
     // Between two files the kernel copies without the bytes passing through
     // this process; whatever it leaves (another file system, an early end of
     // the file) goes through the buffer, which also reports the early end.
-    if (auto* file = dynamic_cast<ExclusiveFile*>(&to))
+    if (auto* file = dynamic_cast<platform::ExclusiveFile*>(&to))
         count -= from.copyInKernel(*file, count, CopyBuffer::Size);
     while (count > 0) {
         const qint64 done = from.read(buffer.data(), qMin(count, CopyBuffer::Size));
         if (done <= 0)
-            throw FileError(QStringLiteral("Cannot read file \"%1\": it ended before %2 more bytes")
-                                .arg(from.path())
-                                .arg(count));
+            throw platform::FileError(
+                QStringLiteral("Cannot read file \"%1\": it ended before %2 more bytes")
+                    .arg(from.path())
+                    .arg(count));
         to.write(buffer.data(), done);
         count -= done;
     }
 }
 
-void appendWholeFile(const QString& path, ByteSink& to, CopyBuffer& buffer)
+void appendWholeFile(const QString& path, platform::ByteSink& to, CopyBuffer& buffer)
 {
-    ExclusiveFile file(path, ExclusiveFile::Mode::ReadExisting);
+    platform::ExclusiveFile file(path, platform::ExclusiveFile::Mode::ReadExisting);
     copyBytes(file, file.size(), to, buffer);
     file.close();
 }
+
+} // namespace builder

@@ -5,8 +5,14 @@
 
 #include <memory>
 
+namespace platform
+{
 class ByteSink;
 class ExclusiveFile;
+} // namespace platform
+
+namespace builder
+{
 
 // The one buffer a build streams every file through, so that no file is ever
 // held whole in memory.
@@ -26,7 +32,10 @@ private:
 // kernel where the sink is a file and the system can, in chunks of at most
 // Size bytes either way. A file that ends before count bytes is a FileError,
 // like every read or write failure.
-void copyBytes(ExclusiveFile& from, qint64 count, ByteSink& to, CopyBuffer& buffer);
+void copyBytes(platform::ExclusiveFile& from, qint64 count, platform::ByteSink& to,
+               CopyBuffer& buffer);
 
 // Opens an existing file for reading, copies all of it to the sink and closes it.
-void appendWholeFile(const QString& path, ByteSink& to, CopyBuffer& buffer);
+void appendWholeFile(const QString& path, platform::ByteSink& to, CopyBuffer& buffer);
+
+} // namespace builder

@@ -4,21 +4,26 @@
 #include "platform/FileError.h"
 #include "platform/FileHead.h"
 
-qint64 MeasureFile(const QString& path)
+namespace builder
+{
+
+qint64 measureFile(const QString& path)
 {
     return platform::readFileHead(path, 0).size;
 }
 
-qint64 RoundedKB(qint64 bytes)
+qint64 roundedKB(qint64 bytes)
 {
     return roundHalfEven(double(bytes) / 1024.0);
 }
 
-int MeasureBaseRomKB(const QString& baseRomPath)
+int measureBaseRomKB(const QString& baseRomPath)
 {
     try {
-        return int(RoundedKB(MeasureFile(baseRomPath)));
-    } catch (const FileError&) {
+        return int(roundedKB(measureFile(baseRomPath)));
+    } catch (const platform::FileError&) {
         return 0;
     }
 }
+
+} // namespace builder

@@ -3,13 +3,18 @@
 #include <QString>
 #include <QtGlobal>
 
+namespace builder
+{
+
 // The size of an existing regular file, opened for reading only to measure it
 // (shared and without waiting: measuring must not disturb another program,
 // and a pipe must not hold it up). Throws FileError.
-qint64 MeasureFile(const QString& path);
+qint64 measureFile(const QString& path);
 
 // Bytes as a whole number of KB, rounded half to even (1536 -> 2, 2560 -> 2).
-qint64 RoundedKB(qint64 bytes);
+qint64 roundedKB(qint64 bytes);
 
 // The base rom's size in KB, or 0 when it cannot be opened or measured.
-int MeasureBaseRomKB(const QString& baseRomPath);
+int measureBaseRomKB(const QString& baseRomPath);
+
+} // namespace builder

@@ -7,6 +7,9 @@
 
 #include <exception>
 
+namespace builder
+{
+
 namespace
 {
 
@@ -24,9 +27,10 @@ void writeImage(const BuildRequest& request, ProgressReporter& progress, BuildLo
                 const OutputSinkFactory& outputSink)
 {
     const ProgressPlan plan = ProgressPlan::forSelectedRoms(request.selectedRomCount);
-    ExclusiveFile outputFile(request.outputPath, ExclusiveFile::Mode::Create);
-    const std::unique_ptr<ByteSink> filter = outputSink ? outputSink(outputFile) : nullptr;
-    ByteSink& output = filter ? *filter : outputFile;
+    platform::ExclusiveFile outputFile(request.outputPath, platform::ExclusiveFile::Mode::Create);
+    const std::unique_ptr<platform::ByteSink> filter =
+        outputSink ? outputSink(outputFile) : nullptr;
+    platform::ByteSink& output = filter ? *filter : outputFile;
     CopyBuffer buffer;
 
     stepBar(progress, plan);
@@ -72,3 +76,5 @@ bool WriteGBARom(const BuildRequest& request, ProgressReporter& progress, BuildL
     }
     return false;
 }
+
+} // namespace builder

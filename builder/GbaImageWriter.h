@@ -8,13 +8,21 @@
 #include <functional>
 #include <memory>
 
-class BuildLog;
+namespace platform
+{
 class ByteSink;
+} // namespace platform
+
+namespace builder
+{
+
+class BuildLog;
 
 // Puts a sink between the writer and the output file it created, for tests
 // that make writing fail partway (a full disk). The writer still closes the
 // file itself.
-using OutputSinkFactory = std::function<std::unique_ptr<ByteSink>(ByteSink& outputFile)>;
+using OutputSinkFactory =
+    std::function<std::unique_ptr<platform::ByteSink>(platform::ByteSink& outputFile)>;
 
 // Builds the GBA rom: base rom, menu script, then each rom through
 // AppendNESRom. Returns false on any failure, leaving the output with what was
@@ -24,3 +32,5 @@ using OutputSinkFactory = std::function<std::unique_ptr<ByteSink>(ByteSink& outp
 // (builder's build) has made sure the output may be written.
 bool WriteGBARom(const BuildRequest& request, ProgressReporter& progress, BuildLog& log,
                  QString& failure, const OutputSinkFactory& outputSink = {});
+
+} // namespace builder

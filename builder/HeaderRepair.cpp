@@ -4,6 +4,9 @@
 
 #include <algorithm>
 
+namespace builder
+{
+
 namespace
 {
 
@@ -33,3 +36,5 @@ HeaderRepair computeHeaderRepair(int prgCount, int chrCount, qint64 fileLength)
         return {std::nullopt, 0};
     return {std::nullopt, roundedCount((bodyKB - prgKB) / 8.0)};
 }
+
+} // namespace builder

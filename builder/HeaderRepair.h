@@ -4,6 +4,9 @@
 
 #include <optional>
 
+namespace builder
+{
+
 // The parts of an iNES header that the size check reads: the 16-byte header
 // itself and the two bank counts at offsets 4 and 5.
 namespace ines
@@ -29,3 +32,5 @@ struct HeaderRepair {
 // shorter than declaredRomLength(prgCount, chrCount); the counts are then
 // always within 0..255.
 HeaderRepair computeHeaderRepair(int prgCount, int chrCount, qint64 fileLength);
+
+} // namespace builder

@@ -10,17 +10,20 @@
 
 #include <QFileInfo>
 
-bool HasInesSignature(const QByteArray& firstBytes)
+namespace builder
+{
+
+bool hasInesSignature(const QByteArray& firstBytes)
 {
     return firstBytes.startsWith(QByteArrayView("NES\x1a", 4));
 }
 
-qint64 AppendedRomLength(qint64 fileLength, int prgCount, int chrCount)
+qint64 appendedRomLength(qint64 fileLength, int prgCount, int chrCount)
 {
     return qMin(fileLength, declaredRomLength(prgCount, chrCount));
 }
 
-qint64 MenuScriptLength(const QStringList& lines)
+qint64 menuScriptLength(const QStringList& lines)
 {
     qint64 length = 0;
     for (const QString& line : lines)
@@ -28,14 +31,14 @@ qint64 MenuScriptLength(const QStringList& lines)
     return length;
 }
 
-RomSurvey SurveyRom(const QString& path)
+RomSurvey surveyRom(const QString& path)
 {
     RomSurvey survey;
     platform::FileHead head;
     // Read-only and shared, like the size estimate: looking must not disturb anyone.
     try {
         head = platform::readFileHead(path, ines::HeaderSize);
-    } catch (const FileError& error) {
+    } catch (const platform::FileError& error) {
         survey.problem = error.text();
         survey.notAFile = QFileInfo(path).exists() && !QFileInfo(path).isFile();
         return survey;
@@ -50,24 +53,24 @@ RomSurvey SurveyRom(const QString& path)
         return offset < header.size() ? quint8(header.at(offset)) : 0;
     };
     survey.readable = true;
-    survey.ines = HasInesSignature(header);
+    survey.ines = hasInesSignature(header);
     survey.appendedLength =
-        AppendedRomLength(head.size, countAt(ines::PrgCountOffset), countAt(ines::ChrCountOffset));
+        appendedRomLength(head.size, countAt(ines::PrgCountOffset), countAt(ines::ChrCountOffset));
     return survey;
 }
 
-ImageSurvey SurveyImage(const BuildRequest& request)
+ImageSurvey surveyImage(const BuildRequest& request)
 {
     ImageSurvey survey;
     bool allReadable = true;
-    qint64 length = MenuScriptLength(request.menuLines);
+    qint64 length = menuScriptLength(request.menuLines);
     try {
-        length += MeasureFile(request.files.baseRom());
-    } catch (const FileError&) {
+        length += measureFile(request.files.baseRom());
+    } catch (const platform::FileError&) {
         allReadable = false;
     }
     for (const QString& name : request.romFileNames) {
-        const RomSurvey rom = SurveyRom(platform::joinPath(request.romsDirectory, name));
+        const RomSurvey rom = surveyRom(platform::joinPath(request.romsDirectory, name));
         length += rom.appendedLength;
         if (!rom.readable) {
             allReadable = false;
@@ -85,7 +88,9 @@ ImageSurvey SurveyImage(const BuildRequest& request)
     return survey;
 }
 
-qint64 KBRoundedUp(qint64 bytes)
+qint64 kbRoundedUp(qint64 bytes)
 {
     return (bytes + 1023) / 1024;
 }
+
+} // namespace builder

@@ -5,6 +5,9 @@
 
 #include <optional>
 
+namespace builder
+{
+
 struct BuildRequest;
 
 // What a build will make, known before it starts from the roms' 16-byte
@@ -19,16 +22,16 @@ constexpr qint64 CartridgeCapacityKB = CartridgeCapacity / 1024;
 } // namespace gba
 
 // True when the bytes begin with the iNES signature "NES" 0x1A.
-bool HasInesSignature(const QByteArray& firstBytes);
+bool hasInesSignature(const QByteArray& firstBytes);
 
 // The bytes the size check appends for a rom: its declared length when the
 // file is longer (it is cut), else the whole file (also after a repair, which
 // keeps the length).
-qint64 AppendedRomLength(qint64 fileLength, int prgCount, int chrCount);
+qint64 appendedRomLength(qint64 fileLength, int prgCount, int chrCount);
 
 // The size of the menu script written from these lines: each line in the
 // local 8-bit encoding and CR LF.
-qint64 MenuScriptLength(const QStringList& lines);
+qint64 menuScriptLength(const QStringList& lines);
 
 // One rom as its first 16 bytes show it. A file that cannot be opened and
 // read is not readable; the build fails on it, so nothing else is known but
@@ -41,7 +44,7 @@ struct RomSurvey {
     bool notAFile = false;
     QString problem;
 };
-RomSurvey SurveyRom(const QString& path);
+RomSurvey surveyRom(const QString& path);
 
 // The whole build: the image's length, unknown when an input cannot be read,
 // the roms (file names, menu order) that are readable but not iNES, those
@@ -54,8 +57,10 @@ struct ImageSurvey {
     QString firstProblem;
     QString firstNotAFile;
 };
-ImageSurvey SurveyImage(const BuildRequest& request);
+ImageSurvey surveyImage(const BuildRequest& request);
 
 // KB for a message about the cartridge: rounded up, so that an image a few
 // bytes too large never reads as exactly the capacity.
-qint64 KBRoundedUp(qint64 bytes);
+qint64 kbRoundedUp(qint64 bytes);
+
+} // namespace builder

@@ -3,6 +3,9 @@
 #include "platform/ExclusiveFile.h"
 #include "platform/LocalText.h"
 
+namespace builder
+{
+
 namespace
 {
 
@@ -35,7 +38,7 @@ QString ResetMenuLine(const QString& previewLine)
 
 void WriteMenuScript(const QString& path, const QStringList& lines)
 {
-    ExclusiveFile file(path, ExclusiveFile::Mode::Create);
+    platform::ExclusiveFile file(path, platform::ExclusiveFile::Mode::Create);
     // The script is small: written in one piece, it takes one call however
     // many lines it has.
     QByteArray script;
@@ -45,7 +48,7 @@ void WriteMenuScript(const QString& path, const QStringList& lines)
     file.close();
 }
 
-QString MenuLineBreakRefusal(const QStringList& lines, const QStringList& romFileNames)
+QString menuLineBreakRefusal(const QStringList& lines, const QStringList& romFileNames)
 {
     const auto holdsLineBreak = [](const QString& text) {
         return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
@@ -63,3 +66,5 @@ QString MenuLineBreakRefusal(const QStringList& lines, const QStringList& romFil
     }
     return QString();
 }
+
+} // namespace builder

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+namespace builder
+{
+
 // A menu line: title text, optionally "|" flag sum, optionally "|" sprite value.
 
 QString ApplyOptionFlags(const QString& line, const QString& previewLine, qint32 flagSum);
@@ -18,4 +21,6 @@ void WriteMenuScript(const QString& path, const QStringList& lines);
 // or an empty text when they can: a line holding CR or LF would become two
 // menu lines for one rom, and every menu line after it would belong to the
 // wrong rom. romFileNames (menu order) name the rom of each line.
-QString MenuLineBreakRefusal(const QStringList& lines, const QStringList& romFileNames);
+QString menuLineBreakRefusal(const QStringList& lines, const QStringList& romFileNames);
+
+} // namespace builder

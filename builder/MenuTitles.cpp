@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <numeric>
 
+namespace builder
+{
+
 namespace
 {
 
@@ -48,3 +51,5 @@ QStringList menuLinesForTitles(const QStringList& titles, bool numbered)
         lines << QStringLiteral("%1. ").arg(n, width, 10, QLatin1Char('0')) + titles.at(n - 1);
     return lines;
 }
+
+} // namespace builder

@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+namespace builder
+{
+
 // How the menu orders and numbers its titles, the same for the wizard's titles
 // page and the command line: sorted by the user's locale collation without
 // regard to letter case ("apple" < "Banana" < "cherry"), numbered with numbers
@@ -36,3 +39,5 @@ QList<qsizetype> sortedOrder(const QStringList& titles);
 // or with numbering its position (from 1), zero-filled to the number of digits
 // of the count, then ". " and the title.
 QStringList menuLinesForTitles(const QStringList& titles, bool numbered);
+
+} // namespace builder

@@ -12,23 +12,27 @@
 
 #include <memory>
 
+namespace builder
+{
+
 namespace
 {
 
-using Mode = ExclusiveFile::Mode;
+using Mode = platform::ExclusiveFile::Mode;
 
 // A file too short to hold a count reads as 0 banks there.
-int countAt(ExclusiveFile& rom, qint64 offset, qint64 fileLength)
+int countAt(platform::ExclusiveFile& rom, qint64 offset, qint64 fileLength)
 {
     return offset < fileLength ? rom.readByteAt(offset) : 0;
 }
 
-void makeBackup(ExclusiveFile& rom, qint64 fileLength, const QString& backupDirectory,
+void makeBackup(platform::ExclusiveFile& rom, qint64 fileLength, const QString& backupDirectory,
                 const QString& fileName, CopyBuffer& buffer)
 {
     if (!QFileInfo(backupDirectory).isDir() && !QDir().mkdir(backupDirectory))
-        throw FileError(QStringLiteral("Cannot create directory \"%1\"").arg(backupDirectory));
-    ExclusiveFile backup(platform::joinPath(backupDirectory, fileName), Mode::Create);
+        throw platform::FileError(
+            QStringLiteral("Cannot create directory \"%1\"").arg(backupDirectory));
+    platform::ExclusiveFile backup(platform::joinPath(backupDirectory, fileName), Mode::Create);
     rom.seek(0);
     copyBytes(rom, fileLength, backup, buffer);
     backup.close();
@@ -38,21 +42,21 @@ void makeBackup(ExclusiveFile& rom, qint64 fileLength, const QString& backupDire
 // second exclusive open of the same file fails; the identity and length are
 // compared afterwards so that the counts worked out from the first reading
 // never land in a file that changed in between.
-std::unique_ptr<ExclusiveFile> reopenForRepair(std::unique_ptr<ExclusiveFile> rom,
-                                               qint64 fileLength)
+std::unique_ptr<platform::ExclusiveFile>
+reopenForRepair(std::unique_ptr<platform::ExclusiveFile> rom, qint64 fileLength)
 {
     const QString path = rom->path();
     const platform::FileIdentity identity = rom->identity();
     rom->close();
     rom.reset();
-    auto writable = std::make_unique<ExclusiveFile>(path, Mode::ReadWriteExisting);
+    auto writable = std::make_unique<platform::ExclusiveFile>(path, Mode::ReadWriteExisting);
     if (writable->identity() != identity || writable->size() != fileLength)
-        throw FileError(
+        throw platform::FileError(
             QStringLiteral("Cannot repair \"%1\": the file changed while it was read").arg(path));
     return writable;
 }
 
-void writeRepair(ExclusiveFile& rom, const HeaderRepair& repair, qint64 fileLength)
+void writeRepair(platform::ExclusiveFile& rom, const HeaderRepair& repair, qint64 fileLength)
 {
     // Both bytes are written even when unchanged; a file too short to hold
     // one of them keeps its length, so its user's file is never grown.
@@ -64,11 +68,11 @@ void writeRepair(ExclusiveFile& rom, const HeaderRepair& repair, qint64 fileLeng
 
 } // namespace
 
-void AppendNESRom(ByteSink& output, const QString& romsDirectory, const QString& fileName,
+void AppendNESRom(platform::ByteSink& output, const QString& romsDirectory, const QString& fileName,
                   BuildLog& log, CopyBuffer& buffer)
 {
-    auto rom = std::make_unique<ExclusiveFile>(platform::joinPath(romsDirectory, fileName),
-                                               Mode::ReadExisting);
+    auto rom = std::make_unique<platform::ExclusiveFile>(
+        platform::joinPath(romsDirectory, fileName), Mode::ReadExisting);
     const qint64 fileLength = rom->size();
     const int prgCount = countAt(*rom, ines::PrgCountOffset, fileLength);
     const int chrCount = countAt(*rom, ines::ChrCountOffset, fileLength);
@@ -97,9 +101,11 @@ void AppendNESRom(ByteSink& output, const QString& romsDirectory, const QString&
     rom->close();
 }
 
-void AppendNESRom(ByteSink& output, const QString& romsDirectory, const QString& fileName,
+void AppendNESRom(platform::ByteSink& output, const QString& romsDirectory, const QString& fileName,
                   BuildLog& log)
 {
     CopyBuffer buffer;
     AppendNESRom(output, romsDirectory, fileName, log, buffer);
 }
+
+} // namespace builder

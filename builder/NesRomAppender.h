@@ -2,8 +2,15 @@
 
 #include <QString>
 
-class BuildLog;
+namespace platform
+{
 class ByteSink;
+} // namespace platform
+
+namespace builder
+{
+
+class BuildLog;
 class CopyBuffer;
 
 // Appends the rom romsDirectory + separator + fileName to the output as its
@@ -12,7 +19,9 @@ class CopyBuffer;
 // the backup folder in the rom directory, its bank counts repaired in place, logged and
 // appended whole. The rom is opened for writing only for a repair. Throws
 // FileError; files it opened are closed on every path.
-void AppendNESRom(ByteSink& output, const QString& romsDirectory, const QString& fileName,
+void AppendNESRom(platform::ByteSink& output, const QString& romsDirectory, const QString& fileName,
                   BuildLog& log, CopyBuffer& buffer);
-void AppendNESRom(ByteSink& output, const QString& romsDirectory, const QString& fileName,
+void AppendNESRom(platform::ByteSink& output, const QString& romsDirectory, const QString& fileName,
                   BuildLog& log);
+
+} // namespace builder

@@ -4,6 +4,9 @@
 
 #include <algorithm>
 
+namespace builder
+{
+
 ProgressPlan ProgressPlan::forSelectedRoms(int selectedRomCount)
 {
     // The pieces are the selected roms, the base rom and the menu script.
@@ -18,3 +21,5 @@ ProgressPlan ProgressPlan::forSelectedRoms(int selectedRomCount)
     }
     return plan;
 }
+
+} // namespace builder

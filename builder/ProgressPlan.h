@@ -1,5 +1,8 @@
 #pragma once
 
+namespace builder
+{
+
 // How the progress bar moves during a build of n selected roms: before each
 // piece whose index is a multiple of the interval, by the increment.
 struct ProgressPlan {
@@ -7,3 +10,5 @@ struct ProgressPlan {
     int increment = 0;
     static ProgressPlan forSelectedRoms(int selectedRomCount);
 };
+
+} // namespace builder

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+namespace builder
+{
+
 // What the image writer needs of the write page: a position held within 0..100
 // and two texts. The page implements it; tests record what it receives.
 class ProgressReporter
@@ -14,3 +17,5 @@ public:
     virtual void setProgressText(const QString& text) = 0;
     virtual void setStatusText(const QString& text) = 0;
 };
+
+} // namespace builder

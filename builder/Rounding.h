@@ -3,6 +3,9 @@
 #include <cmath>
 #include <cstdint>
 
+namespace builder
+{
+
 // Every conversion of a real to a whole number in the program rounds to the
 // nearest integer, a half going to the even neighbour (2.5 -> 2, 3.5 -> 4).
 inline std::int64_t roundHalfEven(double value)
@@ -16,3 +19,5 @@ inline std::int64_t roundHalfEven(double value)
     const auto even = std::int64_t(lower);
     return (even % 2 == 0) ? even : even + 1;
 }
+
+} // namespace builder

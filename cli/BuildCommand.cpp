@@ -19,15 +19,18 @@
 
 #include <cstdio>
 
+namespace cli
+{
+
 namespace
 {
 
 using platform::ProgramFiles;
 
-constexpr int kBuildFailed = 1;
-constexpr int kUsageError = 2;
+constexpr int BuildFailed = 1;
+constexpr int UsageError = 2;
 
-const QString kUsage =
+const QString Usage =
     QStringLiteral("usage: romweaver-build [--numbered] [--sorted] [--menu FILE] -o OUTPUT ROM...");
 
 // Ends the command: its exit status and what it says on standard error.
@@ -38,12 +41,12 @@ struct CommandFailure {
 
 [[noreturn]] void fail(const QString& message)
 {
-    throw CommandFailure{kBuildFailed, message};
+    throw CommandFailure{BuildFailed, message};
 }
 
 [[noreturn]] void usageError(const QString& message)
 {
-    throw CommandFailure{kUsageError, message};
+    throw CommandFailure{UsageError, message};
 }
 
 void printLine(const QString& text)
@@ -116,7 +119,7 @@ Options parseArguments(const QStringList& arguments)
 }
 
 // The roms' one directory and their file names, in the order given.
-void collectRoms(const QStringList& paths, BuildRequest& request)
+void collectRoms(const QStringList& paths, builder::BuildRequest& request)
 {
     QString directory;
     for (const QString& path : paths) {
@@ -137,7 +140,7 @@ void collectRoms(const QStringList& paths, BuildRequest& request)
 // Titles as page 2 gives them: stored under the rom's file name, else the name.
 QStringList titlesOf(const QStringList& fileNames, const ProgramFiles& files)
 {
-    const SettingsFile settings(files.settings());
+    const settings::SettingsFile settings(files.settings());
     QStringList titles;
     for (const QString& name : fileNames) {
         const QByteArray key = platform::localBytes(name);
@@ -173,9 +176,9 @@ QStringList readMenuFile(const QString& path)
 }
 
 // What the command says where the wizard would ask: it warns and goes on.
-BuildHooks commandLineHooks()
+builder::BuildHooks commandLineHooks()
 {
-    BuildHooks hooks;
+    builder::BuildHooks hooks;
     hooks.writeNonRom = [](const QString& romFileName) {
         printLine(QStringLiteral("romweaver-build: warning: %1 is not an iNES rom; its bytes 4 "
                                  "and 5 may be changed to fit its size")
@@ -185,7 +188,7 @@ BuildHooks commandLineHooks()
     hooks.writeOversizeImage = [](qint64 imageLength) {
         printLine(QStringLiteral("romweaver-build: warning: the GBA rom will be %1 KB, more than "
                                  "the 32768 KB a GBA cartridge holds")
-                      .arg(KBRoundedUp(imageLength)));
+                      .arg(builder::kbRoundedUp(imageLength)));
         return true;
     };
     // Every rom has to be readable now, rather than fail halfway through the build.
@@ -193,9 +196,9 @@ BuildHooks commandLineHooks()
     return hooks;
 }
 
-void build(const Options& options)
+void runBuild(const Options& options)
 {
-    BuildRequest request;
+    builder::BuildRequest request;
     request.files = ProgramFiles::ofThisProgram();
     if (!QFileInfo(request.files.baseRom()).isFile())
         fail(QStringLiteral("cannot find %1 in %2")
@@ -206,15 +209,16 @@ void build(const Options& options)
     if (options.sorted) {
         QStringList sortedTitles;
         QStringList sortedNames;
-        for (const qsizetype position : sortedOrder(titles)) {
+        for (const qsizetype position : builder::sortedOrder(titles)) {
             sortedTitles << titles.at(position);
             sortedNames << request.romFileNames.at(position);
         }
         titles = sortedTitles;
         request.romFileNames = sortedNames;
     }
-    request.menuLines = options.menuFile.isEmpty() ? menuLinesForTitles(titles, options.numbered)
-                                                   : readMenuFile(options.menuFile);
+    request.menuLines = options.menuFile.isEmpty()
+                            ? builder::menuLinesForTitles(titles, options.numbered)
+                            : readMenuFile(options.menuFile);
     if (request.menuLines.size() != request.romFileNames.size())
         fail(QStringLiteral("the menu file %1 has %2 lines for %3 roms: one line per rom")
                  .arg(QDir::toNativeSeparators(options.menuFile))
@@ -222,11 +226,12 @@ void build(const Options& options)
                  .arg(request.romFileNames.size()));
     request.outputPath = QDir::toNativeSeparators(QFileInfo(options.output).absoluteFilePath());
 
-    BuildLog log(request.files.log()); // each run starts its own log, as each wizard run does
+    builder::BuildLog log(
+        request.files.log()); // each run starts its own log, as each wizard run does
     TerminalProgress progress(platform::standardErrorIsTerminal());
-    const BuildResult result = ::build(request, progress, log, commandLineHooks());
-    if (result.outcome == BuildResult::Outcome::Written ||
-        result.outcome == BuildResult::Outcome::Failed)
+    const builder::BuildResult result = builder::build(request, progress, log, commandLineHooks());
+    if (result.outcome == builder::BuildResult::Outcome::Written ||
+        result.outcome == builder::BuildResult::Outcome::Failed)
         progress.finish(result.written() ? QStringLiteral("Writing succesfully completed.")
                                          : QStringLiteral("Writing the GBA rom failed."));
     if (!result.written())
@@ -235,10 +240,10 @@ void build(const Options& options)
 
 } // namespace
 
-int RunBuildCommand(const QStringList& arguments)
+int runBuildCommand(const QStringList& arguments)
 {
     try {
-        build(parseArguments(arguments));
+        runBuild(parseArguments(arguments));
         return 0;
     } catch (const CommandFailure& failure) {
         // The program's errors are written as sentences for its windows
@@ -248,11 +253,13 @@ int RunBuildCommand(const QStringList& arguments)
         if (message.size() > 1 && message.at(1).isLower())
             message[0] = message.at(0).toLower();
         printLine(QStringLiteral("romweaver-build: ") + message);
-        if (failure.status == kUsageError)
-            printLine(kUsage);
+        if (failure.status == UsageError)
+            printLine(Usage);
         return failure.status;
     } catch (const std::exception& error) {
         printLine(QStringLiteral("romweaver-build: ") + QString::fromStdString(error.what()));
-        return kBuildFailed;
+        return BuildFailed;
     }
 }
+
+} // namespace cli

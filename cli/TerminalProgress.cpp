@@ -4,13 +4,16 @@
 
 #include <cstdio>
 
+namespace cli
+{
+
 namespace
 {
 
-constexpr int kBarWidth = 30;
+constexpr int BarWidth = 30;
 // Keeps the line within an 80-column terminal, where a wrapped line could not
 // be redrawn in place.
-constexpr qsizetype kStatusWidth = 80 - 1 - (kBarWidth + 2) - 7;
+constexpr qsizetype StatusWidth = 80 - 1 - (BarWidth + 2) - 7;
 
 } // namespace
 
@@ -43,12 +46,12 @@ void TerminalProgress::draw()
 {
     if (!m_drawn)
         return;
-    const int filled = m_position * kBarWidth / 100;
+    const int filled = m_position * BarWidth / 100;
     QString status = m_status;
-    if (status.size() > kStatusWidth)
-        status = status.left(kStatusWidth - 3) + QStringLiteral("...");
+    if (status.size() > StatusWidth)
+        status = status.left(StatusWidth - 3) + QStringLiteral("...");
     QString line = QLatin1Char('[') + QString(filled, QLatin1Char('#')) +
-                   QString(kBarWidth - filled, QLatin1Char('-')) + QStringLiteral("] ") +
+                   QString(BarWidth - filled, QLatin1Char('-')) + QStringLiteral("] ") +
                    QStringLiteral("%1 % ").arg(m_position, 3) + status;
     const qsizetype width = line.size();
     // Blanks over what a longer earlier line left behind.
@@ -59,3 +62,5 @@ void TerminalProgress::draw()
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
     std::fflush(stderr);
 }
+
+} // namespace cli

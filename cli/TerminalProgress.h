@@ -4,11 +4,14 @@
 
 #include <QString>
 
+namespace cli
+{
+
 // The image writer's progress as a bar on standard error, redrawn in place:
 //   [############------------------]  40 % adding nes rom b.nes...
 // When standard error is not a terminal nothing is drawn: a log file or a pipe
 // gets no control characters.
-class TerminalProgress final : public ProgressReporter
+class TerminalProgress final : public builder::ProgressReporter
 {
 public:
     explicit TerminalProgress(bool drawn);
@@ -29,3 +32,5 @@ private:
     QString m_status;
     qsizetype m_drawnWidth = 0;
 };
+
+} // namespace cli

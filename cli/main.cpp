@@ -7,5 +7,5 @@ int main(int argc, char** argv)
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("romweaver-build"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ROMWEAVER_VERSION));
-    return RunBuildCommand(QCoreApplication::arguments());
+    return cli::runBuildCommand(QCoreApplication::arguments());
 }

@@ -3,10 +3,11 @@
 #include <QString>
 #include <QStringList>
 
-// The drive selector's entries: drive letters on Windows, the volumes a user
-// works with elsewhere.
 namespace platform
 {
+
+// The drive selector's entries: drive letters on Windows, the volumes a user
+// works with elsewhere.
 
 QStringList driveRoots();
 

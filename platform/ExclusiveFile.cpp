@@ -1,5 +1,8 @@
 #include "platform/ExclusiveFile.h"
 
+namespace platform
+{
+
 void ExclusiveFile::fail(const QString& what) const
 {
     throwSystemError(what, m_path);
@@ -20,3 +23,5 @@ void ExclusiveFile::writeByteAt(qint64 offset, quint8 value)
     const char byte = char(value);
     write(&byte, 1);
 }
+
+} // namespace platform

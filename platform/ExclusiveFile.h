@@ -6,6 +6,9 @@
 #include <QString>
 #include <QtGlobal>
 
+namespace platform
+{
+
 // Where the image writer appends to. The output file implements it; tests
 // put a failing device in its place.
 class ByteSink
@@ -70,3 +73,5 @@ private:
     bool m_appends = false;
     qintptr m_handle = NoHandle; // a file descriptor, or a Windows HANDLE
 };
+
+} // namespace platform

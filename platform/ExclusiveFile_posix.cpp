@@ -10,6 +10,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace platform
+{
+
 ExclusiveFile::ExclusiveFile(const QString& path, Mode mode) : m_path(path)
 {
     // O_TRUNC is not used: emptying must wait until the lock is held, or a
@@ -146,3 +149,5 @@ void ExclusiveFile::close()
     if (handle != NoHandle && ::close(int(handle)) != 0)
         fail(QStringLiteral("Cannot close file"));
 }
+
+} // namespace platform

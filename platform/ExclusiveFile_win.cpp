@@ -3,6 +3,9 @@
 #include "platform/WindowsApi.h"
 #include "platform/WriteAll.h"
 
+namespace platform
+{
+
 ExclusiveFile::ExclusiveFile(const QString& path, Mode mode) : m_path(path)
 {
     DWORD access = GENERIC_READ;
@@ -95,3 +98,5 @@ void ExclusiveFile::close()
     if (handle != NoHandle && !CloseHandle(HANDLE(handle)))
         fail(QStringLiteral("Cannot close file"));
 }
+
+} // namespace platform

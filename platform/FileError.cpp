@@ -1,5 +1,8 @@
 #include "platform/FileError.h"
 
+namespace platform
+{
+
 void throwNotARegularFile(const QString& path)
 {
     throw FileError(
@@ -7,3 +10,5 @@ void throwNotARegularFile(const QString& path)
                        "pipe or a socket)")
             .arg(path));
 }
+
+} // namespace platform

@@ -3,6 +3,9 @@
 #include <QString>
 #include <stdexcept>
 
+namespace platform
+{
+
 // The one error type of the program's file work. The text is what the user
 // sees in an error box, so it is composed where the context (the path) is known.
 class FileError : public std::runtime_error
@@ -18,3 +21,5 @@ public:
 // Throws FileError for a path that names a folder, device, pipe or socket
 // where a file was wanted.
 [[noreturn]] void throwNotARegularFile(const QString& path);
+
+} // namespace platform

@@ -6,6 +6,9 @@
 
 #include <memory>
 
+namespace platform
+{
+
 // New contents for a file that take the old file's place in one step, or not
 // at all. The bytes go to a new file beside the old one; commit() makes them
 // durable and only then puts the new file in the old one's place. Until a
@@ -17,9 +20,6 @@ public:
     // Throws FileError; after a failure nothing has changed.
     virtual void commit() = 0;
 };
-
-namespace platform
-{
 
 // Starts replacing the file at path (a symbolic link is followed, so the link
 // stays and its target gets the new contents; an existing file's permissions

@@ -6,10 +6,11 @@
 
 #include <memory>
 
-// The part of a file replacement each system makes in its own way, and the
-// names both parts share.
 namespace platform
 {
+
+// The part of a file replacement each system makes in its own way, and the
+// names both parts share.
 
 // The file the new contents are for: a symbolic link is followed to its
 // target, also when that target does not exist yet.

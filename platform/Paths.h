@@ -2,9 +2,10 @@
 
 #include <QString>
 
-// How paths are spelt and compared on this system.
 namespace platform
 {
+
+// How paths are spelt and compared on this system.
 
 // "\" on Windows, "/" elsewhere.
 QString pathSeparator();

@@ -1,9 +1,10 @@
 #pragma once
 
-// Whether the process's standard error goes to a terminal (a person watching)
-// rather than to a file or a pipe.
 namespace platform
 {
+
+// Whether the process's standard error goes to a terminal (a person watching)
+// rather than to a file or a pipe.
 
 bool standardErrorIsTerminal();
 

@@ -2,6 +2,9 @@
 
 #include "settings/IniText.h"
 
+namespace settings
+{
+
 namespace ini
 {
 
@@ -87,3 +90,5 @@ std::optional<QByteArray> withoutKey(QByteArrayView text, QByteArrayView section
 }
 
 } // namespace ini
+
+} // namespace settings

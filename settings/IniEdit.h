@@ -5,6 +5,9 @@
 
 #include <optional>
 
+namespace settings
+{
+
 // Single-key changes to the text of a settings file. Every line the change does
 // not touch stays byte for byte; names are given as ini::lookupName makes them,
 // values on one line (ini::firstLine).
@@ -23,3 +26,5 @@ std::optional<QByteArray> withoutKey(QByteArrayView text, QByteArrayView section
                                      QByteArrayView key);
 
 } // namespace ini
+
+} // namespace settings

@@ -1,5 +1,8 @@
 #include "settings/IniText.h"
 
+namespace settings
+{
+
 namespace ini
 {
 
@@ -189,3 +192,5 @@ QList<ListedKey> keyListing(const QList<const Line*>& keys)
 }
 
 } // namespace ini
+
+} // namespace settings

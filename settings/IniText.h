@@ -6,6 +6,9 @@
 
 #include <optional>
 
+namespace settings
+{
+
 // The private-profile (INI) text of a settings file, split into classified
 // lines. It refers into the bytes it was made from; they must outlive it.
 namespace ini
@@ -98,3 +101,5 @@ struct ListedKey {
 QList<ListedKey> keyListing(const QList<const Line*>& keys);
 
 } // namespace ini
+
+} // namespace settings

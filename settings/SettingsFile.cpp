@@ -14,6 +14,9 @@
 
 #include <utility>
 
+namespace settings
+{
+
 namespace
 {
 
@@ -151,11 +154,11 @@ bool SettingsFile::changeFile(
         // The new text goes to a new file beside the old one, which takes its
         // place only once every byte is written and synced, so a failed or
         // interrupted write leaves the old file whole.
-        const std::unique_ptr<FileReplacement> file = m_replacement(m_path);
+        const std::unique_ptr<platform::FileReplacement> file = m_replacement(m_path);
         file->write(changed->constData(), changed->size());
         file->commit();
         return true;
-    } catch (const FileError&) {
+    } catch (const platform::FileError&) {
         return false;
     }
 }
@@ -181,7 +184,7 @@ void SettingsFile::WriteValue(const QByteArray& section, const QByteArray& key,
                               ini::firstLine(value));
     });
     if (!written)
-        throw FileError(failure);
+        throw platform::FileError(failure);
 }
 
 QList<QByteArray> SettingsFile::ListKeys(const QByteArray& section) const
@@ -236,3 +239,5 @@ QByteArray SettingsFile::FileNameForTitle(const QByteArray& title) const
     });
     return fileName;
 }
+
+} // namespace settings

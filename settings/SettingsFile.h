@@ -12,7 +12,13 @@
 #include <memory>
 #include <optional>
 
+namespace platform
+{
 class FileReplacement;
+} // namespace platform
+
+namespace settings
+{
 
 // The settings store over the settings file, in the private-profile (INI) format the
 // Windows profile services read and write, so a file moves between them and
@@ -31,7 +37,8 @@ public:
     using Pair = QPair<QByteArray, QByteArray>;
     // Makes the new contents of the file at a path (platform::startReplacing);
     // tests put a failing one in its place.
-    using Replacement = std::function<std::unique_ptr<FileReplacement>(const QString& path)>;
+    using Replacement =
+        std::function<std::unique_ptr<platform::FileReplacement>(const QString& path)>;
 
     explicit SettingsFile(QString path, Replacement replacement = {});
 
@@ -88,3 +95,5 @@ private:
     mutable std::shared_ptr<const Reading> m_reading;
     bool m_leftoversRemoved = false; // by this store's first write
 };
+
+} // namespace settings

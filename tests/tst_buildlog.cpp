@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace platform;
+using namespace builder;
 using namespace testfiles;
 
 namespace

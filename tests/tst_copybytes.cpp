@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace platform;
+using namespace builder;
+
 namespace
 {
 

@@ -14,6 +14,8 @@
 
 #include <filesystem>
 
+using namespace platform;
+using namespace builder;
 using namespace testfiles;
 
 namespace

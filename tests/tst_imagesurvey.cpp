@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace platform;
+using namespace builder;
 using namespace testfiles;
 
 class TestImageSurvey : public QObject
@@ -50,7 +52,7 @@ void TestImageSurvey::surveyRom()
     QFETCH(bool, ines);
     QFETCH(qint64, appended);
     QTemporaryDir dir;
-    const RomSurvey rom = SurveyRom(makeFile(dir.path(), QStringLiteral("a.nes"), bytes));
+    const RomSurvey rom = builder::surveyRom(makeFile(dir.path(), QStringLiteral("a.nes"), bytes));
     QVERIFY(rom.readable);
     QCOMPARE(rom.ines, ines);
     QCOMPARE(rom.appendedLength, appended);
@@ -62,7 +64,7 @@ void TestImageSurvey::largeFileIsMeasuredByItsHeader()
     QTemporaryDir dir;
     const QString path = makeFile(dir.path(), QStringLiteral("big.nes"), makeRom(1, 0, 0));
     QVERIFY(QFile::resize(path, 40 * 1024 * 1024));
-    QCOMPARE(SurveyRom(path).appendedLength, qint64(16 + 16384));
+    QCOMPARE(builder::surveyRom(path).appendedLength, qint64(16 + 16384));
 }
 
 void TestImageSurvey::surveyImage()
@@ -81,7 +83,7 @@ void TestImageSurvey::surveyImage()
 
     // Menu lines: "A" and "Bé" (three bytes in UTF-8, two in a Windows code page), each with CR LF.
     request.menuLines = {"A", QStringLiteral("B\u00e9")};
-    const ImageSurvey survey = SurveyImage(request);
+    const ImageSurvey survey = builder::surveyImage(request);
     const qint64 secondLine = QStringLiteral("B\u00e9\r\n").toLocal8Bit().size();
     QCOMPARE(survey.imageLength,
              std::optional<qint64>(1000 + 3 + secondLine + 2 * (16 + 16384) + 5 + 40));
@@ -98,16 +100,16 @@ void TestImageSurvey::unreadableInputLeavesTheSizeUnknown()
                                            platform::pathSeparator());
     request.romsDirectory = platform::nativeDirectory(roms.path());
     request.romFileNames = {"a.nes"};
-    QCOMPARE(SurveyImage(request).imageLength, std::nullopt); // no base rom
+    QCOMPARE(builder::surveyImage(request).imageLength, std::nullopt); // no base rom
 
     makeFile(program.path(), QStringLiteral("Tessel.GBA"), "base");
     request.romFileNames = {"gone.nes", "a.nes"};
-    const ImageSurvey survey = SurveyImage(request);
+    const ImageSurvey survey = builder::surveyImage(request);
     QCOMPARE(survey.imageLength, std::nullopt);
     QVERIFY(survey.nonInesRoms.isEmpty()); // a file that cannot be read is not called a non-rom
     QCOMPARE(survey.unreadableRoms, QStringList{"gone.nes"});
     request.romFileNames = {"a.nes"};
-    QCOMPARE(SurveyImage(request).imageLength, std::optional<qint64>(4 + 16 + 16384));
+    QCOMPARE(builder::surveyImage(request).imageLength, std::optional<qint64>(4 + 16 + 16384));
 }
 
 QTEST_GUILESS_MAIN(TestImageSurvey)

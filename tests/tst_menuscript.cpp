@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace platform;
+using namespace builder;
+
 class TestMenuScript : public QObject
 {
     Q_OBJECT

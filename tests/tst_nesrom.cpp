@@ -17,6 +17,8 @@
 #include <unistd.h>
 #endif
 
+using namespace platform;
+using namespace builder;
 using namespace testfiles;
 
 namespace

@@ -30,6 +30,9 @@
 #include "platform/WindowsApi.h"
 #endif
 
+using namespace platform;
+using namespace builder;
+using namespace settings;
 using namespace testfiles;
 
 namespace

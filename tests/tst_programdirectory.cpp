@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace platform;
+
 class TestProgramDirectory : public QObject
 {
     Q_OBJECT

@@ -18,6 +18,9 @@
 #include <sys/resource.h>
 #endif
 
+using namespace platform;
+using namespace settings;
+
 using testfiles::makeFile;
 using testfiles::readFile;
 

@@ -9,6 +9,9 @@
 #include <QMimeData>
 #include <QTimer>
 
+namespace wizard
+{
+
 DroppedFiles DroppedFiles::fromUrls(const QList<QUrl>& urls)
 {
     DroppedFiles files;
@@ -78,3 +81,5 @@ bool RomDropHandler::eventFilter(QObject* watched, QEvent* event)
         return QObject::eventFilter(watched, event);
     }
 }
+
+} // namespace wizard

@@ -9,6 +9,9 @@
 class QAbstractItemView;
 class QMimeData;
 
+namespace wizard
+{
+
 // The files among dropped URLs: local regular files only (folders, devices,
 // pipes, missing files and other URLs are left out), in the order dropped.
 struct DroppedFiles {
@@ -42,3 +45,5 @@ private:
 
     QAbstractItemView* m_list;
 };
+
+} // namespace wizard

@@ -8,17 +8,20 @@
 #include <QPalette>
 #include <QStyle>
 
+namespace wizard
+{
+
 namespace
 {
 
-const QString kOversize = QStringLiteral("More than a GBA cartridge holds (32768 KB)");
-const QString kNotInes = QStringLiteral("Not an iNES rom");
+const QString Oversize = QStringLiteral("More than a GBA cartridge holds (32768 KB)");
+const QString NotInes = QStringLiteral("Not an iNES rom");
 
 } // namespace
 
-void MarkOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB)
+void markOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB)
 {
-    const bool oversize = estimateKB && *estimateKB > gba::CartridgeCapacityKB;
+    const bool oversize = estimateKB && *estimateKB > builder::gba::CartridgeCapacityKB;
     if (oversize) {
         QPalette palette = sizeLabel->palette();
         palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
@@ -26,8 +29,8 @@ void MarkOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB)
     } else {
         sizeLabel->setPalette(QPalette()); // back to the window's own colours
     }
-    sizeLabel->setToolTip(oversize ? kOversize : QString());
-    sizeLabel->setAccessibleDescription(oversize ? kOversize : QString());
+    sizeLabel->setToolTip(oversize ? Oversize : QString());
+    sizeLabel->setAccessibleDescription(oversize ? Oversize : QString());
 }
 
 NonRomMarker::NonRomMarker(QListWidget* list, std::function<QString()> romsDirectory)
@@ -45,14 +48,17 @@ void NonRomMarker::markRows(int first, int last)
     const QString directory = m_romsDirectory();
     for (int row = first; row <= last; ++row) {
         QListWidgetItem* entry = m_list->item(row);
-        const RomSurvey rom = SurveyRom(platform::joinPath(directory, entry->text()));
+        const builder::RomSurvey rom =
+            builder::surveyRom(platform::joinPath(directory, entry->text()));
         // An unreadable file is reported by the size estimate; it is not marked here.
         if (!rom.readable || rom.ines)
             continue;
         if (m_warningIcon.isNull())
             m_warningIcon = m_list->style()->standardIcon(QStyle::SP_MessageBoxWarning);
         entry->setIcon(m_warningIcon);
-        entry->setToolTip(kNotInes);
-        entry->setData(Qt::AccessibleDescriptionRole, kNotInes);
+        entry->setToolTip(NotInes);
+        entry->setData(Qt::AccessibleDescriptionRole, NotInes);
     }
 }
+
+} // namespace wizard

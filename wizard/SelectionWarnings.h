@@ -10,13 +10,16 @@
 class QLabel;
 class QListWidget;
 
+namespace wizard
+{
+
 // Page 1's warnings about a selection that would surprise at the write.
 
 // The size label in red, with a tooltip and accessible description, while its
 // estimate is more than a GBA cartridge holds; in its normal look otherwise
 // (no estimate: the default form or a failed estimate). The text is the
 // caller's and stays as it is.
-void MarkOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB);
+void markOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB);
 
 // Marks each entry added to the selected-roms list whose file is readable but
 // is not an iNES rom: a warning icon, a tooltip and an accessible description.
@@ -36,3 +39,5 @@ private:
     std::function<QString()> m_romsDirectory;
     QIcon m_warningIcon; // fetched at the first mark, then shared by every marked entry
 };
+
+} // namespace wizard

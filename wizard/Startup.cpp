@@ -21,7 +21,10 @@ bool BaseRomPresent(const platform::ProgramFiles& files)
     return baseRom.exists() && !baseRom.isDir();
 }
 
-QString MissingBaseRomText(const QString& userDataDirectory)
+namespace wizard
+{
+
+QString missingBaseRomText(const QString& userDataDirectory)
 {
     QString text = QStringLiteral("Cannot find Tessel.gba! Make sure it is installed in the same "
                                   "directory as Romweaver program. The program will be closed.");
@@ -34,9 +37,9 @@ QString MissingBaseRomText(const QString& userDataDirectory)
     return text;
 }
 
-void CreateForms(const platform::ProgramFiles& files)
+void createForms(const platform::ProgramFiles& files)
 {
-    InstallAccessibleForms();
+    installAccessibleForms();
     frmRomweaver = new TfrmRomweaver(files);
     frmNewOption = new TfrmNewOption(frmRomweaver);
     frmAbout = new TfrmAbout();
@@ -44,7 +47,7 @@ void CreateForms(const platform::ProgramFiles& files)
     frmRomweaver->setCompanions(frmNewOption, frmAbout, frmAddSpriteNumber);
 }
 
-void DestroyForms()
+void destroyForms()
 {
     // The two dialogs are children of the main window and go with it.
     delete frmAbout;
@@ -55,15 +58,17 @@ void DestroyForms()
     frmAddSpriteNumber = nullptr;
 }
 
-int RunRomweaver(QApplication& application, const platform::ProgramFiles& files)
+int runRomweaver(QApplication& application, const platform::ProgramFiles& files)
 {
     if (!BaseRomPresent(files)) {
-        ShowError(nullptr, MissingBaseRomText(platform::userDataDirectory()));
+        showError(nullptr, missingBaseRomText(platform::userDataDirectory()));
         return 0;
     }
-    CreateForms(files);
+    createForms(files);
     frmRomweaver->show();
     application.exec();
-    DestroyForms();
+    destroyForms();
     return 0;
 }
+
+} // namespace wizard

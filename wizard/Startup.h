@@ -10,7 +10,9 @@ class TfrmAddSpriteNumber;
 class TfrmNewOption;
 class TfrmRomweaver;
 
-// The program's windows, one instance each, created by CreateForms.
+// The program's windows, one instance each, created by wizard::createForms.
+// They and BaseRomPresent are the program's own, outside the wizard's
+// namespace, as the windows themselves are.
 extern TfrmRomweaver* frmRomweaver;
 extern TfrmNewOption* frmNewOption;
 extern TfrmAbout* frmAbout;
@@ -19,15 +21,20 @@ extern TfrmAddSpriteNumber* frmAddSpriteNumber;
 // True when the base rom is a file (not a directory) in the program directory.
 bool BaseRomPresent(const platform::ProgramFiles& files);
 
+namespace wizard
+{
+
 // The start-up error's text; where the program has a user data directory, a
 // second paragraph names it as the other place for the base rom.
-QString MissingBaseRomText(const QString& userDataDirectory);
+QString missingBaseRomText(const QString& userDataDirectory);
 
 // Creates the four windows in their fixed order: the main window, the new-option
 // dialog, the About window, the sprite dialog. All stay hidden.
-void CreateForms(const platform::ProgramFiles& files);
-void DestroyForms();
+void createForms(const platform::ProgramFiles& files);
+void destroyForms();
 
 // The whole program: refuses to start without the base rom, else shows the
 // wizard and runs until its window closes. Returns the exit status.
-int RunRomweaver(QApplication& application, const platform::ProgramFiles& files);
+int runRomweaver(QApplication& application, const platform::ProgramFiles& files);
+
+} // namespace wizard

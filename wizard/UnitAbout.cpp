@@ -9,7 +9,8 @@
 
 TfrmAbout::TfrmAbout(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TfrmAbout>())
 {
-    setFont(FormFont()); // before the controls exist: they are made with it, not changed to it
+    setFont(
+        wizard::formFont()); // before the controls exist: they are made with it, not changed to it
     ui->setupUi(this);
     setObjectName(QStringLiteral("frmAbout"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -17,17 +18,17 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
     // Closing the About window must not end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(317, 219);
-    ApplyFormLook(this);
+    wizard::applyFormLook(this);
 }
 
 TfrmAbout::~TfrmAbout() = default;
 
-void TfrmAbout::Open(const QWidget* over)
+void TfrmAbout::open(const QWidget* over)
 {
     const bool first = !m_placed;
     m_placed = true;
     if (first)
-        CentreOn(this, over->frameGeometry()); // near the place, before the frame is known
+        wizard::centreOn(this, over->frameGeometry()); // near the place, before the frame is known
     show();
     raise();
     activateWindow();
@@ -38,6 +39,6 @@ void TfrmAbout::Open(const QWidget* over)
     QPointer<const QWidget> mainWindow(over);
     QTimer::singleShot(0, this, [this, mainWindow] {
         if (mainWindow)
-            CentreOn(this, mainWindow->frameGeometry());
+            wizard::centreOn(this, mainWindow->frameGeometry());
     });
 }

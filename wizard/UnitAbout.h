@@ -20,7 +20,7 @@ public:
 
     // Shows the window in front without blocking. The first showing centres it
     // over the given window; afterwards it stays where the user leaves it.
-    void Open(const QWidget* over);
+    void open(const QWidget* over);
 
 private:
     std::unique_ptr<Ui::TfrmAbout> ui;

@@ -4,7 +4,7 @@
 #include "wizard/controls/MessageBoxes.h"
 
 TfrmAddSpriteNumber::TfrmAddSpriteNumber(QWidget* mainWindow)
-    : FloatingDialog(mainWindow), ui(std::make_unique<Ui::TfrmAddSpriteNumber>())
+    : wizard::FloatingDialog(mainWindow), ui(std::make_unique<Ui::TfrmAddSpriteNumber>())
 {
     ui->setupUi(this);
     setObjectName(QStringLiteral("frmAddSpriteNumber"));
@@ -13,7 +13,7 @@ TfrmAddSpriteNumber::TfrmAddSpriteNumber(QWidget* mainWindow)
 
 TfrmAddSpriteNumber::~TfrmAddSpriteNumber() = default;
 
-void TfrmAddSpriteNumber::Open()
+void TfrmAddSpriteNumber::open()
 {
     showForInput();
 }
@@ -22,8 +22,8 @@ void TfrmAddSpriteNumber::btnAddClick()
 {
     const QString value = ui->txtAddSpriteNumber->text();
     if (value.contains(QLatin1Char('|'))) {
-        ShowError(this,
-                  QStringLiteral("Illegal character '|' found. Please remove the character."));
+        wizard::showError(
+            this, QStringLiteral("Illegal character '|' found. Please remove the character."));
         return;
     }
     emit addRequested(value);

@@ -12,7 +12,7 @@ class TfrmAddSpriteNumber;
 // Asks for a sprite number or memory address for the selected menu line.
 // "Add" hands it to the main window (addRequested), which applies it and
 // closes the dialog.
-class TfrmAddSpriteNumber : public FloatingDialog
+class TfrmAddSpriteNumber : public wizard::FloatingDialog
 {
     Q_OBJECT
 
@@ -20,7 +20,7 @@ public:
     explicit TfrmAddSpriteNumber(QWidget* mainWindow);
     ~TfrmAddSpriteNumber() override;
 
-    void Open();
+    void open();
     void btnAddClick() override;
 
 signals:

@@ -4,7 +4,7 @@
 #include "wizard/controls/MessageBoxes.h"
 
 TfrmNewOption::TfrmNewOption(QWidget* mainWindow)
-    : FloatingDialog(mainWindow), ui(std::make_unique<Ui::TfrmNewOption>())
+    : wizard::FloatingDialog(mainWindow), ui(std::make_unique<Ui::TfrmNewOption>())
 {
     ui->setupUi(this);
     setObjectName(QStringLiteral("frmNewOption"));
@@ -13,7 +13,7 @@ TfrmNewOption::TfrmNewOption(QWidget* mainWindow)
 
 TfrmNewOption::~TfrmNewOption() = default;
 
-void TfrmNewOption::Open(const QString& numberText)
+void TfrmNewOption::open(const QString& numberText)
 {
     showForInput();
     ui->lblDescription->setText(numberText);
@@ -22,7 +22,7 @@ void TfrmNewOption::Open(const QString& numberText)
 void TfrmNewOption::btnAddClick()
 {
     if (ui->txtNewOption->text().isEmpty()) {
-        const auto answer = AskYesNoCancel(
+        const auto answer = wizard::askYesNoCancel(
             this, QStringLiteral(
                       "No description is inserted. Are you sure you do not want a description?"));
         if (answer != QMessageBox::Yes)

@@ -12,7 +12,7 @@ class TfrmNewOption;
 // Asks for the description of a new option of the options page. "Add" hands
 // it to the main window (addRequested), which stores it and closes the
 // dialog; a failed settings write leaves the dialog open.
-class TfrmNewOption : public FloatingDialog
+class TfrmNewOption : public wizard::FloatingDialog
 {
     Q_OBJECT
 
@@ -21,7 +21,7 @@ public:
     ~TfrmNewOption() override;
 
     // Shows the dialog, then the number the new option will get.
-    void Open(const QString& numberText);
+    void open(const QString& numberText);
     void btnAddClick() override;
 
 signals:

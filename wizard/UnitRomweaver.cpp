@@ -33,10 +33,10 @@
 namespace
 {
 
-const QByteArray kSettings = "Settings";
-const QByteArray kRomsDirKey = "NESRomsDir";
-const QByteArray kTitles = "Titles";
-const QByteArray kOptions = "Options";
+const QByteArray SettingsSection = "Settings";
+const QByteArray RomsDirectoryKey = "NESRomsDir";
+const QByteArray TitlesSection = "Titles";
+const QByteArray OptionsSection = "Options";
 
 // Texts in the settings file and the menu script are single-byte strings in
 // the local 8-bit encoding, kept byte for byte.
@@ -51,7 +51,7 @@ QString fromBytes(const QByteArray& bytes)
 
 // The flag sum is a 32-bit signed value: bit 31 would make it negative, so
 // options from position 31 on cannot be represented.
-constexpr int kMaxOptionPosition = 30;
+constexpr int MaxOptionPosition = 30;
 
 // An option item reads "<number>: <description>"; the item keeps the key it is
 // stored under, which differs from 2^position after a deletion in the middle.
@@ -86,13 +86,14 @@ void setTextColour(QLabel* label, const QColor& colour)
 TfrmRomweaver::TfrmRomweaver(platform::ProgramFiles files, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TfrmRomweaver>()), m_files(std::move(files))
 {
-    setFont(FormFont()); // before the controls exist: they are made with it, not changed to it
+    setFont(
+        wizard::formFont()); // before the controls exist: they are made with it, not changed to it
     ui->setupUi(this);
     setObjectName(QStringLiteral("frmRomweaver"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    ApplyFormLook(this);
+    wizard::applyFormLook(this);
 
     ui->DriveComboBox1->setDirectoryList(ui->DirectoryListBox1);
     ui->DriveComboBox2->setDirectoryList(ui->DirectoryListBox2);
@@ -104,11 +105,12 @@ TfrmRomweaver::TfrmRomweaver(platform::ProgramFiles files, QWidget* parent)
 
     // Page 1 marks selected files that are not iNES roms, and takes files
     // dropped from a file manager.
-    new NonRomMarker(ui->lstNESRoms, [this] { return NESRomsDir; });
-    auto* drop = new RomDropHandler(ui->lstNESRoms);
-    connect(drop, &RomDropHandler::dropped, this, [this](const DroppedFiles& dropped) {
-        RunGuarded(this, [&] { lstNESRomsDragDrop(dropped); });
-    });
+    new wizard::NonRomMarker(ui->lstNESRoms, [this] { return NESRomsDir; });
+    auto* drop = new wizard::RomDropHandler(ui->lstNESRoms);
+    connect(drop, &wizard::RomDropHandler::dropped, this,
+            [this](const wizard::DroppedFiles& dropped) {
+                wizard::RunGuarded(this, [&] { lstNESRomsDragDrop(dropped); });
+            });
 }
 
 TfrmRomweaver::~TfrmRomweaver() = default;
@@ -122,15 +124,15 @@ void TfrmRomweaver::setCompanions(TfrmNewOption* newOption, TfrmAbout* about,
     // The dialogs' "Add": stored or applied here, then the dialog closes; a
     // failed settings write is shown over the dialog, which stays open.
     connect(newOption, &TfrmNewOption::addRequested, this, [this](const QString& description) {
-        RunGuarded(m_newOption, [&] {
-            AddOption(description);
+        wizard::RunGuarded(m_newOption, [&] {
+            addOption(description);
             m_newOption->hide();
         });
     });
     connect(addSpriteNumber, &TfrmAddSpriteNumber::addRequested, this,
             [this](const QString& spriteValue) {
-                RunGuarded(m_addSpriteNumber, [&] {
-                    ApplySpriteValueToSelectedLine(spriteValue);
+                wizard::RunGuarded(m_addSpriteNumber, [&] {
+                    applySpriteValueToSelectedLine(spriteValue);
                     m_addSpriteNumber->hide();
                 });
             });
@@ -142,13 +144,13 @@ void TfrmRomweaver::connectHandlers()
     // into the event loop.
     auto wire = [this](auto* sender, auto signal, void (TfrmRomweaver::*handler)()) {
         connect(sender, signal, this,
-                [this, handler] { RunGuarded(this, [&] { (this->*handler)(); }); });
+                [this, handler] { wizard::RunGuarded(this, [&] { (this->*handler)(); }); });
     };
     wire(ui->btnNext, &QPushButton::clicked, &TfrmRomweaver::btnNextClick);
     wire(ui->btnPrevious, &QPushButton::clicked, &TfrmRomweaver::btnPreviousClick);
     wire(ui->btnAbout, &QPushButton::clicked, &TfrmRomweaver::btnAboutClick);
 
-    wire(ui->DirectoryListBox1, &DirectoryListBox::changed,
+    wire(ui->DirectoryListBox1, &wizard::DirectoryListBox::changed,
          &TfrmRomweaver::DirectoryListBox1Change);
     wire(ui->btnSelectRoms, &QPushButton::clicked, &TfrmRomweaver::btnSelectRomsClick);
     wire(ui->FileListBox1, &QListWidget::itemDoubleClicked, &TfrmRomweaver::FileListBox1DblClick);
@@ -195,25 +197,25 @@ void TfrmRomweaver::showEvent(QShowEvent* event)
     if (m_shown)
         return;
     m_shown = true;
-    RunGuarded(this, [this] { FormShow(); });
+    wizard::RunGuarded(this, [this] { FormShow(); });
 }
 
 void TfrmRomweaver::closeEvent(QCloseEvent* event)
 {
     // The user asked to quit: a failed save is shown, and the window closes all the same.
-    RunGuarded(this, [this] { FormClose(); });
+    wizard::RunGuarded(this, [this] { FormClose(); });
     IniFile.reset();
     event->accept();
 }
 
 void TfrmRomweaver::FormShow()
 {
-    BaseRomSizeKB = MeasureBaseRomKB(m_files.baseRom());
+    BaseRomSizeKB = builder::measureBaseRomKB(m_files.baseRom());
     setDefaultSizeLabel();
 
-    IniFile = std::make_unique<SettingsFile>(m_files.settings());
-    NESRomsDir = fromBytes(
-        IniFile->ReadValue(kSettings, kRomsDirKey, toBytes(ui->DirectoryListBox1->directory())));
+    IniFile = std::make_unique<settings::SettingsFile>(m_files.settings());
+    NESRomsDir = fromBytes(IniFile->ReadValue(SettingsSection, RomsDirectoryKey,
+                                              toBytes(ui->DirectoryListBox1->directory())));
     // A saved directory that is gone (or an empty value) leaves the list where
     // it is; the rom directory is then what the list shows.
     if (NESRomsDir.isEmpty() || !ui->DirectoryListBox1->setDirectory(NESRomsDir))
@@ -224,16 +226,16 @@ void TfrmRomweaver::FormShow()
     CurrentStep = 1;
     for (QGroupBox* page : {ui->grpStep1, ui->grpStep2, ui->grpStep3, ui->grpStep4})
         page->move(16, 16);
-    m_log = std::make_unique<BuildLog>(m_files.log()); // a fresh log for this run
-    FocusEntryControl(pageEntryControl(*ui, CurrentStep));
+    m_log = std::make_unique<builder::BuildLog>(m_files.log()); // a fresh log for this run
+    wizard::focusEntryControl(pageEntryControl(*ui, CurrentStep));
 
     fitOuterSize(700, 300);
-    CentreOn(this, screen()->availableGeometry());
+    wizard::centreOn(this, screen()->availableGeometry());
     // The window manager tells the frame's size only once the window is
     // mapped; fit again then, so the outer size is right on every desktop.
     QTimer::singleShot(0, this, [this] {
         fitOuterSize(700, 300);
-        CentreOn(this, screen()->availableGeometry());
+        wizard::centreOn(this, screen()->availableGeometry());
     });
 }
 
@@ -252,7 +254,7 @@ void TfrmRomweaver::FormClose()
 
 void TfrmRomweaver::saveRomsDirectory()
 {
-    IniFile->WriteValue(kSettings, kRomsDirKey, toBytes(NESRomsDir));
+    IniFile->WriteValue(SettingsSection, RomsDirectoryKey, toBytes(NESRomsDir));
 }
 
 void TfrmRomweaver::showPage(int step)
@@ -268,7 +270,7 @@ void TfrmRomweaver::showPage(int step)
 void TfrmRomweaver::btnNextClick()
 {
     if (ui->lstNESRoms->count() == 0) {
-        ShowWarning(this, QStringLiteral("No NES rom(s) selected!"));
+        wizard::showWarning(this, QStringLiteral("No NES rom(s) selected!"));
         return;
     }
     saveRomsDirectory();
@@ -281,7 +283,7 @@ void TfrmRomweaver::btnNextClick()
         enterTitlesPage();
     else if (CurrentStep == 3)
         enterOptionsPage();
-    FocusEntryControl(pageEntryControl(*ui, CurrentStep));
+    wizard::focusEntryControl(pageEntryControl(*ui, CurrentStep));
 }
 
 void TfrmRomweaver::btnPreviousClick()
@@ -291,13 +293,13 @@ void TfrmRomweaver::btnPreviousClick()
     if (CurrentStep == 1)
         ui->btnPrevious->setEnabled(false);
     showPage(CurrentStep);
-    FocusEntryControl(pageEntryControl(*ui, CurrentStep));
+    wizard::focusEntryControl(pageEntryControl(*ui, CurrentStep));
 }
 
 void TfrmRomweaver::btnAboutClick()
 {
     if (m_about)
-        m_about->Open(this);
+        m_about->open(this);
 }
 
 // ---- Page 1: rom selection ------------------------------------------------
@@ -312,7 +314,7 @@ void TfrmRomweaver::setDefaultSizeLabel()
 {
     ui->lblTotalSize->setText(QStringLiteral("GBA rom size: ~") + QString::number(BaseRomSizeKB) +
                               QStringLiteral(" KB (default)"));
-    MarkOversizeEstimate(ui->lblTotalSize, std::nullopt);
+    wizard::markOversizeEstimate(ui->lblTotalSize, std::nullopt);
 }
 
 void TfrmRomweaver::setEstimateSizeLabel()
@@ -321,13 +323,13 @@ void TfrmRomweaver::setEstimateSizeLabel()
     if (romsKB < 0) {
         ui->lblTotalSize->setText(
             QStringLiteral("GBA rom size: unknown (a rom could not be read)"));
-        MarkOversizeEstimate(ui->lblTotalSize, std::nullopt);
+        wizard::markOversizeEstimate(ui->lblTotalSize, std::nullopt);
         return;
     }
     const qint64 estimateKB = qint64(BaseRomSizeKB) + romsKB;
     ui->lblTotalSize->setText(QStringLiteral("GBA rom size: ~") + QString::number(estimateKB) +
                               QStringLiteral(" KB"));
-    MarkOversizeEstimate(ui->lblTotalSize, estimateKB);
+    wizard::markOversizeEstimate(ui->lblTotalSize, estimateKB);
 }
 
 int TfrmRomweaver::SelectedRomsSizeKB()
@@ -337,13 +339,13 @@ int TfrmRomweaver::SelectedRomsSizeKB()
     for (int row = 0; row < ui->lstNESRoms->count(); ++row) {
         const QString path = platform::joinPath(NESRomsDir, ui->lstNESRoms->item(row)->text());
         try {
-            total += MeasureFile(path);
-        } catch (const FileError&) {
-            ShowError(this, QStringLiteral("Failed to read NES rom(s)"));
+            total += builder::measureFile(path);
+        } catch (const platform::FileError&) {
+            wizard::showError(this, QStringLiteral("Failed to read NES rom(s)"));
             failed = true;
         }
     }
-    return failed ? -1 : int(qMin<qint64>(RoundedKB(total), INT_MAX));
+    return failed ? -1 : int(qMin<qint64>(builder::roundedKB(total), INT_MAX));
 }
 
 void TfrmRomweaver::DirectoryListBox1Change()
@@ -406,15 +408,15 @@ void TfrmRomweaver::btnClearClick()
     setDefaultSizeLabel();
 }
 
-void TfrmRomweaver::lstNESRomsDragDrop(const DroppedFiles& dropped)
+void TfrmRomweaver::lstNESRomsDragDrop(const wizard::DroppedFiles& dropped)
 {
     if (dropped.severalDirectories) {
-        ShowWarning(this, QStringLiteral("All NES roms have to be in the same directory."));
+        wizard::showWarning(this, QStringLiteral("All NES roms have to be in the same directory."));
         return;
     }
     // Files from another directory move the directory list there first, with
     // its usual change: the selection is emptied and the labels reset.
-    if (!DirectoryListBox::sameDirectory(dropped.directory, NESRomsDir) &&
+    if (!wizard::DirectoryListBox::sameDirectory(dropped.directory, NESRomsDir) &&
         !ui->DirectoryListBox1->setDirectory(dropped.directory))
         return;
     // Then as ">>" adds them: appended in the order dropped, gone from the file list.
@@ -439,10 +441,11 @@ void TfrmRomweaver::enterTitlesPage()
             const QString fileName = ui->lstNESRoms->item(row)->text();
             const QByteArray key = toBytes(fileName);
             // The entry keeps its own rom file: two roms may carry one title.
-            auto* entry = new QListWidgetItem(fromBytes(IniFile->ReadValue(kTitles, key, key)));
+            auto* entry =
+                new QListWidgetItem(fromBytes(IniFile->ReadValue(TitlesSection, key, key)));
             entry->setData(Qt::UserRole, fileName);
             if (sorted)
-                insertSorted(ui->lstRomTitles, entry);
+                wizard::insertSorted(ui->lstRomTitles, entry);
             else
                 ui->lstRomTitles->addItem(entry);
         }
@@ -459,7 +462,7 @@ void TfrmRomweaver::RefreshPreview()
     for (int row = 0; row < ui->lstRomTitles->count(); ++row)
         titles << ui->lstRomTitles->item(row)->text();
     ui->lstPreview->clear();
-    ui->lstPreview->addItems(menuLinesForTitles(titles, ui->chkNumbering->isChecked()));
+    ui->lstPreview->addItems(builder::menuLinesForTitles(titles, ui->chkNumbering->isChecked()));
 }
 
 void TfrmRomweaver::lstRomTitlesClick()
@@ -476,7 +479,8 @@ void TfrmRomweaver::btnChangeTitleClick()
         return;
     // Written under the entry's own rom file, not looked up through its present
     // title, which another rom may share.
-    IniFile->WriteValue(kTitles, toBytes(entry->data(Qt::UserRole).toString()), toBytes(title));
+    IniFile->WriteValue(TitlesSection, toBytes(entry->data(Qt::UserRole).toString()),
+                        toBytes(title));
     entry->setText(title);
     RefreshPreview();
 }
@@ -487,7 +491,7 @@ void TfrmRomweaver::chkSortedClick()
         // The highlighted position stays, whichever title moves there.
         const QSignalBlocker blocker(ui->lstRomTitles);
         const int row = ui->lstRomTitles->currentRow();
-        sortEntries(ui->lstRomTitles);
+        wizard::sortEntries(ui->lstRomTitles);
         ui->lstRomTitles->setCurrentRow(row);
     }
     RefreshPreview();
@@ -504,7 +508,7 @@ void TfrmRomweaver::enterOptionsPage()
 {
     const QSignalBlocker optionsBlocker(ui->lstOptions);
     ui->lstOptions->clear();
-    for (const auto& [key, value] : IniFile->ListPairs(kOptions)) {
+    for (const auto& [key, value] : IniFile->ListPairs(OptionsSection)) {
         auto* item = new QListWidgetItem(optionItemText(fromBytes(key), fromBytes(value)));
         item->setData(Qt::UserRole, key);
         ui->lstOptions->addItem(item);
@@ -533,37 +537,37 @@ void TfrmRomweaver::btnAddToMenuItemClick()
     for (int row = 0; row < ui->lstOptions->count(); ++row) {
         if (!ui->lstOptions->item(row)->isSelected())
             continue;
-        if (row > kMaxOptionPosition)
+        if (row > MaxOptionPosition)
             unrepresentable = true;
         else
             flagSum += qint32(1) << row;
     }
     if (unrepresentable)
-        ShowInformation(this,
-                        QStringLiteral("Only the first %1 options can be added to a menu item; "
-                                       "options further down the list are left out.")
-                            .arg(kMaxOptionPosition + 1));
+        wizard::showInformation(
+            this, QStringLiteral("Only the first %1 options can be added to a menu item; "
+                                 "options further down the list are left out.")
+                      .arg(MaxOptionPosition + 1));
     QListWidgetItem* line = ui->lstTitleAndOptions->currentItem();
     if (flagSum == 0 || !line)
         return;
     const QString preview = ui->lstPreview->item(ui->lstTitleAndOptions->currentRow())->text();
-    line->setText(ApplyOptionFlags(line->text(), preview, flagSum));
+    line->setText(builder::ApplyOptionFlags(line->text(), preview, flagSum));
 }
 
 void TfrmRomweaver::btnRemoveOptionsClick()
 {
     if (QListWidgetItem* line = ui->lstTitleAndOptions->currentItem())
-        line->setText(
-            ResetMenuLine(ui->lstPreview->item(ui->lstTitleAndOptions->currentRow())->text()));
+        line->setText(builder::ResetMenuLine(
+            ui->lstPreview->item(ui->lstTitleAndOptions->currentRow())->text()));
 }
 
 void TfrmRomweaver::btnAddSpriteNumberClick()
 {
     if (m_addSpriteNumber)
-        m_addSpriteNumber->Open();
+        m_addSpriteNumber->open();
 }
 
-qint64 TfrmRomweaver::NextOptionNumber() const
+qint64 TfrmRomweaver::nextOptionNumber() const
 {
     QSet<qint64> taken;
     for (int row = 0; row < ui->lstOptions->count(); ++row)
@@ -578,20 +582,21 @@ qint64 TfrmRomweaver::NextOptionNumber() const
 
 void TfrmRomweaver::btnNewOptionClick()
 {
-    if (ui->lstOptions->count() > kMaxOptionPosition) {
-        ShowInformation(this, QStringLiteral("No more options can be added: a menu item can carry "
-                                             "at most %1 options.")
-                                  .arg(kMaxOptionPosition + 1));
+    if (ui->lstOptions->count() > MaxOptionPosition) {
+        wizard::showInformation(
+            this, QStringLiteral("No more options can be added: a menu item can carry "
+                                 "at most %1 options.")
+                      .arg(MaxOptionPosition + 1));
         return;
     }
     if (m_newOption)
-        m_newOption->Open(QStringLiteral("Option nr ") + QString::number(NextOptionNumber()));
+        m_newOption->open(QStringLiteral("Option nr ") + QString::number(nextOptionNumber()));
 }
 
-void TfrmRomweaver::AddOption(const QString& description)
+void TfrmRomweaver::addOption(const QString& description)
 {
-    const QString number = QString::number(NextOptionNumber());
-    IniFile->WriteValue(kOptions, toBytes(number), toBytes(description));
+    const QString number = QString::number(nextOptionNumber());
+    IniFile->WriteValue(OptionsSection, toBytes(number), toBytes(description));
     auto* item = new QListWidgetItem(optionItemText(number, description));
     item->setData(Qt::UserRole, toBytes(number));
     ui->lstOptions->addItem(item);
@@ -605,7 +610,7 @@ void TfrmRomweaver::btnChangeOptionClick()
     // The option shown is changed under the key it is stored under.
     const QByteArray key = focused->data(Qt::UserRole).toByteArray();
     const QString description = ui->txtOption->text();
-    IniFile->WriteValue(kOptions, key, toBytes(description));
+    IniFile->WriteValue(OptionsSection, key, toBytes(description));
     focused->setText(optionItemText(fromBytes(key), description));
 }
 
@@ -614,15 +619,16 @@ void TfrmRomweaver::btnDeleteOptionClick()
     const int row = ui->lstOptions->currentRow();
     if (row < 0)
         return;
-    IniFile->DeleteValue(kOptions, ui->lstOptions->item(row)->data(Qt::UserRole).toByteArray());
+    IniFile->DeleteValue(OptionsSection,
+                         ui->lstOptions->item(row)->data(Qt::UserRole).toByteArray());
     const QSignalBlocker blocker(ui->lstOptions); // txtOption is left as it is
     delete ui->lstOptions->takeItem(row);
 }
 
-void TfrmRomweaver::ApplySpriteValueToSelectedLine(const QString& spriteValue)
+void TfrmRomweaver::applySpriteValueToSelectedLine(const QString& spriteValue)
 {
     if (QListWidgetItem* line = ui->lstTitleAndOptions->currentItem())
-        line->setText(ApplySpriteValue(line->text(), spriteValue));
+        line->setText(builder::ApplySpriteValue(line->text(), spriteValue));
 }
 
 // ---- Page 4: write ------------------------------------------------------------
@@ -631,22 +637,22 @@ void TfrmRomweaver::btnWriteClick()
 {
     const QString fileName = ui->txtGBARom->text();
     if (fileName.isEmpty()) {
-        ShowWarning(this,
-                    QStringLiteral("No GBA rom filename specified! Please insert a filename!"));
+        wizard::showWarning(
+            this, QStringLiteral("No GBA rom filename specified! Please insert a filename!"));
         return;
     }
-    BuildResult result;
+    builder::BuildResult result;
     {
-        WritePageProgress progress(ui->ProgressBar1, ui->lblProgress, ui->lblStatus);
-        result =
-            ::build(buildRequest(platform::joinPath(ui->DirectoryListBox2->directory(), fileName)),
-                    progress, *m_log, writePageHooks(this));
+        wizard::WritePageProgress progress(ui->ProgressBar1, ui->lblProgress, ui->lblStatus);
+        result = builder::build(
+            buildRequest(platform::joinPath(ui->DirectoryListBox2->directory(), fileName)),
+            progress, *m_log, wizard::writePageHooks(this));
     }
-    if (result.outcome == BuildResult::Outcome::Declined)
+    if (result.outcome == builder::BuildResult::Outcome::Declined)
         return;
     showWriteOutcome(result.written());
-    if (result.outcome == BuildResult::Outcome::Refused)
-        ShowWarning(this, result.reason);
+    if (result.outcome == builder::BuildResult::Outcome::Refused)
+        wizard::showWarning(this, result.reason);
 }
 
 void TfrmRomweaver::showWriteOutcome(bool written)
@@ -663,9 +669,9 @@ void TfrmRomweaver::showWriteOutcome(bool written)
                              QStringLiteral(" % done"));
 }
 
-BuildRequest TfrmRomweaver::buildRequest(const QString& outputPath) const
+builder::BuildRequest TfrmRomweaver::buildRequest(const QString& outputPath) const
 {
-    BuildRequest request;
+    builder::BuildRequest request;
     request.outputPath = outputPath;
     request.files = m_files;
     request.romsDirectory = NESRomsDir;

@@ -7,9 +7,19 @@
 
 #include <memory>
 
+namespace builder
+{
 class BuildLog;
+} // namespace builder
+namespace settings
+{
 class SettingsFile;
+} // namespace settings
+namespace wizard
+{
 struct DroppedFiles;
+} // namespace wizard
+
 class TfrmAbout;
 class TfrmAddSpriteNumber;
 class TfrmNewOption;
@@ -38,25 +48,25 @@ public:
 
     const platform::ProgramFiles& programFiles() const { return m_files; }
     // This run's build log; none before the first showing.
-    const BuildLog* buildLog() const { return m_log.get(); }
+    const builder::BuildLog* buildLog() const { return m_log.get(); }
 
     // Shared state of the wizard.
     QString NESRomsDir;
     int CurrentStep = 0;
     int RemoveIndex = 0;
     int BaseRomSizeKB = 0;
-    std::unique_ptr<SettingsFile> IniFile;
+    std::unique_ptr<settings::SettingsFile> IniFile;
 
     int SelectedRomsSizeKB();
     void RemoveSelectedFiles();
     void RefreshPreview();
 
     // Used by the options dialogs.
-    void AddOption(const QString& description);
-    void ApplySpriteValueToSelectedLine(const QString& spriteValue);
+    void addOption(const QString& description);
+    void applySpriteValueToSelectedLine(const QString& spriteValue);
     // The key a new option is stored under: 2 to the power of the option count,
     // moved to the next free power of two when that key is still taken.
-    qint64 NextOptionNumber() const;
+    qint64 nextOptionNumber() const;
 
     void FormShow();
     void FormClose();
@@ -69,7 +79,7 @@ public:
     void FileListBox1DblClick();
     void lstNESRomsDblClick();
     void btnClearClick();
-    void lstNESRomsDragDrop(const DroppedFiles& dropped);
+    void lstNESRomsDragDrop(const wizard::DroppedFiles& dropped);
 
     void lstRomTitlesClick();
     void btnChangeTitleClick();
@@ -102,13 +112,13 @@ private:
     void fitOuterSize(int width, int height);
     // The write page's end state: the status line in green or red, the bar at 100.
     void showWriteOutcome(bool written);
-    BuildRequest buildRequest(const QString& outputPath) const;
+    builder::BuildRequest buildRequest(const QString& outputPath) const;
 
     std::unique_ptr<Ui::TfrmRomweaver> ui;
     platform::ProgramFiles m_files;
     // The build log of this run, from the first showing on: its first entry
     // replaces an earlier run's log (FirstLogWrite).
-    std::unique_ptr<BuildLog> m_log;
+    std::unique_ptr<builder::BuildLog> m_log;
     bool m_shown = false;
     TfrmNewOption* m_newOption = nullptr;
     TfrmAbout* m_about = nullptr;

@@ -3,6 +3,9 @@
 #include <QLabel>
 #include <QProgressBar>
 
+namespace wizard
+{
+
 WritePageProgress::WritePageProgress(QProgressBar* bar, QLabel* progress, QLabel* status,
                                      Clock clock)
     : m_controls{bar, progress, status}, m_bar(bar), m_progress(progress), m_status(status),
@@ -78,3 +81,5 @@ void WritePageProgress::paint()
     m_pending = false;
     m_paintedAt = m_clock();
 }
+
+} // namespace wizard

@@ -10,13 +10,16 @@ class QLabel;
 class QProgressBar;
 class QWidget;
 
+namespace wizard
+{
+
 // The write page's bar and labels as the image writer sees them. Every value
 // reaches its control at once and in order, but the build runs inside the
 // click handler, where the event loop paints nothing, and painting after each
 // of the writer's several changes per rom would cost more than the writing:
 // so the controls are painted here, at most once per display frame, and once
 // more when the reporter goes, with the last values. No input is processed.
-class WritePageProgress final : public ProgressReporter
+class WritePageProgress final : public builder::ProgressReporter
 {
 public:
     // Milliseconds on a steady clock; tests give their own.
@@ -48,3 +51,5 @@ private:
     bool m_pending = false;
     bool m_started = false; // the first change has come
 };
+
+} // namespace wizard

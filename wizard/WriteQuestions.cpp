@@ -3,19 +3,24 @@
 #include "builder/ImageSurvey.h"
 #include "wizard/controls/MessageBoxes.h"
 
-BuildHooks writePageHooks(QWidget* parent)
+namespace wizard
 {
-    BuildHooks hooks;
+
+builder::BuildHooks writePageHooks(QWidget* parent)
+{
+    builder::BuildHooks hooks;
     hooks.writeNonRom = [parent](const QString& romFileName) {
-        return Confirm(parent, QStringLiteral("%1 is not an iNES rom. Romweaver may change its "
+        return confirm(parent, QStringLiteral("%1 is not an iNES rom. Romweaver may change its "
                                               "bytes 4 and 5 to fit its size. Write anyway?")
                                    .arg(romFileName));
     };
     hooks.writeOversizeImage = [parent](qint64 imageLength) {
-        return Confirm(parent, QStringLiteral("The GBA rom will be %1 KB, more than the 32768 KB "
+        return confirm(parent, QStringLiteral("The GBA rom will be %1 KB, more than the 32768 KB "
                                               "a GBA cartridge holds. Write it anyway?")
-                                   .arg(KBRoundedUp(imageLength)));
+                                   .arg(builder::kbRoundedUp(imageLength)));
     };
     hooks.menuScriptFailureThrown = true;
     return hooks;
 }
+
+} // namespace wizard

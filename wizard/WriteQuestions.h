@@ -4,8 +4,13 @@
 
 class QWidget;
 
+namespace wizard
+{
+
 // The write page's part in a build: the questions it asks before anything is
 // written (a selected file that is not an iNES rom, an image larger than a GBA
 // cartridge holds; No is the default answer), and a failure to write the menu
 // script shown as any error a handler does not catch.
-BuildHooks writePageHooks(QWidget* parent);
+builder::BuildHooks writePageHooks(QWidget* parent);
+
+} // namespace wizard

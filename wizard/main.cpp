@@ -17,5 +17,5 @@ int main(int argc, char** argv)
     for (const char* file : {":/romweaver16.png", ":/romweaver.png", ":/romweaver48.png"})
         icon.addFile(QString::fromLatin1(file));
     QApplication::setWindowIcon(icon);
-    return RunRomweaver(application, platform::ProgramFiles::ofThisProgram());
+    return wizard::runRomweaver(application, platform::ProgramFiles::ofThisProgram());
 }

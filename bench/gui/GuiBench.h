@@ -53,7 +53,7 @@ public:
             platform::nativeDirectory(m_programDir.path()) + platform::pathSeparator();
         writeFile(programDirectory + QStringLiteral("Tessel.GBA"), QByteArray(256 * 1024, 'b'));
     }
-    ~Wizard() { DestroyForms(); }
+    ~Wizard() { wizard::destroyForms(); }
 
     TfrmRomweaver* start(const QString& workingDirectory)
     {
@@ -65,7 +65,7 @@ public:
         });
         m_boxWatch.start();
         QDir::setCurrent(workingDirectory);
-        CreateForms(platform::ProgramFiles(programDirectory));
+        wizard::createForms(platform::ProgramFiles(programDirectory));
         frmRomweaver->show();
         QApplication::processEvents();
         return frmRomweaver;

@@ -11,6 +11,11 @@
 #include <QListWidget>
 #include <QStyle>
 
+using namespace platform;
+using namespace builder;
+using namespace settings;
+using namespace wizard;
+
 namespace
 {
 

@@ -13,6 +13,11 @@
 #include <QListWidget>
 #include <QPushButton>
 
+using namespace platform;
+using namespace builder;
+using namespace settings;
+using namespace wizard;
+
 namespace
 {
 
@@ -78,7 +83,7 @@ bench::Paired measure(const Scenario& scenario, int runs)
                 files->clear();
                 qint64 total = 0;
                 for (const QString& name : selectedNames)
-                    total += MeasureFile(platform::joinPath(romsDirectory, name));
+                    total += measureFile(platform::joinPath(romsDirectory, name));
                 if (total != 16 * qint64(selectedNames.size()))
                     qFatal("sizes differ");
             });

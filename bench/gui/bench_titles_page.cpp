@@ -13,6 +13,11 @@
 #include <QListWidget>
 #include <QPushButton>
 
+using namespace platform;
+using namespace builder;
+using namespace settings;
+using namespace wizard;
+
 namespace
 {
 
@@ -81,17 +86,18 @@ bench::Paired measure(int romCount, int storedTitles, int runs, qint64& fileSize
                 if (!file.open(QIODevice::ReadOnly))
                     qFatal("cannot read the settings file");
                 const QByteArray bytes = file.readAll();
-                const ini::IniText text(bytes);
+                const settings::ini::IniText text(bytes);
                 QHash<QByteArray, QByteArray> stored;
                 if (const auto span = text.findSection("Titles")) {
-                    for (const ini::Line* key : text.keys(*span))
-                        stored.insert(ini::foldedName(key->name), ini::servedValue(key->value));
+                    for (const settings::ini::Line* key : text.keys(*span))
+                        stored.insert(settings::ini::foldedName(key->name),
+                                      settings::ini::servedValue(key->value));
                 }
                 referenceTitles.clear();
                 for (int row = 0; row < roms->count(); ++row) {
                     const QByteArray name = roms->item(row)->text().toLocal8Bit();
-                    referenceTitles.addItem(
-                        QString::fromLocal8Bit(stored.value(ini::foldedName(name), name)));
+                    referenceTitles.addItem(QString::fromLocal8Bit(
+                        stored.value(settings::ini::foldedName(name), name)));
                 }
                 referencePreview.clear();
                 for (int row = 0; row < referenceTitles.count(); ++row)

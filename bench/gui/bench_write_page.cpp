@@ -15,6 +15,11 @@
 #include <QListWidget>
 #include <QPushButton>
 
+using namespace platform;
+using namespace builder;
+using namespace settings;
+using namespace wizard;
+
 namespace
 {
 

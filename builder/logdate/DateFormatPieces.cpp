@@ -1,5 +1,8 @@
 #include "builder/logdate/DateFormatPieces.h"
 
+namespace builder
+{
+
 namespace datepicture
 {
 
@@ -56,3 +59,5 @@ QString quoted(const QString& text)
 }
 
 } // namespace datepicture
+
+} // namespace builder

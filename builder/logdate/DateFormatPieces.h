@@ -3,6 +3,9 @@
 #include <QList>
 #include <QString>
 
+namespace builder
+{
+
 // Date and time pictures as both Qt's formats and the Windows settings write
 // them: letters for fields, quotes around literal text, two quotes in a row
 // for one quote. The build log takes its date form from either.
@@ -22,3 +25,5 @@ QList<FormatPiece> splitFormat(const QString& format);
 QString quoted(const QString& text);
 
 } // namespace datepicture
+
+} // namespace builder

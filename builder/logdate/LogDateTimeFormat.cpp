@@ -4,6 +4,9 @@
 
 #include <QList>
 
+namespace builder
+{
+
 namespace
 {
 
@@ -177,3 +180,5 @@ QString formatLogDateTime(const QDateTime& moment, const LogDateTimeFormat& form
     }
     return date + u' ' + clock;
 }
+
+} // namespace builder

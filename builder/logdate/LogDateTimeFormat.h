@@ -6,6 +6,9 @@
 #include <QLocale>
 #include <QString>
 
+namespace builder
+{
+
 // The user's date and time conventions as the build log uses them. Defaults
 // are those that apply where the locale gives no value.
 struct LogDateTimeFormat {
@@ -33,3 +36,5 @@ struct LogDateTimeFormat {
 
 // The date-time line of a log entry: the date alone at exactly midnight.
 QString formatLogDateTime(const QDateTime& moment, const LogDateTimeFormat& format);
+
+} // namespace builder

@@ -2,6 +2,9 @@
 
 #include "builder/logdate/DateFormatPieces.h"
 
+namespace builder
+{
+
 namespace
 {
 
@@ -91,3 +94,5 @@ LogDateTimeFormat LogDateTimeFormat::fromSystem()
         return fromSettings(*settings);
     return fromLocale(QLocale::system());
 }
+
+} // namespace builder

@@ -17,6 +17,11 @@
 #include <sys/stat.h>
 #endif
 
+using namespace platform;
+using namespace builder;
+using namespace settings;
+using namespace wizard;
+
 namespace
 {
 

@@ -75,14 +75,14 @@ public:
     }
     ~WizardFixture()
     {
-        DestroyForms();
+        wizard::destroyForms();
         QDir::setCurrent(QDir::tempPath());
     }
 
     // Creates the windows and shows the main one (runs its first showing).
     TfrmRomweaver* start()
     {
-        CreateForms(platform::ProgramFiles(programDirectory));
+        wizard::createForms(platform::ProgramFiles(programDirectory));
         frmRomweaver->show();
         if (!QTest::qWaitForWindowExposed(frmRomweaver))
             qFatal("the main window was not shown");
@@ -113,12 +113,12 @@ public:
     {
         testfiles::makeFile(romsDirectory, name, bytes);
     }
-    void rereadFileList() const { control<FileListBox>("FileListBox1")->reread(); }
+    void rereadFileList() const { control<wizard::FileListBox>("FileListBox1")->reread(); }
 
     // Selects the named files of the file list and presses ">>".
     void selectRoms(const QStringList& names) const
     {
-        auto* files = control<FileListBox>("FileListBox1");
+        auto* files = control<wizard::FileListBox>("FileListBox1");
         files->clearSelection();
         for (const QString& name : names) {
             const auto found = files->findItems(name, Qt::MatchExactly);

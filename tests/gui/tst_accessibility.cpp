@@ -12,6 +12,11 @@
 #include <QComboBox>
 #include <QGroupBox>
 
+using namespace platform;
+using namespace builder;
+using namespace settings;
+using namespace wizard;
+
 namespace
 {
 

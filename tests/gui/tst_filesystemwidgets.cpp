@@ -15,6 +15,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace platform;
+using namespace wizard;
+
 namespace
 {
 
@@ -132,7 +135,7 @@ void tst_FileSystemWidgets::directoryListShowsPathThenSortedSubdirectories()
         // The path one level deeper each entry, the subdirectories one below
         // the current directory; open folders on the path, closed ones below.
         QCOMPARE(item->data(DirectoryListBox::DepthRole).toInt(), qMin(i, depth));
-        QVERIFY(samePicture(item->icon(), i < depth ? OpenFolderIcon() : ClosedFolderIcon()));
+        QVERIFY(samePicture(item->icon(), i < depth ? openFolderIcon() : closedFolderIcon()));
     }
     QCOMPARE(list.currentRow(), depth - 1);
 

@@ -13,6 +13,11 @@
 
 #include <optional>
 
+using namespace platform;
+using namespace builder;
+using namespace settings;
+using namespace wizard;
+
 class TestFormLook : public QObject
 {
     Q_OBJECT

@@ -7,6 +7,11 @@
 #include "wizard/UnitNewOption.h"
 #include "wizard/controls/DirectoryListBox.h"
 
+using namespace platform;
+using namespace builder;
+using namespace settings;
+using namespace wizard;
+
 class TestOptionsPage : public QObject
 {
     Q_OBJECT
@@ -66,12 +71,12 @@ private:
     }
 };
 
-const QList<QPair<QByteArray, QByteArray>> kThreeOptions = {{"1", "A"}, {"2", "B"}, {"4", "C"}};
+const QList<QPair<QByteArray, QByteArray>> ThreeOptions = {{"1", "A"}, {"2", "B"}, {"4", "C"}};
 
 void TestOptionsPage::entryListsStoredOptions()
 {
     WizardFixture wizard;
-    startOnOptionsPage(wizard, kThreeOptions);
+    startOnOptionsPage(wizard, ThreeOptions);
     QCOMPARE(wizard.entries("lstOptions"), (QStringList{"1: A", "2: B", "4: C"}));
     QCOMPARE(wizard.control<QLineEdit>("txtOption")->text(), QStringLiteral("A"));
     QCOMPARE(options(wizard)->currentRow(), 0);
@@ -85,7 +90,7 @@ void TestOptionsPage::entryWithoutOptionsKeepsEditField()
     WizardFixture wizard;
     wizard.start();
     wizard.control<QLineEdit>("txtOption")->setText(QStringLiteral("kept"));
-    DestroyForms();
+    destroyForms();
     startOnOptionsPage(wizard, {{"1", ""}}); // an empty description is no option
     QVERIFY(wizard.entries("lstOptions").isEmpty());
     QVERIFY(wizard.control<QLineEdit>("txtOption")->text().isEmpty());
@@ -137,7 +142,7 @@ void TestOptionsPage::optionFlagsAndSpriteValues()
 void TestOptionsPage::spriteValueWithBarIsRefused()
 {
     WizardFixture wizard;
-    startOnOptionsPage(wizard, kThreeOptions);
+    startOnOptionsPage(wizard, ThreeOptions);
     BoxAnswerer answerer;
     addSprite(QStringLiteral("3|4"));
     QCOMPARE(answerer.boxes.size(), 1);
@@ -156,7 +161,7 @@ void TestOptionsPage::spriteValueWithBarIsRefused()
 void TestOptionsPage::changeAndDeleteTheFocusedOption()
 {
     WizardFixture wizard;
-    startOnOptionsPage(wizard, kThreeOptions);
+    startOnOptionsPage(wizard, ThreeOptions);
     auto* list = options(wizard);
     const QRect third = list->visualItemRect(list->item(2));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third.center());
@@ -201,7 +206,7 @@ void TestOptionsPage::newOptionDialog()
     QFETCH(int, answer);
     QFETCH(QString, stored);
     WizardFixture wizard;
-    startOnOptionsPage(wizard, kThreeOptions);
+    startOnOptionsPage(wizard, ThreeOptions);
     wizard.click("btnNewOption");
     QVERIFY(frmNewOption->isVisible());
     QCOMPARE(frmNewOption->findChild<QLabel*>(QStringLiteral("lblDescription"))->text(),
@@ -228,7 +233,7 @@ void TestOptionsPage::newOptionNeverOverwritesAStoredOne()
 {
     // With option 1 deleted, two options remain (2 and 4): 2^2 = 4 is taken.
     WizardFixture wizard;
-    startOnOptionsPage(wizard, kThreeOptions);
+    startOnOptionsPage(wizard, ThreeOptions);
     wizard.click("btnDeleteOption");
     wizard.click("btnNewOption");
     QCOMPARE(frmNewOption->findChild<QLabel*>(QStringLiteral("lblDescription"))->text(),
@@ -264,7 +269,7 @@ void TestOptionsPage::optionsBeyondTheFlagWidth()
 void TestOptionsPage::dialogsFloatOverTheMainWindow()
 {
     WizardFixture wizard;
-    startOnOptionsPage(wizard, kThreeOptions);
+    startOnOptionsPage(wizard, ThreeOptions);
     for (QWidget* dialog :
          {static_cast<QWidget*>(frmNewOption), static_cast<QWidget*>(frmAddSpriteNumber)}) {
         QVERIFY(dialog->windowFlags() & Qt::FramelessWindowHint);
@@ -291,7 +296,7 @@ void TestOptionsPage::dialogsFloatOverTheMainWindow()
 void TestOptionsPage::linesRebuiltOnlyFromStepTwo()
 {
     WizardFixture wizard;
-    startOnOptionsPage(wizard, kThreeOptions);
+    startOnOptionsPage(wizard, ThreeOptions);
     selectOptions(wizard, {0});
     wizard.click("btnAddToMenuItem");
     wizard.click("btnNext");

@@ -9,6 +9,11 @@
 #include <QMimeData>
 #include <QUrl>
 
+using namespace platform;
+using namespace builder;
+using namespace settings;
+using namespace wizard;
+
 class TestRomDrop : public QObject
 {
     Q_OBJECT

@@ -5,6 +5,11 @@
 #include "wizard/controls/DirectoryListBox.h"
 #include "wizard/controls/FilterComboBox.h"
 
+using namespace platform;
+using namespace builder;
+using namespace settings;
+using namespace wizard;
+
 class TestRomSelection : public QObject
 {
     Q_OBJECT

@@ -7,6 +7,11 @@
 
 #include <QPalette>
 
+using namespace platform;
+using namespace builder;
+using namespace settings;
+using namespace wizard;
+
 namespace
 {
 

@@ -4,6 +4,11 @@
 
 #include "settings/SettingsFile.h"
 
+using namespace platform;
+using namespace builder;
+using namespace settings;
+using namespace wizard;
+
 class TestTitlesPage : public QObject
 {
     Q_OBJECT

@@ -9,6 +9,11 @@
 
 #include <QGroupBox>
 
+using namespace platform;
+using namespace builder;
+using namespace settings;
+using namespace wizard;
+
 class TestWizardShell : public QObject
 {
     Q_OBJECT
@@ -47,7 +52,7 @@ void TestWizardShell::startRefusedWithoutBaseRom()
     QVERIFY(!BaseRomPresent(platform::ProgramFiles(programDirectory)));
 
     BoxAnswerer answerer;
-    const int status = RunRomweaver(*qApp, platform::ProgramFiles(programDirectory));
+    const int status = runRomweaver(*qApp, platform::ProgramFiles(programDirectory));
     QCOMPARE(status, 0);
     QCOMPARE(answerer.boxes.size(), 1);
     QCOMPARE(answerer.boxes[0].caption, QStringLiteral("Error"));

@@ -13,6 +13,11 @@
 #include <sys/stat.h>
 #endif
 
+using namespace platform;
+using namespace builder;
+using namespace settings;
+using namespace wizard;
+
 class TestWritePage : public QObject
 {
     Q_OBJECT

@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QWidget>
 
+using namespace wizard;
+
 namespace
 {
 

@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <memory>
 
+using namespace platform;
+
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);

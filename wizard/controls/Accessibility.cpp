@@ -6,6 +6,9 @@
 #include <QStringList>
 #include <QWidget>
 
+namespace wizard
+{
+
 namespace
 {
 
@@ -63,8 +66,8 @@ QAccessibleInterface* formInterface(const QString& className, QObject* object)
     static const QStringList windowClasses = {
         QStringLiteral("TfrmRomweaver"), QStringLiteral("TfrmNewOption"),
         QStringLiteral("TfrmAbout"), QStringLiteral("TfrmAddSpriteNumber")};
-    static const QStringList selectorClasses = {QStringLiteral("DriveComboBox"),
-                                                QStringLiteral("FilterComboBox")};
+    static const QStringList selectorClasses = {QStringLiteral("wizard::DriveComboBox"),
+                                                QStringLiteral("wizard::FilterComboBox")};
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
@@ -79,7 +82,9 @@ QAccessibleInterface* formInterface(const QString& className, QObject* object)
 
 } // namespace
 
-void InstallAccessibleForms()
+void installAccessibleForms()
 {
     QAccessible::installFactory(&formInterface); // a second install is ignored
 }
+
+} // namespace wizard

@@ -1,7 +1,12 @@
 #pragma once
 
+namespace wizard
+{
+
 // Makes the program's windows known to assistive technologies as windows,
 // named by their captions (a window made from a plain widget is otherwise a
 // nameless filler), and its drive and filter selectors as combo boxes named by
 // their accessible names. Call before the windows are created.
-void InstallAccessibleForms();
+void installAccessibleForms();
+
+} // namespace wizard

@@ -13,6 +13,9 @@
 
 #include <algorithm>
 
+namespace wizard
+{
+
 namespace
 {
 
@@ -104,7 +107,7 @@ QStringList pathFromRoot(const QString& directory)
 
 DirectoryListBox::DirectoryListBox(QWidget* parent)
     : ListBox(parent), m_directory(canonicalDirectory(QDir::currentPath())),
-      m_openFolder(OpenFolderIcon()), m_closedFolder(ClosedFolderIcon())
+      m_openFolder(openFolderIcon()), m_closedFolder(closedFolderIcon())
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new DirectoryEntryDelegate(this));
@@ -178,7 +181,7 @@ void DirectoryListBox::rebuildEntries()
     // Unsorted: the list sorts by the locale collation below.
     QStringList subdirectories =
         QDir(m_directory).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
-    std::stable_sort(subdirectories.begin(), subdirectories.end(), collatesBefore);
+    std::stable_sort(subdirectories.begin(), subdirectories.end(), builder::collatesBefore);
     for (const QString& name : subdirectories)
         addEntry(name, QDir(m_directory).filePath(name), int(chain.size()), m_closedFolder);
 }
@@ -193,3 +196,5 @@ QListWidgetItem* DirectoryListBox::addEntry(const QString& text, const QString& 
     addItem(item);
     return item;
 }
+
+} // namespace wizard

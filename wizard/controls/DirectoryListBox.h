@@ -5,6 +5,9 @@
 #include <QIcon>
 #include <QString>
 
+namespace wizard
+{
+
 // A directory chooser: the current directory's path from the root down, one
 // entry per level, each with an open folder, then its subdirectories with
 // closed ones, icon and name indented by depth. Opening an entry
@@ -52,3 +55,5 @@ private:
     QIcon m_openFolder;
     QIcon m_closedFolder;
 };
+
+} // namespace wizard

@@ -5,6 +5,9 @@
 #include "wizard/controls/DirectoryListBox.h"
 #include "wizard/controls/ListBox.h"
 
+namespace wizard
+{
+
 namespace
 {
 
@@ -17,7 +20,7 @@ const int LastDirectoryRole = Qt::UserRole + 1;
 
 DriveComboBox::DriveComboBox(QWidget* parent) : QComboBox(parent)
 {
-    UsePopupListView(this);
+    usePopupListView(this);
     for (const QString& root : platform::driveRoots())
         addItem(root, root);
     // activated, not currentIndexChanged: only the user's choice moves the
@@ -74,3 +77,5 @@ int DriveComboBox::indexOfRoot(const QString& root)
     addItem(root, root);
     return count() - 1;
 }
+
+} // namespace wizard

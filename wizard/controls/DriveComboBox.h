@@ -4,6 +4,9 @@
 #include <QPointer>
 #include <QString>
 
+namespace wizard
+{
+
 class DirectoryListBox;
 
 // The drive selector: drive letters on Windows, mounted volumes elsewhere.
@@ -27,3 +30,5 @@ private:
     QPointer<DirectoryListBox> m_list;
     QMetaObject::Connection m_listConnection;
 };
+
+} // namespace wizard

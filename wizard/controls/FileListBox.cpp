@@ -12,6 +12,9 @@
 #include <algorithm>
 #include <vector>
 
+namespace wizard
+{
+
 namespace
 {
 
@@ -89,7 +92,7 @@ void FileListBox::reread()
         if (expression.match(name).hasMatch())
             names << name;
     }
-    std::stable_sort(names.begin(), names.end(), collatesBefore);
+    std::stable_sort(names.begin(), names.end(), builder::collatesBefore);
     addItems(names);
 }
 
@@ -149,3 +152,5 @@ bool FileListBox::matchesMask(const QString& mask, const QString& fileName)
 {
     return maskExpression(mask).match(fileName).hasMatch();
 }
+
+} // namespace wizard

@@ -3,6 +3,9 @@
 #include "wizard/controls/ListBox.h"
 #include <QString>
 
+namespace wizard
+{
+
 // The plain names of one directory's files that match a wildcard mask,
 // sorted by the locale collation without regard to case, with extended
 // (shift/control) selection. Starts in the working directory with "*.nes".
@@ -40,3 +43,5 @@ private:
     QString m_directory;
     QString m_mask;
 };
+
+} // namespace wizard

@@ -5,9 +5,12 @@
 
 #include <QStringList>
 
+namespace wizard
+{
+
 FilterComboBox::FilterComboBox(QWidget* parent) : QComboBox(parent)
 {
-    UsePopupListView(this);
+    usePopupListView(this);
     // Any change of entry, by mouse, keyboard or code, sets the list's mask.
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
         if (!m_filling)
@@ -44,3 +47,5 @@ void FilterComboBox::applyMask()
     if (m_list != nullptr && currentIndex() >= 0)
         m_list->setMask(mask());
 }
+
+} // namespace wizard

@@ -4,6 +4,9 @@
 #include <QPointer>
 #include <QString>
 
+namespace wizard
+{
+
 class FileListBox;
 
 // The filter selector: entries from a "caption|mask|caption|mask" string.
@@ -29,3 +32,5 @@ private:
     QPointer<FileListBox> m_list;
     bool m_filling = false;
 };
+
+} // namespace wizard

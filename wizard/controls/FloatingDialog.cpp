@@ -10,10 +10,13 @@
 #include <QPainter>
 #include <QPushButton>
 
+namespace wizard
+{
+
 FloatingDialog::FloatingDialog(QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Tool | Qt::FramelessWindowHint), m_mainWindow(mainWindow)
 {
-    setFont(FormFont()); // before the controls exist: they are made with it, not changed to it
+    setFont(formFont()); // before the controls exist: they are made with it, not changed to it
     setAttribute(Qt::WA_QuitOnClose, false);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button); // the light 3D face colour
@@ -24,7 +27,7 @@ void FloatingDialog::setUpFrame(QGroupBox* group, QLineEdit* field, QPushButton*
 {
     m_group = group;
     m_field = field;
-    ApplyFormLook(this);
+    applyFormLook(this);
     auto addGuarded = [this] { RunGuarded(this, [this] { btnAddClick(); }); };
     connect(add, &QPushButton::clicked, this, addGuarded);
     connect(field, &QLineEdit::returnPressed, this, addGuarded);
@@ -42,7 +45,7 @@ void FloatingDialog::FormShow()
 {
     setFixedSize(m_group->width() + 16, m_group->height() + 16);
     if (!m_placed) {
-        CentreOn(this, m_mainWindow->frameGeometry());
+        centreOn(this, m_mainWindow->frameGeometry());
         m_place = pos();
         m_placed = true;
     }
@@ -74,3 +77,5 @@ void FloatingDialog::keyPressEvent(QKeyEvent* event)
     }
     QWidget::keyPressEvent(event);
 }
+
+} // namespace wizard

@@ -7,6 +7,9 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
+namespace wizard
+{
+
 // The options page's small borderless dialogs. They do not block the main
 // window. Shown, each takes its group box's size plus 8 pixels all round; the
 // first showing centres it on the main window, later ones put it back there.
@@ -37,3 +40,5 @@ private:
     bool m_placed = false;
     QPoint m_place;
 };
+
+} // namespace wizard

@@ -5,6 +5,9 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+namespace wizard
+{
+
 namespace
 {
 
@@ -66,14 +69,16 @@ QIcon folderIcon(bool open)
 
 } // namespace
 
-const QIcon& OpenFolderIcon()
+const QIcon& openFolderIcon()
 {
     static const QIcon icon = folderIcon(true);
     return icon;
 }
 
-const QIcon& ClosedFolderIcon()
+const QIcon& closedFolderIcon()
 {
     static const QIcon icon = folderIcon(false);
     return icon;
 }
+
+} // namespace wizard

@@ -8,7 +8,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-QFont FormFont()
+namespace wizard
+{
+
+QFont formFont()
 {
     QFont font;
     font.setFamilies({QStringLiteral("MS Shell Dlg 2"), QStringLiteral("Liberation Sans"),
@@ -19,11 +22,11 @@ QFont FormFont()
     return font;
 }
 
-void ApplyFormLook(QWidget* window)
+void applyFormLook(QWidget* window)
 {
-    window->setFont(FormFont());
+    window->setFont(formFont());
     for (QGroupBox* group : window->findChildren<QGroupBox*>()) {
-        BoldCaptionOnly(group);
+        boldCaptionOnly(group);
         group->setStyle(FormStyle::instance());
     }
     for (QPushButton* button : window->findChildren<QPushButton*>())
@@ -36,7 +39,7 @@ void ApplyFormLook(QWidget* window)
         box->resize(qMax(box->width(), box->sizeHint().width()), box->height());
 }
 
-void BoldCaptionOnly(QGroupBox* group)
+void boldCaptionOnly(QGroupBox* group)
 {
     QFont bold = group->font();
     bold.setBold(true);
@@ -50,3 +53,5 @@ void BoldCaptionOnly(QGroupBox* group)
     }
     group->setFont(bold);
 }
+
+} // namespace wizard

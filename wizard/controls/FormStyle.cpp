@@ -7,6 +7,9 @@
 
 #include <cmath>
 
+namespace wizard
+{
+
 namespace
 {
 
@@ -133,3 +136,5 @@ void FormStyle::drawControl(ControlElement element, const QStyleOption* option, 
     QProxyStyle::drawControl(element, &label, painter, widget);
     painter->restore();
 }
+
+} // namespace wizard

@@ -2,6 +2,9 @@
 
 #include <QProxyStyle>
 
+namespace wizard
+{
+
 // The look the pixel layout of the forms was made for, over the desktop's own
 // style: a group box carries its caption in the top line of its frame, not
 // above it (so the frame begins half a caption high, not a caption and a gap
@@ -27,3 +30,5 @@ public:
 private:
     explicit FormStyle(QStyle* base);
 };
+
+} // namespace wizard

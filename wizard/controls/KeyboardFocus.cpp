@@ -2,7 +2,10 @@
 
 #include <QLineEdit>
 
-void FocusEntryControl(QWidget* control)
+namespace wizard
+{
+
+void focusEntryControl(QWidget* control)
 {
     control->setFocus(Qt::TabFocusReason);
     // Selected here too: the field only selects its text itself when its
@@ -10,3 +13,5 @@ void FocusEntryControl(QWidget* control)
     if (auto* field = qobject_cast<QLineEdit*>(control))
         field->selectAll();
 }
+
+} // namespace wizard

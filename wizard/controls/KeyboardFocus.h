@@ -2,6 +2,11 @@
 
 class QWidget;
 
+namespace wizard
+{
+
 // Puts the keyboard focus on a control as Tab does: an edit field's text is
 // selected, so typing replaces it.
-void FocusEntryControl(QWidget* control);
+void focusEntryControl(QWidget* control);
+
+} // namespace wizard

@@ -5,6 +5,9 @@
 #include <QPainter>
 #include <QStyleOption>
 
+namespace wizard
+{
+
 QRect ListBox::visualRect(const QModelIndex& index) const
 {
     return isVisible() ? QListWidget::visualRect(index) : QRect();
@@ -49,7 +52,7 @@ void PopupListView::initViewItemOption(QStyleOptionViewItem* option) const
     option->font = m_selector->font();
 }
 
-void UsePopupListView(QComboBox* selector)
+void usePopupListView(QComboBox* selector)
 {
     // The delegate draws the entries as the desktop style wants them in the
     // popup; it would go with the old view, so it is kept and handed over.
@@ -58,3 +61,5 @@ void UsePopupListView(QComboBox* selector)
     selector->setView(new PopupListView(selector));
     selector->setItemDelegate(entryLook);
 }
+
+} // namespace wizard

@@ -5,6 +5,9 @@
 
 class QComboBox;
 
+namespace wizard
+{
+
 // The list box of the forms: a list widget whose entries have no place on the
 // screen while the list is not shown. Assistive technologies ask the view for
 // an entry's place to tell whether it is showing; a list on a hidden page
@@ -41,4 +44,6 @@ private:
 };
 
 // Gives the selector a PopupListView; its entries keep their look.
-void UsePopupListView(QComboBox* selector);
+void usePopupListView(QComboBox* selector);
+
+} // namespace wizard

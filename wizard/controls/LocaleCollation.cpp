@@ -2,10 +2,13 @@
 
 #include <QListWidget>
 
+namespace wizard
+{
+
 void insertSorted(QListWidget* list, QListWidgetItem* item)
 {
     const auto textAt = [list](qsizetype row) { return list->item(int(row))->text(); };
-    list->insertItem(int(sortedPlace(list->count(), textAt, item->text())), item);
+    list->insertItem(int(builder::sortedPlace(list->count(), textAt, item->text())), item);
 }
 
 void sortEntries(QListWidget* list)
@@ -17,6 +20,8 @@ void sortEntries(QListWidget* list)
         items.append(list->takeItem(0));
         texts.append(items.constLast()->text());
     }
-    for (const qsizetype position : sortedOrder(texts))
+    for (const qsizetype position : builder::sortedOrder(texts))
         list->addItem(items.at(position));
 }
+
+} // namespace wizard

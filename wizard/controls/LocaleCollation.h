@@ -5,6 +5,9 @@
 class QListWidget;
 class QListWidgetItem;
 
+namespace wizard
+{
+
 // The sorted lists of the windows (the file list, the titles list) in the
 // menu's order: collatesBefore and sortedPlace of the image builder.
 
@@ -15,3 +18,5 @@ void insertSorted(QListWidget* list, QListWidgetItem* item);
 // Puts the present entries into sorted order (stable); selection follows the
 // item, the current row number is kept by the caller if it wants that.
 void sortEntries(QListWidget* list);
+
+} // namespace wizard

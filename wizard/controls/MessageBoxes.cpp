@@ -1,5 +1,8 @@
 #include "wizard/controls/MessageBoxes.h"
 
+namespace wizard
+{
+
 namespace
 {
 
@@ -18,43 +21,45 @@ showBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const Q
 
 } // namespace
 
-void ShowWarning(QWidget* parent, const QString& text)
+void showWarning(QWidget* parent, const QString& text)
 {
     showBox(parent, QMessageBox::Warning, QStringLiteral("Warning"), text, QMessageBox::Ok);
 }
 
-void ShowError(QWidget* parent, const QString& text)
+void showError(QWidget* parent, const QString& text)
 {
     showBox(parent, QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok);
 }
 
-void ShowInformation(QWidget* parent, const QString& text)
+void showInformation(QWidget* parent, const QString& text)
 {
     showBox(parent, QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok);
 }
 
-bool Confirm(QWidget* parent, const QString& text)
+bool confirm(QWidget* parent, const QString& text)
 {
     return showBox(parent, QMessageBox::Question, QStringLiteral("Confirm"), text,
                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
-QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& text)
+QMessageBox::StandardButton askYesNoCancel(QWidget* parent, const QString& text)
 {
     const auto answer = showBox(parent, QMessageBox::Warning, QStringLiteral("Warning"), text,
                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     return answer == QMessageBox::Yes || answer == QMessageBox::No ? answer : QMessageBox::Cancel;
 }
 
-QString WithClosingFullStop(const QString& text)
+QString withClosingFullStop(const QString& text)
 {
     if (!text.isEmpty() && text.back() > QLatin1Char('.'))
         return text + QLatin1Char('.');
     return text;
 }
 
-void ShowUncaughtError(QWidget* parent, const QString& text)
+void showUncaughtError(QWidget* parent, const QString& text)
 {
-    showBox(parent, QMessageBox::Critical, QStringLiteral("Romweaver"), WithClosingFullStop(text),
+    showBox(parent, QMessageBox::Critical, QStringLiteral("Romweaver"), withClosingFullStop(text),
             QMessageBox::Ok);
 }
+
+} // namespace wizard

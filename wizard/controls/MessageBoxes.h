@@ -7,21 +7,24 @@
 
 class QWidget;
 
+namespace wizard
+{
+
 // The program's modal boxes. Each kind has its fixed caption.
-void ShowWarning(QWidget* parent, const QString& text);
-void ShowError(QWidget* parent, const QString& text);
-void ShowInformation(QWidget* parent, const QString& text);
+void showWarning(QWidget* parent, const QString& text);
+void showError(QWidget* parent, const QString& text);
+void showInformation(QWidget* parent, const QString& text);
 // A question with Yes and No; true for Yes. No is the default button, so
 // Enter or Escape alone never goes ahead.
-bool Confirm(QWidget* parent, const QString& text);
+bool confirm(QWidget* parent, const QString& text);
 // A warning with Yes, No and Cancel; returns the button pressed (Cancel when closed).
-QMessageBox::StandardButton AskYesNoCancel(QWidget* parent, const QString& text);
+QMessageBox::StandardButton askYesNoCancel(QWidget* parent, const QString& text);
 
 // The box for an error no handler caught: the program's name as caption and the
 // error's text, with a full stop appended where the text ends in a character
 // that comes after "." (a letter or digit does, "!" and ")" do not).
-void ShowUncaughtError(QWidget* parent, const QString& text);
-QString WithClosingFullStop(const QString& text);
+void showUncaughtError(QWidget* parent, const QString& text);
+QString withClosingFullStop(const QString& text);
 
 // Runs a handler's body so that no exception crosses the event loop: an error
 // ends the body where it arose and is shown; what the body changed before stays.
@@ -30,8 +33,10 @@ template <typename Body> void RunGuarded(QWidget* parent, Body&& body)
     try {
         body();
     } catch (const std::exception& error) {
-        ShowUncaughtError(parent, QString::fromStdString(error.what()));
+        showUncaughtError(parent, QString::fromStdString(error.what()));
     } catch (...) {
-        ShowUncaughtError(parent, QStringLiteral("Unexpected error"));
+        showUncaughtError(parent, QStringLiteral("Unexpected error"));
     }
 }
+
+} // namespace wizard

@@ -2,9 +2,14 @@
 
 #include <QWidget>
 
-void CentreOn(QWidget* window, const QRect& area)
+namespace wizard
+{
+
+void centreOn(QWidget* window, const QRect& area)
 {
     const QSize outer = window->frameGeometry().size();
     window->move(area.x() + (area.width() - outer.width()) / 2,
                  area.y() + (area.height() - outer.height()) / 2);
 }
+
+} // namespace wizard

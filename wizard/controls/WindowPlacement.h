@@ -4,5 +4,10 @@
 
 class QWidget;
 
+namespace wizard
+{
+
 // Places a top-level window so that its frame is centred on the area.
-void CentreOn(QWidget* window, const QRect& area);
+void centreOn(QWidget* window, const QRect& area);
+
+} // namespace wizard
