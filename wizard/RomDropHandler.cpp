@@ -25,7 +25,7 @@ DroppedFiles DroppedFiles::fromUrls(const QList<QUrl>& urls)
         const QString directory = platform::nativeDirectory(file.absolutePath());
         if (files.fileNames.isEmpty())
             files.directory = directory;
-        else if (!DirectoryListBox::sameDirectory(directory, files.directory))
+        else if (!platform::namesSameFile(directory, files.directory))
             files.severalDirectories = true;
         files.fileNames << file.fileName();
     }

@@ -416,7 +416,7 @@ void TfrmRomweaver::lstNESRomsDragDrop(const wizard::DroppedFiles& dropped)
     }
     // Files from another directory move the directory list there first, with
     // its usual change: the selection is emptied and the labels reset.
-    if (!wizard::DirectoryListBox::sameDirectory(dropped.directory, NESRomsDir) &&
+    if (!platform::namesSameFile(dropped.directory, NESRomsDir) &&
         !ui->DirectoryListBox1->setDirectory(dropped.directory))
         return;
     // Then as ">>" adds them: appended in the order dropped, gone from the file list.

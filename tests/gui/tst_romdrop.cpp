@@ -103,7 +103,7 @@ void TestRomDrop::drop()
 
     const QString expectedDirectory =
         directory == QStringLiteral("roms") ? wizard.romsDirectory : other;
-    QVERIFY(DirectoryListBox::sameDirectory(frmRomweaver->NESRomsDir, expectedDirectory));
+    QVERIFY(platform::namesSameFile(frmRomweaver->NESRomsDir, expectedDirectory));
     QCOMPARE(wizard.entries("lstNESRoms"), selection);
     QCOMPARE(wizard.text("lblTotalRoms"),
              QStringLiteral("Total NES roms selected: %1").arg(selection.size()));

@@ -127,23 +127,12 @@ bool DirectoryListBox::setDirectory(const QString& path)
     const QFileInfo info(QDir::fromNativeSeparators(path));
     if (!info.isDir())
         return false;
-    if (sameDirectory(path, m_directory))
+    if (platform::namesSameFile(path, m_directory))
         return true;
     m_directory = canonicalDirectory(path);
     rebuildEntries();
     emit changed();
     return true;
-}
-
-bool DirectoryListBox::sameDirectory(const QString& a, const QString& b)
-{
-    if (a.isEmpty() || b.isEmpty())
-        return a.isEmpty() && b.isEmpty();
-    const QFileInfo first(QDir::fromNativeSeparators(a));
-    const QFileInfo second(QDir::fromNativeSeparators(b));
-    if (first.exists() && second.exists())
-        return first == second;
-    return QDir::cleanPath(first.absoluteFilePath()) == QDir::cleanPath(second.absoluteFilePath());
 }
 
 void DirectoryListBox::keyPressEvent(QKeyEvent* event)

@@ -32,11 +32,6 @@ public:
     // with symbolic links resolved.
     bool setDirectory(const QString& path);
 
-    // Whether two paths name the same directory, by the file system's own
-    // rules (case-insensitive on Windows); paths that do not exist are
-    // compared by their cleaned absolute spelling only; an empty path names
-    // no directory.
-    static bool sameDirectory(const QString& a, const QString& b);
 
 signals:
     void changed();

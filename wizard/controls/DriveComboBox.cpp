@@ -70,7 +70,7 @@ int DriveComboBox::indexOfRoot(const QString& root)
     if (exact >= 0)
         return exact;
     for (int i = 0; i < count(); ++i) {
-        if (DirectoryListBox::sameDirectory(itemData(i, RootRole).toString(), root))
+        if (platform::namesSameFile(itemData(i, RootRole).toString(), root))
             return i;
     }
     // A volume mounted after start, or one the list reached without it.

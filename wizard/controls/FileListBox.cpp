@@ -63,7 +63,7 @@ FileListBox::FileListBox(QWidget* parent)
 
 void FileListBox::setDirectory(const QString& directory)
 {
-    const bool changed = !DirectoryListBox::sameDirectory(directory, m_directory);
+    const bool changed = !platform::namesSameFile(directory, m_directory);
     // Another spelling of the same directory is taken over without a re-read.
     m_directory = directory.isEmpty() ? QString() : platform::nativeDirectory(directory);
     if (changed)
