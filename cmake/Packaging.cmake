@@ -7,17 +7,39 @@ set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/romweaver/romweaver")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "pack NES roms and a menu into one Game Boy Advance rom")
 # The lines as they stand in the control file: CPack does not wrap them.
 set(CPACK_PACKAGE_DESCRIPTION [[
-Romweaver is a four-page wizard that packs NES cartridge images (iNES
-files) into one Game Boy Advance cartridge image for the Tessel emulator:
-the base emulator rom Tessel.GBA, then a menu script, then each selected
-rom. Each rom is checked against the sizes its header declares: a rom
-longer than declared is cut to size, a shorter one is backed up and its
-header repaired, and a build log records what was done.
+Romweaver packs NES cartridge images (iNES files) into one Game Boy
+Advance cartridge image for the Tessel emulator: the base emulator rom
+Tessel.GBA, then a menu script, then each selected rom. Each rom is
+checked against the sizes its header declares: a rom longer than declared
+is cut to size, a shorter one is backed up and its header repaired, and a
+build log records what was done.
+.
+The package holds the four-page wizard Romweaver and the command
+romweaver-build, which writes the same image without a window, for scripts.
 .
 The base emulator rom Tessel.GBA is not part of this package: the user
 puts it into ~/.local/share/Romweaver/, where the program also keeps its
 settings and build log.]])
 set(CPACK_STRIP_FILES ON)
+# CPack strips with a plain "strip", which leaves the compiler's .comment and
+# .note sections in; Debian's dh_strip removes them, and so does this once the
+# executables are installed (cpack, or cmake --install --strip).
+if(UNIX AND NOT APPLE AND CMAKE_STRIP)
+    set(installed_programs
+        ${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:Romweaver>
+        ${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:romweaver-build>)
+    install(CODE "set(romweaver_strip \"${CMAKE_STRIP}\")
+                  set(romweaver_programs \"${installed_programs}\")")
+    install(CODE [[
+        if(CMAKE_INSTALL_DO_STRIP)
+            foreach(program IN LISTS romweaver_programs)
+                execute_process(
+                    COMMAND "${romweaver_strip}" --remove-section=.comment --remove-section=.note
+                            "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${program}"
+                    COMMAND_ERROR_IS_FATAL ANY)
+            endforeach()
+        endif()]])
+endif()
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # Not "games": that section is for games in /usr/games; this is a tool.
