@@ -4,7 +4,11 @@
 # The X11 rows need an X server: with DISPLAY unset, Xvfb is started on the
 # given display (default :94) for the run and stopped afterwards.
 set -euo pipefail
-cd "$(dirname "$0")/../build/bench"
+cd "$(dirname "$0")/.."
+# The benchmarks are built only on request; this turns them on in build/.
+cmake -S . -B build -DROMWEAVER_BENCHMARKS=ON >/dev/null
+cmake --build build -j"$(nproc)"
+cd build/bench
 xvfb=""
 if [ -z "${DISPLAY:-}" ]; then
     display="${1:-:94}"
