@@ -17,6 +17,19 @@ ProgramFiles ProgramFiles::ofThisProgram()
     return files;
 }
 
+QString ProgramFiles::baseRom() const
+{
+    const QString exact = m_directory + BaseRomName;
+    if (QFileInfo(exact).isFile())
+        return exact;
+    // The base rom comes from elsewhere, and its name is often spelt as the
+    // start-up error spells it ("Tessel.gba").
+    QStringList names =
+        QDir(m_directory).entryList({BaseRomName}, QDir::Files | QDir::Hidden, QDir::NoSort);
+    names.sort();
+    return names.isEmpty() ? exact : m_directory + names.constFirst();
+}
+
 QString ProgramFiles::backupDirectoryIn(const QString& romsDirectory)
 {
     return joinPath(romsDirectory, BackupDirectoryName);

@@ -30,7 +30,11 @@ public:
     static ProgramFiles ofThisProgram();
 
     const QString& directory() const { return m_directory; }
-    QString baseRom() const { return m_directory + BaseRomName; }
+    // The base rom: Tessel.GBA in the directory; where that spelling is
+    // missing (a file system that tells letter case apart), the first file,
+    // in sorted order, whose name is Tessel.GBA without regard to letter case
+    // ("Tessel.gba", "TESSEL.GBA"); the exact spelling when there is none.
+    QString baseRom() const;
     QString menuScript() const { return m_directory + MenuScriptName; }
     QString settings() const { return m_directory + SettingsName; }
     QString log() const { return m_directory + LogName; }

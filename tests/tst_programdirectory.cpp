@@ -18,12 +18,14 @@ class TestProgramDirectory : public QObject
 private slots:
     void rule_data();
     void rule();
+    void baseRomWhateverItsLetterCase_data();
+    void baseRomWhateverItsLetterCase();
     void installedDirectoryFollowsXdgAndIsCreated();
 };
 
 void TestProgramDirectory::rule_data()
 {
-    QTest::addColumn<QString>("besideExecutable"); // "file", "directory" or "" (nothing)
+    QTest::addColumn<QString>("besideExecutable"); // "file", "other case", "directory" or ""
     QTest::addColumn<bool>("inDataDir");
     QTest::addColumn<bool>("installedModeExists");
     QTest::addColumn<QString>("chosen"); // "executable" or "data"
@@ -34,6 +36,8 @@ void TestProgramDirectory::rule_data()
     QTest::newRow("installed: in the data directory") << "" << true << true << "data";
     QTest::newRow("a directory named Tessel.GBA does not count")
         << "directory" << true << true << "data";
+    QTest::newRow("portable whatever the base rom's letter case")
+        << "other case" << true << true << "executable";
     QTest::newRow("neither: the data directory, named by the error")
         << "" << false << true << "data";
     QTest::newRow("no installed mode, neither: the executable's directory")
@@ -51,6 +55,8 @@ void TestProgramDirectory::rule()
     QTemporaryDir data;
     if (besideExecutable == QLatin1String("file"))
         testfiles::makeFile(executable.path(), QStringLiteral("Tessel.GBA"), "base");
+    if (besideExecutable == QLatin1String("other case"))
+        testfiles::makeFile(executable.path(), QStringLiteral("tessel.gba"), "base");
     if (besideExecutable == QLatin1String("directory"))
         QDir(executable.path()).mkdir(QStringLiteral("Tessel.GBA"));
     if (inDataDir)
@@ -60,6 +66,37 @@ void TestProgramDirectory::rule()
     const QString dataDir = installedModeExists ? data.path() + QLatin1Char('/') : QString();
     const QString result = platform::chooseProgramDirectory(executableDir, dataDir);
     QCOMPARE(result, chosen == QLatin1String("executable") ? executableDir : dataDir);
+}
+
+void TestProgramDirectory::baseRomWhateverItsLetterCase_data()
+{
+    QTest::addColumn<QStringList>("present"); // "dir:" before a folder's name
+    QTest::addColumn<QString>("found");
+    QTest::newRow("exact spelling") << QStringList{"Tessel.GBA"} << "Tessel.GBA";
+    QTest::newRow("as the error box spells it") << QStringList{"Tessel.gba"} << "Tessel.gba";
+    QTest::newRow("exact spelling first")
+        << QStringList{"tessel.gba", "Tessel.GBA"} << "Tessel.GBA";
+    QTest::newRow("two others: the first in sorted order")
+        << QStringList{"tessel.gba", "TESSEL.GBA"} << "TESSEL.GBA";
+    QTest::newRow("a folder of that name is none") << QStringList{"dir:tessel.gba"} << "Tessel.GBA";
+}
+
+void TestProgramDirectory::baseRomWhateverItsLetterCase()
+{
+    QFETCH(QStringList, present);
+    QFETCH(QString, found);
+    QTemporaryDir directory;
+    for (const QString& name : present) {
+        if (name.startsWith("dir:"))
+            QDir(directory.path()).mkdir(name.mid(4));
+        else
+            testfiles::makeFile(directory.path(), name, "base");
+    }
+    if (QDir(directory.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size() <
+        present.size())
+        QSKIP("this file system does not tell letter case apart");
+    const platform::ProgramFiles files(directory.path() + QLatin1Char('/'));
+    QCOMPARE(files.baseRom(), files.directory() + found);
 }
 
 void TestProgramDirectory::installedDirectoryFollowsXdgAndIsCreated()
