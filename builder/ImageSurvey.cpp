@@ -8,7 +8,6 @@
 #include "platform/LocalText.h"
 #include "platform/Paths.h"
 
-#include <QFileInfo>
 
 namespace builder
 {
@@ -38,9 +37,12 @@ RomSurvey surveyRom(const QString& path)
     // Read-only and shared, like the size estimate: looking must not disturb anyone.
     try {
         head = platform::readFileHead(path, ines::HeaderSize);
+    } catch (const platform::NotARegularFile& error) {
+        survey.problem = error.text();
+        survey.notAFile = true;
+        return survey;
     } catch (const platform::FileError& error) {
         survey.problem = error.text();
-        survey.notAFile = QFileInfo(path).exists() && !QFileInfo(path).isFile();
         return survey;
     }
     const QByteArray& header = head.bytes;

@@ -30,8 +30,8 @@ using platform::ProgramFiles;
 constexpr int BuildFailed = 1;
 constexpr int UsageError = 2;
 
-const QString Usage =
-    QStringLiteral("usage: romweaver-build [--numbered] [--sorted] [--menu FILE] -o OUTPUT ROM...");
+const QString Usage = QStringLiteral("usage: romweaver-build [--numbered] [--sorted] [--menu FILE] "
+                                     "[--allow-non-rom] -o OUTPUT ROM...");
 
 // Ends the command: its exit status and what it says on standard error.
 struct CommandFailure {
@@ -56,9 +56,29 @@ void printLine(const QString& text)
     std::fflush(stderr);
 }
 
+// Every message is "romweaver-build: " and one sentence in the command's own
+// style: the program's error texts are written for its windows ("Cannot open
+// file ...", "Unknown option 'x'."), here they go on in lower case after the
+// command's name, without a closing full stop.
+QString asCommandSentence(QString text)
+{
+    if (text.size() > 1 && text.at(1).isLower())
+        text[0] = text.at(0).toLower();
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
+}
+
+// "1 line", "2 lines".
+QString counted(qsizetype count, const QString& singular, const QString& plural)
+{
+    return QString::number(count) + QLatin1Char(' ') + (count == 1 ? singular : plural);
+}
+
 struct Options {
     bool numbered = false;
     bool sorted = false;
+    bool allowNonRom = false;
     QString menuFile;
     QString output;
     QStringList roms;
@@ -84,10 +104,14 @@ Options parseArguments(const QStringList& arguments)
         QStringLiteral("menu"),
         QStringLiteral("Take the menu lines verbatim from FILE, one line per rom, in rom order."),
         QStringLiteral("FILE"));
+    const QCommandLineOption allowNonRom(
+        QStringLiteral("allow-non-rom"),
+        QStringLiteral("Write a file that is not an iNES rom as well (the size check may change "
+                       "its bytes 4 and 5, keeping a backup); without it such a file is refused."));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("The GBA rom to write."),
                                     QStringLiteral("OUTPUT"));
-    parser.addOptions({numbered, sorted, menu, output});
+    parser.addOptions({numbered, sorted, menu, allowNonRom, output});
     parser.addPositionalArgument(
         QStringLiteral("ROM"),
         QStringLiteral("NES roms, all in one directory, in menu order. Titles are those stored "
@@ -105,6 +129,7 @@ Options parseArguments(const QStringList& arguments)
     Options options;
     options.numbered = parser.isSet(numbered);
     options.sorted = parser.isSet(sorted);
+    options.allowNonRom = parser.isSet(allowNonRom);
     options.menuFile = parser.value(menu);
     options.output = parser.value(output);
     options.roms = parser.positionalArguments();
@@ -175,11 +200,18 @@ QStringList readMenuFile(const QString& path)
     return lines;
 }
 
-// What the command says where the wizard would ask: it warns and goes on.
-builder::BuildHooks commandLineHooks()
+// What the command does where the wizard would ask. It cannot ask: a file that
+// is not an iNES rom is refused unless --allow-non-rom says to write it (with a
+// warning); an image too large for a cartridge is written with a warning.
+// refusedNonRom receives the name of a refused file.
+builder::BuildHooks commandLineHooks(const Options& options, QString& refusedNonRom)
 {
     builder::BuildHooks hooks;
-    hooks.writeNonRom = [](const QString& romFileName) {
+    hooks.writeNonRom = [&options, &refusedNonRom](const QString& romFileName) {
+        if (!options.allowNonRom) {
+            refusedNonRom = romFileName;
+            return false;
+        }
         printLine(QStringLiteral("romweaver-build: warning: %1 is not an iNES rom; its bytes 4 "
                                  "and 5 may be changed to fit its size")
                       .arg(romFileName));
@@ -220,16 +252,25 @@ void runBuild(const Options& options)
                             ? builder::menuLinesForTitles(titles, options.numbered)
                             : readMenuFile(options.menuFile);
     if (request.menuLines.size() != request.romFileNames.size())
-        fail(QStringLiteral("the menu file %1 has %2 lines for %3 roms: one line per rom")
-                 .arg(QDir::toNativeSeparators(options.menuFile))
-                 .arg(request.menuLines.size())
-                 .arg(request.romFileNames.size()));
+        fail(QStringLiteral("the menu file %1 has %2 for %3: one line per rom")
+                 .arg(QDir::toNativeSeparators(options.menuFile),
+                      counted(request.menuLines.size(), QStringLiteral("line"),
+                              QStringLiteral("lines")),
+                      counted(request.romFileNames.size(), QStringLiteral("rom"),
+                              QStringLiteral("roms"))));
     request.outputPath = QDir::toNativeSeparators(QFileInfo(options.output).absoluteFilePath());
 
     builder::BuildLog log(
         request.files.log()); // each run starts its own log, as each wizard run does
     TerminalProgress progress(platform::standardErrorIsTerminal());
-    const builder::BuildResult result = builder::build(request, progress, log, commandLineHooks());
+    QString refusedNonRom;
+    const builder::BuildResult result =
+        builder::build(request, progress, log, commandLineHooks(options, refusedNonRom));
+    if (result.outcome == builder::BuildResult::Outcome::Declined)
+        fail(QStringLiteral("%1 is not an iNES rom, so the GBA rom was not written; give "
+                            "--allow-non-rom to write it all the same (its bytes 4 and 5 may "
+                            "then be changed to fit its size)")
+                 .arg(platform::joinPath(request.romsDirectory, refusedNonRom)));
     if (result.outcome == builder::BuildResult::Outcome::Written ||
         result.outcome == builder::BuildResult::Outcome::Failed)
         progress.finish(result.written() ? QStringLiteral("Writing succesfully completed.")
@@ -246,18 +287,13 @@ int runBuildCommand(const QStringList& arguments)
         runBuild(parseArguments(arguments));
         return 0;
     } catch (const CommandFailure& failure) {
-        // The program's errors are written as sentences for its windows
-        // ("Cannot open file ..."); after the command's name they go on in
-        // lower case.
-        QString message = failure.message;
-        if (message.size() > 1 && message.at(1).isLower())
-            message[0] = message.at(0).toLower();
-        printLine(QStringLiteral("romweaver-build: ") + message);
+        printLine(QStringLiteral("romweaver-build: ") + asCommandSentence(failure.message));
         if (failure.status == UsageError)
             printLine(Usage);
         return failure.status;
     } catch (const std::exception& error) {
-        printLine(QStringLiteral("romweaver-build: ") + QString::fromStdString(error.what()));
+        printLine(QStringLiteral("romweaver-build: ") +
+                  asCommandSentence(QString::fromStdString(error.what())));
         return BuildFailed;
     }
 }

@@ -15,11 +15,17 @@ public:
     QString text() const { return QString::fromStdString(what()); }
 };
 
+// A path names a folder, device, pipe or socket where a file was wanted.
+class NotARegularFile : public FileError
+{
+public:
+    using FileError::FileError;
+};
+
 // Throws FileError "<what> "<path>": <the system's message for its last error>".
 [[noreturn]] void throwSystemError(const QString& what, const QString& path);
 
-// Throws FileError for a path that names a folder, device, pipe or socket
-// where a file was wanted.
+// Throws NotARegularFile for the path.
 [[noreturn]] void throwNotARegularFile(const QString& path);
 
 } // namespace platform

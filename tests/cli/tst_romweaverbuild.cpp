@@ -165,7 +165,8 @@ private slots:
     void failures();
     void helpAndVersion_data();
     void helpAndVersion();
-    void warnsAboutAFileThatIsNotARom();
+    void fileThatIsNotARom_data();
+    void fileThatIsNotARom();
     void twoBuildsAtOnceNeverMix();
 };
 
@@ -331,9 +332,9 @@ void TestRomweaverBuild::failures_data()
     QTest::newRow("no arguments") << QString() << QStringList() << 2
                                   << "no output given (-o OUTPUT)";
     QTest::newRow("unknown option") << QString() << QStringList{"--frobnicate", "-o", out, a} << 2
-                                    << "unknown option 'frobnicate'.";
+                                    << "unknown option 'frobnicate'";
     QTest::newRow("option without its value")
-        << QString() << QStringList{a, "-o"} << 2 << "missing value after '-o'.";
+        << QString() << QStringList{a, "-o"} << 2 << "missing value after '-o'";
     QTest::newRow("no rom") << QString() << QStringList{"-o", out} << 2 << "no ROM given";
     QTest::newRow("--menu with --numbered")
         << QString() << QStringList{"--menu", "{out}/menu.txt", "--numbered", "-o", out, a} << 2
@@ -365,7 +366,7 @@ void TestRomweaverBuild::failures_data()
 #endif
     QTest::newRow("menu file with too few lines")
         << QString() << QStringList{"--menu", "{out}/menu.txt", "-o", out, a, b} << 1
-        << "the menu file {out}/menu.txt has 1 lines for 2 roms: one line per rom";
+        << "the menu file {out}/menu.txt has 1 line for 2 roms: one line per rom";
     QTest::newRow("missing menu file")
         << QString() << QStringList{"--menu", "{out}/none.txt", "-o", out, a} << 1
         << "cannot read the menu file {out}/none.txt: ";
@@ -375,10 +376,10 @@ void TestRomweaverBuild::failures_data()
     QTest::newRow("output over the settings file")
         << QString() << QStringList{"-o", "{program}Romweaver.ini", a} << 1
         << "the GBA rom was not written: {program}Romweaver.ini is the file Romweaver keeps its "
-           "settings in.";
+           "settings in";
     QTest::newRow("output over the build log")
         << QString() << QStringList{"-o", "{program}Romweaver.log", a} << 1
-        << "the GBA rom was not written: {program}Romweaver.log is Romweaver's build log.";
+        << "the GBA rom was not written: {program}Romweaver.log is Romweaver's build log";
     QTest::newRow("output directory missing")
         << QString() << QStringList{"-o", "{out}/none/x.gba", a} << 1
         << "cannot open file \"{out}/none/x.gba\": ";
@@ -423,8 +424,9 @@ void TestRomweaverBuild::failures()
     const QString expected = QStringLiteral("romweaver-build: ") + files.places.fill(message);
     QVERIFY2(lines.value(0).startsWith(expected), qPrintable(lines.value(0)));
     if (status == 2)
-        QCOMPARE(lines.value(1), QStringLiteral("usage: romweaver-build [--numbered] [--sorted] "
-                                                "[--menu FILE] -o OUTPUT ROM..."));
+        QCOMPARE(lines.value(1),
+                 QStringLiteral("usage: romweaver-build [--numbered] [--sorted] "
+                                "[--menu FILE] [--allow-non-rom] -o OUTPUT ROM..."));
     QVERIFY(!QFile::exists(files.places.fill(QStringLiteral("{out}/x.gba"))));
     QCOMPARE(testfiles::readFile(files.places.fill(QStringLiteral("{roms}/a.nes"))), a);
     QCOMPARE(testfiles::readFile(files.places.fill(QStringLiteral("{roms}/b.nes"))), b);
@@ -452,17 +454,36 @@ void TestRomweaverBuild::helpAndVersion()
     QVERIFY2(QString::fromLocal8Bit(run.out).contains(shows), run.out.constData());
 }
 
-void TestRomweaverBuild::warnsAboutAFileThatIsNotARom()
+void TestRomweaverBuild::fileThatIsNotARom_data()
 {
+    QTest::addColumn<bool>("allowed");
+    QTest::newRow("refused: the command cannot ask") << false;
+    QTest::newRow("--allow-non-rom: written, with a warning") << true;
+}
+
+void TestRomweaverBuild::fileThatIsNotARom()
+{
+    QFETCH(bool, allowed);
     Setup setup;
     setup.addRom(QStringLiteral("a.nes"), 1);
-    testfiles::makeFile(setup.places.roms, QStringLiteral("notes.txt"), "notes");
-    const Run run =
-        CommandLine(setup.places.program)
-            .run(setup.places.fill({"-o", "{out}/x.gba", "{roms}/a.nes", "{roms}/notes.txt"}));
-    QCOMPARE(run.status, 0);
-    QCOMPARE(run.err, QByteArray("romweaver-build: warning: notes.txt is not an iNES rom; its "
-                                 "bytes 4 and 5 may be changed to fit its size\n"));
+    const QString notes =
+        testfiles::makeFile(setup.places.roms, QStringLiteral("notes.txt"), "notes");
+    QStringList arguments{"-o", "{out}/x.gba", "{roms}/a.nes", "{roms}/notes.txt"};
+    if (allowed)
+        arguments.prepend("--allow-non-rom");
+    const Run run = CommandLine(setup.places.program).run(setup.places.fill(arguments));
+    QCOMPARE(run.status, allowed ? 0 : 1);
+    QCOMPARE(run.err, allowed
+                          ? QByteArray("romweaver-build: warning: notes.txt is not an iNES rom; "
+                                       "its bytes 4 and 5 may be changed to fit its size\n")
+                          : (QStringLiteral("romweaver-build: %1 is not an iNES rom, so the GBA "
+                                            "rom was not written; give --allow-non-rom to write "
+                                            "it all the same (its bytes 4 and 5 may then be "
+                                            "changed to fit its size)\n")
+                                 .arg(QDir::toNativeSeparators(notes)))
+                                .toLocal8Bit());
+    QCOMPARE(QFile::exists(setup.places.fill("{out}/x.gba")), allowed);
+    QCOMPARE(QFile::exists(setup.places.program + "menu.out"), allowed);
 }
 
 void TestRomweaverBuild::twoBuildsAtOnceNeverMix()
@@ -489,7 +510,7 @@ void TestRomweaverBuild::twoBuildsAtOnceNeverMix()
     }
     const CommandLine command(setup.places.program);
     const QString busy = QStringLiteral("romweaver-build: another build is writing in %1; try "
-                                        "again when it has finished.\n")
+                                        "again when it has finished\n")
                              .arg(platform::nativeDirectory(setup.places.program));
     const int trials = 20;
     int refused = 0;
