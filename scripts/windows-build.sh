@@ -20,7 +20,7 @@ source scripts/debian-source.sh
 # MinGW-w64 with POSIX threads, Wine, the tools to fetch and build Qt.
 scripts/install-deps.sh g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev \
     wine wine64 dpkg-dev debian-archive-keyring perl python3 ninja-build cmake zip unzip \
-    xvfb xdotool x11-utils
+    xvfb xdotool x11-utils icoutils
 
 # The host Qt (moc, rcc, uic) must be the version the Windows Qt is built from.
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools) # e.g. 6.4.2+dfsg-10

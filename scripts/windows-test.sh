@@ -122,6 +122,40 @@ run_program() {
     wait "$program" 2>/dev/null
     return 1
 }
+# Both programs carry the program icon and their version information.
+for exe in Romweaver.exe romweaver-build.exe; do
+    version=$(wrestool -x --type=16 "$program_dir/$exe" 2>/dev/null | tr -d '\0')
+    if wrestool -l --type=14 "$program_dir/$exe" 2>/dev/null | grep -q . &&
+        grep -q "ProductNameRomweaver" <<<"$version" &&
+        grep -q "ProductVersion0.3" <<<"$version"; then
+        passed=$((passed + 1))
+        echo "-- $exe: icon and version 0.3 ($(sed -n 's/.*FileDescription\(.*\)FileVersion.*/\1/p' <<<"$version"))"
+    else
+        failed=$((failed + 1))
+        failures+=("$exe icon or version")
+        echo "-- $exe: icon or version information missing"
+    fi
+done
+
+# romweaver-build.exe from the zip, once: a rom in a folder of its own.
+cmd_roms=$(mktemp -d)
+head -c 100000 /dev/zero >"$program_dir/Tessel.GBA"
+{ printf 'NES\x1a\x01\x00'; head -c $((10 + 16384)) /dev/zero; } >"$cmd_roms/a.nes"
+(cd "$program_dir" && timeout 120 "$wine" romweaver-build.exe -o "$(winpath "$cmd_roms/out.gba")" \
+    "$(winpath "$cmd_roms/a.nes")" >/dev/null 2>&1)
+cmd_status=$?
+expected_size=$((100000 + 7 + 16400)) # base rom, "a.nes" CR LF, the rom
+if [ $cmd_status -eq 0 ] && [ "$(stat -c %s "$cmd_roms/out.gba" 2>/dev/null)" = "$expected_size" ]; then
+    passed=$((passed + 1))
+    echo "-- romweaver-build.exe from the zip wrote a $expected_size-byte image"
+else
+    failed=$((failed + 1))
+    failures+=("romweaver-build.exe from the zip")
+    echo "-- romweaver-build.exe from the zip: exit $cmd_status"
+fi
+rm -rf "$cmd_roms"
+stop_wine
+
 shots=$build/screens
 mkdir -p "$shots"
 rm -f "$program_dir/Tessel.GBA"
