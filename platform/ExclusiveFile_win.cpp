@@ -28,10 +28,16 @@ ExclusiveFile::ExclusiveFile(const QString& path, Mode mode) : m_path(path)
     HANDLE h = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), access, 0, nullptr,
                            disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
-        if (GetLastError() == ERROR_SHARING_VIOLATION)
+        const DWORD error = GetLastError();
+        if (error == ERROR_SHARING_VIOLATION)
             throw FileError(
                 QStringLiteral("Cannot open file \"%1\": it is in use by another program")
                     .arg(m_path));
+        // A folder cannot be opened as a file at all: say what it is.
+        const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t*>(path.utf16()));
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+            throwNotARegularFile(m_path);
+        SetLastError(error);
         fail(QStringLiteral("Cannot open file"));
     }
     m_handle = qintptr(h);

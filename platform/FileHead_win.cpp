@@ -11,8 +11,13 @@ FileHead readFileHead(const QString& path, qint64 maxBytes)
     const HANDLE handle = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_READ,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
+    if (handle == INVALID_HANDLE_VALUE) {
+        // A folder cannot be opened as a file at all: say what it is.
+        const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t*>(path.utf16()));
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+            throwNotARegularFile(path);
         throwSystemError(QStringLiteral("Cannot open file"), path);
+    }
     struct Closer {
         HANDLE handle;
         ~Closer() { CloseHandle(handle); }
