@@ -394,6 +394,10 @@ void TfrmRomweaver::lstNESRomsDblClick()
     if (row < 0)
         return;
     delete ui->lstNESRoms->takeItem(row);
+    // The entry that followed takes the removed one's place, so Delete pressed
+    // again goes on down the list (the list would otherwise go back to the top).
+    if (const int count = ui->lstNESRoms->count(); count > 0)
+        ui->lstNESRoms->setCurrentRow(qMin(row, count - 1), QItemSelectionModel::ClearAndSelect);
     setCountLabel();
     if (ui->lstNESRoms->count() > 0)
         setEstimateSizeLabel();
@@ -488,11 +492,13 @@ void TfrmRomweaver::btnChangeTitleClick()
 void TfrmRomweaver::chkSortedClick()
 {
     if (ui->chkSorted->isChecked()) {
-        // The highlighted position stays, whichever title moves there.
+        // The selected title stays selected wherever it moves, so the title
+        // field (and what "Change" renames) still belongs to the entry shown.
         const QSignalBlocker blocker(ui->lstRomTitles);
-        const int row = ui->lstRomTitles->currentRow();
+        QListWidgetItem* selected = ui->lstRomTitles->currentItem();
         wizard::sortEntries(ui->lstRomTitles);
-        ui->lstRomTitles->setCurrentRow(row);
+        if (selected)
+            ui->lstRomTitles->setCurrentItem(selected);
     }
     RefreshPreview();
 }

@@ -19,6 +19,8 @@ private slots:
     void moveSelectedFiles();
     void doubleClickMovesOnlyThatFile();
     void doubleClickOnSelectionRemovesIt();
+    void deleteKeepsThePlace_data();
+    void deleteKeepsThePlace();
     void clearEmptiesSelection();
     void filterChangeRereadsFileList();
     void directoryChangeResetsPage();
@@ -107,6 +109,36 @@ void TestRomSelection::doubleClickOnSelectionRemovesIt()
     doubleClick(selected, 0);
     QCOMPARE(wizard.text("lblTotalRoms"), QStringLiteral("Total NES roms selected: 0"));
     QCOMPARE(wizard.text("lblTotalSize"), QStringLiteral("GBA rom size: ~196 KB (default)"));
+}
+
+void TestRomSelection::deleteKeepsThePlace_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QStringList>("left"); // after two presses of Delete
+    QTest::addColumn<QString>("current");  // the entry then current
+    QTest::newRow("from the top") << 0 << QStringList{"c.nes", "d.nes"} << "c.nes";
+    QTest::newRow("from the middle") << 1 << QStringList{"a.nes", "d.nes"} << "d.nes";
+    QTest::newRow("at the end") << 3 << QStringList{"a.nes", "b.nes"} << "b.nes";
+}
+
+void TestRomSelection::deleteKeepsThePlace()
+{
+    QFETCH(int, from);
+    QFETCH(QStringList, left);
+    QFETCH(QString, current);
+    WizardFixture wizard;
+    for (const char* name : {"a.nes", "b.nes", "c.nes", "d.nes"})
+        wizard.addRom(QString::fromLatin1(name), "rom");
+    wizard.start();
+    wizard.selectRoms({"a.nes", "b.nes", "c.nes", "d.nes"});
+    auto* selected = wizard.control<QListWidget>("lstNESRoms");
+    selected->setFocus();
+    selected->setCurrentRow(from);
+    QTest::keyClick(selected, Qt::Key_Delete);
+    QTest::keyClick(selected, Qt::Key_Delete);
+    QCOMPARE(wizard.entries("lstNESRoms"), left);
+    QCOMPARE(selected->currentItem()->text(), current);
+    QVERIFY(selected->currentItem()->isSelected());
 }
 
 void TestRomSelection::clearEmptiesSelection()
