@@ -149,6 +149,20 @@ void TfrmRomweaver::connectHandlers()
     wire(ui->btnNext, &QPushButton::clicked, &TfrmRomweaver::btnNextClick);
     wire(ui->btnPrevious, &QPushButton::clicked, &TfrmRomweaver::btnPreviousClick);
     wire(ui->btnAbout, &QPushButton::clicked, &TfrmRomweaver::btnAboutClick);
+    // The shell's buttons by keyboard from anywhere in the window, their
+    // captions as they are (no underlined letter); the tooltips tell the keys.
+    for (auto [button, key] :
+         {std::pair{ui->btnNext, Qt::Key_N}, std::pair{ui->btnPrevious, Qt::Key_P},
+          std::pair{ui->btnAbout, Qt::Key_A}}) {
+        const QKeySequence keys(Qt::ALT | key);
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, button, [button = button] {
+            if (button->isEnabled())
+                button->click();
+        });
+        button->setToolTip(button->text() + QStringLiteral(" (") +
+                           keys.toString(QKeySequence::NativeText) + u')');
+    }
 
     wire(ui->DirectoryListBox1, &wizard::DirectoryListBox::changed,
          &TfrmRomweaver::DirectoryListBox1Change);

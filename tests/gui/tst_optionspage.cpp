@@ -26,6 +26,8 @@ private slots:
     void newOptionDialog_data();
     void newOptionDialog();
     void newOptionNeverOverwritesAStoredOne();
+    void keysInTheDialogsBoxes_data();
+    void keysInTheDialogsBoxes();
     void optionsBeyondTheFlagWidth();
     void dialogsFloatOverTheMainWindow();
     void linesRebuiltOnlyFromStepTwo();
@@ -227,6 +229,65 @@ void TestOptionsPage::newOptionDialog()
     QCOMPARE(frmNewOption->isVisible(), stored.isEmpty());
     if (!stored.isEmpty())
         QCOMPARE(wizard.entries("lstOptions").last(), QStringLiteral("8: ") + stored);
+}
+
+void TestOptionsPage::keysInTheDialogsBoxes_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key");        // pressed in the box
+    QTest::addColumn<QString>("stored"); // as option 8, or the menu line
+    QTest::newRow("no description, Escape") << "new option"
+                                            << "" << int(Qt::Key_Escape) << "";
+    QTest::newRow("no description, Enter")
+        << "new option"
+        << "" << int(Qt::Key_Return) << "no description available";
+    QTest::newRow("bar in sprite value, Enter") << "sprite"
+                                                << "3|4" << int(Qt::Key_Return) << "";
+    QTest::newRow("bar in sprite value, Escape") << "sprite"
+                                                 << "3|4" << int(Qt::Key_Escape) << "";
+}
+
+void TestOptionsPage::keysInTheDialogsBoxes()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(QString, stored);
+    WizardFixture wizard;
+    startOnOptionsPage(wizard, ThreeOptions);
+    const bool newOption = dialog == QLatin1String("new option");
+    wizard.click(newOption ? "btnNewOption" : "btnAddSpriteNumber");
+    QWidget* window = newOption ? static_cast<QWidget*>(frmNewOption) : frmAddSpriteNumber;
+    auto* field = window->findChild<QLineEdit*>(newOption ? "txtNewOption" : "txtAddSpriteNumber");
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    field->setText(typed);
+
+    // The box opens inside Enter's handler; the key reaches it from a timer.
+    int boxes = 0;
+    QTimer press;
+    press.setInterval(5);
+    QObject::connect(&press, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            ++boxes;
+            QTest::keyClick(box, Qt::Key(key));
+        }
+    });
+    press.start();
+    QTest::keyClick(field, Qt::Key_Return);
+    press.stop();
+    QCOMPARE(boxes, 1);
+
+    if (newOption)
+        QCOMPARE(SettingsFile(wizard.iniPath()).ReadValue("Options", "8", ""), stored.toLatin1());
+    else
+        QCOMPARE(menuLine(wizard), QStringLiteral("Alpha"));
+    QCOMPARE(window->isVisible(), stored.isEmpty());
+    // Still open, the dialog has the keyboard back, in its field.
+    if (window->isVisible()) {
+        QTRY_COMPARE(QApplication::activeWindow(), window);
+        QCOMPARE(QApplication::focusWidget(), field);
+    }
 }
 
 void TestOptionsPage::newOptionNeverOverwritesAStoredOne()

@@ -44,8 +44,9 @@ bool confirm(QWidget* parent, const QString& text)
 
 QMessageBox::StandardButton askYesNoCancel(QWidget* parent, const QString& text)
 {
-    const auto answer = showBox(parent, QMessageBox::Warning, QStringLiteral("Warning"), text,
-                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    const auto answer =
+        showBox(parent, QMessageBox::Warning, QStringLiteral("Warning"), text,
+                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     return answer == QMessageBox::Yes || answer == QMessageBox::No ? answer : QMessageBox::Cancel;
 }
 
