@@ -5,6 +5,7 @@
 #include "builder/BuildLog.h"
 #include "builder/FileMeasure.h"
 #include "builder/GbaImageWriter.h"
+#include "builder/ImageSurvey.h"
 #include "builder/MenuScript.h"
 #include "builder/MenuTitles.h"
 #include "platform/FileError.h"
@@ -328,7 +329,7 @@ void TfrmRomweaver::setDefaultSizeLabel()
 {
     ui->lblTotalSize->setText(QStringLiteral("GBA rom size: ~") + QString::number(BaseRomSizeKB) +
                               QStringLiteral(" KB (default)"));
-    wizard::markOversizeEstimate(ui->lblTotalSize, std::nullopt);
+    markSizeLabel(std::nullopt);
 }
 
 void TfrmRomweaver::setEstimateSizeLabel()
@@ -337,13 +338,24 @@ void TfrmRomweaver::setEstimateSizeLabel()
     if (romsKB < 0) {
         ui->lblTotalSize->setText(
             QStringLiteral("GBA rom size: unknown (a rom could not be read)"));
-        wizard::markOversizeEstimate(ui->lblTotalSize, std::nullopt);
+        markSizeLabel(std::nullopt);
         return;
     }
     const qint64 estimateKB = qint64(BaseRomSizeKB) + romsKB;
     ui->lblTotalSize->setText(QStringLiteral("GBA rom size: ~") + QString::number(estimateKB) +
                               QStringLiteral(" KB"));
+    markSizeLabel(estimateKB);
+}
+
+void TfrmRomweaver::markSizeLabel(std::optional<qint64> estimateKB)
+{
     wizard::markOversizeEstimate(ui->lblTotalSize, estimateKB);
+    // Screen readers speak the label while it warns (each new size above the
+    // limit) and once when the warning goes; other sizes stay quiet.
+    const bool oversize = estimateKB && *estimateKB > builder::gba::CartridgeCapacityKB;
+    if (oversize || m_sizeWarned)
+        ui->lblTotalSize->announce();
+    m_sizeWarned = oversize;
 }
 
 int TfrmRomweaver::SelectedRomsSizeKB()
@@ -687,6 +699,7 @@ void TfrmRomweaver::showWriteOutcome(bool written)
     ui->ProgressBar1->setValue(100);
     ui->lblProgress->setText(QString::number(ui->ProgressBar1->value()) +
                              QStringLiteral(" % done"));
+    ui->lblStatus->announce();
 }
 
 builder::BuildRequest TfrmRomweaver::buildRequest(const QString& outputPath) const
