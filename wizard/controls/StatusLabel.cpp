@@ -7,10 +7,9 @@ namespace wizard
 
 void StatusLabel::announce()
 {
-    // The name changed; and the notification "appears" anew, which is what
-    // screen readers speak of a notification that is not the focused control.
-    QAccessibleEvent nameChanged(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&nameChanged);
+    // The label tells of its new name itself (setText); a screen reader
+    // speaks a notification that is not the focused control when it shows,
+    // so it "shows" again. (Orca: object:state-changed:showing.)
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
     emit announced();
