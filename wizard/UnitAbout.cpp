@@ -5,6 +5,7 @@
 #include "wizard/controls/WindowPlacement.h"
 
 #include <QPointer>
+#include <QShortcut>
 #include <QTimer>
 
 TfrmAbout::TfrmAbout(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TfrmAbout>())
@@ -19,6 +20,9 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(317, 219);
     wizard::applyFormLook(this);
+    // The window has no control to take keys; Escape closes it as its close button does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 TfrmAbout::~TfrmAbout() = default;

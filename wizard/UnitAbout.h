@@ -9,7 +9,8 @@ namespace Ui
 class TfrmAbout;
 }
 
-// The About window: program name, version and credits. Closing it hides it.
+// The About window: program name, version and credits. Closing it (also with
+// Escape) hides it.
 class TfrmAbout : public QWidget
 {
     Q_OBJECT

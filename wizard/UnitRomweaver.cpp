@@ -5,6 +5,7 @@
 #include "builder/BuildLog.h"
 #include "builder/FileMeasure.h"
 #include "builder/GbaImageWriter.h"
+#include "builder/ImageSurvey.h"
 #include "builder/MenuScript.h"
 #include "builder/MenuTitles.h"
 #include "platform/FileError.h"
@@ -149,6 +150,20 @@ void TfrmRomweaver::connectHandlers()
     wire(ui->btnNext, &QPushButton::clicked, &TfrmRomweaver::btnNextClick);
     wire(ui->btnPrevious, &QPushButton::clicked, &TfrmRomweaver::btnPreviousClick);
     wire(ui->btnAbout, &QPushButton::clicked, &TfrmRomweaver::btnAboutClick);
+    // The shell's buttons by keyboard from anywhere in the window, their
+    // captions as they are (no underlined letter); the tooltips tell the keys.
+    for (auto [button, key] :
+         {std::pair{ui->btnNext, Qt::Key_N}, std::pair{ui->btnPrevious, Qt::Key_P},
+          std::pair{ui->btnAbout, Qt::Key_A}}) {
+        const QKeySequence keys(Qt::ALT | key);
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, button, [button = button] {
+            if (button->isEnabled())
+                button->click();
+        });
+        button->setToolTip(button->text() + QStringLiteral(" (") +
+                           keys.toString(QKeySequence::NativeText) + u')');
+    }
 
     wire(ui->DirectoryListBox1, &wizard::DirectoryListBox::changed,
          &TfrmRomweaver::DirectoryListBox1Change);
@@ -314,7 +329,7 @@ void TfrmRomweaver::setDefaultSizeLabel()
 {
     ui->lblTotalSize->setText(QStringLiteral("GBA rom size: ~") + QString::number(BaseRomSizeKB) +
                               QStringLiteral(" KB (default)"));
-    wizard::markOversizeEstimate(ui->lblTotalSize, std::nullopt);
+    markSizeLabel(std::nullopt);
 }
 
 void TfrmRomweaver::setEstimateSizeLabel()
@@ -323,13 +338,24 @@ void TfrmRomweaver::setEstimateSizeLabel()
     if (romsKB < 0) {
         ui->lblTotalSize->setText(
             QStringLiteral("GBA rom size: unknown (a rom could not be read)"));
-        wizard::markOversizeEstimate(ui->lblTotalSize, std::nullopt);
+        markSizeLabel(std::nullopt);
         return;
     }
     const qint64 estimateKB = qint64(BaseRomSizeKB) + romsKB;
     ui->lblTotalSize->setText(QStringLiteral("GBA rom size: ~") + QString::number(estimateKB) +
                               QStringLiteral(" KB"));
+    markSizeLabel(estimateKB);
+}
+
+void TfrmRomweaver::markSizeLabel(std::optional<qint64> estimateKB)
+{
     wizard::markOversizeEstimate(ui->lblTotalSize, estimateKB);
+    // Screen readers speak the label while it warns (each new size above the
+    // limit) and once when the warning goes; other sizes stay quiet.
+    const bool oversize = estimateKB && *estimateKB > builder::gba::CartridgeCapacityKB;
+    if (oversize || m_sizeWarned)
+        ui->lblTotalSize->announce();
+    m_sizeWarned = oversize;
 }
 
 int TfrmRomweaver::SelectedRomsSizeKB()
@@ -394,6 +420,10 @@ void TfrmRomweaver::lstNESRomsDblClick()
     if (row < 0)
         return;
     delete ui->lstNESRoms->takeItem(row);
+    // The entry that followed takes the removed one's place, so Delete pressed
+    // again goes on down the list (the list would otherwise go back to the top).
+    if (const int count = ui->lstNESRoms->count(); count > 0)
+        ui->lstNESRoms->setCurrentRow(qMin(row, count - 1), QItemSelectionModel::ClearAndSelect);
     setCountLabel();
     if (ui->lstNESRoms->count() > 0)
         setEstimateSizeLabel();
@@ -488,11 +518,13 @@ void TfrmRomweaver::btnChangeTitleClick()
 void TfrmRomweaver::chkSortedClick()
 {
     if (ui->chkSorted->isChecked()) {
-        // The highlighted position stays, whichever title moves there.
+        // The selected title stays selected wherever it moves, so the title
+        // field (and what "Change" renames) still belongs to the entry shown.
         const QSignalBlocker blocker(ui->lstRomTitles);
-        const int row = ui->lstRomTitles->currentRow();
+        QListWidgetItem* selected = ui->lstRomTitles->currentItem();
         wizard::sortEntries(ui->lstRomTitles);
-        ui->lstRomTitles->setCurrentRow(row);
+        if (selected)
+            ui->lstRomTitles->setCurrentItem(selected);
     }
     RefreshPreview();
 }
@@ -667,6 +699,7 @@ void TfrmRomweaver::showWriteOutcome(bool written)
     ui->ProgressBar1->setValue(100);
     ui->lblProgress->setText(QString::number(ui->ProgressBar1->value()) +
                              QStringLiteral(" % done"));
+    ui->lblStatus->announce();
 }
 
 builder::BuildRequest TfrmRomweaver::buildRequest(const QString& outputPath) const

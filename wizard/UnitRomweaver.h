@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 namespace builder
 {
@@ -108,6 +109,9 @@ private:
     void setCountLabel();
     void setDefaultSizeLabel();
     void setEstimateSizeLabel();
+    // The size label's warning look for the estimate (none: no warning), told
+    // to screen readers while it warns and when it stops.
+    void markSizeLabel(std::optional<qint64> estimateKB);
     void saveRomsDirectory();
     void fitOuterSize(int width, int height);
     // The write page's end state: the status line in green or red, the bar at 100.
@@ -120,6 +124,7 @@ private:
     // replaces an earlier run's log (FirstLogWrite).
     std::unique_ptr<builder::BuildLog> m_log;
     bool m_shown = false;
+    bool m_sizeWarned = false; // the size label warns of an image too large
     TfrmNewOption* m_newOption = nullptr;
     TfrmAbout* m_about = nullptr;
     TfrmAddSpriteNumber* m_addSpriteNumber = nullptr;

@@ -7,10 +7,13 @@
 #include "wizard/UnitAbout.h"
 #include "wizard/UnitAddSpriteNumber.h"
 #include "wizard/UnitNewOption.h"
+#include "wizard/controls/StatusLabel.h"
 
 #include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
+
+#include <functional>
 
 using namespace platform;
 using namespace builder;
@@ -88,6 +91,9 @@ private slots:
     void tabOrderAndEntryFocus_data();
     void tabOrderAndEntryFocus();
     void selectorEntriesShowOnlyWhenOpen();
+    void messageBoxPartsNamed();
+    void statusLabelsAnnounced_data();
+    void statusLabelsAnnounced();
 };
 
 void TestAccessibility::controlsNamedAndHiddenPagesSilent_data()
@@ -141,6 +147,15 @@ void TestAccessibility::controlsNamedAndHiddenPagesSilent()
         }
     }
     QVERIFY(window == frmAbout || controls >= 3);
+
+    // The arrows between the lists of pages 2 and 3 are decoration: not read.
+    int arrows = 0;
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(label);
+        if (label->isVisible() && label->text().endsWith(u'>') && ++arrows)
+            QVERIFY(node->state().invisible && node->text(QAccessible::Name).isEmpty());
+    }
+    QCOMPARE(arrows, what == QLatin1String("2") || what == QLatin1String("3") ? 4 : 0);
 
     for (QGroupBox* page :
          window->findChildren<QGroupBox*>(QString(), Qt::FindDirectChildrenOnly)) {
@@ -216,6 +231,70 @@ void TestAccessibility::selectorEntriesShowOnlyWhenOpen()
     QCOMPARE(entry.topLeft(), QPoint(0, 0));
     QVERIFY(selector->view()->height() >= 2 * entry.height());
     selector->hidePopup();
+}
+
+void TestAccessibility::messageBoxPartsNamed()
+{
+    WizardFixture wizard;
+    wizard.start();
+    QStringList names; // of every part of the box, read before it is answered
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            for (QWidget* part : box->findChildren<QWidget*>())
+                names << QAccessible::queryAccessibleInterface(part)->text(QAccessible::Name);
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    look.start(5);
+    wizard.click("btnNext"); // "No NES rom(s) selected!": icon, text, button row, OK
+    QCOMPARE(names, (QStringList{"Warning", "No NES rom(s) selected!", "Warning", "OK"}));
+}
+
+void TestAccessibility::statusLabelsAnnounced_data()
+{
+    QTest::addColumn<QString>("rom");        // selected on page 1
+    QTest::addColumn<QString>("then");       // "write", "clear" or nothing
+    QTest::addColumn<QStringList>("spoken"); // what the announced labels then read
+    QTest::newRow("written") << "small.nes"
+                             << "write" << QStringList{"Writing succesfully completed."};
+    QTest::newRow("too large") << "large.nes"
+                               << "" << QStringList{"GBA rom size: ~33988 KB"};
+    QTest::newRow("fits") << "small.nes"
+                          << "" << QStringList();
+    QTest::newRow("warning gone") << "large.nes"
+                                  << "clear"
+                                  << QStringList{"GBA rom size: ~33988 KB",
+                                                 "GBA rom size: ~196 KB (default)"};
+}
+
+void TestAccessibility::statusLabelsAnnounced()
+{
+    QFETCH(QString, rom);
+    QFETCH(QString, then);
+    QFETCH(QStringList, spoken);
+    WizardFixture wizard;
+    wizard.addRom(QStringLiteral("small.nes"), testfiles::makeRom(1, 0, 16 * 1024));
+    QFile large(QDir(wizard.romsDirectory).filePath(QStringLiteral("large.nes")));
+    QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(qint64(33) * 1024 * 1024));
+    large.close();
+    wizard.start();
+    QStringList announced;
+    for (auto* label : frmRomweaver->findChildren<StatusLabel*>()) {
+        QCOMPARE(QAccessible::queryAccessibleInterface(label)->role(), QAccessible::Notification);
+        connect(label, &StatusLabel::announced, label, [&announced, label] {
+            announced << QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+        });
+    }
+    wizard.selectRoms({rom});
+    if (then == QLatin1String("clear"))
+        wizard.click("btnClear");
+    if (then == QLatin1String("write")) {
+        for (int step = 1; step < 4; ++step)
+            wizard.click("btnNext");
+        wizard.click("btnWrite");
+    }
+    QCOMPARE(announced, spoken);
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -26,6 +26,8 @@ private slots:
     void newOptionDialog_data();
     void newOptionDialog();
     void newOptionNeverOverwritesAStoredOne();
+    void keysInTheDialogsBoxes_data();
+    void keysInTheDialogsBoxes();
     void optionsBeyondTheFlagWidth();
     void dialogsFloatOverTheMainWindow();
     void linesRebuiltOnlyFromStepTwo();
@@ -227,6 +229,47 @@ void TestOptionsPage::newOptionDialog()
     QCOMPARE(frmNewOption->isVisible(), stored.isEmpty());
     if (!stored.isEmpty())
         QCOMPARE(wizard.entries("lstOptions").last(), QStringLiteral("8: ") + stored);
+}
+
+void TestOptionsPage::keysInTheDialogsBoxes_data()
+{
+    QTest::addColumn<bool>("newOption"); // else the sprite dialog
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key");           // pressed in the box Enter raises
+    QTest::addColumn<QByteArray>("stored"); // as option 8
+    QTest::newRow("no description, Escape") << true << "" << int(Qt::Key_Escape) << QByteArray();
+    QTest::newRow("no description, Enter")
+        << true << "" << int(Qt::Key_Return) << QByteArray("no description available");
+    QTest::newRow("bar in sprite value") << false << "3|4" << int(Qt::Key_Return) << QByteArray();
+}
+
+void TestOptionsPage::keysInTheDialogsBoxes()
+{
+    QFETCH(bool, newOption);
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(QByteArray, stored);
+    WizardFixture wizard;
+    startOnOptionsPage(wizard, ThreeOptions);
+    wizard.click(newOption ? "btnNewOption" : "btnAddSpriteNumber");
+    QWidget* window = newOption ? static_cast<QWidget*>(frmNewOption) : frmAddSpriteNumber;
+    auto* field = window->findChild<QLineEdit*>(newOption ? "txtNewOption" : "txtAddSpriteNumber");
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    field->setText(typed);
+    QTimer press; // the box opens inside Enter's handler
+    QObject::connect(&press, &QTimer::timeout, [&] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            QTest::keyClick(box, Qt::Key(key));
+    });
+    press.start(5);
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(SettingsFile(wizard.iniPath()).ReadValue("Options", "8", ""), stored);
+    QCOMPARE(menuLine(wizard), QStringLiteral("Alpha"));
+    QCOMPARE(window->isVisible(), stored.isEmpty());
+    if (window->isVisible()) { // it has the keyboard back, in its field
+        QTRY_COMPARE(QApplication::activeWindow(), window);
+        QCOMPARE(QApplication::focusWidget(), field);
+    }
 }
 
 void TestOptionsPage::newOptionNeverOverwritesAStoredOne()

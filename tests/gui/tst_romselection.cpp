@@ -19,6 +19,7 @@ private slots:
     void moveSelectedFiles();
     void doubleClickMovesOnlyThatFile();
     void doubleClickOnSelectionRemovesIt();
+    void deleteKeepsThePlace();
     void clearEmptiesSelection();
     void filterChangeRereadsFileList();
     void directoryChangeResetsPage();
@@ -107,6 +108,24 @@ void TestRomSelection::doubleClickOnSelectionRemovesIt()
     doubleClick(selected, 0);
     QCOMPARE(wizard.text("lblTotalRoms"), QStringLiteral("Total NES roms selected: 0"));
     QCOMPARE(wizard.text("lblTotalSize"), QStringLiteral("GBA rom size: ~196 KB (default)"));
+}
+
+void TestRomSelection::deleteKeepsThePlace()
+{
+    WizardFixture wizard;
+    for (const char* name : {"a.nes", "b.nes", "c.nes", "d.nes"})
+        wizard.addRom(QString::fromLatin1(name), "rom");
+    wizard.start();
+    wizard.selectRoms({"a.nes", "b.nes", "c.nes", "d.nes"});
+    auto* selected = wizard.control<QListWidget>("lstNESRoms");
+    selected->setFocus();
+    selected->setCurrentRow(1);
+    // The entry that followed takes the place; at the end, the one before.
+    for (const char* current : {"c.nes", "d.nes", "a.nes"}) {
+        QTest::keyClick(selected, Qt::Key_Delete);
+        QCOMPARE(selected->currentItem()->text(), QString::fromLatin1(current));
+        QVERIFY(selected->currentItem()->isSelected());
+    }
 }
 
 void TestRomSelection::clearEmptiesSelection()

@@ -65,11 +65,18 @@ void TestTitlesPage::sortingTicksAndUnticks()
     sorted->click();
     QCOMPARE(wizard.entries("lstRomTitles"), (QStringList{"a.nes", "B.nes", "c.nes"}));
     QCOMPARE(wizard.entries("lstPreview"), (QStringList{"a.nes", "B.nes", "c.nes"}));
-    // The highlighted position stays; the edit field is not refreshed.
-    QCOMPARE(wizard.control<QListWidget>("lstRomTitles")->currentRow(), 0);
+    // The selected title moves with its entry, so the field still shows it
+    // and "Change" renames that rom.
+    auto* titles = wizard.control<QListWidget>("lstRomTitles");
+    QCOMPARE(titles->currentItem()->text(), QStringLiteral("c.nes"));
     QCOMPARE(wizard.control<QLineEdit>("txtRomTitle")->text(), QStringLiteral("c.nes"));
+    wizard.control<QLineEdit>("txtRomTitle")->setText(QStringLiteral("Charlie"));
+    wizard.click("btnChangeTitle");
+    QCOMPARE(wizard.entries("lstRomTitles"), (QStringList{"a.nes", "B.nes", "Charlie"}));
+    QCOMPARE(SettingsFile(wizard.iniPath()).ReadValue("Titles", "c.nes", ""),
+             QByteArray("Charlie"));
     sorted->click();
-    QCOMPARE(wizard.entries("lstRomTitles"), (QStringList{"a.nes", "B.nes", "c.nes"}));
+    QCOMPARE(wizard.entries("lstRomTitles"), (QStringList{"a.nes", "B.nes", "Charlie"}));
 }
 
 void TestTitlesPage::sortedBeforeEntryArrivesSorted()

@@ -269,6 +269,11 @@ void TestWizardShell::aboutIsOneModelessWindow()
     QVERIFY(frmRomweaver->isEnabled());
     frmAbout->close();
     QVERIFY(!frmAbout->isVisible());
+    // By keyboard: Alt+A from the main window, Escape to close.
+    QTest::keySequence(frmRomweaver, QKeySequence("Alt+A"));
+    QVERIFY(QTest::qWaitForWindowActive(frmAbout));
+    QTest::keyClick(frmAbout, Qt::Key_Escape);
+    QVERIFY(!frmAbout->isVisible());
 }
 
 void TestWizardShell::aboutCentredOverMainWindowOnce()

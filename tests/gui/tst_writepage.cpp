@@ -7,7 +7,9 @@
 #include "settings/SettingsFile.h"
 #include "wizard/controls/DirectoryListBox.h"
 
+#include <QComboBox>
 #include <QPalette>
+#include <QScopeGuard>
 
 #ifndef Q_OS_WIN
 #include <sys/stat.h>
@@ -32,6 +34,7 @@ private slots:
     void menuScriptFailureIsShown();
     void refusedBeforeAnythingIsWritten_data();
     void refusedBeforeAnythingIsWritten();
+    void vanishedStartDirectoryMeansHome();
 
 private:
     // Roms in the rom directory, selected one by one; then on to step 4.
@@ -277,6 +280,29 @@ void TestWritePage::refusedBeforeAnythingIsWritten()
     QCOMPARE(wizard.text("lblStatus"), status);
     QVERIFY(!QFile::exists(wizard.programDirectory + QStringLiteral("menu.out")));
     QVERIFY(QDir(out.path()).isEmpty());
+}
+
+void TestWritePage::vanishedStartDirectoryMeansHome()
+{
+#ifndef Q_OS_WIN // where a process's working directory cannot be removed
+    WizardFixture wizard;
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    const auto restoreHome = qScopeGuard([&] { qputenv("HOME", oldHome); });
+    qputenv("HOME", QFile::encodeName(home.path()));
+    const QString homePath = QFileInfo(home.path()).canonicalFilePath();
+    const QByteArray rom = testfiles::makeRom(1, 0, 16 * 1024);
+    testfiles::makeFile(homePath, QStringLiteral("a.nes"), rom);
+    QVERIFY(QDir::setCurrent(QTemporaryDir().path())); // removed at once
+
+    wizard.start();
+    QCOMPARE(wizard.text("lblCurrentDir"), QStringLiteral("Current directory: ") + homePath);
+    QCOMPARE(wizard.control<QComboBox>("DriveComboBox2")->currentData().toString(), homePath);
+    selectAndGoToWritePage(wizard, {QStringLiteral("a.nes")});
+    wizard.click("btnWrite");
+    QCOMPARE(testfiles::readFile(homePath + QStringLiteral("/Whatever.gba")),
+             wizard.baseRom + "a.nes\r\n" + rom);
+#endif
 }
 
 QTEST_MAIN(TestWritePage)

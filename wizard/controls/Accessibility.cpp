@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QLabel>
 #include <QStringList>
 #include <QWidget>
 
@@ -61,6 +62,38 @@ private:
     QComboBox* selector() const { return static_cast<QComboBox*>(object()); }
 };
 
+// A status label: a notification, named by the text it shows.
+class StatusInterface : public QAccessibleWidget
+{
+public:
+    explicit StatusInterface(QLabel* label) : QAccessibleWidget(label, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const auto* label = static_cast<QLabel*>(object());
+        if (kind == QAccessible::Name && label->accessibleName().isEmpty())
+            return label->text();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+// A decorative label: never showing and nameless, so nothing reads it.
+class DecorationInterface : public QAccessibleWidget
+{
+public:
+    explicit DecorationInterface(QWidget* label) : QAccessibleWidget(label, QAccessible::Separator)
+    {
+    }
+
+    QString text(QAccessible::Text) const override { return QString(); }
+    QAccessible::State state() const override
+    {
+        QAccessible::State hidden = QAccessibleWidget::state();
+        hidden.invisible = true;
+        return hidden;
+    }
+};
+
 QAccessibleInterface* formInterface(const QString& className, QObject* object)
 {
     static const QStringList windowClasses = {
@@ -77,6 +110,12 @@ QAccessibleInterface* formInterface(const QString& className, QObject* object)
     if (auto* selector = qobject_cast<QComboBox*>(widget);
         selector && selectorClasses.contains(className))
         return new SelectorInterface(selector);
+    // Matched by class name alone: Qt's own interface for QLabel comes first
+    // for anything that is asked as a QLabel.
+    if (className == QLatin1String("wizard::StatusLabel"))
+        return new StatusInterface(static_cast<QLabel*>(widget));
+    if (className == QLatin1String("wizard::DecorativeLabel"))
+        return new DecorationInterface(widget);
     return nullptr;
 }
 

@@ -86,6 +86,19 @@ QString canonicalDirectory(const QString& path)
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
+// The process's working directory; where it is gone (deleted while the
+// program started from it, so the system names none), the home folder, and
+// the file-system root as the last resort: never an empty path, which would
+// list a folder without a name and put files relative to nowhere.
+QString startDirectory()
+{
+    for (const QString& candidate : {QDir::currentPath(), QDir::homePath()}) {
+        if (!candidate.isEmpty() && QFileInfo(candidate).isDir())
+            return canonicalDirectory(candidate);
+    }
+    return QDir::rootPath();
+}
+
 // The directory itself and its ancestors, the root first.
 QStringList pathFromRoot(const QString& directory)
 {
@@ -106,8 +119,8 @@ QStringList pathFromRoot(const QString& directory)
 } // namespace
 
 DirectoryListBox::DirectoryListBox(QWidget* parent)
-    : ListBox(parent), m_directory(canonicalDirectory(QDir::currentPath())),
-      m_openFolder(openFolderIcon()), m_closedFolder(closedFolderIcon())
+    : ListBox(parent), m_directory(startDirectory()), m_openFolder(openFolderIcon()),
+      m_closedFolder(closedFolderIcon())
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new DirectoryEntryDelegate(this));

@@ -14,6 +14,9 @@ namespace wizard
 // (double-click, Enter or Return) makes it the current directory. Each entry's
 // text is the directory's bare name (the root's whole path); it keeps its full
 // path in Qt::UserRole and its depth (the root 0) in DepthRole.
+//
+// It starts in the process's working directory, or in the home folder when
+// that directory no longer exists.
 class DirectoryListBox : public ListBox
 {
     Q_OBJECT
@@ -31,7 +34,6 @@ public:
     // The new directory is taken in the spelling the file system reports,
     // with symbolic links resolved.
     bool setDirectory(const QString& path);
-
 
 signals:
     void changed();

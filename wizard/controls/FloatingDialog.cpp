@@ -28,7 +28,14 @@ void FloatingDialog::setUpFrame(QGroupBox* group, QLineEdit* field, QPushButton*
     m_group = group;
     m_field = field;
     applyFormLook(this);
-    auto addGuarded = [this] { RunGuarded(this, [this] { btnAddClick(); }); };
+    auto addGuarded = [this] {
+        RunGuarded(this, [this] { btnAddClick(); });
+        // A message box raised by Add (a question, a refused value, a failed
+        // write) hands the keyboard back to the window system when it closes,
+        // which gives it to the main window; the dialog, still open, takes it back.
+        if (isVisible())
+            returnFocusToField();
+    };
     connect(add, &QPushButton::clicked, this, addGuarded);
     connect(field, &QLineEdit::returnPressed, this, addGuarded);
     connect(cancel, &QPushButton::clicked, this, &FloatingDialog::btnCancelClick);
@@ -39,6 +46,13 @@ void FloatingDialog::showForInput()
     FormShow();
     m_field->selectAll();
     m_field->setFocus();
+}
+
+void FloatingDialog::returnFocusToField()
+{
+    raise();
+    activateWindow();
+    m_field->setFocus(Qt::OtherFocusReason);
 }
 
 void FloatingDialog::FormShow()

@@ -30,6 +30,8 @@ protected:
     void setUpFrame(QGroupBox* group, QLineEdit* field, QPushButton* add, QPushButton* cancel);
     // Shows the dialog with the field's kept text selected, so typing replaces it.
     void showForInput();
+    // Brings the dialog back to the front with the keyboard in its field.
+    void returnFocusToField();
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

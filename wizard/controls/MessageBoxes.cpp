@@ -1,10 +1,28 @@
 #include "wizard/controls/MessageBoxes.h"
 
+#include <QDialogButtonBox>
+#include <QLabel>
+
 namespace wizard
 {
 
 namespace
 {
+
+// The kind of box, as its documented caption names it.
+QString kindName(QMessageBox::Icon icon)
+{
+    switch (icon) {
+    case QMessageBox::Warning:
+        return QStringLiteral("Warning");
+    case QMessageBox::Critical:
+        return QStringLiteral("Error");
+    case QMessageBox::Question:
+        return QStringLiteral("Confirm");
+    default:
+        return QStringLiteral("Information");
+    }
+}
 
 QMessageBox::StandardButton
 showBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text,
@@ -13,6 +31,14 @@ showBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const Q
 {
     QMessageBox box(icon, caption, text, buttons, parent);
     box.setWindowModality(Qt::ApplicationModal);
+    // Screen readers would read the icon and the row of buttons as unnamed
+    // objects (an image, a panel); they carry the box's kind instead.
+    for (QWidget* part :
+         {static_cast<QWidget*>(box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))),
+          static_cast<QWidget*>(box.findChild<QDialogButtonBox*>())}) {
+        if (part)
+            part->setAccessibleName(kindName(icon));
+    }
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
     const int answer = box.exec();
@@ -44,8 +70,9 @@ bool confirm(QWidget* parent, const QString& text)
 
 QMessageBox::StandardButton askYesNoCancel(QWidget* parent, const QString& text)
 {
-    const auto answer = showBox(parent, QMessageBox::Warning, QStringLiteral("Warning"), text,
-                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    const auto answer =
+        showBox(parent, QMessageBox::Warning, QStringLiteral("Warning"), text,
+                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     return answer == QMessageBox::Yes || answer == QMessageBox::No ? answer : QMessageBox::Cancel;
 }
 

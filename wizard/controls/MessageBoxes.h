@@ -17,7 +17,8 @@ void showInformation(QWidget* parent, const QString& text);
 // A question with Yes and No; true for Yes. No is the default button, so
 // Enter or Escape alone never goes ahead.
 bool confirm(QWidget* parent, const QString& text);
-// A warning with Yes, No and Cancel; returns the button pressed (Cancel when closed).
+// A warning with Yes, No and Cancel; returns the button pressed. Enter is Yes,
+// Escape (and closing the box) is Cancel.
 QMessageBox::StandardButton askYesNoCancel(QWidget* parent, const QString& text);
 
 // The box for an error no handler caught: the program's name as caption and the
