@@ -6,6 +6,7 @@
 #include "gui/WizardFixture.h"
 
 #include "settings/SettingsFile.h"
+#include "support/TestArchives.h"
 #include "wizard/controls/DirectoryListBox.h"
 
 #include <QProcess>
@@ -166,6 +167,7 @@ private slots:
     void helpAndVersion_data();
     void helpAndVersion();
     void warnsAboutAFileThatIsNotARom();
+    void sameImageFromArchivesAsFromTheirRoms();
     void twoBuildsAtOnceNeverMix();
 };
 
@@ -363,6 +365,10 @@ void TestRomweaverBuild::failures_data()
         << "line break" << QStringList{"-o", out, a, "{roms}/two\nlines.nes"} << 1
         << "the GBA rom was not written: the menu line of two\\nlines.nes holds a line break";
 #endif
+    QTest::newRow("archive holding two roms")
+        << "bad archive" << QStringList{"-o", out, a, "{roms}/bad.zip"} << 1
+        << "the GBA rom was not written: bad.zip holds 2 NES roms; Romweaver takes one rom per "
+           "archive.";
     QTest::newRow("menu file with too few lines")
         << QString() << QStringList{"--menu", "{out}/menu.txt", "-o", out, a, b} << 1
         << "the menu file {out}/menu.txt has 1 lines for 2 roms: one line per rom";
@@ -408,6 +414,10 @@ void TestRomweaverBuild::failures()
         QDir(files.places.program).mkdir(QStringLiteral("menu.out"));
     if (setup == QStringLiteral("no base rom"))
         QFile::remove(files.places.program + QStringLiteral("Tessel.GBA"));
+    if (setup == QStringLiteral("bad archive"))
+        testarchives::makeArchive(files.places.fill("{roms}/bad.zip"),
+                                  testarchives::Format::ZipDeflate,
+                                  {testarchives::file("a.nes", a), testarchives::file("b.nes", b)});
 #ifndef Q_OS_WIN
     if (setup == QStringLiteral("pipe"))
         QCOMPARE(
@@ -463,6 +473,51 @@ void TestRomweaverBuild::warnsAboutAFileThatIsNotARom()
     QCOMPARE(run.status, 0);
     QCOMPARE(run.err, QByteArray("romweaver-build: warning: notes.txt is not an iNES rom; its "
                                  "bytes 4 and 5 may be changed to fit its size\n"));
+}
+
+void TestRomweaverBuild::sameImageFromArchivesAsFromTheirRoms()
+{
+    // The same three roms, once in archives, once unpacked: whole, cut and
+    // repaired (in the image alone for the archive, on disk for the file).
+    using namespace testarchives;
+    Setup setup;
+    const QByteArray exact = testfiles::makeRom(2, 1, 40 * 1024, 1);
+    const QByteArray longer = testfiles::makeRom(1, 0, 16 * 1024 + 700, 2);
+    const QByteArray shorter = testfiles::makeRom(2, 1, 32 * 1024, 3);
+    const QString roms = setup.places.roms;
+    const QStringList archives{
+        makeArchive(roms + "/exact.zip", Format::ZipDeflate,
+                    {file("readme.txt", "Read me."), file("exact.nes", exact)}),
+        makeArchive(roms + "/long.7z", Format::SevenZip, {file("long.nes", longer)}),
+        makeArchive(roms + "/short.nes.gz", Format::Gzip, {file("short.nes", shorter)})};
+    QList<QByteArray> archiveBytes;
+    for (const QString& path : archives)
+        archiveBytes << testfiles::readFile(path);
+    QStringList unpacked;
+    for (const auto& [name, bytes] : {std::pair{"exact.nes", exact}, std::pair{"long.nes", longer},
+                                      std::pair{"short.nes", shorter}})
+        unpacked << testfiles::makeFile(setup.places.other, QString::fromLatin1(name), bytes);
+
+    const CommandLine command(setup.places.program);
+    const auto imageRoms = [&](const QStringList& inputs) {
+        const QString out = setup.places.fill("{out}/x.gba");
+        const Run run = command.run(QStringList{"-o", out} + inputs);
+        if (run.status != 0)
+            qWarning("%s", run.err.constData());
+        const qsizetype menu = setup.programFile("menu.out").size();
+        return testfiles::readFile(out).mid(setup.baseRom.size() + menu);
+    };
+    const QByteArray fromArchives = imageRoms(archives);
+    QCOMPARE(setup.programFile("Romweaver.log").count('\n'), 4); // a cut and a repair
+    QVERIFY(setup.programFile("Romweaver.log")
+                .contains("\r\nshort.nes.gz: invalid rom size in header fixed in the GBA rom only; "
+                          "the archive is unchanged.\r\n"));
+    QCOMPARE(imageRoms(unpacked), fromArchives);
+    QCOMPARE(fromArchives,
+             exact + longer.left(16 * 1024 + 16) + testfiles::withCounts(shorter, 2, 0));
+    for (qsizetype i = 0; i < archives.size(); ++i)
+        QCOMPARE(testfiles::readFile(archives[i]), archiveBytes[i]);
+    QVERIFY(!QFile::exists(platform::joinPath(roms, QStringLiteral("Romweaver.bak"))));
 }
 
 void TestRomweaverBuild::twoBuildsAtOnceNeverMix()
