@@ -8,7 +8,9 @@
 
 #include "BenchReport.h"
 
+#include "platform/Paths.h"
 #include "support/TestArchives.h"
+#include "support/TestFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -117,8 +119,9 @@ int main(int argc, char** argv)
                              QFile::encodeName(programDirectory + QStringLiteral("menu.out"))};
     for (int i = 0; i < 128; ++i) {
         const QString name = QStringLiteral("Game %1 (World)").arg(i, 3, 10, QLatin1Char('0'));
-        const QString path = testarchives::makeArchiveIn(
-            romsDirectory, name, testarchives::Format::ZipDeflate,
+        const QString path = testarchives::makeArchive(
+            platform::joinPath(romsDirectory, name + QStringLiteral(".zip")),
+            testarchives::Format::ZipDeflate,
             {testarchives::file(name + QStringLiteral(".nes"), makeRom(i))});
         ours << QFile::encodeName(path);
         theirs << QFile::encodeName(path);

@@ -6,7 +6,9 @@
 
 #include "GuiBench.h"
 
+#include "platform/Paths.h"
 #include "support/TestArchives.h"
+#include "support/TestFiles.h"
 
 #include <QListWidget>
 
@@ -46,8 +48,9 @@ int main(int argc, char** argv)
         const QString name = QStringLiteral("rom%1").arg(i, 4, 10, QLatin1Char('0'));
         const QByteArray rom = makeRom(i);
         bench::writeFile(platform::joinPath(romsDirectory, name + QStringLiteral(".nes")), rom);
-        testarchives::makeArchiveIn(romsDirectory, name, testarchives::Format::ZipDeflate,
-                                    {testarchives::file(name + QStringLiteral(".nes"), rom)});
+        testarchives::makeArchive(platform::joinPath(romsDirectory, name + QStringLiteral(".zip")),
+                                  testarchives::Format::ZipDeflate,
+                                  {testarchives::file(name + QStringLiteral(".nes"), rom)});
         plainNames << name + QStringLiteral(".nes");
         archiveNames << name + QStringLiteral(".zip");
     }

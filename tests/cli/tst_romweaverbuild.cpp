@@ -167,7 +167,6 @@ private slots:
     void helpAndVersion_data();
     void helpAndVersion();
     void warnsAboutAFileThatIsNotARom();
-    void sameImageFromArchivesAsFromTheirRoms();
     void twoBuildsAtOnceNeverMix();
 };
 
@@ -473,51 +472,6 @@ void TestRomweaverBuild::warnsAboutAFileThatIsNotARom()
     QCOMPARE(run.status, 0);
     QCOMPARE(run.err, QByteArray("romweaver-build: warning: notes.txt is not an iNES rom; its "
                                  "bytes 4 and 5 may be changed to fit its size\n"));
-}
-
-void TestRomweaverBuild::sameImageFromArchivesAsFromTheirRoms()
-{
-    // The same three roms, once in archives, once unpacked: whole, cut and
-    // repaired (in the image alone for the archive, on disk for the file).
-    using namespace testarchives;
-    Setup setup;
-    const QByteArray exact = testfiles::makeRom(2, 1, 40 * 1024, 1);
-    const QByteArray longer = testfiles::makeRom(1, 0, 16 * 1024 + 700, 2);
-    const QByteArray shorter = testfiles::makeRom(2, 1, 32 * 1024, 3);
-    const QString roms = setup.places.roms;
-    const QStringList archives{
-        makeArchive(roms + "/exact.zip", Format::ZipDeflate,
-                    {file("readme.txt", "Read me."), file("exact.nes", exact)}),
-        makeArchive(roms + "/long.7z", Format::SevenZip, {file("long.nes", longer)}),
-        makeArchive(roms + "/short.nes.gz", Format::Gzip, {file("short.nes", shorter)})};
-    QList<QByteArray> archiveBytes;
-    for (const QString& path : archives)
-        archiveBytes << testfiles::readFile(path);
-    QStringList unpacked;
-    for (const auto& [name, bytes] : {std::pair{"exact.nes", exact}, std::pair{"long.nes", longer},
-                                      std::pair{"short.nes", shorter}})
-        unpacked << testfiles::makeFile(setup.places.other, QString::fromLatin1(name), bytes);
-
-    const CommandLine command(setup.places.program);
-    const auto imageRoms = [&](const QStringList& inputs) {
-        const QString out = setup.places.fill("{out}/x.gba");
-        const Run run = command.run(QStringList{"-o", out} + inputs);
-        if (run.status != 0)
-            qWarning("%s", run.err.constData());
-        const qsizetype menu = setup.programFile("menu.out").size();
-        return testfiles::readFile(out).mid(setup.baseRom.size() + menu);
-    };
-    const QByteArray fromArchives = imageRoms(archives);
-    QCOMPARE(setup.programFile("Romweaver.log").count('\n'), 4); // a cut and a repair
-    QVERIFY(setup.programFile("Romweaver.log")
-                .contains("\r\nshort.nes.gz: invalid rom size in header fixed in the GBA rom only; "
-                          "the archive is unchanged.\r\n"));
-    QCOMPARE(imageRoms(unpacked), fromArchives);
-    QCOMPARE(fromArchives,
-             exact + longer.left(16 * 1024 + 16) + testfiles::withCounts(shorter, 2, 0));
-    for (qsizetype i = 0; i < archives.size(); ++i)
-        QCOMPARE(testfiles::readFile(archives[i]), archiveBytes[i]);
-    QVERIFY(!QFile::exists(platform::joinPath(roms, QStringLiteral("Romweaver.bak"))));
 }
 
 void TestRomweaverBuild::twoBuildsAtOnceNeverMix()
