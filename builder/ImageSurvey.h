@@ -11,8 +11,9 @@ namespace builder
 struct BuildRequest;
 
 // What a build will make, known before it starts from the roms' 16-byte
-// headers alone: how large the GBA rom gets and whether every rom is an iNES
-// file. The wizard and the command line use it to warn before they write.
+// headers (and, for a rom in an archive, from reading it through): how large
+// the GBA rom gets, whether every rom is an iNES file and every archive gives
+// one. The wizard and the command line use it to warn before they write.
 
 namespace gba
 {
