@@ -32,6 +32,10 @@ QString refusal(const BuildRequest& request, const ImageSurvey& survey, const Bu
         return NotWritten +
                QStringLiteral("%1 is not a regular file (a folder, a device, a pipe or a socket).")
                    .arg(platform::joinPath(request.romsDirectory, survey.firstNotAFile));
+    // Every archive is read through before anything is written: one that gives
+    // no rom would otherwise fail the build halfway.
+    if (!survey.firstBadArchive.isEmpty())
+        return NotWritten + survey.firstBadArchive;
     if (hooks.unreadableRomRefused && !survey.unreadableRoms.isEmpty())
         return survey.firstProblem;
     return QString();

@@ -1,5 +1,6 @@
 #include "builder/FileMeasure.h"
 
+#include "builder/RomSource.h"
 #include "builder/Rounding.h"
 #include "platform/FileError.h"
 #include "platform/FileHead.h"
@@ -10,6 +11,12 @@ namespace builder
 qint64 measureFile(const QString& path)
 {
     return platform::readFileHead(path, 0).size;
+}
+
+qint64 measureRom(const QString& path)
+{
+    return RomSource::isArchiveName(path) ? RomSource(path, RomSource::Access::Look).size()
+                                          : measureFile(path);
 }
 
 qint64 roundedKB(qint64 bytes)

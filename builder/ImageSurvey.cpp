@@ -1,10 +1,11 @@
 #include "builder/ImageSurvey.h"
 
+#include "builder/ArchiveError.h"
 #include "builder/BuildRequest.h"
 #include "builder/FileMeasure.h"
 #include "builder/HeaderRepair.h"
+#include "builder/RomSource.h"
 #include "platform/FileError.h"
-#include "platform/FileHead.h"
 #include "platform/LocalText.h"
 #include "platform/Paths.h"
 
@@ -33,31 +34,28 @@ qint64 menuScriptLength(const QStringList& lines)
 RomSurvey surveyRom(const QString& path)
 {
     RomSurvey survey;
-    platform::FileHead head;
     // Read-only and shared, like the size estimate: looking must not disturb anyone.
     try {
-        head = platform::readFileHead(path, ines::HeaderSize);
+        const RomSource rom(path, RomSource::Access::Look);
+        const QByteArray& header = rom.header();
+        // A rom too short to hold a count reads as 0 banks there, as in the size check.
+        const auto countAt = [&header](qint64 offset) {
+            return offset < header.size() ? quint8(header.at(offset)) : 0;
+        };
+        survey.readable = true;
+        survey.ines = hasInesSignature(header);
+        survey.appendedLength = appendedRomLength(rom.size(), countAt(ines::PrgCountOffset),
+                                                  countAt(ines::ChrCountOffset));
+    } catch (const ArchiveError& error) {
+        survey.problem = error.text();
+        survey.badArchive = error.text();
+        survey.badArchiveReason = error.reason();
     } catch (const platform::NotARegularFile& error) {
         survey.problem = error.text();
         survey.notAFile = true;
-        return survey;
     } catch (const platform::FileError& error) {
         survey.problem = error.text();
-        return survey;
     }
-    const QByteArray& header = head.bytes;
-    if (header.size() < qMin<qint64>(head.size, ines::HeaderSize)) {
-        survey.problem = QStringLiteral("Cannot read file \"%1\": it ended early").arg(path);
-        return survey;
-    }
-    // A file too short to hold a count reads as 0 banks there, as in the size check.
-    const auto countAt = [&header](qint64 offset) {
-        return offset < header.size() ? quint8(header.at(offset)) : 0;
-    };
-    survey.readable = true;
-    survey.ines = hasInesSignature(header);
-    survey.appendedLength =
-        appendedRomLength(head.size, countAt(ines::PrgCountOffset), countAt(ines::ChrCountOffset));
     return survey;
 }
 
@@ -81,6 +79,8 @@ ImageSurvey surveyImage(const BuildRequest& request)
             survey.unreadableRoms << name;
             if (rom.notAFile && survey.firstNotAFile.isEmpty())
                 survey.firstNotAFile = name;
+            if (!rom.badArchive.isEmpty() && survey.firstBadArchive.isEmpty())
+                survey.firstBadArchive = rom.badArchive;
         } else if (!rom.ines) {
             survey.nonInesRoms << name;
         }

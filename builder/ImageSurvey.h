@@ -11,8 +11,9 @@ namespace builder
 struct BuildRequest;
 
 // What a build will make, known before it starts from the roms' 16-byte
-// headers alone: how large the GBA rom gets and whether every rom is an iNES
-// file. The wizard and the command line use it to warn before they write.
+// headers (and, for a rom in an archive, from reading it through): how large
+// the GBA rom gets, whether every rom is an iNES file and every archive gives
+// one. The wizard and the command line use it to warn before they write.
 
 namespace gba
 {
@@ -33,29 +34,35 @@ qint64 appendedRomLength(qint64 fileLength, int prgCount, int chrCount);
 // local 8-bit encoding and CR LF.
 qint64 menuScriptLength(const QStringList& lines);
 
-// One rom as its first 16 bytes show it. A file that cannot be opened and
-// read is not readable; the build fails on it, so nothing else is known but
-// why (problem, a sentence naming the file), and whether the path names a
-// folder, device, pipe or socket rather than a file.
+// One rom as its first 16 bytes show it (RomSource: a plain file, or the rom
+// in an archive, which is read through to know its length). A file that
+// cannot be opened and read is not readable; the build fails on it, so
+// nothing else is known but why (problem, a sentence naming the file), and
+// whether the path names a folder, device, pipe or socket rather than a file.
+// An archive that gives no rom is not readable either, and badArchive says
+// why in a sentence naming it (ArchiveError), badArchiveReason without the name.
 struct RomSurvey {
     bool readable = false;
     bool ines = false;
     qint64 appendedLength = 0;
     bool notAFile = false;
     QString problem;
+    QString badArchive;
+    QString badArchiveReason;
 };
 RomSurvey surveyRom(const QString& path);
 
 // The whole build: the image's length, unknown when an input cannot be read,
 // the roms (file names, menu order) that are readable but not iNES, those
-// that cannot be read with why the first cannot, and the first whose path
-// names no file at all.
+// that cannot be read with why the first cannot, the first whose path names
+// no file at all, and why the first archive that gives no rom does not.
 struct ImageSurvey {
     std::optional<qint64> imageLength;
     QStringList nonInesRoms;
     QStringList unreadableRoms;
     QString firstProblem;
     QString firstNotAFile;
+    QString firstBadArchive;
 };
 ImageSurvey surveyImage(const BuildRequest& request);
 

@@ -3,6 +3,7 @@
 #include "builder/BuildLog.h"
 #include "builder/CopyBuffer.h"
 #include "builder/HeaderRepair.h"
+#include "builder/RomSource.h"
 #include "platform/ExclusiveFile.h"
 #include "platform/Paths.h"
 #include "platform/ProgramFiles.h"
@@ -10,7 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <memory>
+#include <optional>
 
 namespace builder
 {
@@ -20,10 +21,10 @@ namespace
 
 using Mode = platform::ExclusiveFile::Mode;
 
-// A file too short to hold a count reads as 0 banks there.
-int countAt(platform::ExclusiveFile& rom, qint64 offset, qint64 fileLength)
+int countAt(const QByteArray& header, qint64 offset)
 {
-    return offset < fileLength ? rom.readByteAt(offset) : 0;
+    // A rom too short to hold a count reads as 0 banks there.
+    return offset < header.size() ? quint8(header.at(offset)) : 0;
 }
 
 void makeBackup(platform::ExclusiveFile& rom, qint64 fileLength, const QString& backupDirectory,
@@ -36,24 +37,6 @@ void makeBackup(platform::ExclusiveFile& rom, qint64 fileLength, const QString& 
     rom.seek(0);
     copyBytes(rom, fileLength, backup, buffer);
     backup.close();
-}
-
-// Reopens the rom for writing. The read-only handle has to go first, since a
-// second exclusive open of the same file fails; the identity and length are
-// compared afterwards so that the counts worked out from the first reading
-// never land in a file that changed in between.
-std::unique_ptr<platform::ExclusiveFile>
-reopenForRepair(std::unique_ptr<platform::ExclusiveFile> rom, qint64 fileLength)
-{
-    const QString path = rom->path();
-    const platform::FileIdentity identity = rom->identity();
-    rom->close();
-    rom.reset();
-    auto writable = std::make_unique<platform::ExclusiveFile>(path, Mode::ReadWriteExisting);
-    if (writable->identity() != identity || writable->size() != fileLength)
-        throw platform::FileError(
-            QStringLiteral("Cannot repair \"%1\": the file changed while it was read").arg(path));
-    return writable;
 }
 
 void writeRepair(platform::ExclusiveFile& rom, const HeaderRepair& repair, qint64 fileLength)
@@ -71,34 +54,42 @@ void writeRepair(platform::ExclusiveFile& rom, const HeaderRepair& repair, qint6
 void AppendNESRom(platform::ByteSink& output, const QString& romsDirectory, const QString& fileName,
                   BuildLog& log, CopyBuffer& buffer)
 {
-    auto rom = std::make_unique<platform::ExclusiveFile>(
-        platform::joinPath(romsDirectory, fileName), Mode::ReadExisting);
-    const qint64 fileLength = rom->size();
-    const int prgCount = countAt(*rom, ines::PrgCountOffset, fileLength);
-    const int chrCount = countAt(*rom, ines::ChrCountOffset, fileLength);
+    RomSource rom(platform::joinPath(romsDirectory, fileName), RomSource::Access::Build);
+    const qint64 romLength = rom.size();
+    const int prgCount = countAt(rom.header(), ines::PrgCountOffset);
+    const int chrCount = countAt(rom.header(), ines::ChrCountOffset);
     const qint64 declaredLength = declaredRomLength(prgCount, chrCount);
 
-    if (fileLength < declaredLength) {
-        const QString backupDirectory = platform::ProgramFiles::backupDirectoryIn(romsDirectory);
-        makeBackup(*rom, fileLength, backupDirectory, fileName, buffer);
-        const HeaderRepair repair = computeHeaderRepair(prgCount, chrCount, fileLength);
-        rom = reopenForRepair(std::move(rom), fileLength);
-        writeRepair(*rom, repair, fileLength);
-        log.AddToLog((fileName +
-                      QStringLiteral(": invalid rom size in header fixed. Backup of rom in ") +
-                      backupDirectory)
-                         .toLocal8Bit());
+    std::optional<HeaderRepair> imageRepair;
+    if (romLength < declaredLength) {
+        const HeaderRepair repair = computeHeaderRepair(prgCount, chrCount, romLength);
+        if (rom.isArchive()) {
+            // An archive is never written: the repaired counts go into the image alone.
+            imageRepair = repair;
+            log.AddToLog((fileName + QStringLiteral(": invalid rom size in header fixed in the "
+                                                    "GBA rom only; the archive is unchanged."))
+                             .toLocal8Bit());
+        } else {
+            const QString backupDirectory =
+                platform::ProgramFiles::backupDirectoryIn(romsDirectory);
+            makeBackup(rom.file(), romLength, backupDirectory, fileName, buffer);
+            rom.reopenForRepair();
+            writeRepair(rom.file(), repair, romLength);
+            log.AddToLog((fileName +
+                          QStringLiteral(": invalid rom size in header fixed. Backup of rom in ") +
+                          backupDirectory)
+                             .toLocal8Bit());
+        }
     }
 
-    rom->seek(0);
-    if (fileLength > declaredLength) {
-        copyBytes(*rom, declaredLength, output, buffer);
+    if (romLength > declaredLength) {
+        rom.copyTo(output, declaredLength, buffer);
         log.AddToLog((fileName + QStringLiteral(": only the rom size specified in header copied."))
                          .toLocal8Bit());
     } else {
-        copyBytes(*rom, fileLength, output, buffer);
+        rom.copyTo(output, romLength, buffer, imageRepair ? &*imageRepair : nullptr);
     }
-    rom->close();
+    rom.close();
 }
 
 void AppendNESRom(platform::ByteSink& output, const QString& romsDirectory, const QString& fileName,

@@ -33,7 +33,8 @@ fi
 
 winpath() { echo "Z:${1//\//\\}"; }
 gcc_runtime_dir=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
-export WINEPATH="$(winpath "$qt_prefix/bin");$(winpath "$cache/archive-mingw-w64/bin");$(winpath "$gcc_runtime_dir");$(winpath /usr/x86_64-w64-mingw32/lib)"
+archive_prefix=$cache/archive-mingw-w64 # libarchive, zlib and liblzma (scripts/windows-archive-libs.sh)
+export WINEPATH="$(winpath "$qt_prefix/bin");$(winpath "$archive_prefix/bin");$(winpath "$gcc_runtime_dir");$(winpath /usr/x86_64-w64-mingw32/lib)"
 export QT_PLUGIN_PATH=$(winpath "$qt_prefix/plugins")
 # The offscreen platform on Windows reads fonts from one folder: the form font's.
 export QT_QPA_FONTDIR=$(winpath /usr/share/fonts/truetype/liberation2)

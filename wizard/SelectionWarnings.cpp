@@ -2,6 +2,7 @@
 
 #include "builder/ImageSurvey.h"
 #include "platform/Paths.h"
+#include "wizard/controls/IconColumnDelegate.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -39,6 +40,8 @@ NonRomMarker::NonRomMarker(QListWidget* list, std::function<QString()> romsDirec
     // An icon no taller than the text keeps a marked entry as high as the others.
     const int textHeight = list->fontMetrics().height();
     list->setIconSize(QSize(textHeight, textHeight));
+    // Every entry keeps the icon's room, so a mark never shifts its name out of line.
+    list->setItemDelegate(new IconColumnDelegate(list));
     connect(list->model(), &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex&, int first, int last) { markRows(first, last); });
 }
@@ -50,14 +53,17 @@ void NonRomMarker::markRows(int first, int last)
         QListWidgetItem* entry = m_list->item(row);
         const builder::RomSurvey rom =
             builder::surveyRom(platform::joinPath(directory, entry->text()));
-        // An unreadable file is reported by the size estimate; it is not marked here.
-        if (!rom.readable || rom.ines)
+        // A file that cannot be opened is reported by the size estimate; it is not marked here.
+        QString why = rom.badArchiveReason;
+        if (why.isEmpty() && rom.readable && !rom.ines)
+            why = NotInes;
+        if (why.isEmpty())
             continue;
         if (m_warningIcon.isNull())
             m_warningIcon = m_list->style()->standardIcon(QStyle::SP_MessageBoxWarning);
         entry->setIcon(m_warningIcon);
-        entry->setToolTip(NotInes);
-        entry->setData(Qt::AccessibleDescriptionRole, NotInes);
+        entry->setToolTip(why);
+        entry->setData(Qt::AccessibleDescriptionRole, why);
     }
 }
 

@@ -22,9 +22,11 @@ namespace wizard
 void markOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB);
 
 // Marks each entry added to the selected-roms list whose file is readable but
-// is not an iNES rom: a warning icon, a tooltip and an accessible description.
-// The entry's text is not changed. romsDirectory gives the directory the
-// entries lie in at the moment they are added.
+// is not an iNES rom, or is an archive that gives no rom (none, several,
+// encrypted, damaged, not readable): a warning icon, a tooltip and an
+// accessible description saying which. The entry's text is not changed, and
+// every entry keeps the icon's room, so the names stay in line. romsDirectory
+// gives the directory the entries lie in at the moment they are added.
 class NonRomMarker : public QObject
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "wizard/UnitRomweaver.h"
 #include "ui_UnitRomweaver.h"
 
+#include "builder/ArchiveError.h"
 #include "builder/Build.h"
 #include "builder/BuildLog.h"
 #include "builder/FileMeasure.h"
@@ -98,7 +99,10 @@ TfrmRomweaver::TfrmRomweaver(platform::ProgramFiles files, QWidget* parent)
 
     ui->DriveComboBox1->setDirectoryList(ui->DirectoryListBox1);
     ui->DriveComboBox2->setDirectoryList(ui->DirectoryListBox2);
-    ui->FilterComboBox1->setFilter(QStringLiteral("NES roms|*.nes|All files (*.*)|*.*"));
+    // The third entry also lists the archives Romweaver reads a rom out of.
+    ui->FilterComboBox1->setFilter(
+        QStringLiteral("NES roms|*.nes|All files (*.*)|*.*|"
+                       "NES roms, also in archives|*.nes *.zip *.7z *.gz"));
     ui->FilterComboBox1->setFileList(ui->FileListBox1);
     ui->FileListBox1->setMask(QStringLiteral("*.nes"));
     ui->ProgressBar1->setRange(0, 100);
@@ -365,7 +369,10 @@ int TfrmRomweaver::SelectedRomsSizeKB()
     for (int row = 0; row < ui->lstNESRoms->count(); ++row) {
         const QString path = platform::joinPath(NESRomsDir, ui->lstNESRoms->item(row)->text());
         try {
-            total += builder::measureFile(path);
+            total += builder::measureRom(path);
+        } catch (const builder::ArchiveError&) {
+            // An archive that gives no rom adds nothing: it is marked in the list,
+            // and "Write!" refuses it.
         } catch (const platform::FileError&) {
             wizard::showError(this, QStringLiteral("Failed to read NES rom(s)"));
             failed = true;

@@ -6,6 +6,7 @@
 #include "gui/WizardFixture.h"
 
 #include "settings/SettingsFile.h"
+#include "support/TestArchives.h"
 #include "wizard/controls/DirectoryListBox.h"
 
 #include <QProcess>
@@ -364,6 +365,10 @@ void TestRomweaverBuild::failures_data()
         << "line break" << QStringList{"-o", out, a, "{roms}/two\nlines.nes"} << 1
         << "the GBA rom was not written: the menu line of two\\nlines.nes holds a line break";
 #endif
+    QTest::newRow("archive holding two roms")
+        << "bad archive" << QStringList{"-o", out, a, "{roms}/bad.zip"} << 1
+        << "the GBA rom was not written: bad.zip holds 2 NES roms; Romweaver takes one rom per "
+           "archive.";
     QTest::newRow("menu file with too few lines")
         << QString() << QStringList{"--menu", "{out}/menu.txt", "-o", out, a, b} << 1
         << "the menu file {out}/menu.txt has 1 line for 2 roms: one line per rom";
@@ -409,6 +414,10 @@ void TestRomweaverBuild::failures()
         QDir(files.places.program).mkdir(QStringLiteral("menu.out"));
     if (setup == QStringLiteral("no base rom"))
         QFile::remove(files.places.program + QStringLiteral("Tessel.GBA"));
+    if (setup == QStringLiteral("bad archive"))
+        testarchives::makeArchive(files.places.fill("{roms}/bad.zip"),
+                                  testarchives::Format::ZipDeflate,
+                                  {testarchives::file("a.nes", a), testarchives::file("b.nes", b)});
 #ifndef Q_OS_WIN
     if (setup == QStringLiteral("pipe"))
         QCOMPARE(

@@ -220,7 +220,7 @@ void TestAccessibility::selectorEntriesShowOnlyWhenOpen()
     QCOMPARE(node->text(QAccessible::Name), QStringLiteral("Files of type"));
     QCOMPARE(node->text(QAccessible::Value), QStringLiteral("NES roms"));
     QAccessibleInterface* list = node->child(0);
-    QCOMPARE(list->childCount(), 2);
+    QCOMPARE(list->childCount(), 3);
     QVERIFY(list->child(0)->state().invisible);
 
     selector->showPopup();

@@ -151,9 +151,10 @@ void TestRomSelection::filterChangeRereadsFileList()
     QCOMPARE(wizard.entries("FileListBox1"), (QStringList{"a.nes", "B.NES"}));
     wizard.selectRoms({"a.nes"});
     auto* filter = wizard.control<FilterComboBox>("FilterComboBox1");
-    QCOMPARE(filter->count(), 2);
+    QCOMPARE(filter->count(), 3);
     QCOMPARE(filter->itemText(0), QStringLiteral("NES roms"));
     QCOMPARE(filter->itemText(1), QStringLiteral("All files (*.*)"));
+    QCOMPARE(filter->itemText(2), QStringLiteral("NES roms, also in archives"));
 
     filter->setFocus();
     QTest::keyClick(filter, Qt::Key_Down);

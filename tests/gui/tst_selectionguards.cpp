@@ -22,6 +22,23 @@ QColor textColour(const QLabel* label)
     return label->palette().color(QPalette::WindowText);
 }
 
+// The first column of a list entry, from its left, that shows anything but
+// the background: where its icon begins, or its name when it has none.
+int firstMarkedColumn(QListWidget* list, int row)
+{
+    list->doItemsLayout(); // the view lays new entries out only when it next paints
+    const QImage image = list->viewport()->grab().toImage();
+    const QRect rect = list->visualItemRect(list->item(row));
+    const QRgb background = image.pixel(rect.right() - 1, rect.top());
+    for (int x = rect.left(); x < rect.right(); ++x) {
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            if (image.pixel(x, y) != background)
+                return x - rect.left();
+        }
+    }
+    return -1;
+}
+
 // A rom whose header declares 255 program and 255 character banks, as long as
 // declared (6,266,896 bytes) but sparse, so it costs nothing to make.
 void addLargeRom(WizardFixture& wizard, const QString& name)
@@ -156,14 +173,19 @@ void TestSelectionGuards::nonRomIsMarked()
     QFETCH(bool, marked);
     WizardFixture wizard;
     wizard.addRom(QStringLiteral("a.nes"), bytes);
+    wizard.addRom(QStringLiteral("b.nes"), testfiles::makeRom(1, 0, 100));
     wizard.start();
-    wizard.selectRoms({"a.nes"});
-    const QListWidgetItem* entry = wizard.control<QListWidget>("lstNESRoms")->item(0);
+    wizard.selectRoms({"a.nes", "b.nes"});
+    auto* list = wizard.control<QListWidget>("lstNESRoms");
+    const QListWidgetItem* entry = list->item(0);
     QCOMPARE(entry->text(), QStringLiteral("a.nes"));
     QCOMPARE(!entry->icon().isNull(), marked);
     const QString why = marked ? QStringLiteral("Not an iNES rom") : QString();
     QCOMPARE(entry->toolTip(), why);
     QCOMPARE(entry->data(Qt::AccessibleDescriptionRole).toString(), why);
+    // Names line up: an entry without a mark keeps the mark's room free.
+    const int nameColumn = firstMarkedColumn(list, 1);
+    QVERIFY2(nameColumn >= list->iconSize().width(), qPrintable(QString::number(nameColumn)));
 }
 
 void TestSelectionGuards::nonRomWriteIsConfirmed_data()

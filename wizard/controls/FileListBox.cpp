@@ -37,7 +37,8 @@ QString patternExpression(const QString& pattern)
 QRegularExpression maskExpression(const QString& mask)
 {
     QStringList alternatives;
-    for (const QString& raw : mask.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    static const QRegularExpression separators(QStringLiteral("[;\\s]+"));
+    for (const QString& raw : mask.split(separators, Qt::SkipEmptyParts)) {
         const QString pattern = raw.trimmed();
         if (pattern.endsWith(QStringLiteral(".*")))
             alternatives << patternExpression(pattern.chopped(2)) + QStringLiteral("(\\..*)?");

@@ -35,7 +35,7 @@ public:
     void removeRows(const QList<int>& rows);
 
     // Windows wildcard rules, case-insensitive: "*" any run, "?" one
-    // character, several masks separated by ";", and a mask ending in ".*"
+    // character, several masks separated by ";" or blanks, and a mask ending in ".*"
     // also matches names without a dot ("*.*" matches every name).
     static bool matchesMask(const QString& mask, const QString& fileName);
 

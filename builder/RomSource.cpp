@@ -1,0 +1,188 @@
+#include "builder/RomSource.h"
+
+#include "builder/ArchiveReader.h"
+#include "builder/CopyBuffer.h"
+#include "builder/HeaderRepair.h"
+#include "platform/ExclusiveFile.h"
+#include "platform/FileHead.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace builder
+{
+
+namespace
+{
+
+using Mode = platform::ExclusiveFile::Mode;
+
+// An archive opened without sharing, for a build.
+class ExclusiveInput : public ArchiveInput
+{
+public:
+    explicit ExclusiveInput(platform::ExclusiveFile& file) : m_file(file) {}
+    qint64 read(char* data, qint64 maxSize) override { return m_file.read(data, maxSize); }
+    void seek(qint64 offset) override { m_file.seek(offset); }
+    qint64 size() override { return m_file.size(); }
+
+private:
+    platform::ExclusiveFile& m_file;
+};
+
+// An archive looked at: shared and read-only, like any look at a rom.
+class SharedInput : public ArchiveInput
+{
+public:
+    explicit SharedInput(const QString& path) : m_file(path)
+    {
+        // Only a regular file gets this far (readFileHead has said so), so
+        // the open cannot wait on a pipe.
+        if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            fail(QStringLiteral("Cannot open file"));
+    }
+    qint64 read(char* data, qint64 maxSize) override
+    {
+        const qint64 done = m_file.read(data, maxSize);
+        if (done < 0)
+            fail(QStringLiteral("Cannot read file"));
+        return done;
+    }
+    void seek(qint64 offset) override
+    {
+        if (!m_file.seek(offset))
+            fail(QStringLiteral("Cannot seek in file"));
+    }
+    qint64 size() override { return m_file.size(); }
+
+private:
+    [[noreturn]] void fail(const QString& what) const
+    {
+        throw platform::FileError(
+            QStringLiteral("%1 \"%2\": %3").arg(what, m_file.fileName(), m_file.errorString()));
+    }
+
+    QFile m_file;
+};
+
+QByteArray readHeader(platform::ExclusiveFile& file)
+{
+    QByteArray header(ines::HeaderSize, Qt::Uninitialized);
+    qint64 done = 0;
+    file.seek(0);
+    while (done < header.size()) {
+        const qint64 got = file.read(header.data() + done, header.size() - done);
+        if (got == 0)
+            break;
+        done += got;
+    }
+    header.truncate(done);
+    return header;
+}
+
+} // namespace
+
+RomSource::RomSource(const QString& path, Access access)
+    : m_path(path), m_name(QFileInfo(path).fileName()), m_archive(isArchiveName(m_name))
+{
+    if (access == Access::Look) {
+        // A folder, device, pipe or socket is refused here, before any open that could wait.
+        const platform::FileHead head =
+            platform::readFileHead(path, m_archive ? 0 : ines::HeaderSize);
+        if (!m_archive) {
+            if (head.bytes.size() < qMin(head.size, ines::HeaderSize))
+                throw platform::FileError(
+                    QStringLiteral("Cannot read file \"%1\": it ended early").arg(path));
+            m_size = head.size;
+            m_header = head.bytes;
+            return;
+        }
+        SharedInput input(path);
+        const ArchiveReader::Rom rom = ArchiveReader(input, m_name).findRom();
+        m_size = rom.length;
+        m_header = rom.header;
+        return;
+    }
+    m_file = std::make_unique<platform::ExclusiveFile>(path, Mode::ReadExisting);
+    if (!m_archive) {
+        m_size = m_file->size();
+        m_header = readHeader(*m_file);
+        return;
+    }
+    m_input = std::make_unique<ExclusiveInput>(*m_file);
+    m_reader = std::make_unique<ArchiveReader>(*m_input, m_name);
+    const ArchiveReader::Rom rom = m_reader->findRom();
+    m_member = rom.member;
+    m_size = rom.length;
+    m_header = rom.header;
+}
+
+RomSource::~RomSource() = default;
+
+bool RomSource::isArchiveName(const QString& fileName)
+{
+    return ArchiveReader::isArchiveName(fileName);
+}
+
+qint64 RomSource::readSome(char* data, qint64 maxSize)
+{
+    return m_reader ? m_reader->read(data, maxSize) : m_file->read(data, maxSize);
+}
+
+void RomSource::copyTo(platform::ByteSink& to, qint64 count, CopyBuffer& buffer,
+                       const HeaderRepair* imageRepair)
+{
+    if (m_reader) {
+        m_reader->startMember(m_member);
+    } else {
+        m_file->seek(0);
+        if (!imageRepair) {
+            copyBytes(*m_file, count, to, buffer); // in the kernel where it can
+            return;
+        }
+    }
+    for (qint64 done = 0; done < count;) {
+        const qint64 got = readSome(buffer.data(), qMin(count - done, CopyBuffer::Size));
+        if (got <= 0)
+            throw platform::FileError(
+                QStringLiteral("Cannot read \"%1\": its rom ended before %2 more bytes")
+                    .arg(m_path)
+                    .arg(count - done));
+        const auto patch = [&](qint64 offset, quint8 value) {
+            if (offset >= done && offset < done + got)
+                buffer.data()[offset - done] = char(value);
+        };
+        if (imageRepair) {
+            if (imageRepair->prgCount)
+                patch(ines::PrgCountOffset, *imageRepair->prgCount);
+            patch(ines::ChrCountOffset, imageRepair->chrCount);
+        }
+        to.write(buffer.data(), got);
+        done += got;
+    }
+}
+
+void RomSource::reopenForRepair()
+{
+    // The read-only handle has to go first, since a second exclusive open of
+    // the same file fails; the identity and length are compared afterwards so
+    // that the counts worked out from the first reading never land in a file
+    // that changed in between.
+    const platform::FileIdentity identity = m_file->identity();
+    m_file->close();
+    m_file.reset();
+    m_file = std::make_unique<platform::ExclusiveFile>(m_path, Mode::ReadWriteExisting);
+    if (m_file->identity() != identity || m_file->size() != m_size)
+        throw platform::FileError(
+            QStringLiteral("Cannot repair \"%1\": the file changed while it was read").arg(m_path));
+}
+
+void RomSource::close()
+{
+    m_reader.reset();
+    m_input.reset();
+    if (m_file)
+        m_file->close();
+}
+
+} // namespace builder

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+#include <memory>
+
+namespace platform
+{
+class ByteSink;
+class ExclusiveFile;
+} // namespace platform
+
+namespace builder
+{
+
+class ArchiveInput;
+class ArchiveReader;
+class CopyBuffer;
+struct HeaderRepair;
+
+// Where a rom's bytes come from: a plain file, or the one rom inside a .zip,
+// .7z or .gz archive (ArchiveReader). The size estimate, the build's survey,
+// the selection's marks and AppendNESRom all take a rom through it, so a rom
+// in an archive is measured and appended by the same rules as a plain one.
+class RomSource
+{
+public:
+    enum class Access {
+        // Shared and read-only, never waiting on a pipe: looking at a rom
+        // disturbs nobody. Only the name, size and header are known then.
+        Look,
+        // Opened without sharing for the rom's whole turn in a build, and read.
+        Build,
+    };
+
+    // The rom at path. An archive's rom is found and read through once here,
+    // up to one byte past its declared length. Throws FileError, or
+    // ArchiveError for an archive that gives no rom.
+    RomSource(const QString& path, Access access);
+    ~RomSource();
+    RomSource(const RomSource&) = delete;
+    RomSource& operator=(const RomSource&) = delete;
+
+    // Whether a file name is read as an archive: .zip, .7z, .gz, any letter case.
+    static bool isArchiveName(const QString& fileName);
+
+    // The file name: the rom's, or the archive's that holds it.
+    const QString& name() const { return m_name; }
+    bool isArchive() const { return m_archive; }
+    // The rom's length: a plain file's length; for a rom in an archive at most
+    // its declared length + 1, which is enough to know that it is longer.
+    qint64 size() const { return m_size; }
+    // The rom's first 16 bytes, fewer when it is shorter.
+    const QByteArray& header() const { return m_header; }
+
+    // Appends the rom's first count bytes (at most size()) to the sink, in
+    // chunks of the buffer's size. With imageRepair, bytes 4 and 5 go out as
+    // it says (those within the rom) and the rom itself stays as it is.
+    // Build access only. Throws FileError.
+    void copyTo(platform::ByteSink& to, qint64 count, CopyBuffer& buffer,
+                const HeaderRepair* imageRepair = nullptr);
+
+    // A plain file opened for Build: the file itself, for its backup.
+    platform::ExclusiveFile& file() { return *m_file; }
+    // Opens a plain file again for reading and writing, to repair it in place;
+    // throws when it is no longer the file, or not as long, as first read.
+    void reopenForRepair();
+    // Closes what Build access opened and reports a failed close; the
+    // destructor closes silently.
+    void close();
+
+private:
+    qint64 readSome(char* data, qint64 maxSize);
+
+    QString m_path;
+    QString m_name;
+    bool m_archive = false;
+    qint64 m_size = 0;
+    QByteArray m_header;
+    std::unique_ptr<platform::ExclusiveFile> m_file; // Build access
+    // An archive opened for Build: its rom is read again from the start for the copy.
+    std::unique_ptr<ArchiveInput> m_input;
+    std::unique_ptr<ArchiveReader> m_reader;
+    int m_member = -1;
+};
+
+} // namespace builder
