@@ -75,16 +75,28 @@ QString outputRefusal(const BuildRequest& request)
 BuildResult build(const BuildRequest& request, ProgressReporter& progress, BuildLog& log,
                   const BuildHooks& hooks)
 {
+    // The lock comes first: where files are opened without sharing (Windows),
+    // a second build could not even look at the roms the first one is
+    // appending, and would take that for a rom it cannot read.
+    BuildLock lock(request.files);
+    try {
+        if (!lock.tryLock())
+            return ended(BuildResult::Outcome::Refused, lock.busyText());
+    } catch (const platform::FileError& error) {
+        // A program directory where no lock file can be made takes no menu
+        // script either: the same failure.
+        if (hooks.menuScriptFailureThrown)
+            throw;
+        return ended(BuildResult::Outcome::Failed, error.text());
+    }
+
     const ImageSurvey survey = surveyImage(request);
     if (const QString reason = refusal(request, survey, hooks); !reason.isEmpty())
         return ended(BuildResult::Outcome::Refused, reason);
     if (declined(survey, hooks))
         return ended(BuildResult::Outcome::Declined);
 
-    BuildLock lock(request.files);
     try {
-        if (!lock.tryLock())
-            return ended(BuildResult::Outcome::Refused, lock.busyText());
         progress.setStatusText(QStringLiteral("Preparing to write..."));
         WriteMenuScript(request.files.menuScript(), request.menuLines);
     } catch (const platform::FileError& error) {

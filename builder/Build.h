@@ -47,11 +47,13 @@ struct BuildResult {
     bool written() const { return outcome == Outcome::Written; }
 };
 
-// The one build sequence of the wizard and the command line: checks what the
-// request would do (menu lines on one line each, an output that is none of
-// the files the build needs, roms that are files; the caller's questions),
-// takes the program directory's build lock, writes the menu script, then the
-// GBA rom (WriteGBARom), with the status texts of the write page on the way.
+// The one build sequence of the wizard and the command line: takes the
+// program directory's build lock, checks what the request would do (menu
+// lines on one line each, an output that is none of the files the build
+// needs, roms that are files, archives that give a rom; the caller's
+// questions), writes the menu script, then the GBA rom (WriteGBARom), with
+// the status texts of the write page on the way. The lock is held until the
+// GBA rom is closed, and while the caller's questions wait for an answer.
 BuildResult build(const BuildRequest& request, ProgressReporter& progress, BuildLog& log,
                   const BuildHooks& hooks = {});
 
