@@ -9,7 +9,6 @@
 #include "platform/LocalText.h"
 #include "platform/Paths.h"
 
-
 namespace builder
 {
 
