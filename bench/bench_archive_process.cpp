@@ -7,6 +7,7 @@
 //   bench_archive_process [runs]
 
 #include "BenchReport.h"
+#include "ProcessRun.h"
 
 #include "platform/Paths.h"
 #include "support/TestArchives.h"
@@ -19,8 +20,6 @@
 #include <QTemporaryDir>
 
 #include <fcntl.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -42,41 +41,6 @@ QByteArray makeRom(int seed)
         rom.append((i / 2048) % 2 ? char(state) : char((i * 7 + seed) % 251));
     }
     return rom;
-}
-
-struct Usage {
-    double elapsedMs = 0;
-    double cpuMs = 0;
-};
-
-// Runs the command to its end, its standard output into stdoutPath when given.
-Usage runProcess(const QList<QByteArray>& command, const QByteArray& stdoutPath = {})
-{
-    std::vector<char*> args;
-    for (const QByteArray& arg : command)
-        args.push_back(const_cast<char*>(arg.constData()));
-    args.push_back(nullptr);
-    QElapsedTimer timer;
-    timer.start();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const int null = open("/dev/null", O_WRONLY);
-        const int out = stdoutPath.isEmpty()
-                            ? null
-                            : open(stdoutPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (out < 0 || dup2(out, 1) < 0 || dup2(null, 2) < 0)
-            _exit(126);
-        execv(args[0], args.data());
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    const double elapsed = double(timer.nsecsElapsed()) / 1e6;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        qFatal("%s failed", command.front().constData());
-    auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
-    return {elapsed, ms(usage.ru_utime) + ms(usage.ru_stime)};
 }
 
 QByteArray readAll(const QString& path)
@@ -130,8 +94,8 @@ int main(int argc, char** argv)
 
     QList<double> ourTimes, ourCpu, theirTimes, theirCpu;
     for (int run = -1; run < runs; ++run) {
-        const Usage a = runProcess(ours);
-        const Usage b = runProcess(theirs, theirImage);
+        const ProcessUsage a = runProcess(ours);
+        const ProcessUsage b = runProcess(theirs, theirImage);
         if (run < 0)
             continue;
         ourTimes << a.elapsedMs;

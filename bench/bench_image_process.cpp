@@ -9,6 +9,7 @@
 // inputs' pages are dropped with posix_fadvise, which the report says.
 
 #include "BenchReport.h"
+#include "ProcessRun.h"
 
 #include "platform/Paths.h"
 
@@ -19,8 +20,6 @@
 #include <QTemporaryDir>
 
 #include <fcntl.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -45,45 +44,6 @@ QByteArray makeRom(int prgBanks, int seed)
     for (qint64 i = 0; i < qint64(prgBanks) * 16384; ++i)
         rom.append(char((i * 7 + seed) % 251));
     return rom;
-}
-
-struct Usage {
-    double elapsedMs = 0;
-    double cpuMs = 0;
-};
-
-// Runs the command to its end; its standard output goes to stdoutPath when given.
-Usage runProcess(const QList<QByteArray>& command, const QByteArray& stdoutPath = {})
-{
-    std::vector<char*> args;
-    for (const QByteArray& arg : command)
-        args.push_back(const_cast<char*>(arg.constData()));
-    args.push_back(nullptr);
-    QElapsedTimer timer;
-    timer.start();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        if (!stdoutPath.isEmpty()) {
-            const int out = open(stdoutPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            if (out < 0 || dup2(out, 1) < 0)
-                _exit(126);
-        }
-        // The command's warnings (an image too large for a cartridge) are not timed.
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, 2);
-        if (stdoutPath.isEmpty())
-            dup2(null, 1);
-        execv(args[0], args.data());
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    const double elapsed = double(timer.nsecsElapsed()) / 1e6;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        qFatal("%s failed", command.front().constData());
-    auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
-    return {elapsed, ms(usage.ru_utime) + ms(usage.ru_stime)};
 }
 
 // Empties the page cache; false when this process may not.
@@ -161,9 +121,9 @@ int main(int argc, char** argv)
         };
         for (int run = -1; run < runs; ++run) {
             prepare();
-            const Usage a = runProcess(ours);
+            const ProcessUsage a = runProcess(ours);
             prepare();
-            const Usage b = runProcess(theirs, catOutput);
+            const ProcessUsage b = runProcess(theirs, catOutput);
             if (run < 0)
                 continue;
             ourTimes << a.elapsedMs;
