@@ -85,7 +85,8 @@ int main(int argc, char** argv)
         std::fputs("usage: screenshots <output folder>\n", stderr);
         return 2;
     }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
+    // Absolute: the program moves the working directory, as a start in the rom folder would.
+    const QDir out(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
     // A folder of the same name at every run, so the pictures do not change
     // with a random name.
     QDir temporary(QDir::temp().filePath(QStringLiteral("romweaver-pictures")));
