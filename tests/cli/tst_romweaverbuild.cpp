@@ -169,6 +169,7 @@ private slots:
     void fileThatIsNotARom_data();
     void fileThatIsNotARom();
     void twoBuildsAtOnceNeverMix();
+    void archivesGiveTheUnpackedRomsImage();
 };
 
 void TestRomweaverBuild::sameBuildAsTheWizard()
@@ -551,6 +552,48 @@ void TestRomweaverBuild::twoBuildsAtOnceNeverMix()
     }
     qInfo("%d of %d builds were refused while the other wrote; no image was mixed", refused,
           2 * trials);
+}
+
+void TestRomweaverBuild::archivesGiveTheUnpackedRomsImage()
+{
+    // The same roms zipped, 7-zipped and gzipped (the second one shorter than
+    // its header declares): the image is the unpacked roms' image, and no
+    // archive changes.
+    using testarchives::Format;
+    Setup setup;
+    const QByteArray whole = testfiles::makeRom(1, 0, 16384, 1);
+    const QByteArray shorter = testfiles::makeRom(2, 1, 32 * 1024, 2); // declares 40 KB
+    const QByteArray longer = testfiles::makeRom(1, 0, 16384 + 100, 3);
+    const QStringList archives{
+        testarchives::makeArchive(setup.places.fill("{other}/a.zip"), Format::ZipDeflate,
+                                  {testarchives::file("a.nes", whole)}),
+        testarchives::makeArchive(setup.places.fill("{other}/b.7z"), Format::SevenZip,
+                                  {testarchives::file("b.nes", shorter)}),
+        testarchives::makeArchive(setup.places.fill("{other}/c.nes.gz"), Format::Gzip,
+                                  {testarchives::file("c.nes", longer)})};
+    QByteArrayList archiveBytes;
+    for (const QString& archive : archives)
+        archiveBytes << testfiles::readFile(archive);
+    testfiles::makeFile(setup.places.roms, "a.nes", whole);
+    testfiles::makeFile(setup.places.roms, "b.nes", shorter);
+    testfiles::makeFile(setup.places.roms, "c.nes", longer);
+    // One menu for both, so the titles (the file names) do not differ.
+    testfiles::makeFile(setup.places.out, "menu.txt", "A\nB\nC\n");
+
+    const CommandLine command(setup.places.program);
+    const QStringList fromArchives{
+        "--menu",       "{out}/menu.txt",  "-o", "{out}/archives.gba", "{other}/a.zip",
+        "{other}/b.7z", "{other}/c.nes.gz"};
+    const QStringList fromRoms{"--menu",       "{out}/menu.txt", "-o",          "{out}/roms.gba",
+                               "{roms}/a.nes", "{roms}/b.nes",   "{roms}/c.nes"};
+    QCOMPARE(command.run(setup.places.fill(fromArchives)).status, 0);
+    QCOMPARE(command.run(setup.places.fill(fromRoms)).status, 0);
+    const QByteArray image = testfiles::readFile(setup.places.fill("{out}/archives.gba"));
+    QVERIFY(!image.isEmpty());
+    QCOMPARE(image, testfiles::readFile(setup.places.fill("{out}/roms.gba")));
+    for (qsizetype i = 0; i < archives.size(); ++i)
+        QCOMPARE(testfiles::readFile(archives.at(i)), archiveBytes.at(i));
+    QVERIFY(!QFileInfo::exists(setup.places.fill("{other}/Romweaver.bak")));
 }
 
 QTEST_MAIN(TestRomweaverBuild)
