@@ -7,6 +7,7 @@
 //   bench_archive_process [runs]
 
 #include "BenchReport.h"
+#include "CompressibleRom.h"
 #include "ProcessRun.h"
 
 #include "platform/Paths.h"
@@ -26,22 +27,6 @@
 
 namespace
 {
-
-// 16 program banks of 16 KiB: half of each 4 KiB block noise, half a repeated
-// pattern, which deflates to about half, as roms do.
-QByteArray makeRom(int seed)
-{
-    QByteArray rom("NES\x1a\x10", 5);
-    rom.append(QByteArray(11, '\0'));
-    quint32 state = 2463534242u + quint32(seed);
-    for (qint64 i = 0; i < 16 * 16384; ++i) {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        rom.append((i / 2048) % 2 ? char(state) : char((i * 7 + seed) % 251));
-    }
-    return rom;
-}
 
 QByteArray readAll(const QString& path)
 {
@@ -66,7 +51,8 @@ int main(int argc, char** argv)
     root.mkpath(QStringLiteral("roms"));
     const QString programDirectory = root.filePath(QStringLiteral("program")) + QLatin1Char('/');
     const QString romsDirectory = root.filePath(QStringLiteral("roms"));
-    testfiles::makeFile(programDirectory, QStringLiteral("Tessel.GBA"), makeRom(999).mid(16));
+    testfiles::makeFile(programDirectory, QStringLiteral("Tessel.GBA"),
+                        makeCompressibleRom(16, 999).mid(16));
     const QString command = programDirectory + QStringLiteral("romweaver-build");
     if (!QFile::copy(QStringLiteral(ROMWEAVER_BUILD_EXECUTABLE), command))
         qFatal("cannot copy %s", ROMWEAVER_BUILD_EXECUTABLE);
@@ -86,7 +72,7 @@ int main(int argc, char** argv)
         const QString path = testarchives::makeArchive(
             platform::joinPath(romsDirectory, name + QStringLiteral(".zip")),
             testarchives::Format::ZipDeflate,
-            {testarchives::file(name + QStringLiteral(".nes"), makeRom(i))});
+            {testarchives::file(name + QStringLiteral(".nes"), makeCompressibleRom(16, i))});
         ours << QFile::encodeName(path);
         theirs << QFile::encodeName(path);
     }

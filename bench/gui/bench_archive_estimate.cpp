@@ -4,6 +4,7 @@
 //
 //   bench_archive_estimate [runs]
 
+#include "../CompressibleRom.h"
 #include "GuiBench.h"
 
 #include "platform/Paths.h"
@@ -16,20 +17,6 @@ namespace
 {
 
 constexpr int RomCount = 2000;
-
-QByteArray makeRom(int seed)
-{
-    QByteArray rom("NES\x1a\x08", 5); // 8 program banks: 128 KiB
-    rom.append(QByteArray(11, '\0'));
-    quint32 state = 2463534242u + quint32(seed);
-    for (qint64 i = 0; i < 8 * 16384; ++i) {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        rom.append((i / 2048) % 2 ? char(state) : char((i * 7 + seed) % 251));
-    }
-    return rom;
-}
 
 } // namespace
 
@@ -46,7 +33,7 @@ int main(int argc, char** argv)
     QStringList archiveNames;
     for (int i = 0; i < RomCount; ++i) {
         const QString name = QStringLiteral("rom%1").arg(i, 4, 10, QLatin1Char('0'));
-        const QByteArray rom = makeRom(i);
+        const QByteArray rom = makeCompressibleRom(8, i);
         bench::writeFile(platform::joinPath(romsDirectory, name + QStringLiteral(".nes")), rom);
         testarchives::makeArchive(platform::joinPath(romsDirectory, name + QStringLiteral(".zip")),
                                   testarchives::Format::ZipDeflate,
