@@ -43,9 +43,9 @@ QString refusal(const BuildRequest& request, const ImageSurvey& survey, const Bu
 
 bool declined(const ImageSurvey& survey, const BuildHooks& hooks)
 {
-    // One question for all such roms, naming the first.
+    // One question for all such roms.
     if (!survey.nonInesRoms.isEmpty() && hooks.writeNonRom &&
-        !hooks.writeNonRom(survey.nonInesRoms.constFirst()))
+        !hooks.writeNonRom(survey.nonInesRoms))
         return true;
     // A rom that cannot be read leaves the size unknown: there is nothing to ask then.
     return survey.imageLength && *survey.imageLength > gba::CartridgeCapacity &&

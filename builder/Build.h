@@ -17,10 +17,10 @@ class ProgressReporter;
 // every member may stay unset.
 struct BuildHooks {
     // Asked before anything is written. False stops the build, nothing written
-    // (BuildResult::Declined): the first selected file that is not an iNES rom
-    // (the size check may rewrite its bytes 4 and 5), an image larger than a
-    // GBA cartridge holds.
-    std::function<bool(const QString& romFileName)> writeNonRom;
+    // (BuildResult::Declined): the selected files that are not iNES roms (file
+    // names, menu order; the size check may rewrite their bytes 4 and 5), an
+    // image larger than a GBA cartridge holds.
+    std::function<bool(const QStringList& romFileNames)> writeNonRom;
     std::function<bool(qint64 imageLength)> writeOversizeImage;
     // A rom that cannot be read is refused before anything is written, rather
     // than failing the build when its turn comes (the command line: it cannot

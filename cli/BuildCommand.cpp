@@ -203,18 +203,19 @@ QStringList readMenuFile(const QString& path)
 // What the command does where the wizard would ask. It cannot ask: a file that
 // is not an iNES rom is refused unless --allow-non-rom says to write it (with a
 // warning); an image too large for a cartridge is written with a warning.
-// refusedNonRom receives the name of a refused file.
+// refusedNonRom receives the name of the first refused file.
 builder::BuildHooks commandLineHooks(const Options& options, QString& refusedNonRom)
 {
     builder::BuildHooks hooks;
-    hooks.writeNonRom = [&options, &refusedNonRom](const QString& romFileName) {
+    hooks.writeNonRom = [&options, &refusedNonRom](const QStringList& romFileNames) {
         if (!options.allowNonRom) {
-            refusedNonRom = romFileName;
+            refusedNonRom = romFileNames.constFirst();
             return false;
         }
-        printLine(QStringLiteral("romweaver-build: warning: %1 is not an iNES rom; its bytes 4 "
-                                 "and 5 may be changed to fit its size")
-                      .arg(romFileName));
+        for (const QString& name : romFileNames)
+            printLine(QStringLiteral("romweaver-build: warning: %1 is not an iNES rom; its bytes "
+                                     "4 and 5 may be changed to fit its size")
+                          .arg(name));
         return true;
     };
     hooks.writeOversizeImage = [](qint64 imageLength) {

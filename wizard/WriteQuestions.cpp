@@ -9,10 +9,11 @@ namespace wizard
 builder::BuildHooks writePageHooks(QWidget* parent)
 {
     builder::BuildHooks hooks;
-    hooks.writeNonRom = [parent](const QString& romFileName) {
+    // One question, naming the first such file.
+    hooks.writeNonRom = [parent](const QStringList& romFileNames) {
         return confirm(parent, QStringLiteral("%1 is not an iNES rom. Romweaver may change its "
                                               "bytes 4 and 5 to fit its size. Write anyway?")
-                                   .arg(romFileName));
+                                   .arg(romFileNames.constFirst()));
     };
     hooks.writeOversizeImage = [parent](qint64 imageLength) {
         return confirm(parent, QStringLiteral("The GBA rom will be %1 KB, more than the 32768 KB "
