@@ -20,7 +20,7 @@ const QString NotInes = QStringLiteral("Not an iNES rom");
 
 } // namespace
 
-void markOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB)
+bool markOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB)
 {
     const bool oversize = estimateKB && *estimateKB > builder::gba::CartridgeCapacityKB;
     if (oversize) {
@@ -32,6 +32,7 @@ void markOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB)
     }
     sizeLabel->setToolTip(oversize ? Oversize : QString());
     sizeLabel->setAccessibleDescription(oversize ? Oversize : QString());
+    return oversize;
 }
 
 NonRomMarker::NonRomMarker(QListWidget* list, std::function<QString()> romsDirectory)

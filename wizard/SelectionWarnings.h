@@ -18,8 +18,8 @@ namespace wizard
 // The size label in red, with a tooltip and accessible description, while its
 // estimate is more than a GBA cartridge holds; in its normal look otherwise
 // (no estimate: the default form or a failed estimate). The text is the
-// caller's and stays as it is.
-void markOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB);
+// caller's and stays as it is. True when the label warns.
+bool markOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB);
 
 // Marks each entry added to the selected-roms list whose file is readable but
 // is not an iNES rom, or is an archive that gives no rom (none, several,

@@ -353,10 +353,9 @@ void TfrmRomweaver::setEstimateSizeLabel()
 
 void TfrmRomweaver::markSizeLabel(std::optional<qint64> estimateKB)
 {
-    wizard::markOversizeEstimate(ui->lblTotalSize, estimateKB);
     // Screen readers speak the label while it warns (each new size above the
     // limit) and once when the warning goes; other sizes stay quiet.
-    const bool oversize = estimateKB && *estimateKB > builder::gba::CartridgeCapacityKB;
+    const bool oversize = wizard::markOversizeEstimate(ui->lblTotalSize, estimateKB);
     if (oversize || m_sizeWarned)
         ui->lblTotalSize->announce();
     m_sizeWarned = oversize;
