@@ -1,6 +1,7 @@
 #pragma once
 
 #include "builder/BuildRequest.h"
+#include "builder/Compilation.h"
 #include "platform/ProgramFiles.h"
 
 #include <QWidget>
@@ -18,6 +19,7 @@ class SettingsFile;
 } // namespace settings
 namespace wizard
 {
+class CompilationMenu;
 struct DroppedFiles;
 } // namespace wizard
 
@@ -37,6 +39,10 @@ class TfrmRomweaver : public QWidget
 {
     Q_OBJECT
 
+    // What the user builds; the pages show it and change it. Declared first:
+    // NESRomsDir refers to its rom folder.
+    builder::Compilation m_compilation;
+
 public:
     // The base rom, the menu script, the settings file and the build log are
     // those of files.
@@ -51,12 +57,26 @@ public:
     // This run's build log; none before the first showing.
     const builder::BuildLog* buildLog() const { return m_log.get(); }
 
-    // Shared state of the wizard.
-    QString NESRomsDir;
+    // Shared state of the wizard. The rom directory is the compilation's.
+    const QString& NESRomsDir;
     int CurrentStep = 0;
     int RemoveIndex = 0;
     int BaseRomSizeKB = 0;
     std::unique_ptr<settings::SettingsFile> IniFile;
+
+    const builder::Compilation& compilation() const { return m_compilation; }
+    // The compilation file shown, empty when none is.
+    const QString& compilationPath() const { return m_compilationPath; }
+    // Opens a compilation file: every page shows it, and the wizard goes to
+    // the titles page. A file that cannot be read is refused with a warning,
+    // and nothing changes. False when it was not opened.
+    bool openCompilation(const QString& path);
+    // Saves the compilation shown at path; false (after a warning) when it
+    // could not be written.
+    bool saveCompilation(const QString& path);
+    // Asks whether to save changes to the compilation file shown; false when
+    // the user cancels (or the save failed), so whatever was to follow does not.
+    bool maySetCompilationAside();
 
     int SelectedRomsSizeKB();
     void RemoveSelectedFiles();
@@ -105,7 +125,22 @@ private:
     void connectHandlers();
     void showPage(int step);
     void enterTitlesPage();
+    // Page 2's lists from the compilation, the title at menu position
+    // selectedPosition selected and in the title field.
+    void showTitles(qsizetype selectedPosition);
     void enterOptionsPage();
+    void showMenuLines();
+    // The menu line of the rom at the given position, after an edit.
+    void showMenuLine(qsizetype position);
+    // Adds the named files of the rom directory to the selection; a rom
+    // already selected is not added again.
+    void selectRoms(const QStringList& fileNames);
+    // Takes the rom out of the selection; its name goes back to the file list.
+    void deselectRom(int row);
+    void showSelection();
+    // The window title: the compilation file's name, marked while it has
+    // changes not saved, in front of the window's own title.
+    void showCompilationState();
     void setCountLabel();
     void setDefaultSizeLabel();
     void setEstimateSizeLabel();
@@ -116,10 +151,13 @@ private:
     void fitOuterSize(int width, int height);
     // The write page's end state: the status line in green or red, the bar at 100.
     void showWriteOutcome(bool written);
-    builder::BuildRequest buildRequest(const QString& outputPath) const;
 
     std::unique_ptr<Ui::TfrmRomweaver> ui;
     platform::ProgramFiles m_files;
+    QString m_windowTitle; // the form's own
+    QString m_compilationPath;
+    builder::Compilation m_savedCompilation; // as the file shown holds it
+    wizard::CompilationMenu* m_compilationMenu = nullptr;
     // The build log of this run, from the first showing on: its first entry
     // replaces an earlier run's log (FirstLogWrite).
     std::unique_ptr<builder::BuildLog> m_log;

@@ -218,10 +218,15 @@ void TestTitlesPage::titleChangedByAnotherProgramIsSeen()
 
     wizard.click("btnPrevious");
     QByteArray edited = wizard.iniBytes();
-    edited.replace("Alpha", "Alpine");
+    edited.replace("Alpha", "Alpine").replace("Bravo", "Brave");
     testfiles::makeFile(wizard.programDir.path(), QStringLiteral("Romweaver.ini"), edited);
+    // A rom selected anew takes its title as stored now; a rom still selected keeps its own.
+    auto* selected = wizard.control<QListWidget>("lstNESRoms");
+    selected->setCurrentRow(0);
+    emit selected->itemDoubleClicked(selected->item(0));
+    wizard.selectRoms({"a.nes"});
     wizard.click("btnNext");
-    QCOMPARE(wizard.entries("lstRomTitles"), (QStringList{"Alpine", "Bravo"}));
+    QCOMPARE(wizard.entries("lstRomTitles"), (QStringList{"Bravo", "Alpine"}));
 }
 
 void TestTitlesPage::doubleClickInPreviewLeavesSelection()
