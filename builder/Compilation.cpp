@@ -91,6 +91,11 @@ void Compilation::setMenuTitle(qsizetype position, const QString& title)
     m_roms[m_menu.at(position)].title = title;
 }
 
+void Compilation::setMenuFields(qsizetype position, const QStringList& fields)
+{
+    m_roms[m_menu.at(position)].menuFields = fields;
+}
+
 void Compilation::setSorted(bool sorted)
 {
     m_sorted = sorted;

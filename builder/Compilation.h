@@ -84,6 +84,8 @@ public:
     QStringList menuTitles() const;
     // A title changed in place: the rom keeps its place in the menu, sorted or not.
     void setMenuTitle(qsizetype position, const QString& title);
+    // The fields the rom's menu line carries after its title, as they are.
+    void setMenuFields(qsizetype position, const QStringList& fields);
 
     // Sorting on puts the menu into sorted order at once; off leaves the
     // present order as it is.

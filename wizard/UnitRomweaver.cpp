@@ -29,6 +29,7 @@
 #include "wizard/controls/WindowPlacement.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QScreen>
 #include <QShortcut>
@@ -112,7 +113,9 @@ TfrmRomweaver::TfrmRomweaver(platform::ProgramFiles files, QWidget* parent)
 
     // Page 1 marks selected files that are not iNES roms, and takes files
     // dropped from a file manager.
-    new wizard::NonRomMarker(ui->lstNESRoms, [this] { return NESRomsDir; });
+    new wizard::NonRomMarker(
+        ui->lstNESRoms, [this] { return NESRomsDir; },
+        [this](const QString& fileName) { return changedSinceSaved(fileName); });
     auto* drop = new wizard::RomDropHandler(ui->lstNESRoms);
     connect(drop, &wizard::RomDropHandler::dropped, this,
             [this](const wizard::DroppedFiles& dropped) {
@@ -332,8 +335,20 @@ void TfrmRomweaver::btnAboutClick()
 
 // ---- Compilation files --------------------------------------------------------
 
-bool TfrmRomweaver::openCompilation(const QString& path)
+QString TfrmRomweaver::changedSinceSaved(const QString& fileName) const
 {
+    const qsizetype index = m_compilation.indexOf(fileName);
+    if (index < 0 || !m_compilation.roms().at(index).saved)
+        return QString();
+    const auto now = builder::fingerprintOf(platform::joinPath(NESRomsDir, fileName));
+    if (now && *now != *m_compilation.roms().at(index).saved)
+        return QStringLiteral("Changed since the compilation was saved");
+    return QString();
+}
+
+bool TfrmRomweaver::openCompilation(const QString& givenPath)
+{
+    const QString path = QDir::toNativeSeparators(QFileInfo(givenPath).absoluteFilePath());
     builder::Compilation opened;
     try {
         opened = builder::readCompilationFile(path);
@@ -379,8 +394,9 @@ bool TfrmRomweaver::openCompilation(const QString& path)
     return true;
 }
 
-bool TfrmRomweaver::saveCompilation(const QString& path)
+bool TfrmRomweaver::saveCompilation(const QString& givenPath)
 {
+    const QString path = QDir::toNativeSeparators(QFileInfo(givenPath).absoluteFilePath());
     // Roms whose titles page was not entered yet go with the titles it would show.
     m_compilation.fillMissingTitles(
         [this](const QString& name) { return settings::storedTitle(*IniFile, name); });

@@ -141,6 +141,9 @@ private:
     // The window title: the compilation file's name, marked while it has
     // changes not saved, in front of the window's own title.
     void showCompilationState();
+    // Why a selected rom's file is not what the open compilation file saved,
+    // or nothing.
+    QString changedSinceSaved(const QString& fileName) const;
     void setCountLabel();
     void setDefaultSizeLabel();
     void setEstimateSizeLabel();
