@@ -3,6 +3,7 @@
 
 #include "builder/Compilation.h"
 #include "builder/CompilationFile.h"
+#include "builder/TitleTidying.h"
 #include "platform/Paths.h"
 #include "support/TestFiles.h"
 
@@ -72,6 +73,8 @@ private slots:
     void fileRoundTrip();
     void filesRefused_data();
     void filesRefused();
+    void tidyTitles_data();
+    void tidyTitles();
 };
 
 void TestCompilation::edits_data()
@@ -238,6 +241,33 @@ void TestCompilation::filesRefused()
     } catch (const CompilationFileError& error) {
         QVERIFY2(error.text().startsWith(path + message), qPrintable(error.text()));
     }
+}
+
+void TestCompilation::tidyTitles_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("extension") << "Blaster Quest.nes"
+                               << "Blaster Quest";
+    QTest::newRow("region and revision") << "Cave Runner (Europe) (Rev 1).NES"
+                                         << "Cave Runner";
+    QTest::newRow("dump tags, in an archive") << "Dragon Tale (USA) [!].zip"
+                                              << "Dragon Tale";
+    QTest::newRow("gzipped rom") << "Moon Patrol 2 [b1].nes.gz"
+                                 << "Moon Patrol 2";
+    QTest::newRow("7-Zip, tag in the middle") << "Puzzle (J) Tower.7z"
+                                              << "Puzzle Tower";
+    QTest::newRow("nothing but tags keeps them") << "(Proto) [a].nes"
+                                                 << "(Proto) [a]";
+    QTest::newRow("other extensions stay") << "notes.txt"
+                                           << "notes.txt";
+}
+
+void TestCompilation::tidyTitles()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QString, title);
+    QCOMPARE(tidyTitle(fileName), title);
 }
 
 QTEST_MAIN(TestCompilation)

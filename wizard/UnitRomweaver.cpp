@@ -10,6 +10,7 @@
 #include "builder/ImageSurvey.h"
 #include "builder/MenuScript.h"
 #include "builder/MenuTitles.h"
+#include "builder/TitleTidying.h"
 #include "platform/FileError.h"
 #include "platform/Paths.h"
 #include "settings/ProgramSettings.h"
@@ -198,6 +199,7 @@ void TfrmRomweaver::connectHandlers()
     wire(ui->txtRomTitle, &QLineEdit::returnPressed, &TfrmRomweaver::btnChangeTitleClick);
     wire(ui->chkSorted, &QCheckBox::toggled, &TfrmRomweaver::chkSortedClick);
     wire(ui->chkNumbering, &QCheckBox::toggled, &TfrmRomweaver::chkNumberingClick);
+    wire(ui->btnTidyTitles, &QPushButton::clicked, &TfrmRomweaver::btnTidyTitlesClick);
 
     wire(ui->lstOptions, &QListWidget::itemSelectionChanged, &TfrmRomweaver::lstOptionsClick);
     wire(ui->lstOptions, &QListWidget::currentRowChanged, &TfrmRomweaver::lstOptionsClick);
@@ -697,6 +699,24 @@ void TfrmRomweaver::chkSortedClick()
 void TfrmRomweaver::chkNumberingClick()
 {
     m_compilation.setNumbered(ui->chkNumbering->isChecked());
+    RefreshPreview();
+}
+
+void TfrmRomweaver::btnTidyTitlesClick()
+{
+    // Only titles that are still their file name: a title the user gave stays.
+    for (qsizetype position = 0; position < m_compilation.menuSize(); ++position) {
+        const builder::CompilationRom& rom = m_compilation.menuRom(position);
+        if (rom.title != rom.fileName)
+            continue;
+        const QString title = builder::tidyTitle(rom.fileName);
+        if (title == rom.title)
+            continue;
+        settings::storeTitle(*IniFile, rom.fileName, title);
+        m_compilation.setMenuTitle(position, title);
+        ui->lstRomTitles->item(int(position))->setText(title);
+    }
+    lstRomTitlesClick();
     RefreshPreview();
 }
 

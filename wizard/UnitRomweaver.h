@@ -106,6 +106,7 @@ public:
     void btnChangeTitleClick();
     void chkSortedClick();
     void chkNumberingClick();
+    void btnTidyTitlesClick();
 
     void lstOptionsClick();
     void btnAddToMenuItemClick();

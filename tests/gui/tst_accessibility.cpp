@@ -177,7 +177,7 @@ void TestAccessibility::tabOrderAndEntryFocus_data()
                                       "btnClear",      "lstNESRoms",      "btnCompilation",
                                       "btnAbout",      "btnNext",         "DirectoryListBox1",
                                       "DriveComboBox1"};
-    QTest::newRow("2") << "2" << QStringList{"txtRomTitle", "btnChangeTitle", "chkNumbering",
+    QTest::newRow("2") << "2" << QStringList{"txtRomTitle", "btnChangeTitle", "btnTidyTitles", "chkNumbering",
                                              "chkSorted",   "lstPreview",     "btnCompilation",
                                              "btnAbout",    "btnPrevious",    "btnNext",
                                              "lstRomTitles"};
