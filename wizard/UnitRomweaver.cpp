@@ -4,6 +4,7 @@
 #include "builder/ArchiveError.h"
 #include "builder/Build.h"
 #include "builder/BuildLog.h"
+#include "builder/CartridgeLayout.h"
 #include "builder/CompilationFile.h"
 #include "builder/FileMeasure.h"
 #include "builder/GbaImageWriter.h"
@@ -15,6 +16,7 @@
 #include "platform/Paths.h"
 #include "settings/ProgramSettings.h"
 #include "settings/SettingsFile.h"
+#include "wizard/CartridgeView.h"
 #include "wizard/CompilationMenu.h"
 #include "wizard/RomDropHandler.h"
 #include "wizard/SelectionWarnings.h"
@@ -100,6 +102,9 @@ TfrmRomweaver::TfrmRomweaver(platform::ProgramFiles files, QWidget* parent)
     connectHandlers();
     // Opening and saving compilations, from every page.
     m_compilationMenu = new wizard::CompilationMenu(this);
+    // How the cartridge fills, below the rom selection and the write page.
+    m_cartridge = new wizard::CartridgeView(this);
+    m_cartridge->setGeometry(128, 228, 272, 17);
     // Page 4's choices are the compilation's from the start.
     m_compilation.outputDirectory = ui->DirectoryListBox2->directory();
     m_compilation.outputName = ui->txtGBARom->text();
@@ -243,6 +248,11 @@ void TfrmRomweaver::closeEvent(QCloseEvent* event)
 void TfrmRomweaver::FormShow()
 {
     BaseRomSizeKB = builder::measureBaseRomKB(m_files.baseRom());
+    try {
+        m_baseRomLength = builder::measureFile(m_files.baseRom());
+    } catch (const platform::FileError&) {
+        m_baseRomLength = 0; // as the size label: a base rom that cannot be measured counts 0
+    }
     setDefaultSizeLabel();
 
     IniFile = std::make_unique<settings::SettingsFile>(m_files.settings());
@@ -298,6 +308,7 @@ void TfrmRomweaver::showPage(int step)
             pages[i]->setVisible(false);
     }
     pages[step - 1]->setVisible(true);
+    m_cartridge->setVisible(step == 1 || step == 4);
 }
 
 void TfrmRomweaver::btnNextClick()
@@ -316,6 +327,8 @@ void TfrmRomweaver::btnNextClick()
         enterTitlesPage();
     else if (CurrentStep == 3)
         enterOptionsPage();
+    else if (CurrentStep == 4)
+        showCartridge(true);
     wizard::focusEntryControl(pageEntryControl(*ui, CurrentStep));
 }
 
@@ -458,6 +471,21 @@ void TfrmRomweaver::setDefaultSizeLabel()
     ui->lblTotalSize->setText(QStringLiteral("GBA rom size: ~") + QString::number(BaseRomSizeKB) +
                               QStringLiteral(" KB (default)"));
     markSizeLabel(std::nullopt);
+    showCartridge();
+}
+
+void TfrmRomweaver::showCartridge(bool fresh)
+{
+    if (fresh)
+        m_romSurveys.clear();
+    m_cartridge->setCartridgeLayout(
+        builder::cartridgeLayout(m_compilation, m_baseRomLength, [this](const QString& name) {
+            auto known = m_romSurveys.constFind(name);
+            if (known == m_romSurveys.cend())
+                known = m_romSurveys.insert(
+                    name, builder::surveyRom(platform::joinPath(NESRomsDir, name)));
+            return *known;
+        }));
 }
 
 void TfrmRomweaver::setEstimateSizeLabel()
@@ -467,12 +495,14 @@ void TfrmRomweaver::setEstimateSizeLabel()
         ui->lblTotalSize->setText(
             QStringLiteral("GBA rom size: unknown (a rom could not be read)"));
         markSizeLabel(std::nullopt);
+        showCartridge();
         return;
     }
     const qint64 estimateKB = qint64(BaseRomSizeKB) + romsKB;
     ui->lblTotalSize->setText(QStringLiteral("GBA rom size: ~") + QString::number(estimateKB) +
                               QStringLiteral(" KB"));
     markSizeLabel(estimateKB);
+    showCartridge();
 }
 
 void TfrmRomweaver::markSizeLabel(std::optional<qint64> estimateKB)
@@ -489,16 +519,20 @@ int TfrmRomweaver::SelectedRomsSizeKB()
 {
     qint64 total = 0; // 64 bits: a 32-bit total overflows past 2 GiB of roms
     bool failed = false;
+    // Each rom is read once here; the cartridge picture takes the same figures.
+    m_romSurveys.clear();
     for (const builder::CompilationRom& rom : m_compilation.roms()) {
-        try {
-            total += builder::measureRom(platform::joinPath(NESRomsDir, rom.fileName));
-        } catch (const builder::ArchiveError&) {
-            // An archive that gives no rom adds nothing: it is marked in the list,
-            // and "Write!" refuses it.
-        } catch (const platform::FileError&) {
+        const builder::RomSurvey survey =
+            builder::surveyRom(platform::joinPath(NESRomsDir, rom.fileName));
+        m_romSurveys.insert(rom.fileName, survey);
+        if (survey.readable) {
+            total += survey.length;
+        } else if (survey.badArchive.isEmpty()) {
             wizard::showError(this, QStringLiteral("Failed to read NES rom(s)"));
             failed = true;
         }
+        // An archive that gives no rom adds nothing: it is marked in the list,
+        // and "Write!" refuses it.
     }
     return failed ? -1 : int(qMin<qint64>(builder::roundedKB(total), INT_MAX));
 }
@@ -885,6 +919,7 @@ void TfrmRomweaver::btnWriteClick()
     if (result.outcome == builder::BuildResult::Outcome::Declined)
         return;
     showWriteOutcome(result.written());
+    showCartridge(true); // repaired roms are whole now
     if (result.outcome == builder::BuildResult::Outcome::Refused)
         wizard::showWarning(this, result.reason);
 }

@@ -2,8 +2,10 @@
 
 #include "builder/BuildRequest.h"
 #include "builder/Compilation.h"
+#include "builder/ImageSurvey.h"
 #include "platform/ProgramFiles.h"
 
+#include <QHash>
 #include <QWidget>
 
 #include <memory>
@@ -19,6 +21,7 @@ class SettingsFile;
 } // namespace settings
 namespace wizard
 {
+class CartridgeView;
 class CompilationMenu;
 struct DroppedFiles;
 } // namespace wizard
@@ -139,6 +142,9 @@ private:
     // Takes the rom out of the selection; its name goes back to the file list.
     void deselectRom(int row);
     void showSelection();
+    // The cartridge picture from the roms as last surveyed; fresh: every rom
+    // surveyed anew first.
+    void showCartridge(bool fresh = false);
     // The window title: the compilation file's name, marked while it has
     // changes not saved, in front of the window's own title.
     void showCompilationState();
@@ -162,6 +168,11 @@ private:
     QString m_compilationPath;
     builder::Compilation m_savedCompilation; // as the file shown holds it
     wizard::CompilationMenu* m_compilationMenu = nullptr;
+    wizard::CartridgeView* m_cartridge = nullptr;
+    qint64 m_baseRomLength = 0;
+    // Each selected rom as the estimate last read it, by file name: the
+    // cartridge picture shows the same figures.
+    QHash<QString, builder::RomSurvey> m_romSurveys;
     // The build log of this run, from the first showing on: its first entry
     // replaces an earlier run's log (FirstLogWrite).
     std::unique_ptr<builder::BuildLog> m_log;
