@@ -20,6 +20,7 @@
 #include "wizard/UnitNewOption.h"
 #include "wizard/WritePageProgress.h"
 #include "wizard/WriteQuestions.h"
+#include "wizard/controls/ButtonEnterKey.h"
 #include "wizard/controls/FormLook.h"
 #include "wizard/controls/KeyboardFocus.h"
 #include "wizard/controls/LocaleCollation.h"
@@ -107,6 +108,7 @@ TfrmRomweaver::TfrmRomweaver(platform::ProgramFiles files, QWidget* parent)
     ui->FileListBox1->setMask(QStringLiteral("*.nes"));
     ui->ProgressBar1->setRange(0, 100);
     connectHandlers();
+    wizard::pressFocusedButtonOnEnter(this);
 
     // Page 1 marks selected files that are not iNES roms, and takes files
     // dropped from a file manager.
