@@ -346,7 +346,8 @@ void TestRomweaverBuild::failures_data()
         << QString() << QStringList{"-o", out, a, "{other}/x.nes"} << 1
         << "all NES roms have to be in the same directory, not in {roms} and {other}";
     QTest::newRow("missing rom") << QString() << QStringList{"-o", out, a, "{roms}/gone.nes"} << 1
-                                 << "cannot open file \"{roms}/gone.nes\": ";
+                                 << "the GBA rom was not written: cannot open file "
+                                    "\"{roms}/gone.nes\": ";
     QTest::newRow("directory for a rom")
         << QString() << QStringList{"-o", out, "{roms}"} << 1
         << "the GBA rom was not written: {roms} is not a regular file";
@@ -388,7 +389,7 @@ void TestRomweaverBuild::failures_data()
         << "the GBA rom was not written: {program}Romweaver.log is Romweaver's build log";
     QTest::newRow("output directory missing")
         << QString() << QStringList{"-o", "{out}/none/x.gba", a} << 1
-        << "cannot open file \"{out}/none/x.gba\": ";
+        << "cannot create file \"{out}/none/x.gba\": ";
     QTest::newRow("menu.out cannot be written") << "menu.out blocked" << QStringList{"-o", out, a}
                                                 << 1 << "cannot open file \"{program}menu.out\": ";
     QTest::newRow("no Tessel.GBA")
@@ -436,7 +437,7 @@ void TestRomweaverBuild::failures()
     if (status == 2)
         QCOMPARE(lines.value(1),
                  QStringLiteral("usage: romweaver-build [--numbered] [--sorted] "
-                                "[--menu FILE] [--allow-non-rom] -o OUTPUT ROM..."));
+                                "[--menu FILE] [--allow-non-rom] [--force] -o OUTPUT ROM..."));
     QVERIFY(!QFile::exists(files.places.fill(QStringLiteral("{out}/x.gba"))));
     QCOMPARE(testfiles::readFile(files.places.fill(QStringLiteral("{roms}/a.nes"))), a);
     QCOMPARE(testfiles::readFile(files.places.fill(QStringLiteral("{roms}/b.nes"))), b);
@@ -486,10 +487,10 @@ void TestRomweaverBuild::fileThatIsNotARom()
     QCOMPARE(run.err, allowed
                           ? QByteArray("romweaver-build: warning: notes.txt is not an iNES rom; "
                                        "its bytes 4 and 5 may be changed to fit its size\n")
-                          : (QStringLiteral("romweaver-build: %1 is not an iNES rom, so the GBA "
-                                            "rom was not written; give --allow-non-rom to write "
-                                            "it all the same (its bytes 4 and 5 may then be "
-                                            "changed to fit its size)\n")
+                          : (QStringLiteral("romweaver-build: the GBA rom was not written: %1 is "
+                                            "not an iNES rom; give --allow-non-rom to write it "
+                                            "all the same (its bytes 4 and 5 may then be changed "
+                                            "to fit its size)\n")
                                  .arg(QDir::toNativeSeparators(notes)))
                                 .toLocal8Bit());
     QCOMPARE(QFile::exists(setup.places.fill("{out}/x.gba")), allowed);

@@ -128,6 +128,8 @@ void TestWritePage::romsWithSharedTitlesEachWritten()
 
 void TestWritePage::missingRomTurnsStatusRed()
 {
+    // A rom gone before its turn fails the build: the status line turns red
+    // and a warning says which file and why, and what became of the output.
     WizardFixture wizard;
     const QByteArray a = testfiles::makeRom(1, 0, 16 * 1024, 1);
     wizard.addRom(QStringLiteral("a.nes"), a);
@@ -136,21 +138,39 @@ void TestWritePage::missingRomTurnsStatusRed()
     wizard.start();
     selectAndGoToWritePage(wizard, {"a.nes", "b.nes"});
     setDestination(wizard, out.path(), QStringLiteral("out.gba"));
-    QVERIFY(QFile::remove(platform::joinPath(wizard.romsDirectory, QStringLiteral("b.nes"))));
-    wizard.click("btnWrite");
+    const QString b = platform::joinPath(wizard.romsDirectory, QStringLiteral("b.nes"));
+    const QString output = platform::joinPath(platform::nativeDirectory(out.path()), "out.gba");
+    const auto writeWithBGone = [&](const QString& outcome) {
+        QVERIFY(QFile::remove(b));
+        BoxAnswerer answerer;
+        wizard.click("btnWrite");
+        QCOMPARE(wizard.text("lblStatus"), QStringLiteral("Writing the GBA rom failed."));
+        QCOMPARE(statusColour(wizard), QColor(255, 0, 0));
+        QCOMPARE(wizard.control<QProgressBar>("ProgressBar1")->value(), 100);
+        QCOMPARE(wizard.text("lblProgress"), QStringLiteral("100 % done"));
+        QCOMPARE(answerer.boxes.size(), 1);
+        QCOMPARE(answerer.boxes[0].caption, QStringLiteral("Warning"));
+        const QString& text = answerer.boxes[0].text;
+        QVERIFY2(text.startsWith("The GBA rom was not written: cannot open file \"" + b + "\": "),
+                 qPrintable(text));
+        QVERIFY2(text.endsWith(". " + outcome), qPrintable(text));
+        wizard.addRom(QStringLiteral("b.nes"), a);
+    };
 
-    QCOMPARE(wizard.text("lblStatus"), QStringLiteral("Writing the GBA rom failed."));
-    QCOMPARE(statusColour(wizard), QColor(255, 0, 0));
-    QCOMPARE(wizard.control<QProgressBar>("ProgressBar1")->value(), 100);
-    QCOMPARE(wizard.text("lblProgress"), QStringLiteral("100 % done"));
-    QCOMPARE(testfiles::readFile(QDir(out.path()).filePath(QStringLiteral("out.gba"))),
-             wizard.baseRom + "a.nes\r\nb.nes\r\n" + a);
+    writeWithBGone("Nothing was written to " + output + ".");
+    QVERIFY(QDir(out.path()).isEmpty());
 
     // Put right, the next write turns green.
-    wizard.addRom(QStringLiteral("b.nes"), a);
     wizard.click("btnWrite");
     QCOMPARE(wizard.text("lblStatus"), QStringLiteral("Writing succesfully completed."));
     QCOMPARE(statusColour(wizard), QColor(0, 128, 0));
+    const QByteArray image = wizard.baseRom + "a.nes\r\nb.nes\r\n" + a + a;
+    QCOMPARE(testfiles::readFile(output), image);
+
+    // A failure now keeps that image whole.
+    writeWithBGone(output + " is unchanged.");
+    QCOMPARE(testfiles::readFile(output), image);
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{"out.gba"});
 }
 
 void TestWritePage::emptyFileNameIsRefused()
