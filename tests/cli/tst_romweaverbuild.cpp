@@ -159,6 +159,29 @@ public:
     QByteArray baseRom = testfiles::patternBytes(5000, 3);
 };
 
+// Twelve roms of 512 KiB in the rom directory, a build that takes a moment:
+// their paths (with {roms}), their bytes in that order, and the menu as it is
+// plain and numbered.
+struct LargeRoms {
+    explicit LargeRoms(const Setup& setup)
+    {
+        for (int i = 0; i < 12; ++i) {
+            const QString name = QStringLiteral("r%1.nes").arg(i);
+            const QByteArray rom = testfiles::makeRom(32, 0, 32 * 16384, i);
+            testfiles::makeFile(setup.places.roms, name, rom);
+            paths << "{roms}/" + name;
+            bytes += rom;
+            plainMenu += name.toLatin1() + "\r\n";
+            numberedMenu +=
+                QStringLiteral("%1. %2\r\n").arg(i + 1, 2, 10, QChar('0')).arg(name).toLatin1();
+        }
+    }
+    QStringList paths;
+    QByteArray bytes;
+    QByteArray plainMenu;
+    QByteArray numberedMenu;
+};
+
 } // namespace
 
 class TestRomweaverBuild : public QObject
@@ -515,22 +538,11 @@ void TestRomweaverBuild::twoBuildsAtOnceNeverMix()
     // again: each either writes its own menu above its roms or is refused
     // at once and writes nothing.
     Setup setup;
-    QStringList roms;
-    QByteArray romBytes;
-    for (int i = 0; i < 12; ++i) {
-        const QString name = QStringLiteral("r%1.nes").arg(i);
-        const QByteArray rom = testfiles::makeRom(32, 0, 32 * 16384, i); // 512 KiB
-        testfiles::makeFile(setup.places.roms, name, rom);
-        roms << "{roms}/" + name;
-        romBytes += rom;
-    }
-    QByteArray plainMenu;
-    QByteArray numberedMenu;
-    for (int i = 0; i < 12; ++i) {
-        plainMenu += QStringLiteral("r%1.nes\r\n").arg(i).toLatin1();
-        numberedMenu +=
-            QStringLiteral("%1. r%2.nes\r\n").arg(i + 1, 2, 10, QChar('0')).arg(i).toLatin1();
-    }
+    const LargeRoms large(setup);
+    const QStringList& roms = large.paths;
+    const QByteArray& romBytes = large.bytes;
+    const QByteArray& plainMenu = large.plainMenu;
+    const QByteArray& numberedMenu = large.numberedMenu;
     const CommandLine command(setup.places.program);
     const QString busy = QStringLiteral("romweaver-build: another build is writing in %1; try "
                                         "again when it has finished\n")
@@ -636,25 +648,11 @@ void TestRomweaverBuild::killedBuildNeverCostsTheEarlierImage()
     // the one before left: afterwards the output is that image or the new
     // one, whole; a part file a killed build leaves goes with the next build.
     Setup setup;
-    QStringList arguments;
-    QByteArray romBytes;
-    QByteArray plainMenu;
-    QByteArray numberedMenu;
-    for (int i = 0; i < 12; ++i) {
-        const QString name = QStringLiteral("r%1.nes").arg(i);
-        const QByteArray rom = testfiles::makeRom(32, 0, 32 * 16384, i); // 512 KiB
-        testfiles::makeFile(setup.places.roms, name, rom);
-        arguments << setup.places.fill("{roms}/" + name);
-        romBytes += rom;
-        plainMenu += name.toLatin1() + "\r\n";
-        numberedMenu +=
-            QStringLiteral("%1. %2\r\n").arg(i + 1, 2, 10, QChar('0')).arg(name).toLatin1();
-    }
+    const LargeRoms roms(setup);
     const QString output = setup.places.fill("{out}/x.gba");
-    arguments.prepend(output);
-    arguments.prepend("-o");
-    const QByteArray plainImage = setup.baseRom + plainMenu + romBytes;
-    const QByteArray numberedImage = setup.baseRom + numberedMenu + romBytes;
+    const QStringList arguments = QStringList{"-o", output} + setup.places.fill(roms.paths);
+    const QByteArray plainImage = setup.baseRom + roms.plainMenu + roms.bytes;
+    const QByteArray numberedImage = setup.baseRom + roms.numberedMenu + roms.bytes;
     const CommandLine command(setup.places.program);
     QElapsedTimer clock;
     clock.start();
