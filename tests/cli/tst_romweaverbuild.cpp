@@ -422,6 +422,9 @@ void TestRomweaverBuild::failures_data()
     QTest::newRow("output over the build log")
         << QString() << QStringList{"-o", "{program}Romweaver.log", a} << 1
         << "the GBA rom was not written: {program}Romweaver.log is Romweaver's build log";
+    QTest::newRow("output is a folder")
+        << QString() << QStringList{"-o", "{other}", a} << 1
+        << "the GBA rom was not written: {other} is not a regular file";
     QTest::newRow("output directory missing")
         << QString() << QStringList{"-o", "{out}/none/x.gba", a} << 1
         << "cannot create file \"{out}/none/x.gba\": ";
