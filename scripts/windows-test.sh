@@ -96,6 +96,67 @@ for test in "$build"/tst_*.exe; do
 done
 stop_wine
 
+# Replacing the output under Wine: romweaver-build writes an image, then writes again while
+# another program holds the output, and while another program holds a rom (the build fails
+# partway, at that rom): each time the earlier image stays whole and no part file is left.
+echo "== Replacing the output under Wine"
+replace=$(mktemp -d)
+mkdir -p "$replace/program" "$replace/roms" "$replace/out"
+cp "$build/romweaver-build.exe" "$replace/program/"
+head -c 100000 /dev/zero >"$replace/program/Tessel.GBA"
+for rom in a b; do
+    { printf 'NES\x1a\x01\x00'; head -c $((10 + 16384)) /dev/urandom; } >"$replace/roms/$rom.nes"
+done
+output=$replace/out/nes.gba
+build_image() { # extra arguments first; prints nothing, returns romweaver-build's status
+    (cd "$replace/program" && timeout 120 "$wine" romweaver-build.exe "$@" -o "$(winpath "$output")" \
+        "$(winpath "$replace/roms/a.nes")" "$(winpath "$replace/roms/b.nes")" >/dev/null 2>&1)
+}
+# Another program holding a file: hold_file.exe keeps it open until its standard input ends.
+held_by_other() { # path, then the check to run meanwhile
+    local path=$1 i
+    shift
+    rm -f "$replace/hold-in" "$replace/hold-out"
+    mkfifo "$replace/hold-in"
+    (cd "$build" && exec timeout 300 "$wine" hold_file.exe "$(winpath "$path")" \
+        <"$replace/hold-in" >"$replace/hold-out" 2>&1) &
+    local holder=$!
+    exec 7>"$replace/hold-in"
+    for i in $(seq 1 120); do
+        grep -q held "$replace/hold-out" 2>/dev/null && break
+        sleep 0.5
+    done
+    "$@"
+    local status=$?
+    exec 7>&-
+    wait "$holder" 2>/dev/null
+    return $status
+}
+# Counts a check: its status (0 passed), what it checked.
+count_check() {
+    if [ "$1" -eq 0 ]; then
+        passed=$((passed + 1))
+        echo "-- $2: as expected"
+    else
+        failed=$((failed + 1))
+        failures+=("$2")
+        echo "-- $2: FAILED; the output folder holds: $(ls "$replace/out")"
+    fi
+}
+only_image() { [ "$(ls "$replace/out")" = "nes.gba" ]; }
+earlier_kept() { cmp -s "$output" "$replace/earlier.gba" && only_image; }
+fails() { ! build_image --numbered; }
+build_image && cp "$output" "$replace/earlier.gba"
+count_check $? "romweaver-build.exe writes a first image"
+held_by_other "$output" fails && earlier_kept
+count_check $? "an output another program holds: the build fails at once, the earlier image kept whole"
+held_by_other "$replace/roms/b.nes" fails && earlier_kept
+count_check $? "a rom another program holds: failed partway, the earlier image kept whole"
+build_image --numbered && ! cmp -s "$output" "$replace/earlier.gba" && only_image
+count_check $? "nothing held: the image replaced"
+rm -rf "$replace"
+stop_wine
+
 # The real program from the zip, on a virtual display: without Tessel.GBA the
 # error box, with it the main window.
 echo "== Romweaver.exe from $zip_path on display $display"

@@ -681,18 +681,18 @@ void TfrmRomweaver::btnWriteClick()
             this, QStringLiteral("No GBA rom filename specified! Please insert a filename!"));
         return;
     }
+    const QString outputPath = platform::joinPath(ui->DirectoryListBox2->directory(), fileName);
     builder::BuildResult result;
     {
         wizard::WritePageProgress progress(ui->ProgressBar1, ui->lblProgress, ui->lblStatus);
-        result = builder::build(
-            buildRequest(platform::joinPath(ui->DirectoryListBox2->directory(), fileName)),
-            progress, *m_log, wizard::writePageHooks(this));
+        result = builder::build(buildRequest(outputPath), progress, *m_log,
+                                wizard::writePageHooks(this));
     }
     if (result.outcome == builder::BuildResult::Outcome::Declined)
         return;
     showWriteOutcome(result.written());
-    if (result.outcome == builder::BuildResult::Outcome::Refused)
-        wizard::showWarning(this, result.reason);
+    if (!result.written())
+        wizard::showWarning(this, wizard::notWrittenWarning(result, outputPath));
 }
 
 void TfrmRomweaver::showWriteOutcome(bool written)
