@@ -1,10 +1,14 @@
 #include "builder/Build.h"
 
 #include "builder/BuildLock.h"
+#include "builder/ExistingOutput.h"
 #include "builder/ImageSurvey.h"
 #include "builder/MenuScript.h"
+#include "builder/NotWrittenText.h"
 #include "platform/FileError.h"
 #include "platform/Paths.h"
+
+#include <QFileInfo>
 
 namespace builder
 {
@@ -12,37 +16,50 @@ namespace builder
 namespace
 {
 
-const QString NotWritten = QStringLiteral("The GBA rom was not written: ");
-
-BuildResult ended(BuildResult::Outcome outcome, const QString& reason = {})
+QString notAFile(const QString& path)
 {
-    return {outcome, reason};
+    return QStringLiteral("%1 is not a regular file (a folder, a device, a pipe or a socket).")
+        .arg(path);
 }
 
-// What makes the build impossible, found before anything is written: a
-// sentence for the user, or nothing.
-QString refusal(const BuildRequest& request, const ImageSurvey& survey, const BuildHooks& hooks)
+// What makes the build impossible, found before anything is written: every
+// problem, one sentence each, in the order of the request (its menu lines, its
+// output, its roms in menu order).
+QStringList problems(const BuildRequest& request, const ImageSurvey& survey,
+                     ExistingOutput existingOutput, const BuildHooks& hooks)
 {
+    QStringList found;
     if (const QString lineBreak = menuLineBreakRefusal(request.menuLines, request.romFileNames);
         !lineBreak.isEmpty())
-        return NotWritten + lineBreak;
+        found << lineBreak;
     if (const QString output = outputRefusal(request); !output.isEmpty())
-        return NotWritten + output;
-    if (!survey.firstNotAFile.isEmpty())
-        return NotWritten +
-               QStringLiteral("%1 is not a regular file (a folder, a device, a pipe or a socket).")
-                   .arg(platform::joinPath(request.romsDirectory, survey.firstNotAFile));
-    // Every archive is read through before anything is written: one that gives
-    // no rom would otherwise fail the build halfway.
-    if (!survey.firstBadArchive.isEmpty())
-        return NotWritten + survey.firstBadArchive;
-    if (hooks.unreadableRomRefused && !survey.unreadableRoms.isEmpty())
-        return survey.firstProblem;
-    return QString();
+        found << output;
+    else if (existingOutput == ExistingOutput::NotAFile)
+        found << notAFile(request.outputPath);
+    for (qsizetype i = 0; i < survey.roms.size(); ++i) {
+        const RomSurvey& rom = survey.roms.at(i);
+        const QString path = platform::joinPath(request.romsDirectory, request.romFileNames.at(i));
+        if (rom.notAFile)
+            found << notAFile(path);
+        // Every archive is read through before anything is written: one that
+        // gives no rom would otherwise fail the build halfway.
+        else if (!rom.badArchive.isEmpty())
+            found << rom.badArchive;
+        else if (!rom.readable && hooks.unreadableRomRefused)
+            found << rom.problem;
+        else if (rom.readable && !rom.ines && hooks.nonRomProblem)
+            found << hooks.nonRomProblem(path);
+    }
+    found.removeDuplicates(); // a rom selected twice is named once
+    return found;
 }
 
-bool declined(const ImageSurvey& survey, const BuildHooks& hooks)
+bool declined(const ImageSurvey& survey, ExistingOutput existingOutput, const BuildRequest& request,
+              const BuildHooks& hooks)
 {
+    if (existingOutput == ExistingOutput::OtherFile && hooks.replaceOtherFile &&
+        !hooks.replaceOtherFile(request.outputPath))
+        return true;
     // One question for all such roms.
     if (!survey.nonInesRoms.isEmpty() && hooks.writeNonRom &&
         !hooks.writeNonRom(survey.nonInesRoms))
@@ -75,6 +92,14 @@ QString outputRefusal(const BuildRequest& request)
 BuildResult build(const BuildRequest& request, ProgressReporter& progress, BuildLog& log,
                   const BuildHooks& hooks)
 {
+    BuildResult result;
+    result.outputExisted = QFileInfo::exists(request.outputPath);
+    const auto ended = [&result](BuildResult::Outcome outcome, const QString& reason = {}) {
+        result.outcome = outcome;
+        result.reason = reason;
+        return result;
+    };
+
     // The lock comes first: where files are opened without sharing (Windows),
     // a second build could not even look at the roms the first one is
     // appending, and would take that for a rom it cannot read.
@@ -91,9 +116,11 @@ BuildResult build(const BuildRequest& request, ProgressReporter& progress, Build
     }
 
     const ImageSurvey survey = surveyImage(request);
-    if (const QString reason = refusal(request, survey, hooks); !reason.isEmpty())
-        return ended(BuildResult::Outcome::Refused, reason);
-    if (declined(survey, hooks))
+    const ExistingOutput existingOutput = lookAtOutput(request.outputPath, request.files.baseRom());
+    result.problems = problems(request, survey, existingOutput, hooks);
+    if (!result.problems.isEmpty())
+        return ended(BuildResult::Outcome::Refused, notWrittenText(result.problems));
+    if (declined(survey, existingOutput, request, hooks))
         return ended(BuildResult::Outcome::Declined);
 
     try {

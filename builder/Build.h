@@ -22,9 +22,17 @@ struct BuildHooks {
     // image larger than a GBA cartridge holds.
     std::function<bool(const QStringList& romFileNames)> writeNonRom;
     std::function<bool(qint64 imageLength)> writeOversizeImage;
+    // Asked first, before anything is written, when the output path names a
+    // file that is no earlier image (it does not begin with the base rom's
+    // bytes); false stops the build (Declined). Unset: the file is replaced.
+    std::function<bool(const QString& outputPath)> replaceOtherFile;
+    // Where set, each selected file that is not an iNES rom (its full path) is
+    // one of the problems the build is refused for, in the sentence it gives,
+    // instead of a question (writeNonRom).
+    std::function<QString(const QString& romPath)> nonRomProblem;
     // A rom that cannot be read is refused before anything is written, rather
-    // than failing the build when its turn comes (the command line: it cannot
-    // show a half-written image).
+    // than failing the build when its turn comes (the command line: a user
+    // learns every problem in one run).
     bool unreadableRomRefused = false;
     // A failure to write the menu script is thrown to the caller (the wizard
     // shows it as it shows any error a handler does not catch) rather than
@@ -34,15 +42,21 @@ struct BuildHooks {
     OutputSinkFactory outputSink;
 };
 
+// How a build ended. Unless it was Written, the output is as it was before.
 struct BuildResult {
     enum class Outcome {
         Written,  // the GBA rom is complete
         Failed,   // a step failed; reason is the error's description
-        Refused,  // nothing was written; reason is a sentence for the user
+        Refused,  // nothing was written; reason is what the user is told
         Declined, // a question was answered no; nothing was written
     };
     Outcome outcome = Outcome::Failed;
     QString reason;
+    // Refused for what the request would do: every problem found, one
+    // sentence each (reason says them all).
+    QStringList problems;
+    // Whether a file was at the output path before the build.
+    bool outputExisted = false;
 
     bool written() const { return outcome == Outcome::Written; }
 };
@@ -50,15 +64,16 @@ struct BuildResult {
 // The one build sequence of the wizard and the command line: takes the
 // program directory's build lock, checks what the request would do (menu
 // lines on one line each, an output that is none of the files the build
-// needs, roms that are files, archives that give a rom; the caller's
-// questions), writes the menu script, then the GBA rom (WriteGBARom), with
-// the status texts of the write page on the way. The lock is held until the
-// GBA rom is closed, and while the caller's questions wait for an answer.
+// needs and no folder, roms that are files, archives that give a rom: every
+// problem at once; the caller's questions), writes the menu script, then the
+// GBA rom (WriteGBARom), with the status texts of the write page on the way.
+// The lock is held until the GBA rom is in place, and while the caller's
+// questions wait for an answer.
 BuildResult build(const BuildRequest& request, ProgressReporter& progress, BuildLog& log,
                   const BuildHooks& hooks = {});
 
 // Why the output path may not be written, as the end of a sentence for the
-// user, or an empty text when it may. Creating the output empties the file it
+// user, or an empty text when it may. Writing the output replaces the file it
 // names, so it may not name one of the build's inputs (the base rom, the menu
 // script, a rom) nor the program's own settings file or build log, by any
 // spelling or link.

@@ -11,7 +11,7 @@ void copyBytes(platform::ExclusiveFile& from, qint64 count, platform::ByteSink& 
     // Between two files the kernel copies without the bytes passing through
     // this process; whatever it leaves (another file system, an early end of
     // the file) goes through the buffer, which also reports the early end.
-    if (auto* file = dynamic_cast<platform::ExclusiveFile*>(&to))
+    if (const std::optional<platform::KernelCopyTarget> file = to.kernelCopyTarget())
         count -= from.copyInKernel(*file, count, CopyBuffer::Size);
     while (count > 0) {
         const qint64 done = from.read(buffer.data(), qMin(count, CopyBuffer::Size));

@@ -3,7 +3,7 @@
 #include "builder/CopyBuffer.h"
 #include "builder/NesRomAppender.h"
 #include "builder/ProgressPlan.h"
-#include "platform/ExclusiveFile.h"
+#include "platform/FileReplacement.h"
 
 #include <exception>
 
@@ -27,10 +27,15 @@ void writeImage(const BuildRequest& request, ProgressReporter& progress, BuildLo
                 const OutputSinkFactory& outputSink)
 {
     const ProgressPlan plan = ProgressPlan::forSelectedRoms(request.selectedRomCount);
-    platform::ExclusiveFile outputFile(request.outputPath, platform::ExclusiveFile::Mode::Create);
+    // The image goes into a new file beside the output, which takes the
+    // output's place only once it is complete: a failure, or a kill, never
+    // costs the earlier image. Part files of builds killed before go first.
+    platform::removeLeftoverReplacementsBeside(request.outputPath, OutputPartSuffix);
+    const std::unique_ptr<platform::FileReplacement> outputFile =
+        platform::startReplacing(request.outputPath, {OutputPartSuffix, true});
     const std::unique_ptr<platform::ByteSink> filter =
-        outputSink ? outputSink(outputFile) : nullptr;
-    platform::ByteSink& output = filter ? *filter : outputFile;
+        outputSink ? outputSink(*outputFile) : nullptr;
+    platform::ByteSink& output = filter ? *filter : *outputFile;
     CopyBuffer buffer;
 
     stepBar(progress, plan);
@@ -55,7 +60,7 @@ void writeImage(const BuildRequest& request, ProgressReporter& progress, BuildLo
     }
 
     output.flush();
-    outputFile.close();
+    outputFile->commit();
 }
 
 } // namespace
@@ -63,8 +68,8 @@ void writeImage(const BuildRequest& request, ProgressReporter& progress, BuildLo
 bool WriteGBARom(const BuildRequest& request, ProgressReporter& progress, BuildLog& log,
                  QString& failure, const OutputSinkFactory& outputSink)
 {
-    // An output left behind by a failure keeps what was appended so far; the
-    // file objects close themselves on the way out.
+    // On a failure the file objects close themselves on the way out, and the
+    // unfinished image goes with them.
     failure.clear();
     try {
         writeImage(request, progress, log, outputSink);

@@ -18,17 +18,24 @@ namespace builder
 
 class BuildLog;
 
-// Puts a sink between the writer and the output file it created, for tests
-// that make writing fail partway (a full disk). The writer still closes the
-// file itself.
+// Ends the name of the file an image is written into beside its output
+// ("nes.gba.new-4711-k3x9za.romweaver-part") until it is complete.
+inline const QString OutputPartSuffix = QStringLiteral(".romweaver-part");
+
+// Puts a sink between the writer and the file it writes the image into, for
+// tests that make writing fail partway (a full disk). The writer still
+// completes or discards that file itself.
 using OutputSinkFactory =
     std::function<std::unique_ptr<platform::ByteSink>(platform::ByteSink& outputFile)>;
 
 // Builds the GBA rom: base rom, menu script, then each rom through
-// AppendNESRom. Returns false on any failure, leaving the output with what was
-// appended before it; the reporter keeps what it showed at the failing step.
-// failure receives the error's description (the wizard shows only that a build
-// failed; the command line says why) and is emptied on success. The caller
+// AppendNESRom, into a new file that replaces the output once every byte is
+// written and synced. Returns false on any failure, leaving the output (or its
+// absence) exactly as it was and no new file behind; the reporter keeps what
+// it showed at the failing step. The output is held without sharing while the
+// image is written: one that another program holds fails the build at once.
+// failure receives the error's description, for the wizard's warning and the
+// command line's message, and is emptied on success. The caller
 // (builder's build) has made sure the output may be written.
 bool WriteGBARom(const BuildRequest& request, ProgressReporter& progress, BuildLog& log,
                  QString& failure, const OutputSinkFactory& outputSink = {});

@@ -71,16 +71,11 @@ ImageSurvey surveyImage(const BuildRequest& request)
         length += rom.appendedLength;
         if (!rom.readable) {
             allReadable = false;
-            if (survey.unreadableRoms.isEmpty())
-                survey.firstProblem = rom.problem;
             survey.unreadableRoms << name;
-            if (rom.notAFile && survey.firstNotAFile.isEmpty())
-                survey.firstNotAFile = name;
-            if (!rom.badArchive.isEmpty() && survey.firstBadArchive.isEmpty())
-                survey.firstBadArchive = rom.badArchive;
         } else if (!rom.ines) {
             survey.nonInesRoms << name;
         }
+        survey.roms << rom;
     }
     if (allReadable)
         survey.imageLength = length;

@@ -52,16 +52,13 @@ struct RomSurvey {
 RomSurvey surveyRom(const QString& path);
 
 // The whole build: the image's length, unknown when an input cannot be read,
-// the roms (file names, menu order) that are readable but not iNES, those
-// that cannot be read with why the first cannot, the first whose path names
-// no file at all, and why the first archive that gives no rom does not.
+// the roms (file names, menu order) that are readable but not iNES and those
+// that cannot be read, and each rom's own survey, in menu order, which says why.
 struct ImageSurvey {
     std::optional<qint64> imageLength;
     QStringList nonInesRoms;
     QStringList unreadableRoms;
-    QString firstProblem;
-    QString firstNotAFile;
-    QString firstBadArchive;
+    QList<RomSurvey> roms;
 };
 ImageSurvey surveyImage(const BuildRequest& request);
 

@@ -6,6 +6,7 @@
 #include "builder/CompilationFile.h"
 #include "builder/ImageSurvey.h"
 #include "builder/MenuTitles.h"
+#include "builder/NotWrittenText.h"
 #include "cli/TerminalProgress.h"
 #include "platform/FileError.h"
 #include "platform/LocalText.h"
@@ -33,10 +34,10 @@ using platform::ProgramFiles;
 constexpr int BuildFailed = 1;
 constexpr int UsageError = 2;
 
-const QString Usage =
-    QStringLiteral("usage: romweaver-build [--numbered] [--sorted] [--menu FILE] [--allow-non-rom] "
-                   "[--save-compilation FILE] -o OUTPUT ROM...\n"
-                   "       romweaver-build --compilation FILE [--allow-non-rom] [-o OUTPUT]");
+const QString Usage = QStringLiteral(
+    "usage: romweaver-build [--numbered] [--sorted] [--menu FILE] [--allow-non-rom] [--force] "
+    "[--save-compilation FILE] -o OUTPUT ROM...\n"
+    "       romweaver-build --compilation FILE [--allow-non-rom] [--force] [-o OUTPUT]");
 
 // Ends the command: its exit status and what it says on standard error.
 struct CommandFailure {
@@ -64,14 +65,12 @@ void printLine(const QString& text)
 // Every message is "romweaver-build: " and one sentence in the command's own
 // style: the program's error texts are written for its windows ("Cannot open
 // file ...", "Unknown option 'x'."), here they go on in lower case after the
-// command's name, without a closing full stop.
-QString asCommandSentence(QString text)
+// command's name, without a closing full stop. A message of several lines
+// (every problem of a refused build) gets the name on each.
+void printMessage(const QString& message)
 {
-    if (text.size() > 1 && text.at(1).isLower())
-        text[0] = text.at(0).toLower();
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    return text;
+    for (const QString& line : message.split(QLatin1Char('\n')))
+        printLine(QStringLiteral("romweaver-build: ") + builder::asClause(line));
 }
 
 // "1 line", "2 lines".
@@ -84,6 +83,7 @@ struct Options {
     bool numbered = false;
     bool sorted = false;
     bool allowNonRom = false;
+    bool force = false;
     QString menuFile;
     QString output;
     QStringList roms;
@@ -115,6 +115,12 @@ Options parseArguments(const QStringList& arguments)
         QStringLiteral("allow-non-rom"),
         QStringLiteral("Write a file that is not an iNES rom as well (the size check may change "
                        "its bytes 4 and 5, keeping a backup); without it such a file is refused."));
+    const QCommandLineOption force(
+        QStringLiteral("force"),
+        QStringLiteral("Replace OUTPUT also where it is a file that is no GBA rom made with %1; "
+                       "without it such a file is refused (an earlier GBA rom is always "
+                       "replaced).")
+            .arg(ProgramFiles::BaseRomName));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("The GBA rom to write."),
                                     QStringLiteral("OUTPUT"));
@@ -129,7 +135,8 @@ Options parseArguments(const QStringList& arguments)
         QStringLiteral("Write the compilation of the other arguments to FILE, to open it in the "
                        "wizard or build it with --compilation; without -o nothing is built."),
         QStringLiteral("FILE"));
-    parser.addOptions({numbered, sorted, menu, allowNonRom, output, compilation, saveCompilation});
+    parser.addOptions(
+        {numbered, sorted, menu, allowNonRom, force, output, compilation, saveCompilation});
     parser.addPositionalArgument(
         QStringLiteral("ROM"),
         QStringLiteral("NES roms, all in one directory, in menu order. Titles are those stored "
@@ -148,6 +155,7 @@ Options parseArguments(const QStringList& arguments)
     options.numbered = parser.isSet(numbered);
     options.sorted = parser.isSet(sorted);
     options.allowNonRom = parser.isSet(allowNonRom);
+    options.force = parser.isSet(force);
     options.menuFile = parser.value(menu);
     options.output = parser.value(output);
     options.roms = parser.positionalArguments();
@@ -217,18 +225,29 @@ QStringList readMenuFile(const QString& path)
     return lines;
 }
 
-// What the command does where the wizard would ask. It cannot ask: a file that
-// is not an iNES rom is refused unless --allow-non-rom says to write it (with a
+// What the command does where the wizard would ask. It cannot ask: an output
+// that is a file but no earlier GBA rom is not replaced unless --force says
+// so (declined receives why); a file that is not an iNES rom is refused, with
+// every other problem, unless --allow-non-rom says to write it (with a
 // warning); an image too large for a cartridge is written with a warning.
-// refusedNonRom receives the name of the first refused file.
-builder::BuildHooks commandLineHooks(const Options& options, QString& refusedNonRom)
+builder::BuildHooks commandLineHooks(const Options& options, QString& declined)
 {
     builder::BuildHooks hooks;
-    hooks.writeNonRom = [&options, &refusedNonRom](const QStringList& romFileNames) {
-        if (!options.allowNonRom) {
-            refusedNonRom = romFileNames.constFirst();
-            return false;
-        }
+    hooks.replaceOtherFile = [&options, &declined](const QString& outputPath) {
+        if (!options.force)
+            declined = QStringLiteral("%1 already exists and is not a GBA rom made with %2, so "
+                                      "the GBA rom was not written; give --force to replace it")
+                           .arg(outputPath, ProgramFiles::BaseRomName);
+        return options.force;
+    };
+    if (!options.allowNonRom)
+        hooks.nonRomProblem = [](const QString& romPath) {
+            return QStringLiteral("%1 is not an iNES rom; give --allow-non-rom to write it all "
+                                  "the same (its bytes 4 and 5 may then be changed to fit its "
+                                  "size)")
+                .arg(romPath);
+        };
+    hooks.writeNonRom = [](const QStringList& romFileNames) {
         for (const QString& name : romFileNames)
             printLine(QStringLiteral("romweaver-build: warning: %1 is not an iNES rom; its bytes "
                                      "4 and 5 may be changed to fit its size")
@@ -313,14 +332,11 @@ void runBuild(const Options& options)
     // Each run starts its own log, as each wizard run does.
     builder::BuildLog log(request.files.log());
     TerminalProgress progress(platform::standardErrorIsTerminal());
-    QString refusedNonRom;
+    QString declined;
     const builder::BuildResult result =
-        builder::build(request, progress, log, commandLineHooks(options, refusedNonRom));
+        builder::build(request, progress, log, commandLineHooks(options, declined));
     if (result.outcome == builder::BuildResult::Outcome::Declined)
-        fail(QStringLiteral("%1 is not an iNES rom, so the GBA rom was not written; give "
-                            "--allow-non-rom to write it all the same (its bytes 4 and 5 may "
-                            "then be changed to fit its size)")
-                 .arg(platform::joinPath(request.romsDirectory, refusedNonRom)));
+        fail(declined);
     if (result.outcome == builder::BuildResult::Outcome::Written ||
         result.outcome == builder::BuildResult::Outcome::Failed)
         progress.finish(result.written() ? QStringLiteral("Writing succesfully completed.")
@@ -337,13 +353,12 @@ int runBuildCommand(const QStringList& arguments)
         runBuild(parseArguments(arguments));
         return 0;
     } catch (const CommandFailure& failure) {
-        printLine(QStringLiteral("romweaver-build: ") + asCommandSentence(failure.message));
+        printMessage(failure.message);
         if (failure.status == UsageError)
             printLine(Usage);
         return failure.status;
     } catch (const std::exception& error) {
-        printLine(QStringLiteral("romweaver-build: ") +
-                  asCommandSentence(QString::fromStdString(error.what())));
+        printMessage(QString::fromStdString(error.what()));
         return BuildFailed;
     }
 }

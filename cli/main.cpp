@@ -1,3 +1,4 @@
+#include "ProgramVersion.h"
 #include "cli/BuildCommand.h"
 
 #include <QCoreApplication>

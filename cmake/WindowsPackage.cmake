@@ -1,5 +1,8 @@
-# The portable Windows zip, made by CPack from the install rules:
-#   cpack -G ZIP   (scripts/windows-build.sh does it into dist/)
+# The Windows packages, made by CPack from the install rules
+# (scripts/windows-build.sh does both into dist/):
+#   cpack -G ZIP    the portable zip, Romweaver-<version>-windows-x64.zip
+#   cpack -G NSIS   the installer, Romweaver-<version>-windows-x64-setup.exe
+#                   (packaging/windows/NSIS.template.in)
 # The two programs lie at the top of the folder, beside the DLLs they load
 # (found from their import tables by CMake), the Qt platform plugin and
 # style, and the README.txt.
@@ -38,8 +41,16 @@ install(CODE "
 ")
 install(SCRIPT ${PROJECT_SOURCE_DIR}/cmake/InstallWindowsDlls.cmake)
 
-set(CPACK_GENERATOR ZIP)
+set(CPACK_GENERATOR ZIP NSIS)
+set(CPACK_PACKAGE_NAME Romweaver)
+set(CPACK_PACKAGE_VENDOR "The Romweaver developers")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/romweaver/romweaver")
 set(CPACK_PACKAGE_FILE_NAME ${ROMWEAVER_WINDOWS_PACKAGE_NAME})
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_STRIP_FILES ON)
+# The installer: the project's own script (it replaces CPack's), its icon, and
+# what differs from the zip (cmake/WindowsPackageGenerators.cmake).
+set(CPACK_MODULE_PATH ${PROJECT_SOURCE_DIR}/packaging/windows)
+set(CPACK_ROMWEAVER_ICON ${PROJECT_SOURCE_DIR}/resources/romweaver.ico)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/WindowsPackageGenerators.cmake)
 include(CPack)

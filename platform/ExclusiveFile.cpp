@@ -17,6 +17,13 @@ quint8 ExclusiveFile::readByteAt(qint64 offset)
     return quint8(byte);
 }
 
+std::optional<KernelCopyTarget> ExclusiveFile::kernelCopyTarget() const
+{
+    if (m_appends || m_handle == NoHandle)
+        return std::nullopt;
+    return KernelCopyTarget{m_handle, m_path};
+}
+
 void ExclusiveFile::writeByteAt(qint64 offset, quint8 value)
 {
     seek(offset);

@@ -6,8 +6,17 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
+
 namespace platform
 {
+
+// An open file that the kernel may copy bytes into at its current position
+// (ExclusiveFile::copyInKernel): its handle, and the path its errors name.
+struct KernelCopyTarget {
+    qintptr handle;
+    QString path;
+};
 
 // Where the image writer appends to. The output file implements it; tests
 // put a failing device in its place.
@@ -21,6 +30,9 @@ public:
     // writer calls it before it closes the output, so a failure that shows
     // only then is not taken for success.
     virtual void flush() {}
+    // The file behind the sink when bytes may go into it without passing
+    // through write(); none for a sink that has to see every byte.
+    virtual std::optional<KernelCopyTarget> kernelCopyTarget() const { return std::nullopt; }
 };
 
 // A file opened "without sharing": on Windows with share mode 0, elsewhere with
@@ -51,6 +63,8 @@ public:
     quint8 readByteAt(qint64 offset);
     void writeByteAt(qint64 offset, quint8 value);
     void write(const char* data, qint64 size) override;
+    // This file, unless it was opened to append (the kernel copies to a position).
+    std::optional<KernelCopyTarget> kernelCopyTarget() const override;
 
     // Copies up to count bytes from this file's position to the position of
     // `to` inside the kernel (copy_file_range on Linux), at most maxChunk bytes
@@ -59,7 +73,7 @@ public:
     // between these two files in the kernel (another file system, a kind of
     // file it does not copy, no such copy on this platform): the caller then
     // copies the rest through its own buffer. Other failures throw FileError.
-    qint64 copyInKernel(ExclusiveFile& to, qint64 count, qint64 maxChunk);
+    qint64 copyInKernel(const KernelCopyTarget& to, qint64 count, qint64 maxChunk);
 
     // Closes and reports a failed close; the destructor closes silently.
     void close();

@@ -117,14 +117,11 @@ void ExclusiveFile::write(const char* data, qint64 size)
     platform::writeAll(m_handle, data, size, m_path);
 }
 
-qint64 ExclusiveFile::copyInKernel(ExclusiveFile& to, qint64 count, qint64 maxChunk)
+qint64 ExclusiveFile::copyInKernel(const KernelCopyTarget& to, qint64 count, qint64 maxChunk)
 {
-    // The kernel does not copy into a file opened for appending.
-    if (to.m_appends)
-        return 0;
     qint64 copied = 0;
     while (copied < count) {
-        const ssize_t done = ::copy_file_range(descriptor(), nullptr, to.descriptor(), nullptr,
+        const ssize_t done = ::copy_file_range(descriptor(), nullptr, int(to.handle), nullptr,
                                                size_t(qMin(count - copied, maxChunk)), 0);
         if (done > 0) {
             copied += done;
@@ -137,7 +134,7 @@ qint64 ExclusiveFile::copyInKernel(ExclusiveFile& to, qint64 count, qint64 maxCh
         if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)
             break; // not between these files: the caller's buffer takes over
         // The error belongs to whichever side failed; name both.
-        throwSystemError(QStringLiteral("Cannot copy \"%1\" to").arg(m_path), to.m_path);
+        throwSystemError(QStringLiteral("Cannot copy \"%1\" to").arg(m_path), to.path);
     }
     return copied;
 }

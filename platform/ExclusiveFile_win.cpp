@@ -92,7 +92,7 @@ void ExclusiveFile::write(const char* data, qint64 size)
     platform::writeAll(m_handle, data, size, m_path);
 }
 
-qint64 ExclusiveFile::copyInKernel(ExclusiveFile&, qint64, qint64)
+qint64 ExclusiveFile::copyInKernel(const KernelCopyTarget&, qint64, qint64)
 {
     return 0; // the caller's read and write path copies everything
 }

@@ -16,9 +16,38 @@ namespace platform
 namespace
 {
 
-// New files are named "<target>.new-<process id>-<six letters>": the id tells
-// whose a file left behind is, the letters keep two of one process apart.
+// New files are named "<target>.new-<process id>-<six letters><suffix>": the
+// id tells whose a file left behind is, the letters keep two of one process
+// apart.
 const QString NewFileInfix = QStringLiteral(".new-");
+const QString NewFileTail = QStringLiteral("(\\d+)-[a-z0-9]{6}");
+
+// Removes the files of the directory whose names the pattern matches in full
+// (its first group the process id) and that no running process writes.
+void removeLeftovers(const QDir& directory, const QString& nameFilter,
+                     const QRegularExpression& pattern)
+{
+    const QDateTime aMinuteAgo = QDateTime::currentDateTimeUtc().addSecs(-60);
+    for (const QFileInfo& file :
+         directory.entryInfoList({nameFilter}, QDir::Files | QDir::Hidden | QDir::System)) {
+        const QRegularExpressionMatch match = pattern.match(file.fileName());
+        if (!match.hasMatch())
+            continue;
+        // A write takes seconds at most: a new file older than a minute was
+        // abandoned even where its process id has been given to another.
+        if (processIsRunning(match.captured(1).toLongLong()) &&
+            file.lastModified().toUTC() >= aMinuteAgo)
+            continue;
+        // A replacement holds its new file without sharing while it writes:
+        // one that cannot be opened so is still someone's work.
+        try {
+            ExclusiveFile(file.absoluteFilePath(), ExclusiveFile::Mode::ReadExisting).close();
+        } catch (const FileError&) {
+            continue;
+        }
+        QFile::remove(file.absoluteFilePath());
+    }
+}
 
 } // namespace
 
@@ -34,40 +63,43 @@ QString replacedPath(const QString& path)
     return target;
 }
 
-QString newReplacementName(const QString& target)
+QString newReplacementName(const QString& target, const QString& suffix)
 {
     static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     QString name = target + NewFileInfix + QString::number(currentProcessId()) + QLatin1Char('-');
     for (int i = 0; i < 6; ++i)
         name += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
-    return name;
+    return name + suffix;
 }
 
-std::unique_ptr<FileReplacement> startReplacing(const QString& path)
+std::unique_ptr<ExclusiveFile> holdOldFile(const QString& target)
 {
-    return replacementOf(replacedPath(path));
+    if (!QFileInfo::exists(target))
+        return nullptr;
+    return std::make_unique<ExclusiveFile>(target, ExclusiveFile::Mode::ReadExisting);
+}
+
+std::unique_ptr<FileReplacement> startReplacing(const QString& path,
+                                                const ReplacementOptions& options)
+{
+    return replacementOf(replacedPath(path), options);
 }
 
 void removeLeftoverReplacements(const QString& path)
 {
     const QFileInfo target(replacedPath(path));
-    const QRegularExpression leftover(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(target.fileName() + NewFileInfix) +
-        QStringLiteral("(\\d+)-[a-z0-9]{6}")));
-    const QDateTime aMinuteAgo = QDateTime::currentDateTimeUtc().addSecs(-60);
-    const QDir directory = target.absoluteDir();
-    for (const QFileInfo& file :
-         directory.entryInfoList({target.fileName() + NewFileInfix + QLatin1Char('*')},
-                                 QDir::Files | QDir::Hidden | QDir::System)) {
-        const QRegularExpressionMatch match = leftover.match(file.fileName());
-        if (!match.hasMatch())
-            continue;
-        // A write takes milliseconds: a new file older than a minute was
-        // abandoned even where its process id has been given to another.
-        if (!processIsRunning(match.captured(1).toLongLong()) ||
-            file.lastModified().toUTC() < aMinuteAgo)
-            QFile::remove(file.absoluteFilePath());
-    }
+    const QString prefix = target.fileName() + NewFileInfix;
+    removeLeftovers(target.absoluteDir(), prefix + QLatin1Char('*'),
+                    QRegularExpression(QRegularExpression::anchoredPattern(
+                        QRegularExpression::escape(prefix) + NewFileTail)));
+}
+
+void removeLeftoverReplacementsBeside(const QString& path, const QString& newFileSuffix)
+{
+    removeLeftovers(QFileInfo(replacedPath(path)).absoluteDir(), QLatin1Char('*') + newFileSuffix,
+                    QRegularExpression(QRegularExpression::anchoredPattern(
+                        QStringLiteral(".+") + QRegularExpression::escape(NewFileInfix) +
+                        NewFileTail + QRegularExpression::escape(newFileSuffix))));
 }
 
 } // namespace platform

@@ -18,9 +18,14 @@ QString replacedPath(const QString& path);
 
 // A name beside the target that no file of this process had yet; the
 // exclusive creation of the new file makes sure no other file has it.
-QString newReplacementName(const QString& target);
+QString newReplacementName(const QString& target, const QString& suffix);
+
+// The old file opened without sharing, for a replacement that holds it; none
+// where there is no old file yet. Throws FileError.
+std::unique_ptr<ExclusiveFile> holdOldFile(const QString& target);
 
 // This system's replacement of the file at target (a link already followed).
-std::unique_ptr<FileReplacement> replacementOf(const QString& target);
+std::unique_ptr<FileReplacement> replacementOf(const QString& target,
+                                               const ReplacementOptions& options);
 
 } // namespace platform

@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,7 +21,7 @@ namespace
 class AtomicReplacement final : public FileReplacement
 {
 public:
-    explicit AtomicReplacement(const QString& target) : m_target(target)
+    AtomicReplacement(const QString& target, const ReplacementOptions& options) : m_target(target)
     {
         const QByteArray name = QFile::encodeName(m_target);
         struct stat old;
@@ -33,29 +34,42 @@ public:
         // be written (read-only, immutable); such a file is left alone.
         if (exists && ::access(name.constData(), W_OK) != 0)
             throwSystemError(QStringLiteral("Cannot replace"), m_target);
+        if (options.holdsOldFile)
+            m_heldOldFile = holdOldFile(m_target);
         for (int attempt = 0; attempt < 100; ++attempt) {
-            m_newPath = newReplacementName(m_target);
+            m_newPath = newReplacementName(m_target, options.newFileSuffix);
             m_fd = ::open(QFile::encodeName(m_newPath).constData(),
                           O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (m_fd >= 0 || errno != EEXIST)
                 break;
         }
         if (m_fd < 0)
-            throwSystemError(QStringLiteral("Cannot create file"), m_newPath);
+            throwSystemError(QStringLiteral("Cannot create file"), m_target);
+        // Without sharing, as every file the program writes: the lock also
+        // tells removeLeftoverReplacements that this file is still written.
+        if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0)
+            abandon(QStringLiteral("Cannot lock file"));
         if (exists && ::fchmod(m_fd, old.st_mode & 07777) != 0)
-            throwSystemError(QStringLiteral("Cannot create file"), m_newPath);
+            abandon(QStringLiteral("Cannot create file"));
     }
 
     ~AtomicReplacement() override
     {
         if (m_committed)
             return;
+        // Removed while still held, so that no other process can take it for
+        // an abandoned file in between.
+        ::unlink(QFile::encodeName(m_newPath).constData());
         if (m_fd >= 0)
             ::close(m_fd);
-        ::unlink(QFile::encodeName(m_newPath).constData());
     }
 
-    void write(const char* data, qint64 size) override { writeAll(m_fd, data, size, m_newPath); }
+    void write(const char* data, qint64 size) override { writeAll(m_fd, data, size, m_target); }
+
+    std::optional<KernelCopyTarget> kernelCopyTarget() const override
+    {
+        return KernelCopyTarget{m_fd, m_target};
+    }
 
     void commit() override
     {
@@ -63,19 +77,31 @@ public:
         // could leave an empty file where the old one was. File systems that
         // cannot sync say EINVAL; every other failure counts.
         if (::fsync(m_fd) != 0 && errno != EINVAL)
-            throwSystemError(QStringLiteral("Cannot write file"), m_newPath);
-        const int fd = m_fd;
-        m_fd = -1;
-        if (::close(fd) != 0)
-            throwSystemError(QStringLiteral("Cannot close file"), m_newPath);
+            throwSystemError(QStringLiteral("Cannot write file"), m_target);
+        m_heldOldFile.reset();
         if (::rename(QFile::encodeName(m_newPath).constData(),
                      QFile::encodeName(m_target).constData()) != 0)
             throwSystemError(QStringLiteral("Cannot replace"), m_target);
         m_committed = true;
+        // The new file is in place: a failure to close it changes nothing the
+        // caller could act on, its bytes being synced already.
+        ::close(m_fd);
+        m_fd = -1;
         syncDirectory();
     }
 
 private:
+    // A throwing constructor runs no destructor: the new file goes here,
+    // keeping the error that made it give up.
+    [[noreturn]] void abandon(const QString& what)
+    {
+        const int savedErrno = errno;
+        ::unlink(QFile::encodeName(m_newPath).constData());
+        ::close(m_fd);
+        errno = savedErrno;
+        throwSystemError(what, m_target);
+    }
+
     // Makes the rename itself durable. The new contents are in place already,
     // so a failure here changes nothing the caller could act on.
     void syncDirectory() const
@@ -90,15 +116,17 @@ private:
 
     QString m_target;
     QString m_newPath;
+    std::unique_ptr<ExclusiveFile> m_heldOldFile;
     int m_fd = -1;
     bool m_committed = false;
 };
 
 } // namespace
 
-std::unique_ptr<FileReplacement> replacementOf(const QString& target)
+std::unique_ptr<FileReplacement> replacementOf(const QString& target,
+                                               const ReplacementOptions& options)
 {
-    return std::make_unique<AtomicReplacement>(target);
+    return std::make_unique<AtomicReplacement>(target, options);
 }
 
 } // namespace platform

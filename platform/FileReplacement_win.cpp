@@ -15,13 +15,17 @@ namespace platform
 namespace
 {
 
+const wchar_t* wide(const QString& path)
+{
+    return reinterpret_cast<const wchar_t*>(path.utf16());
+}
+
 class AtomicReplacement final : public FileReplacement
 {
 public:
-    explicit AtomicReplacement(const QString& target) : m_target(target)
+    AtomicReplacement(const QString& target, const ReplacementOptions& options) : m_target(target)
     {
-        const DWORD attributes =
-            GetFileAttributesW(reinterpret_cast<const wchar_t*>(m_target.utf16()));
+        const DWORD attributes = GetFileAttributesW(wide(m_target));
         if (attributes != INVALID_FILE_ATTRIBUTES) {
             if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
                 SetLastError(ERROR_DIRECTORY_NOT_SUPPORTED);
@@ -32,16 +36,18 @@ public:
                 throwSystemError(QStringLiteral("Cannot replace"), m_target);
             }
         }
+        if (options.holdsOldFile)
+            m_heldOldFile = holdOldFile(m_target);
+        // Share mode 0: no other open of the new file while it is written.
         for (int attempt = 0; attempt < 100; ++attempt) {
-            m_newPath = newReplacementName(m_target);
-            m_handle =
-                CreateFileW(reinterpret_cast<const wchar_t*>(m_newPath.utf16()), GENERIC_WRITE, 0,
-                            nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+            m_newPath = newReplacementName(m_target, options.newFileSuffix);
+            m_handle = CreateFileW(wide(m_newPath), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr);
             if (m_handle != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
                 break;
         }
         if (m_handle == INVALID_HANDLE_VALUE)
-            throwSystemError(QStringLiteral("Cannot create file"), m_newPath);
+            throwSystemError(QStringLiteral("Cannot create file"), m_target);
     }
 
     ~AtomicReplacement() override
@@ -50,25 +56,31 @@ public:
             return;
         if (m_handle != INVALID_HANDLE_VALUE)
             CloseHandle(m_handle);
-        DeleteFileW(reinterpret_cast<const wchar_t*>(m_newPath.utf16()));
+        DeleteFileW(wide(m_newPath));
     }
 
     void write(const char* data, qint64 size) override
     {
-        writeAll(qintptr(m_handle), data, size, m_newPath);
+        writeAll(qintptr(m_handle), data, size, m_target);
+    }
+
+    std::optional<KernelCopyTarget> kernelCopyTarget() const override
+    {
+        return KernelCopyTarget{qintptr(m_handle), m_target};
     }
 
     void commit() override
     {
         if (!FlushFileBuffers(m_handle))
-            throwSystemError(QStringLiteral("Cannot write file"), m_newPath);
+            throwSystemError(QStringLiteral("Cannot write file"), m_target);
         const HANDLE handle = m_handle;
         m_handle = INVALID_HANDLE_VALUE;
         if (!CloseHandle(handle))
-            throwSystemError(QStringLiteral("Cannot close file"), m_newPath);
+            throwSystemError(QStringLiteral("Cannot close file"), m_target);
+        // A file open anywhere cannot be replaced, this program's own hold included.
+        m_heldOldFile.reset();
         // Fails while another program has the old file open without sharing.
-        if (!MoveFileExW(reinterpret_cast<const wchar_t*>(m_newPath.utf16()),
-                         reinterpret_cast<const wchar_t*>(m_target.utf16()),
+        if (!MoveFileExW(wide(m_newPath), wide(m_target),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             throwSystemError(QStringLiteral("Cannot replace"), m_target);
         m_committed = true;
@@ -77,15 +89,17 @@ public:
 private:
     QString m_target;
     QString m_newPath;
+    std::unique_ptr<ExclusiveFile> m_heldOldFile;
     HANDLE m_handle = INVALID_HANDLE_VALUE;
     bool m_committed = false;
 };
 
 } // namespace
 
-std::unique_ptr<FileReplacement> replacementOf(const QString& target)
+std::unique_ptr<FileReplacement> replacementOf(const QString& target,
+                                               const ReplacementOptions& options)
 {
-    return std::make_unique<AtomicReplacement>(target);
+    return std::make_unique<AtomicReplacement>(target, options);
 }
 
 } // namespace platform

@@ -23,10 +23,10 @@ public:
     explicit ProgramFiles(QString directory = {}) : m_directory(std::move(directory)) {}
 
     // Where the files live on this machine. Portable: the executable's
-    // directory when the base rom lies beside the executable, and always on
-    // Windows. Installed (other desktops): else the user's data directory,
-    // which is created here, so that a new user finds the directory the
-    // start-up error names and the first settings write has a place to go.
+    // directory when the base rom lies beside the executable (an unpacked zip,
+    // a build folder). Installed: else the user's data directory, which is
+    // created here, so that a new user finds the directory the start-up error
+    // names and the first settings write has a place to go.
     static ProgramFiles ofThisProgram();
 
     const QString& directory() const { return m_directory; }
@@ -54,9 +54,9 @@ private:
 // separators.
 QString chooseProgramDirectory(const QString& executableDir, const QString& userDataDir);
 
-// The user's data directory for Romweaver (e.g. ~/.local/share/Romweaver/),
-// native spelling, trailing separator; empty on Windows, which has no
-// installed mode. Only the path: the directory need not exist.
+// The user's data directory for Romweaver (~/.local/share/Romweaver/,
+// %APPDATA%\Romweaver\), native spelling, trailing separator; empty where the
+// system names none. Only the path: the directory need not exist.
 QString userDataDirectory();
 
 } // namespace platform

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Cross-builds Romweaver for 64-bit Windows and packs the portable zip.
+# Cross-builds Romweaver for 64-bit Windows and packs the portable zip and the installer.
 #   scripts/windows-build.sh
-# Installs what is missing (MinGW-w64, Wine, the tools to fetch and build Qt), builds Qt for Windows
-# once from Debian's qt6-base source package into the cache (later runs reuse it), cross-builds
-# Romweaver.exe and the test programs into build-windows/ and packs
-# dist/Romweaver-<version>-windows-x64.zip.
+# Installs what is missing (MinGW-w64, Wine, NSIS, the tools to fetch and build Qt), builds Qt for
+# Windows once from Debian's qt6-base source package into the cache (later runs reuse it),
+# cross-builds Romweaver.exe and the test programs into build-windows/ and packs
+# dist/Romweaver-<version>-windows-x64.zip and dist/Romweaver-<version>-windows-x64-setup.exe.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source_dir=$PWD
@@ -17,10 +17,11 @@ host_qt_cmake_dir=/usr/lib/x86_64-linux-gnu/cmake
 log() { printf '\n== %s\n' "$*"; }
 
 source scripts/debian-source.sh
-# MinGW-w64 with POSIX threads, Wine, the tools to fetch and build Qt.
+# MinGW-w64 with POSIX threads, Wine, NSIS (the installer), the tools to fetch and build Qt, and
+# what scripts/windows-test.sh uses (a virtual display, window and clipboard tools, icoutils).
 scripts/install-deps.sh g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev \
-    wine wine64 dpkg-dev debian-archive-keyring perl python3 ninja-build cmake zip unzip \
-    xvfb xdotool x11-utils icoutils
+    wine wine64 nsis dpkg-dev debian-archive-keyring perl python3 ninja-build cmake zip unzip \
+    xvfb xdotool xclip x11-utils icoutils
 
 # The host Qt (moc, rcc, uic) must be the version the Windows Qt is built from.
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools) # e.g. 6.4.2+dfsg-10
@@ -107,11 +108,15 @@ cmake -S . -B "$build" -G Ninja \
     "${launcher[@]}"
 cmake --build "$build" --parallel "$jobs"
 
-# The portable zip, from the install rules (cmake/WindowsPackage.cmake): the
+# The portable zip and the installer, from the install rules (cmake/WindowsPackage.cmake): the
 # programs, the DLLs CMake finds they load, the Qt plugins, README.txt.
 mkdir -p dist
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 (cd "$build" && cpack -G ZIP -B "$source_dir/dist" >/dev/null)
+(cd "$build" && cpack -G NSIS -B "$source_dir/dist" >/dev/null)
 rm -rf dist/_CPack_Packages
-zip_path=$(ls -t dist/Romweaver-*-windows-x64.zip | head -n1)
+zip_path=dist/Romweaver-$version-windows-x64.zip
+setup_path=dist/Romweaver-$version-windows-x64-setup.exe
 log "Packed $zip_path ($(du -k "$zip_path" | cut -f1) KiB):"
 unzip -l "$zip_path"
+log "Packed $setup_path ($(du -k "$setup_path" | cut -f1) KiB)"

@@ -126,7 +126,7 @@ SettingsFile::SettingsFile(QString path, Replacement replacement)
     : m_path(std::move(path)), m_replacement(std::move(replacement))
 {
     if (!m_replacement)
-        m_replacement = &platform::startReplacing;
+        m_replacement = [](const QString& path) { return platform::startReplacing(path); };
 }
 
 bool SettingsFile::changeFile(

@@ -36,9 +36,15 @@ public:
         events << QStringLiteral("bar %1").arg(m_position);
     }
     void setProgressText(const QString& text) override { events << text; }
-    void setStatusText(const QString& text) override { events << text; }
+    void setStatusText(const QString& text) override
+    {
+        events << text;
+        if (onStatus)
+            onStatus(text);
+    }
 
     QStringList events;
+    std::function<void(const QString&)> onStatus;
 
 private:
     int m_position;
@@ -114,6 +120,8 @@ QList<int> eachTwice(const QList<int>& values)
 
 } // namespace
 
+Q_DECLARE_METATYPE(BuildResult::Outcome)
+
 class TestGbaImageWriter : public QObject
 {
     Q_OBJECT
@@ -143,11 +151,16 @@ private slots:
     void diskFull_data();
     void diskFull();
     void failureAtFlushIsAFailure();
+    void outputsFate_data();
+    void outputsFate();
 
 private:
     QString outputPath() const { return platform::joinPath(m_outDir, "Whatever.gba"); }
     QString romPath(const QString& name) const { return platform::joinPath(m_romsDir, name); }
     QString logPath() const { return m_programDir + "Romweaver.log"; }
+    QStringList outputFolder() const { return QDir(m_outDir).entryList(QDir::Files); }
+    // A failed write leaves no output where there was none, and no part file.
+    void verifyNothingWritten() const { QCOMPARE(outputFolder(), QStringList()); }
 
     void makeRoms(const QStringList& names)
     {
@@ -493,11 +506,7 @@ void TestGbaImageWriter::stopsAtUnreadableInput()
     RecordingProgress progress;
     QVERIFY(!write(request({"a.nes", "b.nes", "c.nes"}), progress));
 
-    const QList<QByteArray> all{m_base, m_menu, roms[0], roms[1], roms[2]};
-    QByteArray expected;
-    for (int i = 0; i < pieces; ++i)
-        expected += all[i];
-    QCOMPARE(readFile(outputPath()), expected);
+    verifyNothingWritten();
     // Five pieces of 20 each: the texts stop at the failing piece's status.
     const QStringList statuses{BaseStatus, MenuStatus, romStatus("a.nes"), romStatus("b.nes"),
                                romStatus("c.nes")};
@@ -519,7 +528,7 @@ void TestGbaImageWriter::stopsWhenBackupImpossible()
 
     RecordingProgress progress;
     QVERIFY(!write(request({"a.nes", "short.nes", "a.nes"}), progress));
-    QCOMPARE(readFile(outputPath()), m_base + m_menu + makeRom(0, 0, 0));
+    verifyNothingWritten();
     QCOMPARE(readFile(romPath("short.nes")), shortRom);
     QVERIFY(!QFileInfo::exists(logPath()));
     QCOMPARE(progress.events.last(), romStatus("short.nes"));
@@ -554,15 +563,13 @@ void TestGbaImageWriter::unwritableLog()
     RecordingProgress progress;
     QCOMPARE(write(request({"exact.nes", second, "exact.nes"}), progress), result);
 
-    const QByteArray start = m_base + m_menu + exact;
     if (second == "exact.nes") {
-        QCOMPARE(readFile(outputPath()), start + exact + exact);
+        QCOMPARE(readFile(outputPath()), m_base + m_menu + exact + exact + exact);
     } else if (second == "long.nes") {
-        // The cut bytes were appended before the log was due.
-        QCOMPARE(readFile(outputPath()), start + longRom.left(24 * KB + 16));
+        verifyNothingWritten();
         QCOMPARE(readFile(romPath("long.nes")), longRom);
     } else {
-        QCOMPARE(readFile(outputPath()), start);
+        verifyNothingWritten();
         QCOMPARE(readFile(romPath("short.nes")), withCounts(shortRom, 2, 0));
         QCOMPARE(readFile(platform::joinPath(platform::joinPath(m_romsDir, "Romweaver.bak"),
                                              "short.nes")),
@@ -613,9 +620,7 @@ void TestGbaImageWriter::diskFull()
     QVERIFY(!write(request(names), progress,
                    [room](ByteSink& file) { return std::make_unique<FullDisk>(file, room); }));
 
-    const QByteArray image =
-        m_base + m_menu + a + cut.left(8 * KB + 16) + withCounts(shortRom, 1, 0);
-    QCOMPARE(readFile(outputPath()), image.left(room));
+    verifyNothingWritten();
     // A cut is logged only once all its bytes arrived; a repair before the append.
     const QByteArray log = readFile(logPath());
     QCOMPARE(log.contains("cut.nes: only the rom size specified in header copied."),
@@ -636,8 +641,97 @@ void TestGbaImageWriter::failureAtFlushIsAFailure()
     RecordingProgress progress;
     QVERIFY(!write(request({"a.nes"}), progress,
                    [](ByteSink&) { return std::make_unique<FailsAtFlush>(); }));
-    QCOMPARE(readFile(outputPath()), QByteArray());
+    verifyNothingWritten();
     verifyClosed({outputPath(), romPath("a.nes")});
+}
+
+void TestGbaImageWriter::outputsFate_data()
+{
+    // What lies at the output path before the build, how the build ends, the
+    // questions asked on the way (every one answered: Yes for "written" and
+    // "failed", No for "declined"), and whether the output then holds the new
+    // image; else it is exactly as it was. No part file is ever left.
+    QTest::addColumn<QString>("before"); // none, image (an earlier one), other (a file)
+    QTest::addColumn<BuildResult::Outcome>("outcome");
+    QTest::addColumn<QStringList>("questions");
+    QTest::addColumn<bool>("replaced");
+
+    using Outcome = BuildResult::Outcome;
+    const QStringList none;
+    const QStringList output{"output"};
+    const QStringList nonRom{"non-rom"};
+    for (const QString before : {"none", "image", "other"}) {
+        const QStringList outputAsked = before == "other" ? output : none;
+        const auto row = [&before](const char* way) -> QTestData& {
+            return QTest::addRow("%s, %s", qPrintable(before), way) << before;
+        };
+        row("written") << Outcome::Written << outputAsked << true;
+        row("failed partway") << Outcome::Failed << outputAsked << false;
+        // No to the first question: the output's where it is asked, else the non-rom's.
+        row("declined") << Outcome::Declined << (before == "other" ? output : nonRom) << false;
+        row("refused") << Outcome::Refused << none << false;
+    }
+}
+
+void TestGbaImageWriter::outputsFate()
+{
+    QFETCH(QString, before);
+    QFETCH(BuildResult::Outcome, outcome);
+    QFETCH(QStringList, questions);
+    QFETCH(bool, replaced);
+
+    const QByteArray a = makeRom(1, 0, 16 * KB, 1);
+    const QByteArray b = makeRom(0, 1, 8 * KB, 2);
+    makeFile(m_romsDir, "a.nes", a);
+    makeFile(m_romsDir, "b.nes", b);
+    makeFile(m_romsDir, "notes.txt", "not a rom");
+    QVERIFY(QDir(m_romsDir).mkdir("folder.nes"));
+    const QByteArray earlier = before == "image"   ? m_base + "Old\r\n" + b
+                               : before == "other" ? QByteArray("A readme, typed by hand.\n")
+                                                   : QByteArray();
+    if (before != "none")
+        makeFile(m_outDir, "Whatever.gba", earlier);
+
+    QStringList names{"a.nes", "b.nes"};
+    if (outcome == BuildResult::Outcome::Declined)
+        names << "notes.txt";
+    else if (outcome == BuildResult::Outcome::Refused)
+        names << "folder.nes";
+    BuildRequest req = request(names);
+    req.menuLines = QStringList{"A", "B", "C"}.first(names.size());
+
+    QStringList asked;
+    const bool yes = outcome != BuildResult::Outcome::Declined;
+    BuildHooks hooks;
+    hooks.replaceOtherFile = [&](const QString& path) {
+        asked << "output";
+        return path == req.outputPath && yes;
+    };
+    hooks.writeNonRom = [&](const QStringList&) {
+        asked << "non-rom";
+        return yes;
+    };
+    RecordingProgress progress;
+    // A rom taken away before its turn, once the image is under way.
+    if (outcome == BuildResult::Outcome::Failed)
+        progress.onStatus = [this](const QString& status) {
+            if (status == romStatus("a.nes"))
+                QFile::remove(romPath("b.nes"));
+        };
+    BuildLog log(logPath());
+    const BuildResult result = build(req, progress, log, hooks);
+
+    QCOMPARE(result.outcome, outcome);
+    QCOMPARE(asked, questions);
+    QCOMPARE(result.outputExisted, before != "none");
+    if (replaced)
+        QCOMPARE(readFile(outputPath()), m_base + "A\r\nB\r\n" + a + b);
+    else if (before == "none")
+        QVERIFY(!QFileInfo::exists(outputPath()));
+    else
+        QCOMPARE(readFile(outputPath()), earlier);
+    QCOMPARE(outputFolder(),
+             replaced || before != "none" ? QStringList{"Whatever.gba"} : QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestGbaImageWriter)

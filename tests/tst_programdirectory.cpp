@@ -20,7 +20,7 @@ private slots:
     void rule();
     void baseRomWhateverItsLetterCase_data();
     void baseRomWhateverItsLetterCase();
-    void installedDirectoryFollowsXdgAndIsCreated();
+    void installedDirectoryIsTheUsersAndIsCreated();
 };
 
 void TestProgramDirectory::rule_data()
@@ -101,19 +101,25 @@ void TestProgramDirectory::baseRomWhateverItsLetterCase()
              qPrintable(files.baseRom()));
 }
 
-void TestProgramDirectory::installedDirectoryFollowsXdgAndIsCreated()
+void TestProgramDirectory::installedDirectoryIsTheUsersAndIsCreated()
 {
-#ifdef Q_OS_WIN
-    QSKIP("Windows has no installed mode: the program directory is always the executable's");
-#else
     // The test executable has no Tessel.GBA beside it, so the installed mode applies.
     QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/Tessel.GBA")));
+#ifdef Q_OS_WIN
+    // The user's roaming application data folder, which Windows names in %APPDATA%
+    // (the known folder cannot be moved for a test: the real one is made).
+    const QString expected =
+        QDir::toNativeSeparators(qEnvironmentVariable("APPDATA")) + QStringLiteral("\\Romweaver\\");
+    QVERIFY(expected.size() > 12);
+#else
     QTemporaryDir dataHome;
     qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
     const QString expected = dataHome.path() + QStringLiteral("/Romweaver/");
+#endif
     QCOMPARE(platform::userDataDirectory(), expected);
     QCOMPARE(platform::ProgramFiles::ofThisProgram().directory(), expected);
     QVERIFY(QFileInfo(expected).isDir());
+#ifndef Q_OS_WIN
     qunsetenv("XDG_DATA_HOME");
 #endif
 }

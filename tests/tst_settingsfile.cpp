@@ -778,20 +778,25 @@ void TestSettingsFile::leftoverNewFilesRemoved_data()
     // new file behind; the next store to write removes it, and nothing else.
     QTest::addColumn<QString>("name"); // {dead} and {self} stand for process ids
     QTest::addColumn<int>("ageSeconds");
+    QTest::addColumn<bool>("held"); // open without sharing, as a writer holds its new file
     QTest::addColumn<bool>("removed");
-    QTest::newRow("a dead process's") << "Romweaver.ini.new-{dead}-k3x9za" << 0 << true;
-    QTest::newRow("a running process's, fresh") << "Romweaver.ini.new-{self}-k3x9za" << 0 << false;
+    QTest::newRow("a dead process's") << "Romweaver.ini.new-{dead}-k3x9za" << 0 << false << true;
+    QTest::newRow("a running process's, fresh")
+        << "Romweaver.ini.new-{self}-k3x9za" << 0 << false << false;
     QTest::newRow("a running id, over a minute old")
-        << "Romweaver.ini.new-{self}-k3x9za" << 120 << true;
-    QTest::newRow("the user's backup") << "Romweaver.ini.backup" << 120 << false;
-    QTest::newRow("another shape") << "Romweaver.ini.new-{dead}-k3x" << 120 << false;
-    QTest::newRow("another file's") << "Other.ini.new-{dead}-k3x9za" << 120 << false;
+        << "Romweaver.ini.new-{self}-k3x9za" << 120 << false << true;
+    QTest::newRow("over a minute old, still written")
+        << "Romweaver.ini.new-{self}-k3x9za" << 120 << true << false;
+    QTest::newRow("the user's backup") << "Romweaver.ini.backup" << 120 << false << false;
+    QTest::newRow("another shape") << "Romweaver.ini.new-{dead}-k3x" << 120 << false << false;
+    QTest::newRow("another file's") << "Other.ini.new-{dead}-k3x9za" << 120 << false << false;
 }
 
 void TestSettingsFile::leftoverNewFilesRemoved()
 {
     QFETCH(QString, name);
     QFETCH(int, ageSeconds);
+    QFETCH(bool, held);
     QFETCH(bool, removed);
     // The id of a process that has ended.
     QProcess ended;
@@ -809,7 +814,11 @@ void TestSettingsFile::leftoverNewFilesRemoved()
     QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
                              QFileDevice::FileModificationTime));
     file.close();
+    std::optional<ExclusiveFile> writer;
+    if (held)
+        writer.emplace(path, ExclusiveFile::Mode::ReadExisting);
     settings.WriteValue("Titles", "a.nes", "Alpha");
+    writer.reset();
     QCOMPARE(QFile::exists(path), !removed);
     QFile::remove(path);
 }

@@ -1,6 +1,8 @@
 #include "wizard/UnitAbout.h"
 #include "ui_UnitAbout.h"
 
+#include "ProgramVersion.h"
+
 #include "wizard/controls/FormLook.h"
 #include "wizard/controls/WindowPlacement.h"
 
@@ -14,6 +16,10 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
         wizard::formFont()); // before the controls exist: they are made with it, not changed to it
     ui->setupUi(this);
     setObjectName(QStringLiteral("frmAbout"));
+    // The form holds the lines' wording; the version and release come from the build.
+    ui->lblVersion->setText(ui->lblVersion->text().arg(QLatin1String(ROMWEAVER_VERSION)));
+    ui->lblReleaseDate->setText(
+        ui->lblReleaseDate->text().arg(QLatin1String(ROMWEAVER_RELEASE_MONTH)));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     // Closing the About window must not end the program.

@@ -1,6 +1,7 @@
 #include "wizard/UnitAddSpriteNumber.h"
 #include "ui_UnitAddSpriteNumber.h"
 
+#include "wizard/controls/ButtonEnterKey.h"
 #include "wizard/controls/MessageBoxes.h"
 
 TfrmAddSpriteNumber::TfrmAddSpriteNumber(QWidget* mainWindow)
@@ -9,6 +10,7 @@ TfrmAddSpriteNumber::TfrmAddSpriteNumber(QWidget* mainWindow)
     ui->setupUi(this);
     setObjectName(QStringLiteral("frmAddSpriteNumber"));
     setUpFrame(ui->grpAddSpriteNumber, ui->txtAddSpriteNumber, ui->btnAdd, ui->btnCancel);
+    wizard::pressFocusedButtonOnEnter(this);
 }
 
 TfrmAddSpriteNumber::~TfrmAddSpriteNumber() = default;

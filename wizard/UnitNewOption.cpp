@@ -1,6 +1,7 @@
 #include "wizard/UnitNewOption.h"
 #include "ui_UnitNewOption.h"
 
+#include "wizard/controls/ButtonEnterKey.h"
 #include "wizard/controls/MessageBoxes.h"
 
 TfrmNewOption::TfrmNewOption(QWidget* mainWindow)
@@ -9,6 +10,7 @@ TfrmNewOption::TfrmNewOption(QWidget* mainWindow)
     ui->setupUi(this);
     setObjectName(QStringLiteral("frmNewOption"));
     setUpFrame(ui->grpNewOption, ui->txtNewOption, ui->btnAdd, ui->btnCancel);
+    wizard::pressFocusedButtonOnEnter(this);
 }
 
 TfrmNewOption::~TfrmNewOption() = default;

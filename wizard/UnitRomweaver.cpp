@@ -25,6 +25,7 @@
 #include "wizard/UnitNewOption.h"
 #include "wizard/WritePageProgress.h"
 #include "wizard/WriteQuestions.h"
+#include "wizard/controls/ButtonEnterKey.h"
 #include "wizard/controls/FormLook.h"
 #include "wizard/controls/KeyboardFocus.h"
 #include "wizard/controls/LocaleCollation.h"
@@ -116,6 +117,7 @@ TfrmRomweaver::TfrmRomweaver(platform::ProgramFiles files, QWidget* parent)
         m_compilation.outputName = name;
         showCompilationState();
     });
+    wizard::pressFocusedButtonOnEnter(this);
 
     // Page 1 marks selected files that are not iNES roms, and takes files
     // dropped from a file manager.
@@ -910,6 +912,7 @@ void TfrmRomweaver::btnWriteClick()
             this, QStringLiteral("No GBA rom filename specified! Please insert a filename!"));
         return;
     }
+    const QString outputPath = m_compilation.outputPath();
     builder::BuildResult result;
     {
         wizard::WritePageProgress progress(ui->ProgressBar1, ui->lblProgress, ui->lblStatus);
@@ -920,8 +923,8 @@ void TfrmRomweaver::btnWriteClick()
         return;
     showWriteOutcome(result.written());
     showCartridge(true); // repaired roms are whole now
-    if (result.outcome == builder::BuildResult::Outcome::Refused)
-        wizard::showWarning(this, result.reason);
+    if (!result.written())
+        wizard::showWarning(this, wizard::notWrittenWarning(result, outputPath));
 }
 
 void TfrmRomweaver::showWriteOutcome(bool written)

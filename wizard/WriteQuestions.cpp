@@ -1,14 +1,29 @@
 #include "wizard/WriteQuestions.h"
 
 #include "builder/ImageSurvey.h"
+#include "builder/NotWrittenText.h"
+#include "platform/ProgramFiles.h"
 #include "wizard/controls/MessageBoxes.h"
 
 namespace wizard
 {
 
+namespace
+{
+
+// More lines than this make a box taller than most screens.
+constexpr qsizetype ProblemsShown = 10;
+
+} // namespace
+
 builder::BuildHooks writePageHooks(QWidget* parent)
 {
     builder::BuildHooks hooks;
+    hooks.replaceOtherFile = [parent](const QString& outputPath) {
+        return confirm(parent, QStringLiteral("%1 already exists and is not a GBA rom made with "
+                                              "%2. Replace it?")
+                                   .arg(outputPath, platform::ProgramFiles::BaseRomName));
+    };
     // One question, naming the first such file.
     hooks.writeNonRom = [parent](const QStringList& romFileNames) {
         return confirm(parent, QStringLiteral("%1 is not an iNES rom. Romweaver may change its "
@@ -22,6 +37,15 @@ builder::BuildHooks writePageHooks(QWidget* parent)
     };
     hooks.menuScriptFailureThrown = true;
     return hooks;
+}
+
+QString notWrittenWarning(const builder::BuildResult& result, const QString& outputPath)
+{
+    if (result.outcome == builder::BuildResult::Outcome::Failed)
+        return builder::failedBuildText(result.reason, outputPath, result.outputExisted);
+    if (!result.problems.isEmpty())
+        return builder::notWrittenText(result.problems, ProblemsShown);
+    return result.reason;
 }
 
 } // namespace wizard

@@ -8,9 +8,14 @@ namespace wizard
 {
 
 // The write page's part in a build: the questions it asks before anything is
-// written (a selected file that is not an iNES rom, an image larger than a GBA
-// cartridge holds; No is the default answer), and a failure to write the menu
-// script shown as any error a handler does not catch.
+// written (an output that is a file but no earlier GBA rom, a selected file
+// that is not an iNES rom, an image larger than a GBA cartridge holds; No is
+// the default answer), and a failure to write the menu script shown as any
+// error a handler does not catch.
 builder::BuildHooks writePageHooks(QWidget* parent);
+
+// The warning for a build that wrote nothing (Refused or Failed): why, and
+// what became of the output; of many problems the first ten.
+QString notWrittenWarning(const builder::BuildResult& result, const QString& outputPath);
 
 } // namespace wizard

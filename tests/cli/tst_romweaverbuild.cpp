@@ -9,8 +9,11 @@
 #include "support/TestArchives.h"
 #include "wizard/controls/DirectoryListBox.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRandomGenerator>
+#include <QThread>
 
 #include <thread>
 #include <tuple>
@@ -60,11 +63,16 @@ public:
                              QDir(programDirectory).filePath(QStringLiteral("no-data-home")));
     }
 
+    void start(QProcess& process, const QStringList& arguments) const
+    {
+        process.setProcessEnvironment(m_environment);
+        process.start(m_executable, arguments);
+    }
+
     Run run(const QStringList& arguments) const
     {
         QProcess process;
-        process.setProcessEnvironment(m_environment);
-        process.start(m_executable, arguments);
+        start(process, arguments);
         if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
             process.kill();
             process.waitForFinished();
@@ -151,6 +159,29 @@ public:
     QByteArray baseRom = testfiles::patternBytes(5000, 3);
 };
 
+// Twelve roms of 512 KiB in the rom directory, a build that takes a moment:
+// their paths (with {roms}), their bytes in that order, and the menu as it is
+// plain and numbered.
+struct LargeRoms {
+    explicit LargeRoms(const Setup& setup)
+    {
+        for (int i = 0; i < 12; ++i) {
+            const QString name = QStringLiteral("r%1.nes").arg(i);
+            const QByteArray rom = testfiles::makeRom(32, 0, 32 * 16384, i);
+            testfiles::makeFile(setup.places.roms, name, rom);
+            paths << "{roms}/" + name;
+            bytes += rom;
+            plainMenu += name.toLatin1() + "\r\n";
+            numberedMenu +=
+                QStringLiteral("%1. %2\r\n").arg(i + 1, 2, 10, QChar('0')).arg(name).toLatin1();
+        }
+    }
+    QStringList paths;
+    QByteArray bytes;
+    QByteArray plainMenu;
+    QByteArray numberedMenu;
+};
+
 } // namespace
 
 class TestRomweaverBuild : public QObject
@@ -170,6 +201,10 @@ private slots:
     void fileThatIsNotARom();
     void twoBuildsAtOnceNeverMix();
     void compilationFilesBuildTheSameImage();
+    void existingOutput_data();
+    void existingOutput();
+    void everyBadInputInOneRun();
+    void killedBuildNeverCostsTheEarlierImage();
     void archivesGiveTheUnpackedRomsImage();
 };
 
@@ -358,7 +393,8 @@ void TestRomweaverBuild::failures_data()
         << QString() << QStringList{"-o", out, a, "{other}/x.nes"} << 1
         << "all NES roms have to be in the same directory, not in {roms} and {other}";
     QTest::newRow("missing rom") << QString() << QStringList{"-o", out, a, "{roms}/gone.nes"} << 1
-                                 << "cannot open file \"{roms}/gone.nes\": ";
+                                 << "the GBA rom was not written: cannot open file "
+                                    "\"{roms}/gone.nes\": ";
     QTest::newRow("directory for a rom")
         << QString() << QStringList{"-o", out, "{roms}"} << 1
         << "the GBA rom was not written: {roms} is not a regular file";
@@ -398,17 +434,24 @@ void TestRomweaverBuild::failures_data()
     QTest::newRow("output over the build log")
         << QString() << QStringList{"-o", "{program}Romweaver.log", a} << 1
         << "the GBA rom was not written: {program}Romweaver.log is Romweaver's build log";
+    QTest::newRow("output is a folder")
+        << QString() << QStringList{"-o", "{other}", a} << 1
+        << "the GBA rom was not written: {other} is not a regular file";
     QTest::newRow("output directory missing")
         << QString() << QStringList{"-o", "{out}/none/x.gba", a} << 1
-        << "cannot open file \"{out}/none/x.gba\": ";
+        << "cannot create file \"{out}/none/x.gba\": ";
     QTest::newRow("menu.out cannot be written") << "menu.out blocked" << QStringList{"-o", out, a}
                                                 << 1 << "cannot open file \"{program}menu.out\": ";
     QTest::newRow("no Tessel.GBA")
         << "no base rom" << QStringList{"-o", out, a}
         << 1
-        // The directory named is the executable's own or, where the program
-        // falls back to the user's data folder, that folder (set up within {program}).
+#ifdef Q_OS_WIN
+        // The user's data folder, %APPDATA%\Romweaver: Windows' cannot be moved for a test.
+        << "cannot find Tessel.GBA in " + platform::userDataDirectory();
+#else
+        // The user's data folder, set up within {program}.
         << "cannot find Tessel.GBA in {program}";
+#endif
 }
 
 void TestRomweaverBuild::failures()
@@ -503,10 +546,10 @@ void TestRomweaverBuild::fileThatIsNotARom()
     QCOMPARE(run.err, allowed
                           ? QByteArray("romweaver-build: warning: notes.txt is not an iNES rom; "
                                        "its bytes 4 and 5 may be changed to fit its size\n")
-                          : (QStringLiteral("romweaver-build: %1 is not an iNES rom, so the GBA "
-                                            "rom was not written; give --allow-non-rom to write "
-                                            "it all the same (its bytes 4 and 5 may then be "
-                                            "changed to fit its size)\n")
+                          : (QStringLiteral("romweaver-build: the GBA rom was not written: %1 is "
+                                            "not an iNES rom; give --allow-non-rom to write it "
+                                            "all the same (its bytes 4 and 5 may then be changed "
+                                            "to fit its size)\n")
                                  .arg(QDir::toNativeSeparators(notes)))
                                 .toLocal8Bit());
     QCOMPARE(QFile::exists(setup.places.fill("{out}/x.gba")), allowed);
@@ -519,22 +562,11 @@ void TestRomweaverBuild::twoBuildsAtOnceNeverMix()
     // again: each either writes its own menu above its roms or is refused
     // at once and writes nothing.
     Setup setup;
-    QStringList roms;
-    QByteArray romBytes;
-    for (int i = 0; i < 12; ++i) {
-        const QString name = QStringLiteral("r%1.nes").arg(i);
-        const QByteArray rom = testfiles::makeRom(32, 0, 32 * 16384, i); // 512 KiB
-        testfiles::makeFile(setup.places.roms, name, rom);
-        roms << "{roms}/" + name;
-        romBytes += rom;
-    }
-    QByteArray plainMenu;
-    QByteArray numberedMenu;
-    for (int i = 0; i < 12; ++i) {
-        plainMenu += QStringLiteral("r%1.nes\r\n").arg(i).toLatin1();
-        numberedMenu +=
-            QStringLiteral("%1. r%2.nes\r\n").arg(i + 1, 2, 10, QChar('0')).arg(i).toLatin1();
-    }
+    const LargeRoms large(setup);
+    const QStringList& roms = large.paths;
+    const QByteArray& romBytes = large.bytes;
+    const QByteArray& plainMenu = large.plainMenu;
+    const QByteArray& numberedMenu = large.numberedMenu;
     const CommandLine command(setup.places.program);
     const QString busy = QStringLiteral("romweaver-build: another build is writing in %1; try "
                                         "again when it has finished\n")
@@ -569,6 +601,131 @@ void TestRomweaverBuild::twoBuildsAtOnceNeverMix()
     }
     qInfo("%d of %d builds were refused while the other wrote; no image was mixed", refused,
           2 * trials);
+}
+
+void TestRomweaverBuild::existingOutput_data()
+{
+    QTest::addColumn<QByteArray>("before"); // {image}: an earlier image
+    QTest::addColumn<bool>("force");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("no GBA rom: refused") << QByteArray("A readme.\n") << false << false;
+    QTest::newRow("no GBA rom, --force: replaced") << QByteArray("A readme.\n") << true << true;
+    QTest::newRow("an earlier image: replaced") << QByteArray("{image}") << false << true;
+}
+
+void TestRomweaverBuild::existingOutput()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(bool, force);
+    QFETCH(bool, replaced);
+    Setup setup;
+    const QByteArray rom = setup.addRom(QStringLiteral("a.nes"), 1);
+    if (before == "{image}")
+        before = setup.baseRom + "Old\r\n" + rom + rom;
+    const QString output = setup.places.fill("{out}/x.gba");
+    testfiles::makeFile(setup.places.out, QStringLiteral("x.gba"), before);
+    QStringList arguments{"-o", output, setup.places.fill("{roms}/a.nes")};
+    if (force)
+        arguments.prepend("--force");
+    const Run run = CommandLine(setup.places.program).run(arguments);
+    QCOMPARE(run.status, replaced ? 0 : 1);
+    QCOMPARE(run.err, replaced ? QByteArray()
+                               : ("romweaver-build: " + output +
+                                  " already exists and is not a GBA rom made with Tessel.GBA, so "
+                                  "the GBA rom was not written; give --force to replace it\n")
+                                     .toLocal8Bit());
+    QCOMPARE(testfiles::readFile(output), replaced ? setup.baseRom + "a.nes\r\n" + rom : before);
+    QCOMPARE(QFile::exists(setup.places.program + "menu.out"), replaced);
+}
+
+void TestRomweaverBuild::everyBadInputInOneRun()
+{
+    // A folder, an archive of two roms and a file that is no rom: one run
+    // names all three, in the order given, and writes nothing.
+    Setup setup;
+    const QByteArray a = setup.addRom(QStringLiteral("a.nes"), 1);
+    QVERIFY(QDir(setup.places.roms).mkdir(QStringLiteral("folder.nes")));
+    testarchives::makeArchive(setup.places.fill("{roms}/two.zip"), testarchives::Format::ZipDeflate,
+                              {testarchives::file("a.nes", a), testarchives::file("b.nes", a)});
+    testfiles::makeFile(setup.places.roms, QStringLiteral("notes.txt"), "notes");
+    const Run run =
+        CommandLine(setup.places.program)
+            .run(setup.places.fill({"-o", "{out}/x.gba", "{roms}/folder.nes", "{roms}/a.nes",
+                                    "{roms}/two.zip", "{roms}/notes.txt"}));
+    QCOMPARE(run.status, 1);
+    QCOMPARE(
+        QString::fromLocal8Bit(run.err),
+        setup.places.fill(
+            "romweaver-build: the GBA rom was not written:\n"
+            "romweaver-build: {roms}/folder.nes is not a regular file (a folder, a device, a "
+            "pipe or a socket)\n"
+            "romweaver-build: two.zip holds 2 NES roms; Romweaver takes one rom per archive\n"
+            "romweaver-build: {roms}/notes.txt is not an iNES rom; give --allow-non-rom to "
+            "write it all the same (its bytes 4 and 5 may then be changed to fit its size)\n"));
+    QVERIFY(QDir(setup.places.out).isEmpty());
+    QVERIFY(!QFile::exists(setup.places.program + "menu.out"));
+}
+
+void TestRomweaverBuild::killedBuildNeverCostsTheEarlierImage()
+{
+    // Builds killed at random moments, again and again, each over the image
+    // the one before left: afterwards the output is that image or the new
+    // one, whole; a part file a killed build leaves goes with the next build.
+    Setup setup;
+    const LargeRoms roms(setup);
+    const QString output = setup.places.fill("{out}/x.gba");
+    const QStringList arguments = QStringList{"-o", output} + setup.places.fill(roms.paths);
+    const QByteArray plainImage = setup.baseRom + roms.plainMenu + roms.bytes;
+    const QByteArray numberedImage = setup.baseRom + roms.numberedMenu + roms.bytes;
+    const CommandLine command(setup.places.program);
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(command.run(arguments).status, 0);
+    // Kills fall anywhere from the start of the process to a little past its end.
+    const int wholeRunMs = int(qMax<qint64>(clock.elapsed() * 6 / 5, 20));
+
+    QRandomGenerator random(22);
+    bool numbered = false; // what the output holds now
+    int kept = 0;
+    int replaced = 0;
+    int partFilesLeft = 0;
+    const int trials = 30;
+    for (int trial = 0; trial < trials; ++trial) {
+        QProcess build;
+        command.start(build, numbered ? arguments : QStringList{"--numbered"} + arguments);
+        QVERIFY(build.waitForStarted(30000));
+        QThread::msleep(random.bounded(wholeRunMs));
+        build.kill();
+        QVERIFY(build.waitForFinished(30000));
+        const QByteArray now = testfiles::readFile(output);
+        if (now == (numbered ? numberedImage : plainImage)) {
+            ++kept;
+        } else {
+            QVERIFY2(
+                now == (numbered ? plainImage : numberedImage),
+                qPrintable(QStringLiteral("trial %1: the output holds %2 bytes of neither image")
+                               .arg(trial)
+                               .arg(now.size())));
+            ++replaced;
+            numbered = !numbered;
+        }
+        const QStringList parts = QDir(setup.places.out).entryList({"*.romweaver-part"});
+        QVERIFY(parts.size() <= 1); // each build removes what the killed ones before it left
+        partFilesLeft += int(parts.size());
+    }
+    // Windows may release a killed build's lock a moment late.
+    Run last;
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        last = command.run(arguments);
+        if (!last.err.contains("another build is writing"))
+            break;
+        QThread::msleep(100);
+    }
+    QCOMPARE(last.status, 0);
+    QCOMPARE(QDir(setup.places.out).entryList(QDir::Files), QStringList{"x.gba"});
+    qInfo("%d builds killed: %d left the earlier image, %d the new one complete, none a broken "
+          "one; %d left a part file, removed by the next build",
+          trials, kept, replaced, partFilesLeft);
 }
 
 void TestRomweaverBuild::archivesGiveTheUnpackedRomsImage()

@@ -1,5 +1,6 @@
 // Start-up, the first showing, moving between the pages, closing and About.
 
+#include "ProgramVersion.h"
 #include "WizardFixture.h"
 
 #include "builder/BuildLog.h"
@@ -265,6 +266,9 @@ void TestWizardShell::aboutIsOneModelessWindow()
     QCOMPARE(frmAbout->objectName(), QStringLiteral("frmAbout"));
     QCOMPARE(frmAbout->windowTitle(), QStringLiteral("About Tessel tool - Romweaver"));
     QCOMPARE(frmAbout->size(), QSize(317, 219));
+    // The documented line, with the version of the build.
+    QCOMPARE(frmAbout->findChild<QLabel*>("lblVersion")->text(),
+             QStringLiteral("Version number: " ROMWEAVER_VERSION));
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     QVERIFY(frmRomweaver->isEnabled());
     frmAbout->close();

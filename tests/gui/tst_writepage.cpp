@@ -33,6 +33,9 @@ private slots:
     void outputOverAnInputIsRefused_data();
     void outputOverAnInputIsRefused();
     void menuScriptFailureIsShown();
+    void fileThatIsNoImageIsAskedAbout_data();
+    void fileThatIsNoImageIsAskedAbout();
+    void everyProblemInOneWarning();
     void refusedBeforeAnythingIsWritten_data();
     void refusedBeforeAnythingIsWritten();
     void vanishedStartDirectoryMeansHome();
@@ -144,6 +147,8 @@ void TestWritePage::romsWithSharedTitlesEachWritten()
 
 void TestWritePage::missingRomTurnsStatusRed()
 {
+    // A rom gone before its turn fails the build: the status line turns red
+    // and a warning says which file and why, and what became of the output.
     WizardFixture wizard;
     const QByteArray a = testfiles::makeRom(1, 0, 16 * 1024, 1);
     wizard.addRom(QStringLiteral("a.nes"), a);
@@ -152,21 +157,39 @@ void TestWritePage::missingRomTurnsStatusRed()
     wizard.start();
     selectAndGoToWritePage(wizard, {"a.nes", "b.nes"});
     setDestination(wizard, out.path(), QStringLiteral("out.gba"));
-    QVERIFY(QFile::remove(platform::joinPath(wizard.romsDirectory, QStringLiteral("b.nes"))));
-    wizard.click("btnWrite");
+    const QString b = platform::joinPath(wizard.romsDirectory, QStringLiteral("b.nes"));
+    const QString output = platform::joinPath(platform::nativeDirectory(out.path()), "out.gba");
+    const auto writeWithBGone = [&](const QString& outcome) {
+        QVERIFY(QFile::remove(b));
+        BoxAnswerer answerer;
+        wizard.click("btnWrite");
+        QCOMPARE(wizard.text("lblStatus"), QStringLiteral("Writing the GBA rom failed."));
+        QCOMPARE(statusColour(wizard), QColor(255, 0, 0));
+        QCOMPARE(wizard.control<QProgressBar>("ProgressBar1")->value(), 100);
+        QCOMPARE(wizard.text("lblProgress"), QStringLiteral("100 % done"));
+        QCOMPARE(answerer.boxes.size(), 1);
+        QCOMPARE(answerer.boxes[0].caption, QStringLiteral("Warning"));
+        const QString& text = answerer.boxes[0].text;
+        QVERIFY2(text.startsWith("The GBA rom was not written: cannot open file \"" + b + "\": "),
+                 qPrintable(text));
+        QVERIFY2(text.endsWith(". " + outcome), qPrintable(text));
+        wizard.addRom(QStringLiteral("b.nes"), a);
+    };
 
-    QCOMPARE(wizard.text("lblStatus"), QStringLiteral("Writing the GBA rom failed."));
-    QCOMPARE(statusColour(wizard), QColor(255, 0, 0));
-    QCOMPARE(wizard.control<QProgressBar>("ProgressBar1")->value(), 100);
-    QCOMPARE(wizard.text("lblProgress"), QStringLiteral("100 % done"));
-    QCOMPARE(testfiles::readFile(QDir(out.path()).filePath(QStringLiteral("out.gba"))),
-             wizard.baseRom + "a.nes\r\nb.nes\r\n" + a);
+    writeWithBGone("Nothing was written to " + output + ".");
+    QVERIFY(QDir(out.path()).isEmpty());
 
     // Put right, the next write turns green.
-    wizard.addRom(QStringLiteral("b.nes"), a);
     wizard.click("btnWrite");
     QCOMPARE(wizard.text("lblStatus"), QStringLiteral("Writing succesfully completed."));
     QCOMPARE(statusColour(wizard), QColor(0, 128, 0));
+    const QByteArray image = wizard.baseRom + "a.nes\r\nb.nes\r\n" + a + a;
+    QCOMPARE(testfiles::readFile(output), image);
+
+    // A failure now keeps that image whole.
+    writeWithBGone(output + " is unchanged.");
+    QCOMPARE(testfiles::readFile(output), image);
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{"out.gba"});
 }
 
 void TestWritePage::emptyFileNameIsRefused()
@@ -246,6 +269,78 @@ void TestWritePage::menuScriptFailureIsShown()
     QCOMPARE(wizard.control<QProgressBar>("ProgressBar1")->value(), 0);
     QCOMPARE(wizard.text("lblProgress"), QStringLiteral("0 % done"));
     QVERIFY(!QFile::exists(QDir(out.path()).filePath(QStringLiteral("out.gba"))));
+}
+
+void TestWritePage::fileThatIsNoImageIsAskedAbout_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Yes: replaced") << true;
+    QTest::newRow("No: nothing written, the page as it was") << false;
+}
+
+void TestWritePage::fileThatIsNoImageIsAskedAbout()
+{
+    // A slip of the keyboard names the readme in the output folder.
+    QFETCH(bool, yes);
+    WizardFixture wizard;
+    const QByteArray rom = testfiles::makeRom(1, 0, 16 * 1024, 1);
+    wizard.addRom(QStringLiteral("a.nes"), rom);
+    QTemporaryDir out;
+    const QString readme = platform::joinPath(platform::nativeDirectory(out.path()), "readme.txt");
+    testfiles::makeFile(out.path(), QStringLiteral("readme.txt"), "Read me first.\n");
+    wizard.start();
+    selectAndGoToWritePage(wizard, {"a.nes"});
+    setDestination(wizard, out.path(), QStringLiteral("readme.txt"));
+    BoxAnswerer answerer(yes ? QMessageBox::Yes : QMessageBox::No);
+    wizard.click("btnWrite");
+
+    QCOMPARE(answerer.boxes.size(), 1);
+    QCOMPARE(answerer.boxes[0].caption, QStringLiteral("Confirm"));
+    QCOMPARE(answerer.boxes[0].text, readme + " already exists and is not a GBA rom made with "
+                                              "Tessel.GBA. Replace it?");
+    if (yes) {
+        QCOMPARE(testfiles::readFile(readme), wizard.baseRom + "a.nes\r\n" + rom);
+        QCOMPARE(wizard.text("lblStatus"), QStringLiteral("Writing succesfully completed."));
+        return;
+    }
+    QCOMPARE(testfiles::readFile(readme), QByteArray("Read me first.\n"));
+    QVERIFY(!QFile::exists(wizard.programDirectory + QStringLiteral("menu.out")));
+    QCOMPARE(wizard.text("lblStatus"),
+             QStringLiteral("Press the button to write the NES roms to the GBA rom!"));
+    QCOMPARE(wizard.control<QProgressBar>("ProgressBar1")->value(), 0);
+}
+
+void TestWritePage::everyProblemInOneWarning()
+{
+    // Twelve roms that turned into folders after they were selected: the
+    // warning names the first ten and counts the rest.
+    WizardFixture wizard;
+    QStringList names;
+    for (int i = 0; i < 12; ++i) {
+        names << QStringLiteral("r%1.nes").arg(i, 2, 10, QLatin1Char('0'));
+        wizard.addRom(names.last(), testfiles::makeRom(1, 0, 16 * 1024, i));
+    }
+    QTemporaryDir out;
+    wizard.start();
+    selectAndGoToWritePage(wizard, names);
+    setDestination(wizard, out.path(), QStringLiteral("out.gba"));
+    for (const QString& name : names) {
+        QVERIFY(QFile::remove(platform::joinPath(wizard.romsDirectory, name)));
+        QVERIFY(QDir(wizard.romsDirectory).mkdir(name));
+    }
+    BoxAnswerer answerer;
+    wizard.click("btnWrite");
+
+    QCOMPARE(answerer.boxes.size(), 1);
+    QCOMPARE(answerer.boxes[0].caption, QStringLiteral("Warning"));
+    QStringList expected{QStringLiteral("The GBA rom was not written:")};
+    for (const QString& name : names.first(10))
+        expected << platform::joinPath(wizard.romsDirectory, name) +
+                        " is not a regular file (a folder, a device, a pipe or a socket).";
+    expected << QStringLiteral("and 2 more.");
+    QCOMPARE(answerer.boxes[0].text.split(QLatin1Char('\n')), expected);
+    QCOMPARE(wizard.text("lblStatus"), QStringLiteral("Writing the GBA rom failed."));
+    QVERIFY(QDir(out.path()).isEmpty());
 }
 
 void TestWritePage::refusedBeforeAnythingIsWritten_data()
