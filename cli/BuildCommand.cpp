@@ -36,8 +36,9 @@ constexpr int UsageError = 2;
 
 const QString Usage = QStringLiteral(
     "usage: romweaver-build [--numbered] [--sorted] [--menu FILE] [--allow-non-rom] [--force] "
+    "[--quiet] "
     "[--save-compilation FILE] -o OUTPUT ROM...\n"
-    "       romweaver-build --compilation FILE [--allow-non-rom] [--force] [-o OUTPUT]");
+    "       romweaver-build --compilation FILE [--allow-non-rom] [--force] [--quiet] [-o OUTPUT]");
 
 // Ends the command: its exit status and what it says on standard error.
 struct CommandFailure {
@@ -84,6 +85,7 @@ struct Options {
     bool sorted = false;
     bool allowNonRom = false;
     bool force = false;
+    bool quiet = false;
     QString menuFile;
     QString output;
     QStringList roms;
@@ -135,8 +137,11 @@ Options parseArguments(const QStringList& arguments)
         QStringLiteral("Write the compilation of the other arguments to FILE, to open it in the "
                        "wizard or build it with --compilation; without -o nothing is built."),
         QStringLiteral("FILE"));
+    const QCommandLineOption quiet(
+        QStringLiteral("quiet"),
+        QStringLiteral("Print nothing of what the build logs (the roms it cut or repaired)."));
     parser.addOptions(
-        {numbered, sorted, menu, allowNonRom, force, output, compilation, saveCompilation});
+        {numbered, sorted, menu, allowNonRom, force, output, compilation, saveCompilation, quiet});
     parser.addPositionalArgument(
         QStringLiteral("ROM"),
         QStringLiteral("NES roms, all in one directory, in menu order. Titles are those stored "
@@ -156,6 +161,7 @@ Options parseArguments(const QStringList& arguments)
     options.sorted = parser.isSet(sorted);
     options.allowNonRom = parser.isSet(allowNonRom);
     options.force = parser.isSet(force);
+    options.quiet = parser.isSet(quiet);
     options.menuFile = parser.value(menu);
     options.output = parser.value(output);
     options.roms = parser.positionalArguments();
@@ -343,6 +349,11 @@ void runBuild(const Options& options)
                                          : QStringLiteral("Writing the GBA rom failed."));
     if (!result.written())
         fail(result.reason);
+    // What the build logged (roms cut or repaired), as it goes into the log.
+    if (!options.quiet) {
+        for (const QString& message : result.report.logMessages)
+            printLine(QStringLiteral("romweaver-build: ") + message);
+    }
 }
 
 } // namespace

@@ -221,6 +221,7 @@ void TfrmRomweaver::connectHandlers()
     wire(ui->btnDeleteOption, &QPushButton::clicked, &TfrmRomweaver::btnDeleteOptionClick);
 
     wire(ui->btnWrite, &QPushButton::clicked, &TfrmRomweaver::btnWriteClick);
+    wire(ui->btnReportDetails, &QPushButton::clicked, &TfrmRomweaver::btnReportDetailsClick);
     wire(ui->txtGBARom, &QLineEdit::returnPressed, &TfrmRomweaver::btnWriteClick);
 }
 
@@ -922,9 +923,29 @@ void TfrmRomweaver::btnWriteClick()
     if (result.outcome == builder::BuildResult::Outcome::Declined)
         return;
     showWriteOutcome(result.written());
+    showBuildReport(result.report);
     showCartridge(true); // repaired roms are whole now
     if (!result.written())
         wizard::showWarning(this, wizard::notWrittenWarning(result, outputPath));
+}
+
+void TfrmRomweaver::showBuildReport(const builder::BuildReport& report)
+{
+    const int roms = report.whole + report.cut + report.repaired;
+    m_reportMessages = report.logMessages;
+    // Only a written build has something to tell; a failure has its warning.
+    ui->lblReport->setText(roms == 0 ? QString()
+                                     : QStringLiteral("%1 whole, %2 cut, %3 repaired")
+                                           .arg(report.whole)
+                                           .arg(report.cut)
+                                           .arg(report.repaired));
+    ui->btnReportDetails->setVisible(!m_reportMessages.isEmpty());
+}
+
+void TfrmRomweaver::btnReportDetailsClick()
+{
+    wizard::showInformation(this, QStringLiteral("This build's log:\n\n") +
+                                      m_reportMessages.join(QLatin1Char('\n')));
 }
 
 void TfrmRomweaver::showWriteOutcome(bool written)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "builder/BuildReport.h"
 #include "builder/BuildRequest.h"
 #include "builder/Compilation.h"
 #include "builder/ImageSurvey.h"
@@ -161,6 +162,10 @@ private:
     void fitOuterSize(int width, int height);
     // The write page's end state: the status line in green or red, the bar at 100.
     void showWriteOutcome(bool written);
+    // Beside the status line: what a written build did with the roms, and
+    // its log messages on request.
+    void showBuildReport(const builder::BuildReport& report);
+    void btnReportDetailsClick();
 
     std::unique_ptr<Ui::TfrmRomweaver> ui;
     platform::ProgramFiles m_files;
@@ -177,7 +182,9 @@ private:
     // replaces an earlier run's log (FirstLogWrite).
     std::unique_ptr<builder::BuildLog> m_log;
     bool m_shown = false;
-    bool m_sizeWarned = false; // the size label warns of an image too large
+    bool m_sizeWarned = false;
+    QStringList m_reportMessages; // the last written build's log messages // the size label warns
+                                  // of an image too large
     TfrmNewOption* m_newOption = nullptr;
     TfrmAbout* m_about = nullptr;
     TfrmAddSpriteNumber* m_addSpriteNumber = nullptr;

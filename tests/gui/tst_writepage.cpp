@@ -112,6 +112,17 @@ void TestWritePage::wholeCutAndRepairedRomsInSortedOrder()
         repaired);
     QCOMPARE(layout.usedLength(), expected.size()); // the picture's figure is the build's
 
+    // The report beside the status line, and this build's log on request.
+    QCOMPARE(wizard.text("lblReport"), QStringLiteral("1 whole, 1 cut, 1 repaired"));
+    BoxAnswerer answerer;
+    wizard.click("btnReportDetails");
+    QCOMPARE(answerer.boxes.size(), 1);
+    QCOMPARE(answerer.boxes.first().caption, QStringLiteral("Information"));
+    QVERIFY(answerer.boxes.first().text.contains(
+        QStringLiteral("short.nes: invalid rom size in header fixed. Backup of rom in ")));
+    QVERIFY(answerer.boxes.first().text.contains(
+        QStringLiteral("long.nes: only the rom size specified in header copied.")));
+
     QCOMPARE(wizard.text("lblStatus"), QStringLiteral("Writing succesfully completed."));
     QCOMPARE(statusColour(wizard), QColor(0, 128, 0));
     QCOMPARE(wizard.control<QProgressBar>("ProgressBar1")->value(), 100);
