@@ -25,8 +25,7 @@ QString tooManyMembers()
 
 QString tooMuchUnpacked()
 {
-    return QStringLiteral("Romweaver reads at most %1 of an archive besides its rom")
-        .arg(mebibytes(UnpackedBesideRom));
+    return QStringLiteral("Romweaver unpacks at most %1 of an archive").arg(mebibytes(Unpacked));
 }
 
 QString memberListTooLong()

@@ -3,7 +3,6 @@
 #include "builder/ArchiveError.h"
 #include "builder/ArchiveInput.h"
 #include "builder/ArchiveLimits.h"
-#include "builder/HeaderRepair.h"
 
 #include <QList>
 #include <QtEndian>
@@ -98,6 +97,8 @@ constexpr qint64 BZip2Memory = 4 * archiveLimits::MiB;
 QString methodName(quint64 method)
 {
     switch (method) {
+    case Ppmd:
+        return QStringLiteral("PPMd");
     case Deflate64:
         return QStringLiteral("Deflate64");
     case Bzip2:
@@ -569,10 +570,6 @@ qint64 coderMemory(const Coder& coder, bool bzip2Unpacked)
     case Lzma:
     case Lzma2:
         return lzmaMemory(coder);
-    case Ppmd:
-        if (coder.properties.size() < 5)
-            throw Malformed{};
-        return qFromLittleEndian<quint32>(coder.properties.constData() + 1);
     case Bzip2:
         if (!bzip2Unpacked)
             break;
@@ -691,11 +688,11 @@ void checkCosts(const Contents& contents, bool bzip2Unpacked)
         unpacked += qint64(qMin<quint64>(folderUnpacked, 1ull << 40));
         last = &folder;
     }
-    // Nothing is read after the last member's first bytes (ArchiveReader
-    // stops once it has as many members as the header declares).
+    // The last member is read no further than a rom is (ArchiveReader stops
+    // once it has as many members as the header declares).
     if (last && !last->has(Bcj2) && contents.lastMemberHasStream && !contents.lastMemberIsLink)
         unpacked -= qint64(last->streamSizes.last() -
-                           qMin<quint64>(last->streamSizes.last(), ines::HeaderSize));
+                           qMin<quint64>(last->streamSizes.last(), archiveLimits::RomRead));
     if (unpacked > archiveLimits::Unpacked)
         throw TooMuchUnpacked{};
 }

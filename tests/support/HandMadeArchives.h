@@ -104,9 +104,10 @@ inline QByteArray coder(quint64 method, const QByteArray& properties)
 }
 
 // Pack info, one single-coder folder per packed stream, and sub-streams.
-inline QByteArray streamsInfo(const QList<quint64>& packSizes, const QList<Folder>& folders)
+inline QByteArray streamsInfo(const QList<quint64>& packSizes, const QList<Folder>& folders,
+                              quint64 packPosition = 0)
 {
-    QByteArray info = "\x06" + number(0) + number(quint64(packSizes.size())) + "\x09";
+    QByteArray info = "\x06" + number(packPosition) + number(quint64(packSizes.size())) + "\x09";
     for (const quint64 size : packSizes)
         info += number(size);
     info += QByteArray("\x00\x07\x0b", 3) + number(quint64(folders.size())) + QByteArray(1, '\0');
@@ -186,13 +187,15 @@ inline std::pair<QByteArray, QByteArray> lzma(const QByteArray& data, quint32 di
     return {out, QByteArray(reinterpret_cast<const char*>(properties), 5)};
 }
 
-// The archive with its header compressed (LZMA), as 7-Zip writes it.
-inline QByteArray assembleWithEncodedHeader(const QByteArray& header)
+// The archive with its header compressed (LZMA) after the packed streams, as
+// 7-Zip writes it.
+inline QByteArray assembleWithEncodedHeader(const QByteArray& packed, const QByteArray& header)
 {
-    const auto [packed, properties] = lzma(header, 1 << 20);
-    const QByteArray encoded = "\x17" + streamsInfo({quint64(packed.size())},
-                                                    {{Lzma, properties, {quint64(header.size())}}});
-    return assemble(packed, encoded);
+    const auto [packedHeader, properties] = lzma(header, 1 << 20);
+    const QByteArray encoded = "\x17" + streamsInfo({quint64(packedHeader.size())},
+                                                    {{Lzma, properties, {quint64(header.size())}}},
+                                                    quint64(packed.size()));
+    return assemble(packed + packedHeader, encoded);
 }
 
 } // namespace sevenzip
