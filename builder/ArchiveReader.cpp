@@ -77,9 +77,12 @@ public:
         const int status = archive_read_next_header(m_handle, &entry);
         if (status == ARCHIVE_EOF)
             return false;
-        if (status < ARCHIVE_WARN)
-            fail(m_passed == 0 ? QStringLiteral("its list of members is damaged")
-                               : QStringLiteral("it is damaged after %1").arg(m_memberName));
+        if (status < ARCHIVE_WARN) {
+            // A zip's list was read before; a 7-Zip archive's list is read now.
+            fail(m_passed > 0 ? QStringLiteral("the member after %1 is damaged").arg(m_memberName)
+                 : m_format == Format::Zip ? QStringLiteral("its first member is damaged")
+                                           : QStringLiteral("its list of members is damaged"));
+        }
         ++m_passed;
         QString path;
         if (const char* utf8 = archive_entry_pathname_utf8(entry))
@@ -144,7 +147,7 @@ private:
                                                     "CRC check")
                                    : QStringLiteral("%1 fails its CRC check").arg(m_memberName));
         }
-        if (message.contains(QStringLiteral("nsupported")) ||
+        if (message.contains(QStringLiteral("supported")) ||
             message.contains(QStringLiteral("Unexpected codec")))
             throw ArchiveError(m_archiveName, Kind::Unreadable, 0,
                                QStringLiteral("%1 is packed in a way Romweaver cannot unpack")

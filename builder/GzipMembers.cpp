@@ -112,15 +112,7 @@ GzipMembers::GzipMembers(ArchiveInput& input, const QString& archiveName, Unpack
 {
     // A tar archive begins with a header whose checksum matches; anything
     // else is the one file of a bare .gz.
-    m_start.resize(Block);
-    qint64 done = 0;
-    while (done < Block) {
-        const qint64 got = m_stream.read(m_start.data() + done, Block - done);
-        if (got == 0)
-            break;
-        done += got;
-    }
-    m_start.truncate(done);
+    m_start = readBlock();
     m_tar = isTarHeader(m_start);
 }
 
@@ -168,6 +160,20 @@ qint64 GzipMembers::read(char* data, qint64 maxSize)
     return done;
 }
 
+QByteArray GzipMembers::readBlock()
+{
+    QByteArray block(Block, Qt::Uninitialized);
+    qint64 done = 0;
+    while (done < Block) {
+        const qint64 got = m_stream.read(block.data() + done, Block - done);
+        if (got == 0)
+            break;
+        done += got;
+    }
+    block.truncate(done);
+    return block;
+}
+
 void GzipMembers::skip(qint64 count)
 {
     char scratch[16384];
@@ -200,23 +206,13 @@ bool GzipMembers::nextTarMember(Member& member)
     QString paxName;
     bool pax = false;
     for (;;) {
-        QByteArray block = m_startRead == 0 ? m_start : QByteArray(Block, Qt::Uninitialized);
-        if (m_startRead == 0) {
-            m_startRead = m_start.size();
-        } else {
-            qint64 done = 0;
-            while (done < Block) {
-                const qint64 got = m_stream.read(block.data() + done, Block - done);
-                if (got == 0)
-                    break;
-                done += got;
-            }
-            // Data that ends between members ends the archive, as in libarchive.
-            if (done == 0)
-                return m_ended = true, false;
-            if (done < Block)
-                failDamaged(QStringLiteral("it is truncated"));
-        }
+        const QByteArray block = m_startRead == 0 ? m_start : readBlock();
+        m_startRead = m_start.size();
+        // Data that ends between members ends the archive, as in libarchive.
+        if (block.isEmpty())
+            return m_ended = true, false;
+        if (block.size() < Block)
+            failDamaged(QStringLiteral("it is truncated"));
         if (block.count('\0') == Block) {
             // The end of the archive: the rest is read for the gzip trailer's check.
             char scratch[16384];

@@ -28,6 +28,8 @@ public:
 
 private:
     bool nextTarMember(Member& member);
+    // The next tar block, fewer bytes at the data's end.
+    QByteArray readBlock();
     QByteArray readTarData(qint64 size);
     void skip(qint64 count);
     [[noreturn]] void failDamaged(const QString& detail) const;

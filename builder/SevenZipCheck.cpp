@@ -545,18 +545,32 @@ bool isEncryption(quint64 method)
     return method == ZipCrypto || method == Rar29Crypto || method == Aes;
 }
 
+// The filter chain liblzma decodes an LZMA or LZMA2 coder with, from its properties.
+class LzmaFilters
+{
+public:
+    explicit LzmaFilters(const Coder& coder)
+    {
+        m_filters[0].id = coder.method == Lzma ? LZMA_FILTER_LZMA1 : LZMA_FILTER_LZMA2;
+        if (lzma_properties_decode(&m_filters[0], nullptr,
+                                   reinterpret_cast<const uint8_t*>(coder.properties.constData()),
+                                   size_t(coder.properties.size())) != LZMA_OK)
+            throw Malformed{};
+    }
+    ~LzmaFilters() { std::free(m_filters[0].options); }
+    LzmaFilters(const LzmaFilters&) = delete;
+    LzmaFilters& operator=(const LzmaFilters&) = delete;
+
+    const lzma_filter* filters() const { return m_filters; }
+
+private:
+    lzma_filter m_filters[2] = {{LZMA_VLI_UNKNOWN, nullptr}, {LZMA_VLI_UNKNOWN, nullptr}};
+};
+
 // The memory liblzma's decoder takes for these LZMA or LZMA2 properties.
 qint64 lzmaMemory(const Coder& coder)
 {
-    lzma_filter filters[2] = {
-        {coder.method == Lzma ? LZMA_FILTER_LZMA1 : LZMA_FILTER_LZMA2, nullptr},
-        {LZMA_VLI_UNKNOWN, nullptr}};
-    if (lzma_properties_decode(&filters[0], nullptr,
-                               reinterpret_cast<const uint8_t*>(coder.properties.constData()),
-                               size_t(coder.properties.size())) != LZMA_OK)
-        throw Malformed{};
-    const uint64_t memory = lzma_raw_decoder_memusage(filters);
-    std::free(filters[0].options);
+    const uint64_t memory = lzma_raw_decoder_memusage(LzmaFilters(coder).filters());
     if (memory == UINT64_MAX)
         throw Malformed{};
     return qint64(qMin<uint64_t>(memory, uint64_t(std::numeric_limits<qint64>::max())));
@@ -601,7 +615,8 @@ void checkMemory(qint64 memory)
         throw TooMuchMemory{memory};
 }
 
-// A compressed header, unpacked: LZMA, LZMA2 or Deflate (7-Zip writes LZMA), or stored.
+// A compressed header, unpacked: LZMA or LZMA2, or stored (the only ways 7-Zip
+// writes one).
 QByteArray unpackHeader(const Coder& coder, const QByteArray& packed, qint64 size)
 {
     QByteArray bytes(size, Qt::Uninitialized);
@@ -612,33 +627,8 @@ QByteArray unpackHeader(const Coder& coder, const QByteArray& packed, qint64 siz
             throw Malformed{};
         return packed.left(size);
     }
-    if (coder.method == Deflate) {
-        z_stream stream{};
-        if (inflateInit2(&stream, -15) != Z_OK)
-            throw std::bad_alloc();
-        stream.next_in = const_cast<Bytef*>(in);
-        stream.avail_in = uInt(packed.size());
-        stream.next_out = out;
-        stream.avail_out = uInt(size);
-        int status = Z_OK;
-        while (stream.avail_out > 0 && status == Z_OK)
-            status = inflate(&stream, Z_FINISH);
-        const bool complete = stream.avail_out == 0;
-        inflateEnd(&stream);
-        if (!complete)
-            throw Malformed{};
-        return bytes;
-    }
-    lzma_filter filters[2] = {
-        {coder.method == Lzma ? LZMA_FILTER_LZMA1 : LZMA_FILTER_LZMA2, nullptr},
-        {LZMA_VLI_UNKNOWN, nullptr}};
-    if (lzma_properties_decode(&filters[0], nullptr,
-                               reinterpret_cast<const uint8_t*>(coder.properties.constData()),
-                               size_t(coder.properties.size())) != LZMA_OK)
-        throw Malformed{};
     lzma_stream stream = LZMA_STREAM_INIT;
-    const lzma_ret started = lzma_raw_decoder(&stream, filters);
-    std::free(filters[0].options);
+    const lzma_ret started = lzma_raw_decoder(&stream, LzmaFilters(coder).filters());
     if (started == LZMA_MEM_ERROR)
         throw std::bad_alloc();
     if (started != LZMA_OK)
@@ -745,8 +735,7 @@ int check(ArchiveInput& input, const QString& archiveName, bool bzip2Unpacked)
         }
         const Coder& coder = folder.coders.first();
         if (folder.coders.size() != 1 || folder.packedStreams != 1 ||
-            !(coder.method == Copy || coder.method == Lzma || coder.method == Lzma2 ||
-              coder.method == Deflate))
+            !(coder.method == Copy || coder.method == Lzma || coder.method == Lzma2))
             throw NotUnpacked{QStringLiteral("its list of members is compressed in a way "
                                              "Romweaver cannot unpack")};
         const quint64 size = folder.finalSize();

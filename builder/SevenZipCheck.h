@@ -12,7 +12,7 @@ class ArchiveInput;
 // streams: up to 100 million each), its decoders from the dictionary size a
 // coder declares (up to 4 GiB), and unpacks a solid block from its start to
 // reach a member; none of it is bounded by the archive's own size. So the
-// header is read here first (unpacked with liblzma or zlib when it is
+// header is read here first (unpacked with liblzma when it is
 // compressed), and the archive is refused unless everything libarchive will
 // allocate and unpack to read every member's first bytes stays within
 // archiveLimits. Romweaver unpacks Copy, LZMA, LZMA2, Deflate and the BCJ,

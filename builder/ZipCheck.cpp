@@ -122,11 +122,11 @@ Directory directoryOf(ArchiveInput& input, const QByteArray& tail, qint64 at, qi
 }
 
 // Where the first record begins: libarchive searches forward from the start
-// for it, past whatever was put before the zip.
+// for it, past whatever was put before the zip, up to the end record at end.
 qint64 firstRecord(ArchiveInput& input, qint64 start, qint64 end)
 {
     constexpr qint64 Chunk = 65536;
-    for (qint64 at = start; at < end; at += Chunk - 3) {
+    for (qint64 at = start; at <= end; at += Chunk - 3) {
         const QByteArray bytes = input.readAt(at, qMin(Chunk, end + 4 - at));
         for (qint64 i = 0; i + 4 <= bytes.size(); ++i) {
             if (hasSignature(bytes, i, "PK\1\2") || hasSignature(bytes, i, "PK\5\6") ||
