@@ -12,8 +12,9 @@
 #include <cstdio>
 
 #ifdef Q_OS_WIN
-#include <psapi.h>
 #include <windows.h>
+
+#include <psapi.h> // after windows.h, whose types it uses
 #else
 #include <sys/resource.h>
 #endif
