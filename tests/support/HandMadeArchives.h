@@ -17,10 +17,11 @@
 namespace handmade
 {
 
+// value in little-endian order, in bytes bytes (zeros past the eighth).
 inline QByteArray le(quint64 value, int bytes)
 {
     QByteArray out(bytes, '\0');
-    for (int i = 0; i < bytes; ++i)
+    for (int i = 0; i < qMin(bytes, 8); ++i)
         out[i] = char(value >> (8 * i));
     return out;
 }
