@@ -24,12 +24,18 @@ Texts textsFor(ArchiveError::Kind kind, int romCount, const QString& detail)
     case ArchiveError::Kind::Encrypted:
         return {QStringLiteral(" is encrypted."), QStringLiteral("Encrypted archive")};
     case ArchiveError::Kind::Damaged:
-        return {QStringLiteral(" is damaged: ") + detail,
+        return {QStringLiteral(" is damaged: %1.").arg(detail),
                 QStringLiteral("Damaged archive: ") + detail};
+    case ArchiveError::Kind::WrongFormat:
+        return {QStringLiteral(" is not a %1 archive.").arg(detail),
+                QStringLiteral("Not a %1 archive").arg(detail)};
+    case ArchiveError::Kind::TooLarge:
+        return {QStringLiteral(" is too large to read: %1.").arg(detail),
+                QStringLiteral("Archive too large to read: ") + detail};
     case ArchiveError::Kind::Unreadable:
         break;
     }
-    return {QStringLiteral(" cannot be read: ") + detail,
+    return {QStringLiteral(" cannot be read: %1.").arg(detail),
             QStringLiteral("Archive that cannot be read: ") + detail};
 }
 

@@ -8,9 +8,10 @@ namespace builder
 {
 
 // Why an archive gives no rom: Romweaver takes one rom per archive and reads
-// it whole, so an archive holding none or several, one it cannot decrypt and
-// one it cannot read to the rom's end are refused before a build writes
-// anything, and marked in the selection.
+// it whole, so an archive holding none or several, one it cannot decrypt, one
+// it cannot read to the rom's end and one that would cost more than its
+// limits (ArchiveLimits) are refused before a build writes anything, and
+// marked in the selection.
 class ArchiveError : public platform::FileError
 {
 public:
@@ -18,8 +19,10 @@ public:
         NoRom,       // no member is a rom
         SeveralRoms, // romCount members are
         Encrypted,   // a member, or the archive's own list of members, is encrypted
-        Damaged,     // reading stopped on an error (detail: libarchive's message)
-        Unreadable,  // no archive format Romweaver reads (detail: libarchive's message)
+        Damaged,     // reading stopped on damage (detail: what and where)
+        Unreadable,  // a compression Romweaver does not unpack (detail: which, and where)
+        WrongFormat, // not the format its name says (detail: "zip", "7-Zip", "gzip")
+        TooLarge,    // reading it would cost more than a limit (detail: which limit)
     };
 
     ArchiveError(const QString& archiveName, Kind kind, int romCount = 0,

@@ -1,8 +1,13 @@
 #include "builder/ArchiveReader.h"
 
 #include "builder/ArchiveError.h"
+#include "builder/ArchiveLimits.h"
+#include "builder/ArchiveMembers.h"
+#include "builder/GzipMembers.h"
 #include "builder/HeaderRepair.h"
 #include "builder/ImageSurvey.h"
+#include "builder/SevenZipCheck.h"
+#include "builder/ZipCheck.h"
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -32,153 +37,238 @@ int countAt(const QByteArray& header, qint64 offset)
     return offset < header.size() ? quint8(header.at(offset)) : 0;
 }
 
-} // namespace
+// Whether this libarchive unpacks BZip2 (the Windows build's has no bzip2).
+bool bzip2Unpacked()
+{
+    return archive_bzlib_version() != nullptr;
+}
 
-struct ArchiveReader::State {
-    ArchiveInput& input;
-    QString archiveName;
-    bool bareGzip; // a .gz: its one member may be a plain compressed file
-    archive* handle = nullptr;
-    qint64 position = 0;
-    std::unique_ptr<char[]> chunk = std::make_unique_for_overwrite<char[]>(ChunkSize);
-    std::unique_ptr<char[]> scratch; // what a measured rom is read into, then dropped
-    // An input failure inside a callback, thrown again once libarchive has returned:
-    // exceptions never pass through its C code.
-    std::exception_ptr inputError;
+// The members of a zip or a 7-Zip archive, read by libarchive once ZipCheck or
+// SevenZipCheck has found what they declare within the limits. Only the one
+// format is on: libarchive's "all" would also read mtree lists, which name
+// files elsewhere on the disk, and take any archive under any name.
+class LibarchiveMembers : public ArchiveMembers
+{
+public:
+    enum class Format { Zip, SevenZip };
 
-    State(ArchiveInput& in, const QString& name)
-        : input(in), archiveName(name), bareGzip(hasSuffix(name, ".gz"))
+    // memberCount: as many as the archive's list declares; no more are asked
+    // of libarchive, which would unpack the rest of the last member to look
+    // for another.
+    LibarchiveMembers(ArchiveInput& input, const QString& archiveName, Format format,
+                      int memberCount, UnpackedCount& unpacked)
+        : m_input(input), m_archiveName(archiveName), m_format(format), m_memberCount(memberCount),
+          m_unpacked(unpacked)
     {
     }
-    ~State() { close(); }
-
-    void close()
+    ~LibarchiveMembers() override
     {
-        if (handle)
-            archive_read_free(handle);
-        handle = nullptr;
+        if (m_handle)
+            archive_read_free(m_handle);
     }
 
-    [[noreturn]] void fail(Kind kind, int romCount = 0)
+    bool next(Member& member) override
     {
-        if (inputError)
-            std::rethrow_exception(inputError);
-        if (kind == Kind::Damaged && handle && archive_read_has_encrypted_entries(handle) > 0)
-            kind = Kind::Encrypted;
-        const char* message = handle ? archive_error_string(handle) : nullptr;
-        throw ArchiveError(archiveName, kind, romCount,
-                           message ? QString::fromLocal8Bit(message)
-                                   : QStringLiteral("unknown error"));
+        if (m_passed == m_memberCount)
+            return false;
+        if (!m_handle)
+            open();
+        archive_entry* entry = nullptr;
+        const int status = archive_read_next_header(m_handle, &entry);
+        if (status == ARCHIVE_EOF)
+            return false;
+        if (status < ARCHIVE_WARN) {
+            // A zip's list was read before; a 7-Zip archive's list is read now.
+            fail(m_passed > 0 ? QStringLiteral("the member after %1 is damaged").arg(m_memberName)
+                 : m_format == Format::Zip ? QStringLiteral("its first member is damaged")
+                                           : QStringLiteral("its list of members is damaged"));
+        }
+        ++m_passed;
+        QString path;
+        if (const char* utf8 = archive_entry_pathname_utf8(entry))
+            path = QString::fromUtf8(utf8);
+        else if (const char* local = archive_entry_pathname(entry))
+            path = QString::fromLocal8Bit(local);
+        m_memberName = path;
+        member.name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+        member.regular =
+            archive_entry_filetype(entry) == AE_IFREG && !archive_entry_hardlink(entry);
+        member.encrypted = archive_entry_is_encrypted(entry);
+        return true;
+    }
+
+    qint64 read(char* data, qint64 maxSize) override
+    {
+        const la_ssize_t done = archive_read_data(m_handle, data, size_t(maxSize));
+        if (done < 0)
+            fail(QStringLiteral("the data of %1 is damaged").arg(m_memberName));
+        m_unpacked.add(done);
+        return qint64(done);
+    }
+
+private:
+    void open()
+    {
+        m_input.seek(0);
+        m_position = 0;
+        m_handle = archive_read_new();
+        if (!m_handle)
+            throw std::bad_alloc();
+        if (m_format == Format::Zip)
+            archive_read_support_format_zip_seekable(m_handle);
+        else
+            archive_read_support_format_7zip(m_handle);
+        archive_read_set_callback_data(m_handle, this);
+        archive_read_set_read_callback(m_handle, &LibarchiveMembers::readInput);
+        archive_read_set_seek_callback(m_handle, &LibarchiveMembers::seekInput);
+        archive_read_set_skip_callback(m_handle, &LibarchiveMembers::skipInput);
+        if (archive_read_open1(m_handle) != ARCHIVE_OK)
+            fail(QStringLiteral("its list of members is damaged"));
+    }
+
+    // Says what went wrong as exactly as libarchive's message allows; where
+    // says at which member it was.
+    [[noreturn]] void fail(const QString& where)
+    {
+        if (m_inputError)
+            std::rethrow_exception(m_inputError);
+        if (archive_errno(m_handle) == ENOMEM)
+            throw std::bad_alloc();
+        if (archive_read_has_encrypted_entries(m_handle) > 0)
+            throw ArchiveError(m_archiveName, Kind::Encrypted);
+        const char* text = archive_error_string(m_handle);
+        const QString message = text ? QString::fromLocal8Bit(text) : QString();
+        if (message.contains(QStringLiteral("truncated"), Qt::CaseInsensitive))
+            throw ArchiveError(m_archiveName, Kind::Damaged, 0, QStringLiteral("it is truncated"));
+        if (message.contains(QStringLiteral("CRC"))) {
+            throw ArchiveError(m_archiveName, Kind::Damaged, 0,
+                               m_passed == 0
+                                   ? QStringLiteral("its list of members fails its "
+                                                    "CRC check")
+                                   : QStringLiteral("%1 fails its CRC check").arg(m_memberName));
+        }
+        if (message.contains(QStringLiteral("supported")) ||
+            message.contains(QStringLiteral("Unexpected codec")))
+            throw ArchiveError(m_archiveName, Kind::Unreadable, 0,
+                               QStringLiteral("%1 is packed in a way Romweaver cannot unpack")
+                                   .arg(m_passed == 0 ? QStringLiteral("it") : m_memberName));
+        throw ArchiveError(m_archiveName, Kind::Damaged, 0, where);
+    }
+
+    // Input failures inside a callback are thrown again once libarchive has
+    // returned: exceptions never pass through its C code.
+    template <typename Call>
+    static auto guarded(archive* a, void* data, Call call, decltype(call()) failed)
+    {
+        auto* self = static_cast<LibarchiveMembers*>(data);
+        try {
+            return call();
+        } catch (...) {
+            self->m_inputError = std::current_exception();
+            archive_set_error(a, EIO, "the archive could not be read");
+            return failed;
+        }
     }
 
     static la_ssize_t readInput(archive* a, void* data, const void** buffer)
     {
-        auto* state = static_cast<State*>(data);
-        try {
-            const qint64 done = state->input.read(state->chunk.get(), ChunkSize);
-            state->position += done;
-            *buffer = state->chunk.get();
-            return la_ssize_t(done);
-        } catch (...) {
-            state->inputError = std::current_exception();
-            archive_set_error(a, EIO, "the archive could not be read");
-            return -1;
-        }
+        auto* self = static_cast<LibarchiveMembers*>(data);
+        return guarded(
+            a, data,
+            [self, buffer] {
+                const qint64 done = self->m_input.read(self->m_chunk.get(), ChunkSize);
+                self->m_position += done;
+                *buffer = self->m_chunk.get();
+                return la_ssize_t(done);
+            },
+            la_ssize_t(-1));
     }
 
     static la_int64_t seekInput(archive* a, void* data, la_int64_t offset, int whence)
     {
-        auto* state = static_cast<State*>(data);
-        try {
-            qint64 target = offset;
-            if (whence == SEEK_CUR)
-                target += state->position;
-            else if (whence == SEEK_END)
-                target += state->input.size();
-            if (target < 0)
-                return ARCHIVE_FATAL;
-            state->input.seek(target);
-            state->position = target;
-            return target;
-        } catch (...) {
-            state->inputError = std::current_exception();
-            archive_set_error(a, EIO, "the archive could not be read");
-            return ARCHIVE_FATAL;
-        }
+        auto* self = static_cast<LibarchiveMembers*>(data);
+        return guarded(
+            a, data,
+            [self, offset, whence] {
+                qint64 target = offset;
+                if (whence == SEEK_CUR)
+                    target += self->m_position;
+                else if (whence == SEEK_END)
+                    target += self->m_input.size();
+                if (target < 0)
+                    return la_int64_t(ARCHIVE_FATAL);
+                self->m_input.seek(target);
+                self->m_position = target;
+                return la_int64_t(target);
+            },
+            la_int64_t(ARCHIVE_FATAL));
     }
 
     // Skipping is seeking, never reading: a member passed over costs nothing
     // where the format lets libarchive skip it unread.
     static la_int64_t skipInput(archive* a, void* data, la_int64_t request)
     {
-        auto* state = static_cast<State*>(data);
-        try {
-            const qint64 target = qMin(state->position + request, state->input.size());
-            state->input.seek(target);
-            const qint64 skipped = target - state->position;
-            state->position = target;
-            return skipped;
-        } catch (...) {
-            state->inputError = std::current_exception();
-            archive_set_error(a, EIO, "the archive could not be read");
-            return ARCHIVE_FATAL;
-        }
+        auto* self = static_cast<LibarchiveMembers*>(data);
+        return guarded(
+            a, data,
+            [self, request] {
+                const qint64 target =
+                    qMin(self->m_position + qint64(request), self->m_input.size());
+                self->m_input.seek(target);
+                const qint64 skipped = target - self->m_position;
+                self->m_position = target;
+                return la_int64_t(skipped);
+            },
+            la_int64_t(ARCHIVE_FATAL));
     }
 
-    // A new pass from the archive's first byte. Only the formats and the one
-    // compression Romweaver reads are on: libarchive's "all" would also read
-    // mtree lists, which name files elsewhere on the disk, and hand some
-    // compressions to external programs.
+    ArchiveInput& m_input;
+    QString m_archiveName;
+    Format m_format;
+    int m_memberCount;
+    UnpackedCount& m_unpacked;
+    archive* m_handle = nullptr;
+    qint64 m_position = 0;
+    std::unique_ptr<char[]> m_chunk = std::make_unique_for_overwrite<char[]>(ChunkSize);
+    std::exception_ptr m_inputError;
+    int m_passed = 0;
+    QString m_memberName; // the current member's path, for the errors
+};
+
+} // namespace
+
+struct ArchiveReader::State {
+    ArchiveInput& input;
+    QString archiveName;
+    std::unique_ptr<UnpackedCount> unpacked;
+    std::unique_ptr<ArchiveMembers> members;
+    std::unique_ptr<char[]> scratch; // what a measured rom is read into, then dropped
+
+    State(ArchiveInput& in, const QString& name) : input(in), archiveName(name) {}
+
+    // A new pass from the archive's first byte, in the format its name says,
+    // once what it declares is known to be within the limits.
     void open()
     {
-        close();
-        inputError = nullptr;
-        input.seek(0);
-        position = 0;
-        handle = archive_read_new();
-        if (!handle)
-            throw std::bad_alloc();
-        archive_read_support_format_zip(handle);
-        archive_read_support_format_7zip(handle);
-        archive_read_support_format_tar(handle);
-        archive_read_support_filter_gzip(handle);
-        if (bareGzip)
-            archive_read_support_format_raw(handle);
-        archive_read_set_callback_data(handle, this);
-        archive_read_set_read_callback(handle, &State::readInput);
-        archive_read_set_seek_callback(handle, &State::seekInput);
-        archive_read_set_skip_callback(handle, &State::skipInput);
-        // Data no reader takes is no archive Romweaver reads (libarchive's
-        // ARCHIVE_ERRNO_FILE_FORMAT, which is EILSEQ); any other failure this
-        // early (a truncated gzip stream) is damage.
-        if (archive_read_open1(handle) != ARCHIVE_OK)
-            fail(archive_errno(handle) == EILSEQ ? Kind::Unreadable : Kind::Damaged);
-    }
-
-    bool raw() const { return archive_format(handle) == ARCHIVE_FORMAT_RAW; }
-
-    // The next member's header; false after the last.
-    bool nextMember(archive_entry*& entry)
-    {
-        const int status = archive_read_next_header(handle, &entry);
-        if (status == ARCHIVE_EOF)
-            return false;
-        if (status < ARCHIVE_WARN)
-            fail(Kind::Damaged);
-        // Raw reading takes any bytes as a member: a .gz must be gzip data.
-        if (raw() && archive_filter_code(handle, 0) != ARCHIVE_FILTER_GZIP) {
-            throw ArchiveError(archiveName, Kind::Unreadable, 0,
-                               QStringLiteral("it holds no gzip data"));
+        members.reset();
+        unpacked = std::make_unique<UnpackedCount>(archiveName);
+        if (hasSuffix(archiveName, ".gz")) {
+            members = std::make_unique<GzipMembers>(input, archiveName, *unpacked);
+            return;
         }
-        return true;
+        const bool zip = hasSuffix(archiveName, ".zip");
+        const int count = zip ? checkZip(input, archiveName, bzip2Unpacked())
+                              : checkSevenZip(input, archiveName, bzip2Unpacked());
+        members = std::make_unique<LibarchiveMembers>(input, archiveName,
+                                                      zip ? LibarchiveMembers::Format::Zip
+                                                          : LibarchiveMembers::Format::SevenZip,
+                                                      count, *unpacked);
     }
 
-    qint64 readData(char* data, qint64 maxSize)
+    void close()
     {
-        const la_ssize_t done = archive_read_data(handle, data, size_t(maxSize));
-        if (done < 0)
-            fail(Kind::Damaged);
-        return qint64(done);
+        members.reset();
+        unpacked.reset();
     }
 
     // Up to count bytes, fewer only at the member's end.
@@ -187,26 +277,13 @@ struct ArchiveReader::State {
         QByteArray bytes(count, Qt::Uninitialized);
         qint64 done = 0;
         while (done < count) {
-            const qint64 got = readData(bytes.data() + done, count - done);
+            const qint64 got = members->read(bytes.data() + done, count - done);
             if (got == 0)
                 break;
             done += got;
         }
         bytes.truncate(done);
         return bytes;
-    }
-
-    QString memberName(archive_entry* entry) const
-    {
-        QString path;
-        if (const char* utf8 = archive_entry_pathname_utf8(entry))
-            path = QString::fromUtf8(utf8);
-        else if (const char* local = archive_entry_pathname(entry))
-            path = QString::fromLocal8Bit(local);
-        // A bare .gz whose header keeps no name is named after the archive, as gunzip names it.
-        if (raw() && path == QStringLiteral("data"))
-            return archiveName.chopped(3);
-        return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
     }
 
     // Reads the rest of the member whose first bytes are header, up to one
@@ -222,7 +299,7 @@ struct ArchiveReader::State {
         if (!scratch)
             scratch = std::make_unique_for_overwrite<char[]>(ChunkSize);
         while (rom.length < limit) {
-            const qint64 got = readData(scratch.get(), qMin(ChunkSize, limit - rom.length));
+            const qint64 got = members->read(scratch.get(), qMin(ChunkSize, limit - rom.length));
             if (got == 0)
                 break;
             rom.length += got;
@@ -251,56 +328,52 @@ ArchiveReader::Rom ArchiveReader::findRom()
     int namedCount = 0;
     Rom ines;
     Rom named;
-    archive_entry* entry = nullptr;
-    for (int member = 0; s.nextMember(entry); ++member) {
-        if (archive_entry_filetype(entry) != AE_IFREG || archive_entry_hardlink(entry))
+    ArchiveMembers::Member member;
+    for (int index = 0; s.members->next(member); ++index) {
+        if (!member.regular)
             continue;
         // Its bytes cannot be seen, so it may be the rom or a second one.
-        if (archive_entry_is_encrypted(entry))
-            throw ArchiveError(s.archiveName, Kind::Encrypted);
-        const bool nesName = hasSuffix(s.memberName(entry), ".nes");
+        if (member.encrypted)
+            throw ArchiveError(s.archiveName, ArchiveError::Kind::Encrypted);
+        const bool nesName = hasSuffix(member.name, ".nes");
         // Beyond a second iNES rom only the count is wanted; a member that is
         // neither is never read further than its first bytes.
         const QByteArray header = s.readUpTo(ines::HeaderSize);
         if (hasInesSignature(header)) {
             if (++inesCount == 1)
-                ines = s.measure(member, header);
+                ines = s.measure(index, header);
         } else if (nesName) {
             if (++namedCount == 1 && inesCount == 0)
-                named = s.measure(member, header);
+                named = s.measure(index, header);
         }
-        // A bare gzip holds one member; asking for another would unpack the
-        // rest of this one, however long it is.
-        if (s.raw())
-            break;
     }
     s.close();
     if (inesCount == 1)
         return ines;
     if (inesCount > 1)
-        throw ArchiveError(s.archiveName, Kind::SeveralRoms, inesCount);
+        throw ArchiveError(s.archiveName, ArchiveError::Kind::SeveralRoms, inesCount);
     if (namedCount == 1)
         return named;
     if (namedCount > 1)
-        throw ArchiveError(s.archiveName, Kind::SeveralRoms, namedCount);
-    throw ArchiveError(s.archiveName, Kind::NoRom);
+        throw ArchiveError(s.archiveName, ArchiveError::Kind::SeveralRoms, namedCount);
+    throw ArchiveError(s.archiveName, ArchiveError::Kind::NoRom);
 }
 
 void ArchiveReader::startMember(int member)
 {
     State& s = *m_state;
     s.open();
-    archive_entry* entry = nullptr;
+    ArchiveMembers::Member entry;
     for (int place = 0; place <= member; ++place) {
-        if (!s.nextMember(entry))
-            throw ArchiveError(s.archiveName, Kind::Damaged, 0,
+        if (!s.members->next(entry))
+            throw ArchiveError(s.archiveName, ArchiveError::Kind::Damaged, 0,
                                QStringLiteral("its rom is gone since it was first read"));
     }
 }
 
 qint64 ArchiveReader::read(char* data, qint64 maxSize)
 {
-    return m_state->readData(data, maxSize);
+    return m_state->members->read(data, maxSize);
 }
 
 } // namespace builder

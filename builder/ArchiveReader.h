@@ -1,5 +1,7 @@
 #pragma once
 
+#include "builder/ArchiveInput.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
@@ -9,31 +11,25 @@
 namespace builder
 {
 
-// The bytes of an archive file as the reader takes them. Failures throw FileError.
-class ArchiveInput
-{
-public:
-    virtual ~ArchiveInput() = default;
-    // From the current position; the count read, 0 at the end.
-    virtual qint64 read(char* data, qint64 maxSize) = 0;
-    virtual void seek(qint64 offset) = 0;
-    virtual qint64 size() = 0;
-};
-
-// The rom inside a .zip, .7z or .gz archive, read with libarchive, in memory
-// only: nothing is unpacked to disk and the archive is never written.
+// The rom inside a .zip, .7z or .gz archive, in memory only: nothing is
+// unpacked to disk and the archive is never written. Each format is read by
+// its own name alone: a .zip as a zip, a .7z as a 7-Zip archive, a .gz as gzip
+// data holding one file or a tar archive.
 //
 // The rom is the one member that is an iNES rom or, when no member is, the one
 // member named *.nes; folders, links and other members are passed over. The
-// sizes an archive records are never used: a rom is measured by reading it,
-// and never further than one byte past the length its header declares, so an
-// archive claiming anything costs at most that much. The first error of
-// reading or unpacking ends the reading (ArchiveError, Damaged).
+// sizes an archive records are never used for the rom: it is measured by
+// reading it, and never further than one byte past the length its header
+// declares. What the archive declares otherwise (how many members, how large
+// its list of members, its dictionaries, how much has to be unpacked to reach
+// a member) is checked before it is read, and the reading stops at the limits
+// of archiveLimits whatever it declares. The first error of reading or
+// unpacking ends the reading (ArchiveError).
 class ArchiveReader
 {
 public:
-    // archiveName: the archive's file name, for the errors and for the name of
-    // a bare .gz's member when its header keeps none.
+    // archiveName: the archive's file name, which says its format, for the
+    // errors and for the name of a bare .gz's file when its header keeps none.
     ArchiveReader(ArchiveInput& input, const QString& archiveName);
     ~ArchiveReader();
     ArchiveReader(const ArchiveReader&) = delete;
@@ -48,8 +44,8 @@ public:
         qint64 length = 0; // its length, or its declared length + 1 when it is longer
     };
     // Goes through the archive once: finds the rom and reads it through.
-    // Throws ArchiveError (no rom, several, encrypted, damaged, not readable)
-    // or FileError (the file itself).
+    // Throws ArchiveError (no rom, several, encrypted, damaged, not readable,
+    // not its format, too large) or FileError (the file itself).
     Rom findRom();
 
     // Starts a new pass that reads the given member from its first byte.

@@ -6,7 +6,6 @@
 #include "platform/ExclusiveFile.h"
 #include "platform/FileHead.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace builder
@@ -30,39 +29,24 @@ private:
     platform::ExclusiveFile& m_file;
 };
 
-// An archive looked at: shared and read-only, like any look at a rom.
-class SharedInput : public ArchiveInput
+// An archive looked at: shared and read-only, like any look at a rom, and
+// read through the one handle that was checked to be a regular file.
+class LookInput : public ArchiveInput
 {
 public:
-    explicit SharedInput(const QString& path) : m_file(path)
-    {
-        // Only a regular file gets this far (readFileHead has said so), so
-        // the open cannot wait on a pipe.
-        if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-            fail(QStringLiteral("Cannot open file"));
-    }
+    explicit LookInput(const QString& path) : m_file(path) {}
     qint64 read(char* data, qint64 maxSize) override
     {
-        const qint64 done = m_file.read(data, maxSize);
-        if (done < 0)
-            fail(QStringLiteral("Cannot read file"));
+        const qint64 done = m_file.readAt(m_position, data, maxSize);
+        m_position += done;
         return done;
     }
-    void seek(qint64 offset) override
-    {
-        if (!m_file.seek(offset))
-            fail(QStringLiteral("Cannot seek in file"));
-    }
+    void seek(qint64 offset) override { m_position = offset; }
     qint64 size() override { return m_file.size(); }
 
 private:
-    [[noreturn]] void fail(const QString& what) const
-    {
-        throw platform::FileError(
-            QStringLiteral("%1 \"%2\": %3").arg(what, m_file.fileName(), m_file.errorString()));
-    }
-
-    QFile m_file;
+    platform::FileLook m_file;
+    qint64 m_position = 0;
 };
 
 QByteArray readHeader(platform::ExclusiveFile& file)
@@ -87,9 +71,8 @@ RomSource::RomSource(const QString& path, Access access)
 {
     if (access == Access::Look) {
         // A folder, device, pipe or socket is refused here, before any open that could wait.
-        const platform::FileHead head =
-            platform::readFileHead(path, m_archive ? 0 : ines::HeaderSize);
         if (!m_archive) {
+            const platform::FileHead head = platform::readFileHead(path, ines::HeaderSize);
             if (head.bytes.size() < qMin(head.size, ines::HeaderSize))
                 throw platform::FileError(
                     QStringLiteral("Cannot read file \"%1\": it ended early").arg(path));
@@ -97,7 +80,7 @@ RomSource::RomSource(const QString& path, Access access)
             m_header = head.bytes;
             return;
         }
-        SharedInput input(path);
+        LookInput input(path);
         const ArchiveReader::Rom rom = ArchiveReader(input, m_name).findRom();
         m_size = rom.length;
         m_header = rom.header;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileStamp.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
@@ -7,18 +9,42 @@
 namespace platform
 {
 
+// A file looked at without disturbing anyone: opened once, for reading, with
+// every sharing allowed and without waiting, so a pipe or a device never holds
+// the caller up. Its type is checked on that same handle, and everything read
+// is read from it: a file swapped for a pipe after the check is never opened
+// by name again. Only a regular file (or a link to one) is looked at; a
+// folder, device, pipe or socket is NotARegularFile. Every failure throws
+// FileError naming the path.
+class FileLook
+{
+public:
+    explicit FileLook(const QString& path);
+    ~FileLook();
+    FileLook(const FileLook&) = delete;
+    FileLook& operator=(const FileLook&) = delete;
+
+    const QString& path() const { return m_path; }
+    // Which file it is, its size and times, as the open handle showed them.
+    const FileStamp& stamp() const { return m_stamp; }
+    qint64 size() const { return m_stamp.size; }
+    // Up to maxSize bytes from offset; the count read, fewer only at the end.
+    qint64 readAt(qint64 offset, char* data, qint64 maxSize);
+
+private:
+    QString m_path;
+    qintptr m_handle; // a file descriptor, or a Windows HANDLE
+    FileStamp m_stamp;
+};
+
 // What a look at a file shows: its size and its first bytes.
 struct FileHead {
     qint64 size = 0;
     QByteArray bytes;
 };
 
-// Looks at a file without disturbing anyone: opened for reading with every
-// sharing allowed and without waiting, so a pipe or a device never holds the
-// caller up, then closed again. Only a regular file (or a link to one) is
-// looked at; a folder, device, pipe or socket is a FileError, like a file that
-// cannot be opened or read. bytes holds the first maxBytes bytes, fewer when
-// the file is shorter.
+// Looks at a file (FileLook) and closes it again. bytes holds the first
+// maxBytes bytes, fewer when the file is shorter.
 FileHead readFileHead(const QString& path, qint64 maxBytes);
 
 } // namespace platform

@@ -12,38 +12,47 @@
 namespace platform
 {
 
-FileHead readFileHead(const QString& path, qint64 maxBytes)
+FileLook::FileLook(const QString& path) : m_path(path)
 {
     // O_NONBLOCK: opening a pipe for reading otherwise waits for a writer.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         throwSystemError(QStringLiteral("Cannot open file"), path);
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
+    m_handle = fd;
     struct stat st;
-    if (::fstat(fd, &st) != 0)
+    if (::fstat(fd, &st) != 0) {
+        const int error = errno;
+        ::close(fd);
+        errno = error;
         throwSystemError(QStringLiteral("Cannot measure file"), path);
-    if (!S_ISREG(st.st_mode))
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
         throwNotARegularFile(path);
-    FileHead head;
-    head.size = qint64(st.st_size);
-    head.bytes.resize(qMin(maxBytes, head.size));
+    }
+    m_stamp = *fileStampOfHandle(m_handle); // fstat has just answered for it
+}
+
+FileLook::~FileLook()
+{
+    ::close(int(m_handle));
+}
+
+qint64 FileLook::readAt(qint64 offset, char* data, qint64 maxSize)
+{
     qint64 done = 0;
-    while (done < head.bytes.size()) {
+    while (done < maxSize) {
         const ssize_t got =
-            ::pread(fd, head.bytes.data() + done, size_t(head.bytes.size() - done), off_t(done));
+            ::pread(int(m_handle), data + done, size_t(maxSize - done), off_t(offset + done));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            throwSystemError(QStringLiteral("Cannot read file"), path);
+            throwSystemError(QStringLiteral("Cannot read file"), m_path);
         if (got == 0)
-            break; // shorter now than it was measured
+            break; // its end, or shorter now than it was measured
         done += got;
     }
-    head.bytes.truncate(done);
-    return head;
+    return done;
 }
 
 } // namespace platform

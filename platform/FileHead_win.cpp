@@ -6,7 +6,7 @@
 namespace platform
 {
 
-FileHead readFileHead(const QString& path, qint64 maxBytes)
+FileLook::FileLook(const QString& path) : m_path(path)
 {
     const HANDLE handle = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_READ,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -18,31 +18,48 @@ FileHead readFileHead(const QString& path, qint64 maxBytes)
             throwNotARegularFile(path);
         throwSystemError(QStringLiteral("Cannot open file"), path);
     }
-    struct Closer {
-        HANDLE handle;
-        ~Closer() { CloseHandle(handle); }
-    } closer{handle};
+    m_handle = qintptr(handle);
     // Devices (NUL, CON, COM1 under any folder) and pipes are no files.
-    if (GetFileType(handle) != FILE_TYPE_DISK)
+    if (GetFileType(handle) != FILE_TYPE_DISK) {
+        CloseHandle(handle);
         throwNotARegularFile(path);
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(handle, &size))
+    }
+    const std::optional<FileStamp> stamp = fileStampOfHandle(m_handle);
+    if (!stamp) {
+        const DWORD error = GetLastError();
+        CloseHandle(handle);
+        SetLastError(error);
         throwSystemError(QStringLiteral("Cannot measure file"), path);
-    FileHead head;
-    head.size = size.QuadPart;
-    head.bytes.resize(qMin(maxBytes, head.size));
+    }
+    m_stamp = *stamp;
+}
+
+FileLook::~FileLook()
+{
+    CloseHandle(HANDLE(m_handle));
+}
+
+qint64 FileLook::readAt(qint64 offset, char* data, qint64 maxSize)
+{
     qint64 done = 0;
-    while (done < head.bytes.size()) {
+    while (done < maxSize) {
+        // On a handle opened without FILE_FLAG_OVERLAPPED the OVERLAPPED only
+        // says where to read: the read itself completes before ReadFile returns.
+        OVERLAPPED at{};
+        at.Offset = DWORD(quint64(offset + done));
+        at.OffsetHigh = DWORD(quint64(offset + done) >> 32);
         DWORD got = 0;
-        if (!ReadFile(handle, head.bytes.data() + done, DWORD(head.bytes.size() - done), &got,
-                      nullptr))
-            throwSystemError(QStringLiteral("Cannot read file"), path);
+        const DWORD wanted = DWORD(qMin<qint64>(maxSize - done, 1 << 30));
+        if (!ReadFile(HANDLE(m_handle), data + done, wanted, &got, &at)) {
+            if (GetLastError() == ERROR_HANDLE_EOF)
+                break;
+            throwSystemError(QStringLiteral("Cannot read file"), m_path);
+        }
         if (got == 0)
             break;
         done += got;
     }
-    head.bytes.truncate(done);
-    return head;
+    return done;
 }
 
 } // namespace platform

@@ -30,6 +30,10 @@ struct FileStamp {
 // nothing when there is no such file or it cannot be asked.
 std::optional<FileStamp> fileStamp(const QString& path);
 
+// The stamp of an open file (a file descriptor, or a Windows HANDLE), or
+// nothing when it cannot be asked.
+std::optional<FileStamp> fileStampOfHandle(qintptr handle);
+
 // The identity of the file or folder a path names, or nothing.
 std::optional<FileIdentity> fileIdentity(const QString& path);
 

@@ -14,10 +14,15 @@ std::optional<FileStamp> fileStamp(const QString& path)
                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return std::nullopt;
-    BY_HANDLE_FILE_INFORMATION info;
-    const bool ok = GetFileInformationByHandle(h, &info);
+    const std::optional<FileStamp> stamp = fileStampOfHandle(qintptr(h));
     CloseHandle(h);
-    if (!ok)
+    return stamp;
+}
+
+std::optional<FileStamp> fileStampOfHandle(qintptr handle)
+{
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(HANDLE(handle), &info))
         return std::nullopt;
     FileStamp stamp;
     stamp.identity = {info.dwVolumeSerialNumber,

@@ -3,7 +3,7 @@
 # further packages may be named as arguments (scripts/package.sh does).
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev libarchive-dev fonts-dejavu-core fonts-liberation2)
+packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev libarchive-dev zlib1g-dev liblzma-dev fonts-dejavu-core fonts-liberation2)
 packages+=(desktop-file-utils appstream) # the desktop entry's and the metadata's validators
 packages+=("$@")
 missing=()

@@ -1,7 +1,10 @@
 // Roms read out of .zip, .7z and .gz archives: appended exactly as the
 // unpacked rom would be (whole, cut, or repaired in the image alone), the
-// archive never changed; archives that give no rom, and why.
+// archive never changed; archives that give no rom, and why; each format read
+// by its name; gzip trailers checked; hostile archives refused within the
+// limits, whatever they declare.
 
+#include "builder/ArchiveLimits.h"
 #include "builder/ArchiveReader.h"
 #include "builder/BuildLog.h"
 #include "builder/FileMeasure.h"
@@ -10,9 +13,11 @@
 #include "builder/NesRomAppender.h"
 #include "platform/ExclusiveFile.h"
 #include "platform/Paths.h"
+#include "support/HandMadeArchives.h"
 #include "support/TestArchives.h"
 #include "support/TestFiles.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -67,6 +72,12 @@ private slots:
     void archivesThatGiveNoRom_data();
     void archivesThatGiveNoRom();
     void hugeMemberIsReadOnlyPastItsDeclaredLength();
+    void eachFormatReadByItsName_data();
+    void eachFormatReadByItsName();
+    void gzipTrailerChecked_data();
+    void gzipTrailerChecked();
+    void hostileArchivesCostLittle_data();
+    void hostileArchivesCostLittle();
 };
 
 void TestArchiveRoms::appendedAsTheUnpackedRom_data()
@@ -161,21 +172,26 @@ void TestArchiveRoms::archivesThatGiveNoRom_data()
     QTest::newRow("encrypted zip") << Format::ZipDeflate << QList<Member>{readme, romA} << "encrypt"
                                    << "%1 is encrypted."
                                    << "Encrypted archive";
-    QTest::newRow("truncated zip") << Format::ZipDeflate << QList<Member>{romA} << "truncate"
-                                   << "%1 is damaged: "
-                                   << "Damaged archive: ";
+    QTest::newRow("truncated zip")
+        << Format::ZipDeflate << QList<Member>{romA} << "truncate"
+        << "%1 is damaged: its list of members is missing; it may be truncated."
+        << "Damaged archive: its list of members is missing; it may be truncated";
+    QTest::newRow("truncated 7-Zip") << Format::SevenZip << QList<Member>{romA} << "truncate"
+                                     << "%1 is damaged: it is truncated."
+                                     << "Damaged archive: it is truncated";
     QTest::newRow("truncated gz") << Format::Gzip << QList<Member>{romA} << "truncate"
-                                  << "%1 is damaged: "
-                                  << "Damaged archive: ";
-    QTest::newRow("CRC error") << Format::ZipStored << QList<Member>{romA} << "flip a rom byte"
-                               << "%1 is damaged: "
-                               << "Damaged archive: ";
-    QTest::newRow("no archive") << Format::ZipStored << QList<Member>{} << "text"
-                                << "%1 cannot be read: "
-                                << "Archive that cannot be read: ";
-    QTest::newRow("gz of no gzip data") << Format::Gzip << QList<Member>{} << "text"
-                                        << "%1 cannot be read: it holds no gzip data"
-                                        << "Archive that cannot be read: it holds no gzip data";
+                                  << "%1 is damaged: it is truncated."
+                                  << "Damaged archive: it is truncated";
+    QTest::newRow("CRC error") << Format::ZipStored << QList<Member>{readme, romA}
+                               << "flip a rom byte"
+                               << "%1 is damaged: a.nes fails its CRC check."
+                               << "Damaged archive: a.nes fails its CRC check";
+    // An intact archive in a compression libarchive does not read.
+    QTest::newRow("Deflate64 zip")
+        << Format::ZipDeflate << QList<Member>{readme, romA} << "Deflate64"
+        << "%1 cannot be read: readme.txt is compressed with Deflate64, which Romweaver cannot "
+           "unpack."
+        << "Archive that cannot be read: readme.txt is compressed with Deflate64";
 }
 
 void TestArchiveRoms::archivesThatGiveNoRom()
@@ -192,14 +208,20 @@ void TestArchiveRoms::archivesThatGiveNoRom()
     const QString path = dir.filePath(name);
     if (!sentence.isEmpty())
         sentence = sentence.arg(name);
-    QByteArray bytes = "Some text, no archive.\n";
-    if (damage != QStringLiteral("text"))
-        bytes = readFile(makeArchive(path, format, members,
-                                     damage == QStringLiteral("encrypt") ? "secret" : nullptr));
+    QByteArray bytes = readFile(makeArchive(
+        path, format, members, damage == QStringLiteral("encrypt") ? "secret" : nullptr));
     if (damage == QStringLiteral("truncate"))
         bytes.truncate(bytes.size() / 2);
     if (damage == QStringLiteral("flip a rom byte"))
         bytes[bytes.indexOf(makeRom(2, 1, 40 * KB, 5).mid(20000, 64))] ^= 0x55;
+    if (damage == QStringLiteral("Deflate64")) {
+        // The method field of every local header and central directory record.
+        for (const auto& [signature, offset] : {std::pair{"PK\3\4", 8}, std::pair{"PK\1\2", 10}}) {
+            for (qsizetype at = bytes.indexOf(signature); at >= 0;
+                 at = bytes.indexOf(signature, at + 1))
+                bytes[at + offset] = 9;
+        }
+    }
     makeFile(dir.path(), name, bytes);
 
     const RomSurvey survey = surveyRom(path);
@@ -223,6 +245,167 @@ void TestArchiveRoms::hugeMemberIsReadOnlyPastItsDeclaredLength()
     const ArchiveReader::Rom rom = ArchiveReader(input, QStringLiteral("huge.nes.gz")).findRom();
     QCOMPARE(rom.length, declaredRomLength(1, 0) + 1);
     QVERIFY2(input.bytesRead < input.size() / 4, qPrintable(QString::number(input.bytesRead)));
+}
+
+void TestArchiveRoms::eachFormatReadByItsName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("format"); // as the sentence says it
+
+    QTemporaryDir dir;
+    const auto made = [&dir](Format format) {
+        return readFile(makeArchive(dir.filePath(QStringLiteral("made")), format,
+                                    {file(QStringLiteral("a.nes"), makeRom(1, 0, 16 * KB))}));
+    };
+    const QByteArray text = "Some text, no archive.\n";
+    QTest::newRow("text named .zip") << "a.zip" << text << "zip";
+    QTest::newRow("text named .gz") << "a.nes.gz" << text << "gzip";
+    QTest::newRow("zip named .7z") << "a.7z" << made(Format::ZipDeflate) << "7-Zip";
+    QTest::newRow("zip named .gz") << "a.gz" << made(Format::ZipStored) << "gzip";
+    QTest::newRow("7-Zip named .zip") << "a.zip" << made(Format::SevenZip) << "zip";
+    QTest::newRow("gzip named .7z") << "a.7z" << made(Format::Gzip) << "7-Zip";
+    // As an ISO image begins: the tar reader took it for an empty tar archive.
+    QTest::newRow("512 zero bytes named .zip") << "a.zip" << QByteArray(32 * KB, '\0') << "zip";
+}
+
+void TestArchiveRoms::eachFormatReadByItsName()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, format);
+    QTemporaryDir dir;
+    const RomSurvey survey = surveyRom(makeFile(dir.path(), name, bytes));
+    QCOMPARE(survey.badArchive, QStringLiteral("%1 is not a %2 archive.").arg(name, format));
+    QCOMPARE(survey.badArchiveReason, QStringLiteral("Not a %1 archive").arg(format));
+}
+
+void TestArchiveRoms::gzipTrailerChecked_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("detail"); // after "… is damaged: "; none for a rom
+
+    const QByteArray rom = makeRom(2, 1, 40 * KB, 3);
+    const QByteArray bare = handmade::gzip(rom);
+    const QByteArray tar = handmade::gzip(handmade::tarHeader("a.nes", rom.size()) + rom +
+                                          QByteArray(10 * KB - rom.size() % 512, '\0'));
+    const QString crc = QStringLiteral("its unpacked data does not match the CRC-32 its gzip "
+                                       "trailer records");
+    const auto damaged = [](QByteArray bytes, qsizetype fromEnd) {
+        bytes[bytes.size() - fromEnd] = char(bytes.at(bytes.size() - fromEnd) ^ 0x01);
+        return bytes;
+    };
+    QTest::newRow("good") << "a.nes.gz" << bare << "";
+    QTest::newRow("bad CRC-32") << "a.nes.gz" << damaged(bare, 8) << crc;
+    QTest::newRow("bad length") << "a.nes.gz" << damaged(bare, 4)
+                                << "its unpacked length does not match the length its gzip "
+                                   "trailer records";
+    QTest::newRow("truncated") << "a.nes.gz" << bare.chopped(4) << "it is truncated";
+    QTest::newRow("tar inside, good") << "a.tar.gz" << tar << "";
+    QTest::newRow("tar inside, bad CRC-32") << "a.tar.gz" << damaged(tar, 8) << crc;
+}
+
+void TestArchiveRoms::gzipTrailerChecked()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, detail);
+    QTemporaryDir dir;
+    const RomSurvey survey = surveyRom(makeFile(dir.path(), name, bytes));
+    QCOMPARE(survey.badArchive,
+             detail.isEmpty() ? QString() : QStringLiteral("%1 is damaged: %2.").arg(name, detail));
+    QCOMPARE(survey.readable, detail.isEmpty());
+}
+
+void TestArchiveRoms::hostileArchivesCostLittle_data()
+{
+    using namespace handmade::sevenzip;
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("said"); // as it begins: a refusal, or "rom" and the rom's length
+
+    constexpr quint64 MiB = archiveLimits::MiB;
+    constexpr quint64 GiB = 1024 * MiB;
+    const QByteArray rom = makeRom(2, 1, 40 * KB, 7);
+    const QString tooLarge = QStringLiteral("a.7z is too large to read: ");
+    const QString members = tooLarge + archiveLimits::tooManyMembers() + '.';
+    const QString unpacked = tooLarge + archiveLimits::tooMuchUnpacked() + '.';
+    const QString memory = tooLarge + QStringLiteral("Romweaver unpacks with at most 128 MiB");
+
+    const QByteArray emptyMembers =
+        "\x01" + filesInfo(5000000, {}, QList<bool>(5000000, true)) + QByteArray(1, '\0');
+    QTest::newRow("7-Zip declaring 5 million members")
+        << "a.7z" << assemble({}, emptyMembers) << members;
+    QTest::newRow("the same, its header compressed")
+        << "a.7z" << assembleWithEncodedHeader({}, emptyMembers) << members;
+
+    // A rom and a member of zeros in one solid block.
+    const auto solid = [&](quint64 method, const QByteArray& properties,
+                           const QList<quint64>& sizes, const QByteArray& packed,
+                           const QStringList& names) {
+        return assemble(packed,
+                        "\x01\x04" +
+                            streamsInfo({quint64(packed.size())}, {{method, properties, sizes}}) +
+                            filesInfo(quint64(names.size()), names) + QByteArray(1, '\0'));
+    };
+    const auto [romAndZeros, properties] = lzma(rom + QByteArray(MiB, '\0'), MiB);
+    const QList<quint64> romThenZeros{quint64(rom.size()), MiB};
+    const QStringList romFirst{QStringLiteral("a.nes"), QStringLiteral("zeros.bin")};
+    // Dictionaries declared larger than any rom needs.
+    QTest::newRow("7-Zip with a 1.5 GiB LZMA dictionary")
+        << "a.7z"
+        << solid(Lzma, properties.left(1) + handmade::le(1536 * MiB, 4), romThenZeros, romAndZeros,
+                 romFirst)
+        << memory;
+    QTest::newRow("7-Zip with a 4 GiB LZMA2 dictionary")
+        << "a.7z" << solid(Lzma2, QByteArray(1, char(40)), romThenZeros, romAndZeros, romFirst)
+        << memory;
+    // PPMd, whose model could be as large, is not read at all.
+    QTest::newRow("7-Zip with a 4 GiB PPMd model")
+        << "a.7z"
+        << solid(Ppmd, QByteArray(1, char(6)) + handmade::le(0xffffffdb, 4), romThenZeros,
+                 romAndZeros, romFirst)
+        << "a.7z cannot be read: it is compressed with PPMd, which Romweaver cannot unpack.";
+    // What comes before the rom has to be unpacked to reach it; what comes
+    // after it, only to its first bytes.
+    const auto [zerosAndRom, zerosFirst] = lzma(QByteArray(MiB, '\0') + rom, MiB);
+    QTest::newRow("16 GiB before the rom in one 7-Zip block")
+        << "a.7z"
+        << solid(Lzma, zerosFirst, {16 * GiB, quint64(rom.size())}, zerosAndRom,
+                 {QStringLiteral("zeros.bin"), QStringLiteral("a.nes")})
+        << unpacked;
+    QTest::newRow("16 GiB after the rom in one 7-Zip block")
+        << "a.7z" << solid(Lzma, properties, {quint64(rom.size()), 16 * GiB}, romAndZeros, romFirst)
+        << QStringLiteral("rom %1").arg(rom.size());
+
+    QTest::newRow("zip listing 10001 members")
+        << "a.zip" << handmade::zipListing(10001)
+        << QStringLiteral("a.zip is too large to read: ") + archiveLimits::tooManyMembers();
+    // Its tar header declares 1 GiB; 48 MiB of it are there.
+    QTest::newRow("1 GiB before the rom in a .tar.gz")
+        << "a.tar.gz"
+        << handmade::gzip(handmade::tarHeader("zeros.bin", GiB) + QByteArray(48 * MiB, '\0'), false)
+        << QStringLiteral("a.tar.gz is too large to read: ") + archiveLimits::tooMuchUnpacked();
+}
+
+void TestArchiveRoms::hostileArchivesCostLittle()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, said);
+    QTemporaryDir dir;
+    // The look runs in a process of its own, which says how much its peak
+    // memory grew meanwhile.
+    QProcess look;
+    look.start(QStringLiteral(SURVEY_ARCHIVE_EXECUTABLE), {makeFile(dir.path(), name, bytes)});
+    QVERIFY(look.waitForFinished(120000));
+    const QList<QByteArray> lines = look.readAllStandardOutput().trimmed().split('\n');
+    QCOMPARE(lines.size(), 2);
+    const QString sentence = QString::fromUtf8(lines.at(0)).trimmed();
+    QVERIFY2(sentence.startsWith(said), qPrintable(sentence));
+    const qint64 grownKiB = lines.at(1).trimmed().toLongLong();
+    QVERIFY2(grownKiB < archiveLimits::Memory / 1024, qPrintable(QString::number(grownKiB)));
 }
 
 QTEST_MAIN(TestArchiveRoms)

@@ -6,6 +6,7 @@
 #include "gui/WizardFixture.h"
 
 #include "settings/SettingsFile.h"
+#include "support/HandMadeArchives.h"
 #include "support/TestArchives.h"
 #include "wizard/controls/DirectoryListBox.h"
 
@@ -422,6 +423,10 @@ void TestRomweaverBuild::failures_data()
         << "bad archive" << QStringList{"-o", out, a, "{roms}/bad.zip"} << 1
         << "the GBA rom was not written: bad.zip holds 2 NES roms; Romweaver takes one rom per "
            "archive";
+    QTest::newRow("archive declaring more members than Romweaver reads")
+        << "hostile archive" << QStringList{"-o", out, a, "{roms}/huge.zip"} << 1
+        << "the GBA rom was not written: huge.zip is too large to read: Romweaver reads at most "
+           "10000 members of an archive";
     QTest::newRow("menu file with too few lines")
         << QString() << QStringList{"--menu", "{out}/menu.txt", "-o", out, a, b} << 1
         << "the menu file {out}/menu.txt has 1 line for 2 roms: one line per rom";
@@ -484,6 +489,9 @@ void TestRomweaverBuild::failures()
     if (setup == QStringLiteral("damaged compilation"))
         testfiles::makeFile(files.places.out, QStringLiteral("c.romweaver"),
                             R"({"format": "romweaver-compilation", "version": 1, "roms": [)");
+    if (setup == QStringLiteral("hostile archive"))
+        testfiles::makeFile(files.places.roms, QStringLiteral("huge.zip"),
+                            handmade::zipListing(10001));
 #ifndef Q_OS_WIN
     if (setup == QStringLiteral("pipe"))
         QCOMPARE(
