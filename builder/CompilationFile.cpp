@@ -1,5 +1,6 @@
 #include "builder/CompilationFile.h"
 
+#include "platform/FileHead.h"
 #include "platform/FileReplacement.h"
 #include "platform/Paths.h"
 
@@ -79,26 +80,24 @@ CompilationFileError::CompilationFileError(Kind kind, const QString& path, const
 
 std::optional<RomFingerprint> fingerprintOf(const QString& path)
 {
-    // Shared and read-only, like every look at a rom; only a regular file is read.
-    if (!QFileInfo(path).isFile())
+    // A look like every look at a rom: shared, read-only, never waiting on a pipe.
+    try {
+        platform::FileLook file(path);
+        RomFingerprint fingerprint;
+        uLong crc = crc32(0L, Z_NULL, 0);
+        QByteArray chunk(65536, Qt::Uninitialized);
+        for (;;) {
+            const qint64 got = file.readAt(fingerprint.size, chunk.data(), chunk.size());
+            if (got == 0)
+                break;
+            crc = crc32(crc, reinterpret_cast<const Bytef*>(chunk.constData()), uInt(got));
+            fingerprint.size += got;
+        }
+        fingerprint.crc32 = quint32(crc);
+        return fingerprint;
+    } catch (const platform::FileError&) {
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    RomFingerprint fingerprint;
-    uLong crc = crc32(0L, Z_NULL, 0);
-    QByteArray chunk(65536, Qt::Uninitialized);
-    for (;;) {
-        const qint64 got = file.read(chunk.data(), chunk.size());
-        if (got < 0)
-            return std::nullopt;
-        if (got == 0)
-            break;
-        crc = crc32(crc, reinterpret_cast<const Bytef*>(chunk.constData()), uInt(got));
-        fingerprint.size += got;
     }
-    fingerprint.crc32 = quint32(crc);
-    return fingerprint;
 }
 
 void writeCompilationFile(const QString& path, const Compilation& compilation)
