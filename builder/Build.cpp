@@ -1,6 +1,7 @@
 #include "builder/Build.h"
 
 #include "builder/BuildLock.h"
+#include "builder/BuildLog.h"
 #include "builder/ExistingOutput.h"
 #include "builder/ImageSurvey.h"
 #include "builder/MenuScript.h"
@@ -134,8 +135,10 @@ BuildResult build(const BuildRequest& request, ProgressReporter& progress, Build
 
     progress.setStatusText(QStringLiteral("Writing GBA rom..."));
     QString failure;
-    if (!WriteGBARom(request, progress, log, failure, hooks.outputSink))
+    const qsizetype firstLogMessage = log.messages().size();
+    if (!WriteGBARom(request, progress, log, failure, hooks.outputSink, &result.report))
         return ended(BuildResult::Outcome::Failed, failure);
+    result.report.logMessages = log.messages().mid(firstLogMessage);
     return ended(BuildResult::Outcome::Written);
 }
 

@@ -57,6 +57,8 @@ struct BuildResult {
     QStringList problems;
     // Whether a file was at the output path before the build.
     bool outputExisted = false;
+    // Written: what the build did with each rom, and its log messages.
+    BuildReport report;
 
     bool written() const { return outcome == Outcome::Written; }
 };

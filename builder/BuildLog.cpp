@@ -1,6 +1,7 @@
 #include "builder/BuildLog.h"
 
 #include "platform/ExclusiveFile.h"
+#include "platform/LocalText.h"
 
 #include <QFileInfo>
 
@@ -42,6 +43,7 @@ void BuildLog::AddToLog(const QByteArray& message)
         m_firstLogWrite = false;
     file.write(entry.constData(), entry.size());
     file.close();
+    m_messages << platform::localText(message);
 }
 
 } // namespace builder

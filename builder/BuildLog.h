@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -34,10 +35,14 @@ public:
     // fresh log (the main window's FirstLogWrite).
     bool firstLogWrite() const { return m_firstLogWrite; }
 
+    // The messages of the entries written in this run, in order.
+    const QStringList& messages() const { return m_messages; }
+
 private:
     QString m_path;
     bool m_firstLogWrite = true;
     std::optional<LogDateTimeFormat> m_format;
+    QStringList m_messages;
     Clock m_clock;
 };
 

@@ -24,7 +24,7 @@ void showPercentage(ProgressReporter& progress)
 }
 
 void writeImage(const BuildRequest& request, ProgressReporter& progress, BuildLog& log,
-                const OutputSinkFactory& outputSink)
+                const OutputSinkFactory& outputSink, BuildReport& report)
 {
     const ProgressPlan plan = ProgressPlan::forSelectedRoms(request.selectedRomCount);
     // The image goes into a new file beside the output, which takes the
@@ -56,7 +56,7 @@ void writeImage(const BuildRequest& request, ProgressReporter& progress, BuildLo
         const QString& fileName = request.romFileNames.at(i);
         progress.setStatusText(QStringLiteral("Writing GBA rom - adding nes rom ") + fileName +
                                QStringLiteral("..."));
-        AppendNESRom(output, request.romsDirectory, fileName, log, buffer);
+        report.count(AppendNESRom(output, request.romsDirectory, fileName, log, buffer));
     }
 
     output.flush();
@@ -66,13 +66,19 @@ void writeImage(const BuildRequest& request, ProgressReporter& progress, BuildLo
 } // namespace
 
 bool WriteGBARom(const BuildRequest& request, ProgressReporter& progress, BuildLog& log,
-                 QString& failure, const OutputSinkFactory& outputSink)
+                 QString& failure, const OutputSinkFactory& outputSink, BuildReport* report)
 {
     // On a failure the file objects close themselves on the way out, and the
     // unfinished image goes with them.
     failure.clear();
     try {
-        writeImage(request, progress, log, outputSink);
+        BuildReport counted;
+        writeImage(request, progress, log, outputSink, counted);
+        if (report) {
+            report->whole = counted.whole;
+            report->cut = counted.cut;
+            report->repaired = counted.repaired;
+        }
         return true;
     } catch (const std::exception& error) {
         failure = QString::fromStdString(error.what());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "builder/BuildReport.h"
 #include "builder/BuildRequest.h"
 #include "builder/ProgressReporter.h"
 
@@ -37,7 +38,9 @@ using OutputSinkFactory =
 // failure receives the error's description, for the wizard's warning and the
 // command line's message, and is emptied on success. The caller
 // (builder's build) has made sure the output may be written.
+// report, where given, counts the roms whole, cut and repaired.
 bool WriteGBARom(const BuildRequest& request, ProgressReporter& progress, BuildLog& log,
-                 QString& failure, const OutputSinkFactory& outputSink = {});
+                 QString& failure, const OutputSinkFactory& outputSink = {},
+                 BuildReport* report = nullptr);
 
 } // namespace builder

@@ -17,11 +17,6 @@ bool hasInesSignature(const QByteArray& firstBytes)
     return firstBytes.startsWith(QByteArrayView("NES\x1a", 4));
 }
 
-qint64 appendedRomLength(qint64 fileLength, int prgCount, int chrCount)
-{
-    return qMin(fileLength, declaredRomLength(prgCount, chrCount));
-}
-
 qint64 menuScriptLength(const QStringList& lines)
 {
     qint64 length = 0;
@@ -43,8 +38,11 @@ RomSurvey surveyRom(const QString& path)
         };
         survey.readable = true;
         survey.ines = hasInesSignature(header);
-        survey.appendedLength = appendedRomLength(rom.size(), countAt(ines::PrgCountOffset),
-                                                  countAt(ines::ChrCountOffset));
+        survey.length = rom.size();
+        survey.declaredLength =
+            declaredRomLength(countAt(ines::PrgCountOffset), countAt(ines::ChrCountOffset));
+        // Cut to the declared length when longer; else whole (a repair keeps the length).
+        survey.appendedLength = qMin(survey.length, survey.declaredLength);
     } catch (const ArchiveError& error) {
         survey.problem = error.text();
         survey.badArchive = error.text();

@@ -25,11 +25,6 @@ constexpr qint64 CartridgeCapacityKB = CartridgeCapacity / 1024;
 // True when the bytes begin with the iNES signature "NES" 0x1A.
 bool hasInesSignature(const QByteArray& firstBytes);
 
-// The bytes the size check appends for a rom: its declared length when the
-// file is longer (it is cut), else the whole file (also after a repair, which
-// keeps the length).
-qint64 appendedRomLength(qint64 fileLength, int prgCount, int chrCount);
-
 // The size of the menu script written from these lines: each line in the
 // local 8-bit encoding and CR LF.
 qint64 menuScriptLength(const QStringList& lines);
@@ -44,6 +39,10 @@ qint64 menuScriptLength(const QStringList& lines);
 struct RomSurvey {
     bool readable = false;
     bool ines = false;
+    // The rom's length as measured (for a rom in an archive, at most its
+    // declared length + 1), what its header declares, and what a build appends.
+    qint64 length = 0;
+    qint64 declaredLength = 0;
     qint64 appendedLength = 0;
     bool notAFile = false;
     QString problem;

@@ -51,8 +51,8 @@ void writeRepair(platform::ExclusiveFile& rom, const HeaderRepair& repair, qint6
 
 } // namespace
 
-void AppendNESRom(platform::ByteSink& output, const QString& romsDirectory, const QString& fileName,
-                  BuildLog& log, CopyBuffer& buffer)
+RomFate AppendNESRom(platform::ByteSink& output, const QString& romsDirectory,
+                     const QString& fileName, BuildLog& log, CopyBuffer& buffer)
 {
     RomSource rom(platform::joinPath(romsDirectory, fileName), RomSource::Access::Build);
     const qint64 romLength = rom.size();
@@ -82,21 +82,24 @@ void AppendNESRom(platform::ByteSink& output, const QString& romsDirectory, cons
         }
     }
 
+    RomFate fate = romLength < declaredLength ? RomFate::Repaired : RomFate::Whole;
     if (romLength > declaredLength) {
         rom.copyTo(output, declaredLength, buffer);
         log.AddToLog((fileName + QStringLiteral(": only the rom size specified in header copied."))
                          .toLocal8Bit());
+        fate = RomFate::Cut;
     } else {
         rom.copyTo(output, romLength, buffer, imageRepair ? &*imageRepair : nullptr);
     }
     rom.close();
+    return fate;
 }
 
-void AppendNESRom(platform::ByteSink& output, const QString& romsDirectory, const QString& fileName,
-                  BuildLog& log)
+RomFate AppendNESRom(platform::ByteSink& output, const QString& romsDirectory,
+                     const QString& fileName, BuildLog& log)
 {
     CopyBuffer buffer;
-    AppendNESRom(output, romsDirectory, fileName, log, buffer);
+    return AppendNESRom(output, romsDirectory, fileName, log, buffer);
 }
 
 } // namespace builder

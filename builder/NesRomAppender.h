@@ -1,5 +1,7 @@
 #pragma once
 
+#include "builder/BuildReport.h"
+
 #include <QString>
 
 namespace platform
@@ -20,10 +22,11 @@ class CopyBuffer;
 // appended whole. The rom is opened for writing only for a repair. A rom in an
 // archive (RomSource) goes by the same rules, except that a repair is made in
 // the appended bytes alone: the archive is never written and no backup is made.
-// Throws FileError; files it opened are closed on every path.
-void AppendNESRom(platform::ByteSink& output, const QString& romsDirectory, const QString& fileName,
-                  BuildLog& log, CopyBuffer& buffer);
-void AppendNESRom(platform::ByteSink& output, const QString& romsDirectory, const QString& fileName,
-                  BuildLog& log);
+// Returns what it did with the rom. Throws FileError; files it opened are
+// closed on every path.
+RomFate AppendNESRom(platform::ByteSink& output, const QString& romsDirectory,
+                     const QString& fileName, BuildLog& log, CopyBuffer& buffer);
+RomFate AppendNESRom(platform::ByteSink& output, const QString& romsDirectory,
+                     const QString& fileName, BuildLog& log);
 
 } // namespace builder

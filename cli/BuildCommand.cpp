@@ -2,6 +2,8 @@
 
 #include "builder/Build.h"
 #include "builder/BuildLog.h"
+#include "builder/Compilation.h"
+#include "builder/CompilationFile.h"
 #include "builder/ImageSurvey.h"
 #include "builder/MenuTitles.h"
 #include "builder/NotWrittenText.h"
@@ -11,6 +13,7 @@
 #include "platform/Paths.h"
 #include "platform/ProgramFiles.h"
 #include "platform/Terminal.h"
+#include "settings/ProgramSettings.h"
 #include "settings/SettingsFile.h"
 
 #include <QCommandLineParser>
@@ -31,8 +34,11 @@ using platform::ProgramFiles;
 constexpr int BuildFailed = 1;
 constexpr int UsageError = 2;
 
-const QString Usage = QStringLiteral("usage: romweaver-build [--numbered] [--sorted] [--menu FILE] "
-                                     "[--allow-non-rom] [--force] -o OUTPUT ROM...");
+const QString Usage = QStringLiteral(
+    "usage: romweaver-build [--numbered] [--sorted] [--menu FILE] [--allow-non-rom] [--force] "
+    "[--quiet] "
+    "[--save-compilation FILE] -o OUTPUT ROM...\n"
+    "       romweaver-build --compilation FILE [--allow-non-rom] [--force] [--quiet] [-o OUTPUT]");
 
 // Ends the command: its exit status and what it says on standard error.
 struct CommandFailure {
@@ -79,9 +85,12 @@ struct Options {
     bool sorted = false;
     bool allowNonRom = false;
     bool force = false;
+    bool quiet = false;
     QString menuFile;
     QString output;
     QStringList roms;
+    QString compilationFile;     // built as it says
+    QString saveCompilationFile; // written from the other arguments
 };
 
 Options parseArguments(const QStringList& arguments)
@@ -117,7 +126,22 @@ Options parseArguments(const QStringList& arguments)
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("The GBA rom to write."),
                                     QStringLiteral("OUTPUT"));
-    parser.addOptions({numbered, sorted, menu, allowNonRom, force, output});
+    const QCommandLineOption compilation(
+        QStringLiteral("compilation"),
+        QStringLiteral("Build the compilation FILE (saved by the wizard or --save-compilation): "
+                       "its roms, titles, options and sprite values, numbering and sorting, and "
+                       "its GBA rom unless -o names another."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption saveCompilation(
+        QStringLiteral("save-compilation"),
+        QStringLiteral("Write the compilation of the other arguments to FILE, to open it in the "
+                       "wizard or build it with --compilation; without -o nothing is built."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption quiet(
+        QStringLiteral("quiet"),
+        QStringLiteral("Print nothing of what the build logs (the roms it cut or repaired)."));
+    parser.addOptions(
+        {numbered, sorted, menu, allowNonRom, force, output, compilation, saveCompilation, quiet});
     parser.addPositionalArgument(
         QStringLiteral("ROM"),
         QStringLiteral("NES roms, all in one directory, in menu order. Titles are those stored "
@@ -137,10 +161,23 @@ Options parseArguments(const QStringList& arguments)
     options.sorted = parser.isSet(sorted);
     options.allowNonRom = parser.isSet(allowNonRom);
     options.force = parser.isSet(force);
+    options.quiet = parser.isSet(quiet);
     options.menuFile = parser.value(menu);
     options.output = parser.value(output);
     options.roms = parser.positionalArguments();
-    if (!parser.isSet(output) || options.output.isEmpty())
+    options.compilationFile = parser.value(compilation);
+    options.saveCompilationFile = parser.value(saveCompilation);
+    if (parser.isSet(output) && options.output.isEmpty())
+        usageError(QStringLiteral("no output given (-o OUTPUT)"));
+    if (parser.isSet(compilation)) {
+        if (!options.roms.isEmpty() || parser.isSet(numbered) || parser.isSet(sorted) ||
+            parser.isSet(menu) || parser.isSet(saveCompilation))
+            usageError(QStringLiteral("--compilation takes the roms, the menu and its options "
+                                      "from the file: it cannot be combined with ROMs, "
+                                      "--numbered, --sorted, --menu or --save-compilation"));
+        return options;
+    }
+    if (options.output.isEmpty() && options.saveCompilationFile.isEmpty())
         usageError(QStringLiteral("no output given (-o OUTPUT)"));
     if (options.roms.isEmpty())
         usageError(QStringLiteral("no ROM given"));
@@ -150,35 +187,22 @@ Options parseArguments(const QStringList& arguments)
     return options;
 }
 
-// The roms' one directory and their file names, in the order given.
-void collectRoms(const QStringList& paths, builder::BuildRequest& request)
+// The roms' one directory and the roms in the order given.
+void collectRoms(const QStringList& paths, builder::Compilation& compilation)
 {
-    QString directory;
     for (const QString& path : paths) {
         const QFileInfo rom(path);
         const QString romDirectory = platform::nativeDirectory(rom.absolutePath());
-        if (request.romFileNames.isEmpty()) {
-            directory = romDirectory;
-            request.romsDirectory = romDirectory;
-        } else if (romDirectory != directory && !platform::namesSameFile(romDirectory, directory)) {
+        if (compilation.romCount() == 0) {
+            compilation.setRomsDirectory(romDirectory);
+        } else if (romDirectory != compilation.romsDirectory() &&
+                   !platform::namesSameFile(romDirectory, compilation.romsDirectory())) {
             fail(QStringLiteral("all NES roms have to be in the same directory, not in %1 and %2")
-                     .arg(request.romsDirectory, romDirectory));
+                     .arg(compilation.romsDirectory(), romDirectory));
         }
-        request.romFileNames << rom.fileName();
+        if (!compilation.addRom(rom.fileName()))
+            usageError(QStringLiteral("%1 is given twice").arg(path));
     }
-    request.selectedRomCount = int(request.romFileNames.size());
-}
-
-// Titles as page 2 gives them: stored under the rom's file name, else the name.
-QStringList titlesOf(const QStringList& fileNames, const ProgramFiles& files)
-{
-    const settings::SettingsFile settings(files.settings());
-    QStringList titles;
-    for (const QString& name : fileNames) {
-        const QByteArray key = platform::localBytes(name);
-        titles << platform::localText(settings.ReadValue("Titles", key, key));
-    }
-    return titles;
 }
 
 // One menu line per line of the file: LF or CR LF ends a line, a last line
@@ -247,40 +271,72 @@ builder::BuildHooks commandLineHooks(const Options& options, QString& declined)
     return hooks;
 }
 
+// A menu file's lines as the roms' titles and menu fields: what stands
+// before a line's first "|" is the title, the rest its fields, so the menu
+// lines come out exactly as the file has them.
+void takeMenuLines(const QStringList& lines, const QString& menuFile,
+                   builder::Compilation& compilation)
+{
+    if (lines.size() != compilation.romCount())
+        fail(QStringLiteral("the menu file %1 has %2 for %3: one line per rom")
+                 .arg(QDir::toNativeSeparators(menuFile),
+                      counted(lines.size(), QStringLiteral("line"), QStringLiteral("lines")),
+                      counted(compilation.romCount(), QStringLiteral("rom"),
+                              QStringLiteral("roms"))));
+    for (qsizetype position = 0; position < lines.size(); ++position) {
+        const QString& line = lines.at(position);
+        const qsizetype bar = line.indexOf(QLatin1Char('|'));
+        compilation.setMenuTitle(position, bar < 0 ? line : line.left(bar));
+        if (bar >= 0)
+            compilation.setMenuFields(position, line.mid(bar + 1).split(QLatin1Char('|')));
+    }
+}
+
+// The compilation the arguments describe, as the wizard would make it:
+// titles as stored for the roms, else their file names.
+builder::Compilation compilationOf(const Options& options, const ProgramFiles& files)
+{
+    if (!options.compilationFile.isEmpty())
+        return builder::readCompilationFile(options.compilationFile);
+    builder::Compilation compilation;
+    collectRoms(options.roms, compilation);
+    if (options.menuFile.isEmpty()) {
+        const settings::SettingsFile settings(files.settings());
+        compilation.fillMissingTitles(
+            [&settings](const QString& name) { return settings::storedTitle(settings, name); });
+    } else {
+        takeMenuLines(readMenuFile(options.menuFile), options.menuFile, compilation);
+    }
+    compilation.setNumbered(options.numbered);
+    compilation.setSorted(options.sorted);
+    return compilation;
+}
+
 void runBuild(const Options& options)
 {
-    builder::BuildRequest request;
-    request.files = ProgramFiles::ofThisProgram();
-    if (!QFileInfo(request.files.baseRom()).isFile())
-        fail(QStringLiteral("cannot find %1 in %2")
-                 .arg(ProgramFiles::BaseRomName, request.files.directory()));
-    collectRoms(options.roms, request);
-
-    QStringList titles = titlesOf(request.romFileNames, request.files);
-    if (options.sorted) {
-        QStringList sortedTitles;
-        QStringList sortedNames;
-        for (const qsizetype position : builder::sortedOrder(titles)) {
-            sortedTitles << titles.at(position);
-            sortedNames << request.romFileNames.at(position);
-        }
-        titles = sortedTitles;
-        request.romFileNames = sortedNames;
+    const ProgramFiles files = ProgramFiles::ofThisProgram();
+    builder::Compilation compilation = compilationOf(options, files);
+    if (!options.output.isEmpty()) {
+        const QFileInfo output(options.output);
+        compilation.outputDirectory = platform::nativeDirectory(output.absolutePath());
+        compilation.outputName = output.fileName();
     }
-    request.menuLines = options.menuFile.isEmpty()
-                            ? builder::menuLinesForTitles(titles, options.numbered)
-                            : readMenuFile(options.menuFile);
-    if (request.menuLines.size() != request.romFileNames.size())
-        fail(QStringLiteral("the menu file %1 has %2 for %3: one line per rom")
-                 .arg(QDir::toNativeSeparators(options.menuFile),
-                      counted(request.menuLines.size(), QStringLiteral("line"),
-                              QStringLiteral("lines")),
-                      counted(request.romFileNames.size(), QStringLiteral("rom"),
-                              QStringLiteral("roms"))));
-    request.outputPath = QDir::toNativeSeparators(QFileInfo(options.output).absoluteFilePath());
+    if (!options.saveCompilationFile.isEmpty()) {
+        builder::writeCompilationFile(options.saveCompilationFile, compilation);
+        if (options.output.isEmpty())
+            return; // saved only
+    }
+    if (compilation.outputName.isEmpty())
+        usageError(QStringLiteral("the compilation %1 names no GBA rom: give -o OUTPUT")
+                       .arg(options.compilationFile));
+    if (!QFileInfo(files.baseRom()).isFile())
+        fail(QStringLiteral("cannot find %1 in %2")
+                 .arg(ProgramFiles::BaseRomName, files.directory()));
 
-    builder::BuildLog log(
-        request.files.log()); // each run starts its own log, as each wizard run does
+    const builder::BuildRequest request = compilation.buildRequest(
+        files, QDir::toNativeSeparators(QFileInfo(compilation.outputPath()).absoluteFilePath()));
+    // Each run starts its own log, as each wizard run does.
+    builder::BuildLog log(request.files.log());
     TerminalProgress progress(platform::standardErrorIsTerminal());
     QString declined;
     const builder::BuildResult result =
@@ -293,6 +349,11 @@ void runBuild(const Options& options)
                                          : QStringLiteral("Writing the GBA rom failed."));
     if (!result.written())
         fail(result.reason);
+    // What the build logged (roms cut or repaired), as it goes into the log.
+    if (!options.quiet) {
+        for (const QString& message : result.report.logMessages)
+            printLine(QStringLiteral("romweaver-build: ") + message);
+    }
 }
 
 } // namespace

@@ -17,6 +17,7 @@ namespace
 
 const QString Oversize = QStringLiteral("More than a GBA cartridge holds (32768 KB)");
 const QString NotInes = QStringLiteral("Not an iNES rom");
+const QString CannotRead = QStringLiteral("Cannot be read: ");
 
 } // namespace
 
@@ -35,8 +36,10 @@ bool markOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB)
     return oversize;
 }
 
-NonRomMarker::NonRomMarker(QListWidget* list, std::function<QString()> romsDirectory)
-    : QObject(list), m_list(list), m_romsDirectory(std::move(romsDirectory))
+NonRomMarker::NonRomMarker(QListWidget* list, std::function<QString()> romsDirectory,
+                           std::function<QString(const QString& fileName)> otherWarning)
+    : QObject(list), m_list(list), m_romsDirectory(std::move(romsDirectory)),
+      m_otherWarning(std::move(otherWarning))
 {
     // An icon no taller than the text keeps a marked entry as high as the others.
     const int textHeight = list->fontMetrics().height();
@@ -54,10 +57,13 @@ void NonRomMarker::markRows(int first, int last)
         QListWidgetItem* entry = m_list->item(row);
         const builder::RomSurvey rom =
             builder::surveyRom(platform::joinPath(directory, entry->text()));
-        // A file that cannot be opened is reported by the size estimate; it is not marked here.
         QString why = rom.badArchiveReason;
-        if (why.isEmpty() && rom.readable && !rom.ines)
+        if (why.isEmpty() && !rom.readable)
+            why = CannotRead + rom.problem;
+        if (why.isEmpty() && !rom.ines)
             why = NotInes;
+        if (why.isEmpty() && m_otherWarning)
+            why = m_otherWarning(entry->text());
         if (why.isEmpty())
             continue;
         if (m_warningIcon.isNull())

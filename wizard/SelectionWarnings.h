@@ -21,24 +21,28 @@ namespace wizard
 // caller's and stays as it is. True when the label warns.
 bool markOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB);
 
-// Marks each entry added to the selected-roms list whose file is readable but
-// is not an iNES rom, or is an archive that gives no rom (none, several,
-// encrypted, damaged, not readable): a warning icon, a tooltip and an
-// accessible description saying which. The entry's text is not changed, and
-// every entry keeps the icon's room, so the names stay in line. romsDirectory
-// gives the directory the entries lie in at the moment they are added.
+// Marks each entry added to the selected-roms list whose file cannot be read,
+// is readable but is not an iNES rom, or is an archive that gives no rom
+// (none, several, encrypted, damaged, not readable), or that the caller has a
+// warning of its own for (otherWarning: a rom changed since a compilation
+// was saved): a warning icon, a tooltip and an accessible description saying
+// which. The entry's text is not changed, and every entry keeps the icon's
+// room, so the names stay in line. romsDirectory gives the directory the
+// entries lie in at the moment they are added.
 class NonRomMarker : public QObject
 {
     Q_OBJECT
 
 public:
-    NonRomMarker(QListWidget* list, std::function<QString()> romsDirectory);
+    NonRomMarker(QListWidget* list, std::function<QString()> romsDirectory,
+                 std::function<QString(const QString& fileName)> otherWarning = {});
 
 private:
     void markRows(int first, int last);
 
     QListWidget* m_list;
     std::function<QString()> m_romsDirectory;
+    std::function<QString(const QString& fileName)> m_otherWarning;
     QIcon m_warningIcon; // fetched at the first mark, then shared by every marked entry
 };
 

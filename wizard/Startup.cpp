@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QTimer>
 
 TfrmRomweaver* frmRomweaver = nullptr;
 TfrmNewOption* frmNewOption = nullptr;
@@ -58,7 +59,8 @@ void destroyForms()
     frmAddSpriteNumber = nullptr;
 }
 
-int runRomweaver(QApplication& application, const platform::ProgramFiles& files)
+int runRomweaver(QApplication& application, const platform::ProgramFiles& files,
+                 const QString& compilationFile)
 {
     if (!BaseRomPresent(files)) {
         showError(nullptr, missingBaseRomText(platform::userDataDirectory()));
@@ -66,6 +68,10 @@ int runRomweaver(QApplication& application, const platform::ProgramFiles& files)
     }
     createForms(files);
     frmRomweaver->show();
+    // Once the window stands, so a refusal appears over it.
+    if (!compilationFile.isEmpty())
+        QTimer::singleShot(0, frmRomweaver,
+                           [compilationFile] { frmRomweaver->openCompilation(compilationFile); });
     application.exec();
     destroyForms();
     return 0;

@@ -34,7 +34,9 @@ void createForms(const platform::ProgramFiles& files);
 void destroyForms();
 
 // The whole program: refuses to start without the base rom, else shows the
-// wizard and runs until its window closes. Returns the exit status.
-int runRomweaver(QApplication& application, const platform::ProgramFiles& files);
+// wizard (with the compilation file opened, when one is given) and runs until
+// its window closes. Returns the exit status.
+int runRomweaver(QApplication& application, const platform::ProgramFiles& files,
+                 const QString& compilationFile = {});
 
 } // namespace wizard

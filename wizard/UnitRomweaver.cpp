@@ -4,15 +4,20 @@
 #include "builder/ArchiveError.h"
 #include "builder/Build.h"
 #include "builder/BuildLog.h"
+#include "builder/CartridgeLayout.h"
+#include "builder/CompilationFile.h"
 #include "builder/FileMeasure.h"
 #include "builder/GbaImageWriter.h"
 #include "builder/ImageSurvey.h"
 #include "builder/MenuScript.h"
 #include "builder/MenuTitles.h"
+#include "builder/TitleTidying.h"
 #include "platform/FileError.h"
-#include "platform/LocalText.h"
 #include "platform/Paths.h"
+#include "settings/ProgramSettings.h"
 #include "settings/SettingsFile.h"
+#include "wizard/CartridgeView.h"
+#include "wizard/CompilationMenu.h"
 #include "wizard/RomDropHandler.h"
 #include "wizard/SelectionWarnings.h"
 #include "wizard/UnitAbout.h"
@@ -28,6 +33,8 @@
 #include "wizard/controls/WindowPlacement.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -35,22 +42,6 @@
 
 namespace
 {
-
-const QByteArray SettingsSection = "Settings";
-const QByteArray RomsDirectoryKey = "NESRomsDir";
-const QByteArray TitlesSection = "Titles";
-const QByteArray OptionsSection = "Options";
-
-// Texts in the settings file and the menu script are single-byte strings in
-// the local 8-bit encoding, kept byte for byte.
-QByteArray toBytes(const QString& text)
-{
-    return platform::localBytes(text);
-}
-QString fromBytes(const QByteArray& bytes)
-{
-    return platform::localText(bytes);
-}
 
 // The flag sum is a 32-bit signed value: bit 31 would make it negative, so
 // options from position 31 on cannot be represented.
@@ -87,7 +78,8 @@ void setTextColour(QLabel* label, const QColor& colour)
 } // namespace
 
 TfrmRomweaver::TfrmRomweaver(platform::ProgramFiles files, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TfrmRomweaver>()), m_files(std::move(files))
+    : QWidget(parent), NESRomsDir(m_compilation.romsDirectory()),
+      ui(std::make_unique<Ui::TfrmRomweaver>()), m_files(std::move(files))
 {
     setFont(
         wizard::formFont()); // before the controls exist: they are made with it, not changed to it
@@ -107,12 +99,31 @@ TfrmRomweaver::TfrmRomweaver(platform::ProgramFiles files, QWidget* parent)
     ui->FilterComboBox1->setFileList(ui->FileListBox1);
     ui->FileListBox1->setMask(QStringLiteral("*.nes"));
     ui->ProgressBar1->setRange(0, 100);
+    m_windowTitle = windowTitle();
     connectHandlers();
+    // Opening and saving compilations, from every page.
+    m_compilationMenu = new wizard::CompilationMenu(this);
+    // How the cartridge fills, below the rom selection and the write page.
+    m_cartridge = new wizard::CartridgeView(this);
+    m_cartridge->setGeometry(128, 228, 272, 17);
+    // Page 4's choices are the compilation's from the start.
+    m_compilation.outputDirectory = ui->DirectoryListBox2->directory();
+    m_compilation.outputName = ui->txtGBARom->text();
+    connect(ui->DirectoryListBox2, &wizard::DirectoryListBox::changed, this, [this] {
+        m_compilation.outputDirectory = ui->DirectoryListBox2->directory();
+        showCompilationState();
+    });
+    connect(ui->txtGBARom, &QLineEdit::textChanged, this, [this](const QString& name) {
+        m_compilation.outputName = name;
+        showCompilationState();
+    });
     wizard::pressFocusedButtonOnEnter(this);
 
     // Page 1 marks selected files that are not iNES roms, and takes files
     // dropped from a file manager.
-    new wizard::NonRomMarker(ui->lstNESRoms, [this] { return NESRomsDir; });
+    new wizard::NonRomMarker(
+        ui->lstNESRoms, [this] { return NESRomsDir; },
+        [this](const QString& fileName) { return changedSinceSaved(fileName); });
     auto* drop = new wizard::RomDropHandler(ui->lstNESRoms);
     connect(drop, &wizard::RomDropHandler::dropped, this,
             [this](const wizard::DroppedFiles& dropped) {
@@ -150,8 +161,10 @@ void TfrmRomweaver::connectHandlers()
     // Every handler runs guarded: an error ends it and is shown, never thrown
     // into the event loop.
     auto wire = [this](auto* sender, auto signal, void (TfrmRomweaver::*handler)()) {
-        connect(sender, signal, this,
-                [this, handler] { wizard::RunGuarded(this, [&] { (this->*handler)(); }); });
+        connect(sender, signal, this, [this, handler] {
+            wizard::RunGuarded(this, [&] { (this->*handler)(); });
+            showCompilationState();
+        });
     };
     wire(ui->btnNext, &QPushButton::clicked, &TfrmRomweaver::btnNextClick);
     wire(ui->btnPrevious, &QPushButton::clicked, &TfrmRomweaver::btnPreviousClick);
@@ -193,6 +206,7 @@ void TfrmRomweaver::connectHandlers()
     wire(ui->txtRomTitle, &QLineEdit::returnPressed, &TfrmRomweaver::btnChangeTitleClick);
     wire(ui->chkSorted, &QCheckBox::toggled, &TfrmRomweaver::chkSortedClick);
     wire(ui->chkNumbering, &QCheckBox::toggled, &TfrmRomweaver::chkNumberingClick);
+    wire(ui->btnTidyTitles, &QPushButton::clicked, &TfrmRomweaver::btnTidyTitlesClick);
 
     wire(ui->lstOptions, &QListWidget::itemSelectionChanged, &TfrmRomweaver::lstOptionsClick);
     wire(ui->lstOptions, &QListWidget::currentRowChanged, &TfrmRomweaver::lstOptionsClick);
@@ -207,6 +221,7 @@ void TfrmRomweaver::connectHandlers()
     wire(ui->btnDeleteOption, &QPushButton::clicked, &TfrmRomweaver::btnDeleteOptionClick);
 
     wire(ui->btnWrite, &QPushButton::clicked, &TfrmRomweaver::btnWriteClick);
+    wire(ui->btnReportDetails, &QPushButton::clicked, &TfrmRomweaver::btnReportDetailsClick);
     wire(ui->txtGBARom, &QLineEdit::returnPressed, &TfrmRomweaver::btnWriteClick);
 }
 
@@ -223,6 +238,10 @@ void TfrmRomweaver::showEvent(QShowEvent* event)
 
 void TfrmRomweaver::closeEvent(QCloseEvent* event)
 {
+    if (!maySetCompilationAside()) {
+        event->ignore();
+        return;
+    }
     // The user asked to quit: a failed save is shown, and the window closes all the same.
     wizard::RunGuarded(this, [this] { FormClose(); });
     IniFile.reset();
@@ -232,15 +251,20 @@ void TfrmRomweaver::closeEvent(QCloseEvent* event)
 void TfrmRomweaver::FormShow()
 {
     BaseRomSizeKB = builder::measureBaseRomKB(m_files.baseRom());
+    try {
+        m_baseRomLength = builder::measureFile(m_files.baseRom());
+    } catch (const platform::FileError&) {
+        m_baseRomLength = 0; // as the size label: a base rom that cannot be measured counts 0
+    }
     setDefaultSizeLabel();
 
     IniFile = std::make_unique<settings::SettingsFile>(m_files.settings());
-    NESRomsDir = fromBytes(IniFile->ReadValue(SettingsSection, RomsDirectoryKey,
-                                              toBytes(ui->DirectoryListBox1->directory())));
+    m_compilation.setRomsDirectory(
+        settings::storedRomsDirectory(*IniFile, ui->DirectoryListBox1->directory()));
     // A saved directory that is gone (or an empty value) leaves the list where
     // it is; the rom directory is then what the list shows.
     if (NESRomsDir.isEmpty() || !ui->DirectoryListBox1->setDirectory(NESRomsDir))
-        NESRomsDir = ui->DirectoryListBox1->directory();
+        m_compilation.setRomsDirectory(ui->DirectoryListBox1->directory());
     ui->lblCurrentDir->setText(QStringLiteral("Current directory: ") + NESRomsDir);
     ui->FileListBox1->setDirectory(NESRomsDir);
 
@@ -248,6 +272,7 @@ void TfrmRomweaver::FormShow()
     for (QGroupBox* page : {ui->grpStep1, ui->grpStep2, ui->grpStep3, ui->grpStep4})
         page->move(16, 16);
     m_log = std::make_unique<builder::BuildLog>(m_files.log()); // a fresh log for this run
+    m_compilationMenu->showRecent(settings::recentCompilations(*IniFile));
     wizard::focusEntryControl(pageEntryControl(*ui, CurrentStep));
 
     fitOuterSize(700, 300);
@@ -275,7 +300,7 @@ void TfrmRomweaver::FormClose()
 
 void TfrmRomweaver::saveRomsDirectory()
 {
-    IniFile->WriteValue(SettingsSection, RomsDirectoryKey, toBytes(NESRomsDir));
+    settings::storeRomsDirectory(*IniFile, NESRomsDir);
 }
 
 void TfrmRomweaver::showPage(int step)
@@ -286,11 +311,12 @@ void TfrmRomweaver::showPage(int step)
             pages[i]->setVisible(false);
     }
     pages[step - 1]->setVisible(true);
+    m_cartridge->setVisible(step == 1 || step == 4);
 }
 
 void TfrmRomweaver::btnNextClick()
 {
-    if (ui->lstNESRoms->count() == 0) {
+    if (m_compilation.romCount() == 0) {
         wizard::showWarning(this, QStringLiteral("No NES rom(s) selected!"));
         return;
     }
@@ -304,6 +330,8 @@ void TfrmRomweaver::btnNextClick()
         enterTitlesPage();
     else if (CurrentStep == 3)
         enterOptionsPage();
+    else if (CurrentStep == 4)
+        showCartridge(true);
     wizard::focusEntryControl(pageEntryControl(*ui, CurrentStep));
 }
 
@@ -323,12 +351,122 @@ void TfrmRomweaver::btnAboutClick()
         m_about->open(this);
 }
 
+// ---- Compilation files --------------------------------------------------------
+
+QString TfrmRomweaver::changedSinceSaved(const QString& fileName) const
+{
+    const qsizetype index = m_compilation.indexOf(fileName);
+    if (index < 0 || !m_compilation.roms().at(index).saved)
+        return QString();
+    const auto now = builder::fingerprintOf(platform::joinPath(NESRomsDir, fileName));
+    if (now && *now != *m_compilation.roms().at(index).saved)
+        return QStringLiteral("Changed since the compilation was saved");
+    return QString();
+}
+
+bool TfrmRomweaver::openCompilation(const QString& givenPath)
+{
+    const QString path = QDir::toNativeSeparators(QFileInfo(givenPath).absoluteFilePath());
+    builder::Compilation opened;
+    try {
+        opened = builder::readCompilationFile(path);
+    } catch (const builder::CompilationFileError& error) {
+        wizard::showWarning(this, error.text());
+        return false;
+    }
+    // The rom directory first: entering it empties the selection.
+    if (!platform::namesSameFile(opened.romsDirectory(), ui->DirectoryListBox1->directory()))
+        ui->DirectoryListBox1->setDirectory(opened.romsDirectory());
+    // The output folder as the list can show it; a folder that is gone leaves it where it is.
+    if (!opened.outputDirectory.isEmpty())
+        ui->DirectoryListBox2->setDirectory(opened.outputDirectory);
+    opened.outputDirectory = ui->DirectoryListBox2->directory();
+    m_compilation = opened;
+    m_compilationPath = path;
+    m_savedCompilation = m_compilation;
+
+    ui->lblCurrentDir->setText(QStringLiteral("Current directory: ") + NESRomsDir);
+    ui->FileListBox1->setDirectory(NESRomsDir);
+    showSelection();
+    {
+        const QSignalBlocker numbering(ui->chkNumbering);
+        const QSignalBlocker sorted(ui->chkSorted);
+        const QSignalBlocker name(ui->txtGBARom);
+        ui->chkNumbering->setChecked(m_compilation.numbered());
+        ui->chkSorted->setChecked(m_compilation.sorted());
+        ui->txtGBARom->setText(m_compilation.outputName);
+    }
+    showTitles(0);
+    enterOptionsPage();
+    settings::rememberCompilation(*IniFile, path);
+    m_compilationMenu->showRecent(settings::recentCompilations(*IniFile));
+
+    // Straight to the titles, where a compilation is looked over before a build.
+    const int step = m_compilation.romCount() > 0 ? 2 : 1;
+    CurrentStep = step;
+    ui->btnPrevious->setEnabled(step > 1);
+    ui->btnNext->setEnabled(true);
+    showPage(step);
+    wizard::focusEntryControl(pageEntryControl(*ui, step));
+    showCompilationState();
+    return true;
+}
+
+bool TfrmRomweaver::saveCompilation(const QString& givenPath)
+{
+    const QString path = QDir::toNativeSeparators(QFileInfo(givenPath).absoluteFilePath());
+    // Roms whose titles page was not entered yet go with the titles it would show.
+    m_compilation.fillMissingTitles(
+        [this](const QString& name) { return settings::storedTitle(*IniFile, name); });
+    try {
+        builder::writeCompilationFile(path, m_compilation);
+    } catch (const builder::CompilationFileError& error) {
+        wizard::showWarning(this, error.text());
+        return false;
+    }
+    m_compilationPath = path;
+    m_savedCompilation = m_compilation;
+    settings::rememberCompilation(*IniFile, path);
+    m_compilationMenu->showRecent(settings::recentCompilations(*IniFile));
+    showCompilationState();
+    return true;
+}
+
+bool TfrmRomweaver::maySetCompilationAside()
+{
+    if (m_compilationPath.isEmpty() || m_compilation == m_savedCompilation)
+        return true;
+    switch (wizard::askYesNoCancel(
+        this, QStringLiteral("The compilation %1 has changes that are not saved. Save them?")
+                  .arg(QFileInfo(m_compilationPath).fileName()))) {
+    case QMessageBox::Yes:
+        return saveCompilation(m_compilationPath);
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TfrmRomweaver::showCompilationState()
+{
+    if (m_compilationPath.isEmpty()) {
+        setWindowTitle(m_windowTitle);
+        setWindowModified(false);
+        return;
+    }
+    // "[*]" is where Qt shows the mark of changes not saved.
+    setWindowTitle(QFileInfo(m_compilationPath).fileName() + QStringLiteral("[*] - ") +
+                   m_windowTitle);
+    setWindowModified(m_compilation != m_savedCompilation);
+}
+
 // ---- Page 1: rom selection ------------------------------------------------
 
 void TfrmRomweaver::setCountLabel()
 {
     ui->lblTotalRoms->setText(QStringLiteral("Total NES roms selected: ") +
-                              QString::number(ui->lstNESRoms->count()));
+                              QString::number(m_compilation.romCount()));
 }
 
 void TfrmRomweaver::setDefaultSizeLabel()
@@ -336,6 +474,21 @@ void TfrmRomweaver::setDefaultSizeLabel()
     ui->lblTotalSize->setText(QStringLiteral("GBA rom size: ~") + QString::number(BaseRomSizeKB) +
                               QStringLiteral(" KB (default)"));
     markSizeLabel(std::nullopt);
+    showCartridge();
+}
+
+void TfrmRomweaver::showCartridge(bool fresh)
+{
+    if (fresh)
+        m_romSurveys.clear();
+    m_cartridge->setCartridgeLayout(
+        builder::cartridgeLayout(m_compilation, m_baseRomLength, [this](const QString& name) {
+            auto known = m_romSurveys.constFind(name);
+            if (known == m_romSurveys.cend())
+                known = m_romSurveys.insert(
+                    name, builder::surveyRom(platform::joinPath(NESRomsDir, name)));
+            return *known;
+        }));
 }
 
 void TfrmRomweaver::setEstimateSizeLabel()
@@ -345,12 +498,14 @@ void TfrmRomweaver::setEstimateSizeLabel()
         ui->lblTotalSize->setText(
             QStringLiteral("GBA rom size: unknown (a rom could not be read)"));
         markSizeLabel(std::nullopt);
+        showCartridge();
         return;
     }
     const qint64 estimateKB = qint64(BaseRomSizeKB) + romsKB;
     ui->lblTotalSize->setText(QStringLiteral("GBA rom size: ~") + QString::number(estimateKB) +
                               QStringLiteral(" KB"));
     markSizeLabel(estimateKB);
+    showCartridge();
 }
 
 void TfrmRomweaver::markSizeLabel(std::optional<qint64> estimateKB)
@@ -367,24 +522,41 @@ int TfrmRomweaver::SelectedRomsSizeKB()
 {
     qint64 total = 0; // 64 bits: a 32-bit total overflows past 2 GiB of roms
     bool failed = false;
-    for (int row = 0; row < ui->lstNESRoms->count(); ++row) {
-        const QString path = platform::joinPath(NESRomsDir, ui->lstNESRoms->item(row)->text());
-        try {
-            total += builder::measureRom(path);
-        } catch (const builder::ArchiveError&) {
-            // An archive that gives no rom adds nothing: it is marked in the list,
-            // and "Write!" refuses it.
-        } catch (const platform::FileError&) {
+    // Each rom is read once here; the cartridge picture takes the same figures.
+    m_romSurveys.clear();
+    for (const builder::CompilationRom& rom : m_compilation.roms()) {
+        const builder::RomSurvey survey =
+            builder::surveyRom(platform::joinPath(NESRomsDir, rom.fileName));
+        m_romSurveys.insert(rom.fileName, survey);
+        if (survey.readable) {
+            total += survey.length;
+        } else if (survey.badArchive.isEmpty()) {
             wizard::showError(this, QStringLiteral("Failed to read NES rom(s)"));
             failed = true;
         }
+        // An archive that gives no rom adds nothing: it is marked in the list,
+        // and "Write!" refuses it.
     }
     return failed ? -1 : int(qMin<qint64>(builder::roundedKB(total), INT_MAX));
 }
 
+void TfrmRomweaver::showSelection()
+{
+    ui->lstNESRoms->clear();
+    QStringList names;
+    for (const builder::CompilationRom& rom : m_compilation.roms())
+        names << rom.fileName;
+    ui->lstNESRoms->addItems(names);
+    setCountLabel();
+    if (m_compilation.romCount() > 0)
+        setEstimateSizeLabel();
+    else
+        setDefaultSizeLabel();
+}
+
 void TfrmRomweaver::DirectoryListBox1Change()
 {
-    NESRomsDir = ui->DirectoryListBox1->directory();
+    m_compilation.setRomsDirectory(ui->DirectoryListBox1->directory());
     ui->lblCurrentDir->setText(QStringLiteral("Current directory: ") + NESRomsDir);
     ui->FileListBox1->setDirectory(NESRomsDir);
     ui->lstNESRoms->clear();
@@ -392,12 +564,22 @@ void TfrmRomweaver::DirectoryListBox1Change()
     setDefaultSizeLabel();
 }
 
+void TfrmRomweaver::selectRoms(const QStringList& fileNames)
+{
+    QStringList added;
+    for (const QString& name : fileNames) {
+        if (m_compilation.addRom(name))
+            added << name;
+    }
+    ui->lstNESRoms->addItems(added);
+}
+
 void TfrmRomweaver::btnSelectRomsClick()
 {
     QStringList names;
     for (const int row : ui->FileListBox1->selectedRows())
         names << ui->FileListBox1->item(row)->text();
-    ui->lstNESRoms->addItems(names);
+    selectRoms(names);
     RemoveSelectedFiles();
     setCountLabel();
     setEstimateSizeLabel();
@@ -416,10 +598,18 @@ void TfrmRomweaver::FileListBox1DblClick()
     const int row = ui->FileListBox1->currentRow();
     if (row < 0)
         return;
-    ui->lstNESRoms->addItem(ui->FileListBox1->item(row)->text());
+    selectRoms({ui->FileListBox1->item(row)->text()});
     delete ui->FileListBox1->takeItem(row);
     setCountLabel();
     setEstimateSizeLabel();
+}
+
+void TfrmRomweaver::deselectRom(int row)
+{
+    const QString name = ui->lstNESRoms->item(row)->text();
+    m_compilation.removeRom(name);
+    delete ui->lstNESRoms->takeItem(row);
+    ui->FileListBox1->restoreEntries({name});
 }
 
 void TfrmRomweaver::lstNESRomsDblClick()
@@ -427,13 +617,13 @@ void TfrmRomweaver::lstNESRomsDblClick()
     const int row = ui->lstNESRoms->currentRow();
     if (row < 0)
         return;
-    delete ui->lstNESRoms->takeItem(row);
+    deselectRom(row);
     // The entry that followed takes the removed one's place, so Delete pressed
     // again goes on down the list (the list would otherwise go back to the top).
     if (const int count = ui->lstNESRoms->count(); count > 0)
         ui->lstNESRoms->setCurrentRow(qMin(row, count - 1), QItemSelectionModel::ClearAndSelect);
     setCountLabel();
-    if (ui->lstNESRoms->count() > 0)
+    if (m_compilation.romCount() > 0)
         setEstimateSizeLabel();
     else
         setDefaultSizeLabel();
@@ -441,7 +631,12 @@ void TfrmRomweaver::lstNESRomsDblClick()
 
 void TfrmRomweaver::btnClearClick()
 {
+    QStringList names;
+    for (const builder::CompilationRom& rom : m_compilation.roms())
+        names << rom.fileName;
+    m_compilation.clearRoms();
     ui->lstNESRoms->clear();
+    ui->FileListBox1->restoreEntries(names);
     setCountLabel();
     setDefaultSizeLabel();
 }
@@ -458,8 +653,8 @@ void TfrmRomweaver::lstNESRomsDragDrop(const wizard::DroppedFiles& dropped)
         !ui->DirectoryListBox1->setDirectory(dropped.directory))
         return;
     // Then as ">>" adds them: appended in the order dropped, gone from the file list.
+    selectRoms(dropped.fileNames);
     for (const QString& name : dropped.fileNames) {
-        ui->lstNESRoms->addItem(name);
         for (QListWidgetItem* shown : ui->FileListBox1->findItems(name, Qt::MatchExactly))
             delete ui->FileListBox1->takeItem(ui->FileListBox1->row(shown));
     }
@@ -471,36 +666,30 @@ void TfrmRomweaver::lstNESRomsDragDrop(const wizard::DroppedFiles& dropped)
 
 void TfrmRomweaver::enterTitlesPage()
 {
+    // A rom keeps the title it has; a rom new to the selection takes its stored one.
+    m_compilation.fillMissingTitles(
+        [this](const QString& name) { return settings::storedTitle(*IniFile, name); });
+    m_compilation.arrangeMenu();
+    showTitles(0);
+}
+
+void TfrmRomweaver::showTitles(qsizetype selectedPosition)
+{
     {
         const QSignalBlocker blocker(ui->lstRomTitles);
         ui->lstRomTitles->clear();
-        const bool sorted = ui->chkSorted->isChecked();
-        for (int row = 0; row < ui->lstNESRoms->count(); ++row) {
-            const QString fileName = ui->lstNESRoms->item(row)->text();
-            const QByteArray key = toBytes(fileName);
-            // The entry keeps its own rom file: two roms may carry one title.
-            auto* entry =
-                new QListWidgetItem(fromBytes(IniFile->ReadValue(TitlesSection, key, key)));
-            entry->setData(Qt::UserRole, fileName);
-            if (sorted)
-                wizard::insertSorted(ui->lstRomTitles, entry);
-            else
-                ui->lstRomTitles->addItem(entry);
-        }
-        ui->lstRomTitles->setCurrentRow(0);
+        ui->lstRomTitles->addItems(m_compilation.menuTitles());
+        ui->lstRomTitles->setCurrentRow(int(selectedPosition));
     }
-    if (ui->lstRomTitles->count() > 0)
-        ui->txtRomTitle->setText(ui->lstRomTitles->item(0)->text());
+    if (QListWidgetItem* selected = ui->lstRomTitles->currentItem())
+        ui->txtRomTitle->setText(selected->text());
     RefreshPreview();
 }
 
 void TfrmRomweaver::RefreshPreview()
 {
-    QStringList titles;
-    for (int row = 0; row < ui->lstRomTitles->count(); ++row)
-        titles << ui->lstRomTitles->item(row)->text();
     ui->lstPreview->clear();
-    ui->lstPreview->addItems(builder::menuLinesForTitles(titles, ui->chkNumbering->isChecked()));
+    ui->lstPreview->addItems(m_compilation.previewLines());
 }
 
 void TfrmRomweaver::lstRomTitlesClick()
@@ -512,33 +701,59 @@ void TfrmRomweaver::lstRomTitlesClick()
 void TfrmRomweaver::btnChangeTitleClick()
 {
     const QString title = ui->txtRomTitle->text();
-    QListWidgetItem* entry = ui->lstRomTitles->currentItem();
-    if (title.isEmpty() || !entry)
+    const int position = ui->lstRomTitles->currentRow();
+    if (title.isEmpty() || position < 0)
         return;
     // Written under the entry's own rom file, not looked up through its present
     // title, which another rom may share.
-    IniFile->WriteValue(TitlesSection, toBytes(entry->data(Qt::UserRole).toString()),
-                        toBytes(title));
-    entry->setText(title);
+    settings::storeTitle(*IniFile, m_compilation.menuRom(position).fileName, title);
+    m_compilation.setMenuTitle(position, title);
+    ui->lstRomTitles->item(position)->setText(title);
     RefreshPreview();
 }
 
 void TfrmRomweaver::chkSortedClick()
 {
-    if (ui->chkSorted->isChecked()) {
-        // The selected title stays selected wherever it moves, so the title
-        // field (and what "Change" renames) still belongs to the entry shown.
-        const QSignalBlocker blocker(ui->lstRomTitles);
-        QListWidgetItem* selected = ui->lstRomTitles->currentItem();
-        wizard::sortEntries(ui->lstRomTitles);
-        if (selected)
-            ui->lstRomTitles->setCurrentItem(selected);
+    // The selected title stays selected wherever it moves, so the title field
+    // (and what "Change" renames) still belongs to the entry shown.
+    const int position = ui->lstRomTitles->currentRow();
+    const QString selectedRom =
+        position >= 0 ? m_compilation.menuRom(position).fileName : QString();
+    m_compilation.setSorted(ui->chkSorted->isChecked());
+    if (!ui->chkSorted->isChecked()) {
+        RefreshPreview();
+        return;
     }
+    const QSignalBlocker blocker(ui->lstRomTitles);
+    const QStringList order = m_compilation.menuFileNames();
+    ui->lstRomTitles->clear();
+    ui->lstRomTitles->addItems(m_compilation.menuTitles());
+    if (position >= 0)
+        ui->lstRomTitles->setCurrentRow(int(order.indexOf(selectedRom)));
     RefreshPreview();
 }
 
 void TfrmRomweaver::chkNumberingClick()
 {
+    m_compilation.setNumbered(ui->chkNumbering->isChecked());
+    RefreshPreview();
+}
+
+void TfrmRomweaver::btnTidyTitlesClick()
+{
+    // Only titles that are still their file name: a title the user gave stays.
+    for (qsizetype position = 0; position < m_compilation.menuSize(); ++position) {
+        const builder::CompilationRom& rom = m_compilation.menuRom(position);
+        if (rom.title != rom.fileName)
+            continue;
+        const QString title = builder::tidyTitle(rom.fileName);
+        if (title == rom.title)
+            continue;
+        settings::storeTitle(*IniFile, rom.fileName, title);
+        m_compilation.setMenuTitle(position, title);
+        ui->lstRomTitles->item(int(position))->setText(title);
+    }
+    lstRomTitlesClick();
     RefreshPreview();
 }
 
@@ -548,20 +763,33 @@ void TfrmRomweaver::enterOptionsPage()
 {
     const QSignalBlocker optionsBlocker(ui->lstOptions);
     ui->lstOptions->clear();
-    for (const auto& [key, value] : IniFile->ListPairs(OptionsSection)) {
-        auto* item = new QListWidgetItem(optionItemText(fromBytes(key), fromBytes(value)));
-        item->setData(Qt::UserRole, key);
+    for (const settings::StoredOption& option : settings::storedOptions(*IniFile)) {
+        auto* item = new QListWidgetItem(
+            optionItemText(QString::fromLatin1(option.key), option.description));
+        item->setData(Qt::UserRole, option.key);
         ui->lstOptions->addItem(item);
     }
-    ui->lstTitleAndOptions->clear();
-    for (int row = 0; row < ui->lstPreview->count(); ++row)
-        ui->lstTitleAndOptions->addItem(ui->lstPreview->item(row)->text());
-    ui->lstTitleAndOptions->setCurrentRow(0);
+    // Each rom's option flags and sprite value are its own: they are shown
+    // again, in the menu's present order and numbering.
+    showMenuLines();
     if (ui->lstOptions->count() > 0) {
         ui->lstOptions->setCurrentRow(0, QItemSelectionModel::NoUpdate);
         ui->lstOptions->clearSelection();
         ui->txtOption->setText(optionDescription(ui->lstOptions->item(0)));
     }
+}
+
+void TfrmRomweaver::showMenuLines()
+{
+    ui->lstTitleAndOptions->clear();
+    ui->lstTitleAndOptions->addItems(m_compilation.menuLines());
+    ui->lstTitleAndOptions->setCurrentRow(0);
+}
+
+void TfrmRomweaver::showMenuLine(qsizetype position)
+{
+    if (QListWidgetItem* line = ui->lstTitleAndOptions->item(int(position)))
+        line->setText(m_compilation.menuLine(position));
 }
 
 void TfrmRomweaver::lstOptionsClick()
@@ -587,18 +815,20 @@ void TfrmRomweaver::btnAddToMenuItemClick()
             this, QStringLiteral("Only the first %1 options can be added to a menu item; "
                                  "options further down the list are left out.")
                       .arg(MaxOptionPosition + 1));
-    QListWidgetItem* line = ui->lstTitleAndOptions->currentItem();
-    if (flagSum == 0 || !line)
+    const int position = ui->lstTitleAndOptions->currentRow();
+    if (flagSum == 0 || position < 0)
         return;
-    const QString preview = ui->lstPreview->item(ui->lstTitleAndOptions->currentRow())->text();
-    line->setText(builder::ApplyOptionFlags(line->text(), preview, flagSum));
+    m_compilation.applyOptionFlags(position, flagSum);
+    showMenuLine(position);
 }
 
 void TfrmRomweaver::btnRemoveOptionsClick()
 {
-    if (QListWidgetItem* line = ui->lstTitleAndOptions->currentItem())
-        line->setText(builder::ResetMenuLine(
-            ui->lstPreview->item(ui->lstTitleAndOptions->currentRow())->text()));
+    const int position = ui->lstTitleAndOptions->currentRow();
+    if (position < 0)
+        return;
+    m_compilation.removeOptions(position);
+    showMenuLine(position);
 }
 
 void TfrmRomweaver::btnAddSpriteNumberClick()
@@ -635,10 +865,10 @@ void TfrmRomweaver::btnNewOptionClick()
 
 void TfrmRomweaver::addOption(const QString& description)
 {
-    const QString number = QString::number(nextOptionNumber());
-    IniFile->WriteValue(OptionsSection, toBytes(number), toBytes(description));
-    auto* item = new QListWidgetItem(optionItemText(number, description));
-    item->setData(Qt::UserRole, toBytes(number));
+    const QByteArray key = QByteArray::number(nextOptionNumber());
+    settings::storeOption(*IniFile, key, description);
+    auto* item = new QListWidgetItem(optionItemText(QString::fromLatin1(key), description));
+    item->setData(Qt::UserRole, key);
     ui->lstOptions->addItem(item);
 }
 
@@ -650,8 +880,8 @@ void TfrmRomweaver::btnChangeOptionClick()
     // The option shown is changed under the key it is stored under.
     const QByteArray key = focused->data(Qt::UserRole).toByteArray();
     const QString description = ui->txtOption->text();
-    IniFile->WriteValue(OptionsSection, key, toBytes(description));
-    focused->setText(optionItemText(fromBytes(key), description));
+    settings::storeOption(*IniFile, key, description);
+    focused->setText(optionItemText(QString::fromLatin1(key), description));
 }
 
 void TfrmRomweaver::btnDeleteOptionClick()
@@ -659,40 +889,63 @@ void TfrmRomweaver::btnDeleteOptionClick()
     const int row = ui->lstOptions->currentRow();
     if (row < 0)
         return;
-    IniFile->DeleteValue(OptionsSection,
-                         ui->lstOptions->item(row)->data(Qt::UserRole).toByteArray());
+    settings::deleteOption(*IniFile, ui->lstOptions->item(row)->data(Qt::UserRole).toByteArray());
     const QSignalBlocker blocker(ui->lstOptions); // txtOption is left as it is
     delete ui->lstOptions->takeItem(row);
 }
 
 void TfrmRomweaver::applySpriteValueToSelectedLine(const QString& spriteValue)
 {
-    if (QListWidgetItem* line = ui->lstTitleAndOptions->currentItem())
-        line->setText(builder::ApplySpriteValue(line->text(), spriteValue));
+    const int position = ui->lstTitleAndOptions->currentRow();
+    if (position < 0 || position >= m_compilation.menuSize())
+        return;
+    m_compilation.applySpriteValue(position, spriteValue);
+    showMenuLine(position);
+    showCompilationState();
 }
 
 // ---- Page 4: write ------------------------------------------------------------
 
 void TfrmRomweaver::btnWriteClick()
 {
-    const QString fileName = ui->txtGBARom->text();
-    if (fileName.isEmpty()) {
+    if (m_compilation.outputName.isEmpty()) {
         wizard::showWarning(
             this, QStringLiteral("No GBA rom filename specified! Please insert a filename!"));
         return;
     }
-    const QString outputPath = platform::joinPath(ui->DirectoryListBox2->directory(), fileName);
+    const QString outputPath = m_compilation.outputPath();
     builder::BuildResult result;
     {
         wizard::WritePageProgress progress(ui->ProgressBar1, ui->lblProgress, ui->lblStatus);
-        result = builder::build(buildRequest(outputPath), progress, *m_log,
+        result = builder::build(m_compilation.buildRequest(m_files), progress, *m_log,
                                 wizard::writePageHooks(this));
     }
     if (result.outcome == builder::BuildResult::Outcome::Declined)
         return;
     showWriteOutcome(result.written());
+    showBuildReport(result.report);
+    showCartridge(true); // repaired roms are whole now
     if (!result.written())
         wizard::showWarning(this, wizard::notWrittenWarning(result, outputPath));
+}
+
+void TfrmRomweaver::showBuildReport(const builder::BuildReport& report)
+{
+    const int roms = report.whole + report.cut + report.repaired;
+    m_reportMessages = report.logMessages;
+    // Only a written build has something to tell; a failure has its warning.
+    ui->lblReport->setText(roms == 0 ? QString()
+                                     : QStringLiteral("%1 whole, %2 cut, %3 repaired")
+                                           .arg(report.whole)
+                                           .arg(report.cut)
+                                           .arg(report.repaired));
+    ui->btnReportDetails->setVisible(!m_reportMessages.isEmpty());
+}
+
+void TfrmRomweaver::btnReportDetailsClick()
+{
+    wizard::showInformation(this, QStringLiteral("This build's log:\n\n") +
+                                      m_reportMessages.join(QLatin1Char('\n')));
 }
 
 void TfrmRomweaver::showWriteOutcome(bool written)
@@ -708,18 +961,4 @@ void TfrmRomweaver::showWriteOutcome(bool written)
     ui->lblProgress->setText(QString::number(ui->ProgressBar1->value()) +
                              QStringLiteral(" % done"));
     ui->lblStatus->announce();
-}
-
-builder::BuildRequest TfrmRomweaver::buildRequest(const QString& outputPath) const
-{
-    builder::BuildRequest request;
-    request.outputPath = outputPath;
-    request.files = m_files;
-    request.romsDirectory = NESRomsDir;
-    request.selectedRomCount = ui->lstNESRoms->count();
-    for (int row = 0; row < ui->lstRomTitles->count(); ++row)
-        request.romFileNames << ui->lstRomTitles->item(row)->data(Qt::UserRole).toString();
-    for (int row = 0; row < ui->lstTitleAndOptions->count(); ++row)
-        request.menuLines << ui->lstTitleAndOptions->item(row)->text();
-    return request;
 }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "builder/BuildReport.h"
 #include "builder/BuildRequest.h"
+#include "builder/Compilation.h"
+#include "builder/ImageSurvey.h"
 #include "platform/ProgramFiles.h"
 
+#include <QHash>
 #include <QWidget>
 
 #include <memory>
@@ -18,6 +22,8 @@ class SettingsFile;
 } // namespace settings
 namespace wizard
 {
+class CartridgeView;
+class CompilationMenu;
 struct DroppedFiles;
 } // namespace wizard
 
@@ -37,6 +43,10 @@ class TfrmRomweaver : public QWidget
 {
     Q_OBJECT
 
+    // What the user builds; the pages show it and change it. Declared first:
+    // NESRomsDir refers to its rom folder.
+    builder::Compilation m_compilation;
+
 public:
     // The base rom, the menu script, the settings file and the build log are
     // those of files.
@@ -51,12 +61,26 @@ public:
     // This run's build log; none before the first showing.
     const builder::BuildLog* buildLog() const { return m_log.get(); }
 
-    // Shared state of the wizard.
-    QString NESRomsDir;
+    // Shared state of the wizard. The rom directory is the compilation's.
+    const QString& NESRomsDir;
     int CurrentStep = 0;
     int RemoveIndex = 0;
     int BaseRomSizeKB = 0;
     std::unique_ptr<settings::SettingsFile> IniFile;
+
+    const builder::Compilation& compilation() const { return m_compilation; }
+    // The compilation file shown, empty when none is.
+    const QString& compilationPath() const { return m_compilationPath; }
+    // Opens a compilation file: every page shows it, and the wizard goes to
+    // the titles page. A file that cannot be read is refused with a warning,
+    // and nothing changes. False when it was not opened.
+    bool openCompilation(const QString& path);
+    // Saves the compilation shown at path; false (after a warning) when it
+    // could not be written.
+    bool saveCompilation(const QString& path);
+    // Asks whether to save changes to the compilation file shown; false when
+    // the user cancels (or the save failed), so whatever was to follow does not.
+    bool maySetCompilationAside();
 
     int SelectedRomsSizeKB();
     void RemoveSelectedFiles();
@@ -86,6 +110,7 @@ public:
     void btnChangeTitleClick();
     void chkSortedClick();
     void chkNumberingClick();
+    void btnTidyTitlesClick();
 
     void lstOptionsClick();
     void btnAddToMenuItemClick();
@@ -105,7 +130,28 @@ private:
     void connectHandlers();
     void showPage(int step);
     void enterTitlesPage();
+    // Page 2's lists from the compilation, the title at menu position
+    // selectedPosition selected and in the title field.
+    void showTitles(qsizetype selectedPosition);
     void enterOptionsPage();
+    void showMenuLines();
+    // The menu line of the rom at the given position, after an edit.
+    void showMenuLine(qsizetype position);
+    // Adds the named files of the rom directory to the selection; a rom
+    // already selected is not added again.
+    void selectRoms(const QStringList& fileNames);
+    // Takes the rom out of the selection; its name goes back to the file list.
+    void deselectRom(int row);
+    void showSelection();
+    // The cartridge picture from the roms as last surveyed; fresh: every rom
+    // surveyed anew first.
+    void showCartridge(bool fresh = false);
+    // The window title: the compilation file's name, marked while it has
+    // changes not saved, in front of the window's own title.
+    void showCompilationState();
+    // Why a selected rom's file is not what the open compilation file saved,
+    // or nothing.
+    QString changedSinceSaved(const QString& fileName) const;
     void setCountLabel();
     void setDefaultSizeLabel();
     void setEstimateSizeLabel();
@@ -116,15 +162,29 @@ private:
     void fitOuterSize(int width, int height);
     // The write page's end state: the status line in green or red, the bar at 100.
     void showWriteOutcome(bool written);
-    builder::BuildRequest buildRequest(const QString& outputPath) const;
+    // Beside the status line: what a written build did with the roms, and
+    // its log messages on request.
+    void showBuildReport(const builder::BuildReport& report);
+    void btnReportDetailsClick();
 
     std::unique_ptr<Ui::TfrmRomweaver> ui;
     platform::ProgramFiles m_files;
+    QString m_windowTitle; // the form's own
+    QString m_compilationPath;
+    builder::Compilation m_savedCompilation; // as the file shown holds it
+    wizard::CompilationMenu* m_compilationMenu = nullptr;
+    wizard::CartridgeView* m_cartridge = nullptr;
+    qint64 m_baseRomLength = 0;
+    // Each selected rom as the estimate last read it, by file name: the
+    // cartridge picture shows the same figures.
+    QHash<QString, builder::RomSurvey> m_romSurveys;
     // The build log of this run, from the first showing on: its first entry
     // replaces an earlier run's log (FirstLogWrite).
     std::unique_ptr<builder::BuildLog> m_log;
     bool m_shown = false;
-    bool m_sizeWarned = false; // the size label warns of an image too large
+    bool m_sizeWarned = false;
+    QStringList m_reportMessages; // the last written build's log messages // the size label warns
+                                  // of an image too large
     TfrmNewOption* m_newOption = nullptr;
     TfrmAbout* m_about = nullptr;
     TfrmAddSpriteNumber* m_addSpriteNumber = nullptr;

@@ -17,5 +17,8 @@ int main(int argc, char** argv)
     for (const char* file : {":/romweaver16.png", ":/romweaver.png", ":/romweaver48.png"})
         icon.addFile(QString::fromLatin1(file));
     QApplication::setWindowIcon(icon);
-    return wizard::runRomweaver(application, platform::ProgramFiles::ofThisProgram());
+    // "Romweaver FILE" opens a compilation file (the desktop's "Open with").
+    const QStringList arguments = QApplication::arguments();
+    return wizard::runRomweaver(application, platform::ProgramFiles::ofThisProgram(),
+                                arguments.size() > 1 ? arguments.at(1) : QString());
 }

@@ -201,6 +201,7 @@ private slots:
     void fileThatIsNotARom_data();
     void fileThatIsNotARom();
     void twoBuildsAtOnceNeverMix();
+    void compilationFilesBuildTheSameImage();
     void existingOutput_data();
     void existingOutput();
     void everyBadInputInOneRun();
@@ -259,7 +260,11 @@ void TestRomweaverBuild::sameBuildAsTheWizard()
     for (const char* name : {"whole.nes", "long.nes", "short.nes"})
         arguments << platform::joinPath(wizard.romsDirectory, QString::fromLatin1(name));
     const Run run = command.run(arguments);
-    QCOMPARE(run.err, QByteArray());
+    // What the build logged, and nothing else.
+    QCOMPARE(run.err,
+             "romweaver-build: long.nes: only the rom size specified in header copied.\n"
+             "romweaver-build: short.nes: invalid rom size in header fixed. Backup of rom in " +
+                 QFileInfo(backupPath).path().toLocal8Bit() + "\n");
     QCOMPARE(run.status, 0);
 
     QCOMPARE(testfiles::readFile(QDir(out.path()).filePath("cli.gba")), wizardImage);
@@ -378,6 +383,17 @@ void TestRomweaverBuild::failures_data()
         << QString() << QStringList{"--menu", "{out}/menu.txt", "--numbered", "-o", out, a} << 2
         << "--menu takes the menu lines as they are: it cannot be combined with --numbered or "
            "--sorted";
+    QTest::newRow("rom given twice")
+        << QString() << QStringList{"-o", out, a, b, a} << 2 << "{roms}/a.nes is given twice";
+    QTest::newRow("--compilation with a rom")
+        << QString() << QStringList{"--compilation", "{out}/c.romweaver", a} << 2
+        << "--compilation takes the roms, the menu and its options from the file";
+    QTest::newRow("compilation of a newer format")
+        << "newer compilation" << QStringList{"--compilation", "{out}/c.romweaver"} << 1
+        << "{out}/c.romweaver was saved by a newer Romweaver (format version 2)";
+    QTest::newRow("damaged compilation")
+        << "damaged compilation" << QStringList{"--compilation", "{out}/c.romweaver"} << 1
+        << "{out}/c.romweaver is not a Romweaver compilation: ";
     QTest::newRow("roms in two directories")
         << QString() << QStringList{"-o", out, a, "{other}/x.nes"} << 1
         << "all NES roms have to be in the same directory, not in {roms} and {other}";
@@ -467,6 +483,12 @@ void TestRomweaverBuild::failures()
         testarchives::makeArchive(files.places.fill("{roms}/bad.zip"),
                                   testarchives::Format::ZipDeflate,
                                   {testarchives::file("a.nes", a), testarchives::file("b.nes", b)});
+    if (setup == QStringLiteral("newer compilation"))
+        testfiles::makeFile(files.places.out, QStringLiteral("c.romweaver"),
+                            R"({"format": "romweaver-compilation", "version": 2})");
+    if (setup == QStringLiteral("damaged compilation"))
+        testfiles::makeFile(files.places.out, QStringLiteral("c.romweaver"),
+                            R"({"format": "romweaver-compilation", "version": 1, "roms": [)");
     if (setup == QStringLiteral("hostile archive"))
         testfiles::makeFile(files.places.roms, QStringLiteral("huge.zip"),
                             handmade::zipListing(10001));
@@ -485,9 +507,8 @@ void TestRomweaverBuild::failures()
     const QString expected = QStringLiteral("romweaver-build: ") + files.places.fill(message);
     QVERIFY2(lines.value(0).startsWith(expected), qPrintable(lines.value(0)));
     if (status == 2)
-        QCOMPARE(lines.value(1),
-                 QStringLiteral("usage: romweaver-build [--numbered] [--sorted] "
-                                "[--menu FILE] [--allow-non-rom] [--force] -o OUTPUT ROM..."));
+        QVERIFY2(lines.value(1).startsWith(QStringLiteral("usage: romweaver-build ")),
+                 qPrintable(lines.value(1)));
     QVERIFY(!QFile::exists(files.places.fill(QStringLiteral("{out}/x.gba"))));
     QCOMPARE(testfiles::readFile(files.places.fill(QStringLiteral("{roms}/a.nes"))), a);
     QCOMPARE(testfiles::readFile(files.places.fill(QStringLiteral("{roms}/b.nes"))), b);
@@ -531,7 +552,8 @@ void TestRomweaverBuild::fileThatIsNotARom()
         testfiles::makeFile(setup.places.roms, QStringLiteral("notes.txt"), "notes");
     QStringList arguments{"-o", "{out}/x.gba", "{roms}/a.nes", "{roms}/notes.txt"};
     if (allowed)
-        arguments.prepend("--allow-non-rom");
+        arguments << "--allow-non-rom"
+                  << "--quiet"; // the warning alone, not the log
     const Run run = CommandLine(setup.places.program).run(setup.places.fill(arguments));
     QCOMPARE(run.status, allowed ? 0 : 1);
     QCOMPARE(run.err, allowed
@@ -759,6 +781,54 @@ void TestRomweaverBuild::archivesGiveTheUnpackedRomsImage()
     for (qsizetype i = 0; i < archives.size(); ++i)
         QCOMPARE(testfiles::readFile(archives.at(i)), archiveBytes.at(i));
     QVERIFY(!QFileInfo::exists(setup.places.fill("{other}/Romweaver.bak")));
+}
+
+void TestRomweaverBuild::compilationFilesBuildTheSameImage()
+{
+    // The wizard saves a compilation with option flags, a sprite value,
+    // sorting and numbering, and writes its image; the command builds the
+    // same image from the file, and from a file of its own made from the
+    // same arguments as a direct build.
+    WizardFixture wizard;
+    wizard.addRom(QStringLiteral("b.nes"), testfiles::makeRom(1, 0, 16 * 1024, 1));
+    wizard.addRom(QStringLiteral("a.nes"), testfiles::makeRom(1, 1, 24 * 1024 + 7, 2));
+    QTemporaryDir out;
+    wizard.start();
+    wizard.selectRoms({QStringLiteral("b.nes"), QStringLiteral("a.nes")});
+    wizard.click("btnNext");
+    wizard.control<QCheckBox>("chkSorted")->click();
+    wizard.control<QCheckBox>("chkNumbering")->click();
+    wizard.click("btnNext");
+    frmRomweaver->addOption(QStringLiteral("Turbo"));
+    wizard.control<QListWidget>("lstOptions")->item(0)->setSelected(true);
+    wizard.click("btnAddToMenuItem");
+    frmRomweaver->applySpriteValueToSelectedLine(QStringLiteral("12"));
+    wizard.click("btnNext");
+    QVERIFY(wizard.control<DirectoryListBox>("DirectoryListBox2")->setDirectory(out.path()));
+    wizard.control<QLineEdit>("txtGBARom")->setText(QStringLiteral("wizard.gba"));
+    const QString saved = QDir(wizard.romsDirectory).filePath(QStringLiteral("my.romweaver"));
+    QVERIFY(frmRomweaver->saveCompilation(saved));
+    wizard.click("btnWrite");
+    const QByteArray wizardImage = testfiles::readFile(QDir(out.path()).filePath("wizard.gba"));
+    QVERIFY(wizardImage.contains("1. a.nes|1|12\r\n2. b.nes\r\n"));
+
+    const CommandLine command(wizard.programDirectory);
+    const QString fromFile = QDir(out.path()).filePath("file.gba");
+    Run run = command.run({"--compilation", saved, "-o", fromFile, "--quiet"});
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(testfiles::readFile(fromFile), wizardImage);
+
+    const QString direct = QDir(out.path()).filePath("direct.gba");
+    const QString ownFile = QDir(out.path()).filePath("own.romweaver");
+    QStringList arguments{"--sorted", "--numbered"};
+    for (const char* name : {"b.nes", "a.nes"})
+        arguments << platform::joinPath(wizard.romsDirectory, QString::fromLatin1(name));
+    QCOMPARE(command.run(QStringList{"--save-compilation", ownFile} + arguments).status, 0);
+    QVERIFY(!QFile::exists(direct)); // saved, not built
+    QCOMPARE(command.run(QStringList{"-o", direct} + arguments).status, 0);
+    run = command.run({"--compilation", ownFile, "-o", fromFile});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(testfiles::readFile(fromFile), testfiles::readFile(direct));
 }
 
 QTEST_MAIN(TestRomweaverBuild)

@@ -172,20 +172,25 @@ void TestAccessibility::tabOrderAndEntryFocus_data()
     QTest::addColumn<QString>("what");
     QTest::addColumn<QStringList>("order"); // from the control focused on entry, Tab after Tab
 
-    QTest::newRow("1") << "1" << QStringList{"FileListBox1", "FilterComboBox1",   "btnSelectRoms",
-                                             "btnClear",     "lstNESRoms",        "btnAbout",
-                                             "btnNext",      "DirectoryListBox1", "DriveComboBox1"};
-    QTest::newRow("2") << "2" << QStringList{"txtRomTitle", "btnChangeTitle", "chkNumbering",
-                                             "chkSorted",   "lstPreview",     "btnAbout",
-                                             "btnPrevious", "btnNext",        "lstRomTitles"};
-    QTest::newRow("3") << "3" << QStringList{"lstOptions",         "txtOption",
-                                             "btnAddToMenuItem",   "btnRemoveOptions",
-                                             "btnAddSpriteNumber", "btnNewOption",
-                                             "btnChangeOption",    "btnDeleteOption",
-                                             "lstTitleAndOptions", "btnAbout",
-                                             "btnPrevious",        "btnNext"};
-    QTest::newRow("4") << "4" << QStringList{"txtGBARom",   "btnWrite",          "btnAbout",
-                                             "btnPrevious", "DirectoryListBox2", "DriveComboBox2"};
+    QTest::newRow("1") << "1"
+                       << QStringList{"FileListBox1",  "FilterComboBox1", "btnSelectRoms",
+                                      "btnClear",      "lstNESRoms",      "btnCompilation",
+                                      "btnAbout",      "btnNext",         "DirectoryListBox1",
+                                      "DriveComboBox1"};
+    QTest::newRow("2") << "2" << QStringList{"txtRomTitle", "btnChangeTitle", "btnTidyTitles", "chkNumbering",
+                                             "chkSorted",   "lstPreview",     "btnCompilation",
+                                             "btnAbout",    "btnPrevious",    "btnNext",
+                                             "lstRomTitles"};
+    QTest::newRow("3") << "3"
+                       << QStringList{
+                              "lstOptions",       "txtOption",          "btnAddToMenuItem",
+                              "btnRemoveOptions", "btnAddSpriteNumber", "btnNewOption",
+                              "btnChangeOption",  "btnDeleteOption",    "lstTitleAndOptions",
+                              "btnCompilation",   "btnAbout",           "btnPrevious",
+                              "btnNext"};
+    QTest::newRow("4") << "4" << QStringList{"txtGBARom",     "btnWrite",    "btnCompilation",
+                                             "btnAbout",      "btnPrevious", "DirectoryListBox2",
+                                             "DriveComboBox2"};
     QTest::newRow("new option") << "new option"
                                 << QStringList{"txtNewOption", "btnCancel", "btnAdd"};
     QTest::newRow("sprite") << "sprite" << QStringList{"txtAddSpriteNumber", "btnCancel", "btnAdd"};

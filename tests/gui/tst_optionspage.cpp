@@ -30,7 +30,7 @@ private slots:
     void keysInTheDialogsBoxes();
     void optionsBeyondTheFlagWidth();
     void dialogsFloatOverTheMainWindow();
-    void linesRebuiltOnlyFromStepTwo();
+    void optionsStayWithTheirRoms();
     void flagsAndSpriteValuesReachTheGbaRom();
 
 private:
@@ -336,18 +336,30 @@ void TestOptionsPage::dialogsFloatOverTheMainWindow()
     }
 }
 
-void TestOptionsPage::linesRebuiltOnlyFromStepTwo()
+void TestOptionsPage::optionsStayWithTheirRoms()
 {
     WizardFixture wizard;
     startOnOptionsPage(wizard, ThreeOptions);
-    selectOptions(wizard, {0});
+    selectOptions(wizard, {0, 2});
     wizard.click("btnAddToMenuItem");
-    wizard.click("btnNext");
+    addSprite(QStringLiteral("12"));
+    // Back to the titles: numbered and sorted; back to the roms: one more,
+    // which sorts before Alpha.
     wizard.click("btnPrevious");
-    QCOMPARE(menuLine(wizard), QStringLiteral("Alpha|1"));
+    wizard.control<QCheckBox>("chkNumbering")->click();
+    wizard.control<QCheckBox>("chkSorted")->click();
     wizard.click("btnPrevious");
+    wizard.addRom(QStringLiteral("Aardvark.nes"), testfiles::makeRom(1, 0, 16 * 1024));
+    wizard.rereadFileList();
+    wizard.selectRoms({QStringLiteral("Aardvark.nes")});
     wizard.click("btnNext");
-    QCOMPARE(menuLine(wizard), QStringLiteral("Alpha"));
+    wizard.click("btnNext");
+    QCOMPARE(wizard.entries("lstTitleAndOptions"),
+             (QStringList{"1. Aardvark.nes", "2. Alpha|5|12"}));
+    // Only "remove options" takes them off.
+    wizard.control<QListWidget>("lstTitleAndOptions")->setCurrentRow(1);
+    wizard.click("btnRemoveOptions");
+    QCOMPARE(menuLine(wizard), QStringLiteral("2. Alpha"));
 }
 
 void TestOptionsPage::flagsAndSpriteValuesReachTheGbaRom()

@@ -25,6 +25,7 @@ private slots:
     void reenteringFromStepOneRebuilds();
     void titleChangedByAnotherProgramIsSeen();
     void doubleClickInPreviewLeavesSelection();
+    void tidyTitlesLeavesTitlesGiven();
 
 private:
     // Selects the roms one by one, in the given order, and goes to step 2.
@@ -218,10 +219,15 @@ void TestTitlesPage::titleChangedByAnotherProgramIsSeen()
 
     wizard.click("btnPrevious");
     QByteArray edited = wizard.iniBytes();
-    edited.replace("Alpha", "Alpine");
+    edited.replace("Alpha", "Alpine").replace("Bravo", "Brave");
     testfiles::makeFile(wizard.programDir.path(), QStringLiteral("Romweaver.ini"), edited);
+    // A rom selected anew takes its title as stored now; a rom still selected keeps its own.
+    auto* selected = wizard.control<QListWidget>("lstNESRoms");
+    selected->setCurrentRow(0);
+    emit selected->itemDoubleClicked(selected->item(0));
+    wizard.selectRoms({"a.nes"});
     wizard.click("btnNext");
-    QCOMPARE(wizard.entries("lstRomTitles"), (QStringList{"Alpine", "Bravo"}));
+    QCOMPARE(wizard.entries("lstRomTitles"), (QStringList{"Bravo", "Alpine"}));
 }
 
 void TestTitlesPage::doubleClickInPreviewLeavesSelection()
@@ -234,6 +240,22 @@ void TestTitlesPage::doubleClickInPreviewLeavesSelection()
     emit preview->itemDoubleClicked(preview->item(0));
     QCOMPARE(wizard.entries("lstNESRoms"), QStringList{"a.nes"});
     QCOMPARE(wizard.entries("lstPreview"), QStringList{"a.nes"});
+}
+
+void TestTitlesPage::tidyTitlesLeavesTitlesGiven()
+{
+    WizardFixture wizard;
+    for (const char* name : {"Cave Runner (USA).nes", "b (Europe).nes"})
+        wizard.addRom(QString::fromLatin1(name), "x");
+    testfiles::makeFile(wizard.programDir.path(), QStringLiteral("Romweaver.ini"),
+                        "[Titles]\r\nb (Europe).nes=My (Europe) one\r\n");
+    wizard.start();
+    selectOneByOneAndGoToTitles(wizard, {"Cave Runner (USA).nes", "b (Europe).nes"});
+    wizard.click("btnTidyTitles");
+    QCOMPARE(wizard.entries("lstRomTitles"), (QStringList{"Cave Runner", "My (Europe) one"}));
+    QCOMPARE(wizard.entries("lstPreview"), (QStringList{"Cave Runner", "My (Europe) one"}));
+    QCOMPARE(wizard.control<QLineEdit>("txtRomTitle")->text(), QStringLiteral("Cave Runner"));
+    QVERIFY(wizard.iniBytes().contains("Cave Runner (USA).nes=Cave Runner\r\n"));
 }
 
 QTEST_MAIN(TestTitlesPage)

@@ -5,6 +5,7 @@
 
 #include "platform/LockFile.h"
 #include "settings/SettingsFile.h"
+#include "wizard/CartridgeView.h"
 #include "wizard/controls/DirectoryListBox.h"
 
 #include <QComboBox>
@@ -82,6 +83,20 @@ void TestWritePage::wholeCutAndRepairedRomsInSortedOrder()
     wizard.click("btnNext");
     wizard.click("btnNext");
     setDestination(wizard, out.path(), QStringLiteral("Whatever.gba"));
+    // The cartridge picture shows what the build will append, in menu order.
+    using Fate = CartridgeLayout::Rom::Fate;
+    const auto* cartridge =
+        frmRomweaver->findChild<CartridgeView*>(QStringLiteral("cartridgeView"));
+    QVERIFY(cartridge->isVisible());
+    const CartridgeLayout layout = cartridge->cartridgeLayout();
+    QCOMPARE(layout.roms.size(), 3);
+    QCOMPARE(layout.roms.at(0).fate, Fate::Cut);
+    QCOMPARE(layout.roms.at(1).fate, Fate::Repaired);
+    QCOMPARE(layout.roms.at(2).fate, Fate::Whole);
+    QCOMPARE(layout.roms.at(2).title, QStringLiteral("Zelda-like"));
+    QCOMPARE(cartridge->accessibleName(),
+             QStringLiteral("%1 KB of %2 KB used by 3 roms")
+                 .arg(QLocale().toString(269), QLocale().toString(32768)));
     wizard.click("btnWrite");
 
     const QByteArray menu = "1. long.nes\r\n2. short.nes\r\n3. Zelda-like\r\n";
@@ -95,6 +110,18 @@ void TestWritePage::wholeCutAndRepairedRomsInSortedOrder()
     QCOMPARE(
         testfiles::readFile(platform::joinPath(wizard.romsDirectory, QStringLiteral("short.nes"))),
         repaired);
+    QCOMPARE(layout.usedLength(), expected.size()); // the picture's figure is the build's
+
+    // The report beside the status line, and this build's log on request.
+    QCOMPARE(wizard.text("lblReport"), QStringLiteral("1 whole, 1 cut, 1 repaired"));
+    BoxAnswerer answerer;
+    wizard.click("btnReportDetails");
+    QCOMPARE(answerer.boxes.size(), 1);
+    QCOMPARE(answerer.boxes.first().caption, QStringLiteral("Information"));
+    QVERIFY(answerer.boxes.first().text.contains(
+        QStringLiteral("short.nes: invalid rom size in header fixed. Backup of rom in ")));
+    QVERIFY(answerer.boxes.first().text.contains(
+        QStringLiteral("long.nes: only the rom size specified in header copied.")));
 
     QCOMPARE(wizard.text("lblStatus"), QStringLiteral("Writing succesfully completed."));
     QCOMPARE(statusColour(wizard), QColor(0, 128, 0));

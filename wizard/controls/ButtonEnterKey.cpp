@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace wizard
 {
@@ -23,9 +24,16 @@ protected:
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (!enter || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
             return false;
-        auto* button = static_cast<QPushButton*>(watched);
+        auto* button = static_cast<QAbstractButton*>(watched);
         // A held key repeats: one press, as a click is one.
-        if (!key->isAutoRepeat() && button->isEnabled())
+        if (key->isAutoRepeat() || !button->isEnabled())
+            return true;
+        // A button that only opens its menu opens it, as Space does.
+        auto* menuButton = qobject_cast<QToolButton*>(button);
+        if (menuButton && menuButton->menu() &&
+            menuButton->popupMode() == QToolButton::InstantPopup)
+            menuButton->showMenu();
+        else
             button->click();
         return true;
     }
@@ -37,8 +45,10 @@ void pressFocusedButtonOnEnter(QWidget* window)
 {
     auto* filter = new ButtonEnterKey(window);
     // The filter sees a button's keys only while it has the focus.
-    for (QPushButton* button : window->findChildren<QPushButton*>())
-        button->installEventFilter(filter);
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (qobject_cast<QPushButton*>(button) || qobject_cast<QToolButton*>(button))
+            button->installEventFilter(filter);
+    }
 }
 
 } // namespace wizard

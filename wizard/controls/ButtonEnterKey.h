@@ -5,7 +5,7 @@ class QWidget;
 namespace wizard
 {
 
-// Makes Enter (and the keypad's Enter) press the focused push button of a
+// Makes Enter (and the keypad's Enter) press the focused push or tool button of a
 // window, as Windows does in every window; Space presses it as before. Qt
 // gives Enter to a button only inside a dialog, and these windows are not
 // dialogs. Only a focused, enabled button takes the key, so controls with an

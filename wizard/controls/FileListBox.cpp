@@ -5,6 +5,7 @@
 #include "wizard/controls/LocaleCollation.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStringList>
@@ -146,6 +147,22 @@ void FileListBox::removeRows(const QList<int>& rows)
         // keeps showing about where it was.
         doItemsLayout();
         verticalScrollBar()->setValue(scrolledTo);
+    }
+}
+
+void FileListBox::restoreEntries(const QStringList& names)
+{
+    if (m_directory.isEmpty())
+        return;
+    const QRegularExpression expression = maskExpression(m_mask);
+    const QDir directory(QDir::fromNativeSeparators(m_directory));
+    for (const QString& name : names) {
+        if (!expression.match(name).hasMatch() || !findItems(name, Qt::MatchExactly).isEmpty())
+            continue;
+        // As the re-read lists it: a file or a link to one, not hidden.
+        const QFileInfo file(directory.filePath(name));
+        if (file.isFile() && !file.isHidden())
+            insertSorted(this, new QListWidgetItem(name));
     }
 }
 

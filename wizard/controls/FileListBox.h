@@ -34,6 +34,11 @@ public:
     // entry before it takes the focus (the first one when none is before it).
     void removeRows(const QList<int>& rows);
 
+    // Puts the named files back at their sorted places, as a re-read would
+    // list them: those that lie in the directory, match the mask and are not
+    // listed already.
+    void restoreEntries(const QStringList& names);
+
     // Windows wildcard rules, case-insensitive: "*" any run, "?" one
     // character, several masks separated by ";" or blanks, and a mask ending in ".*"
     // also matches names without a dot ("*.*" matches every name).

@@ -1,0 +1,194 @@
+#include "builder/Compilation.h"
+
+#include "builder/MenuScript.h"
+#include "builder/MenuTitles.h"
+#include "platform/Paths.h"
+
+namespace builder
+{
+
+namespace
+{
+
+const QChar FieldSeparator = QLatin1Char('|');
+
+} // namespace
+
+void Compilation::setRomsDirectory(const QString& directory)
+{
+    m_romsDirectory = directory;
+    clearRoms();
+}
+
+qsizetype Compilation::indexOf(const QString& fileName) const
+{
+    for (qsizetype i = 0; i < m_roms.size(); ++i)
+        if (m_roms.at(i).fileName == fileName)
+            return i;
+    return -1;
+}
+
+bool Compilation::addRom(const QString& fileName)
+{
+    if (contains(fileName))
+        return false;
+    addRom(CompilationRom{fileName, QString(), {}, std::nullopt});
+    return true;
+}
+
+void Compilation::addRom(const CompilationRom& rom)
+{
+    m_menu.append(m_roms.size());
+    m_roms.append(rom);
+}
+
+bool Compilation::removeRom(const QString& fileName)
+{
+    const qsizetype index = indexOf(fileName);
+    if (index < 0)
+        return false;
+    m_roms.removeAt(index);
+    m_menu.removeOne(index);
+    for (qsizetype& position : m_menu)
+        if (position > index)
+            --position;
+    return true;
+}
+
+void Compilation::clearRoms()
+{
+    m_roms.clear();
+    m_menu.clear();
+}
+
+void Compilation::arrangeMenu()
+{
+    m_menu.clear();
+    for (qsizetype i = 0; i < m_roms.size(); ++i)
+        m_menu.append(i);
+    if (m_sorted)
+        setSorted(true);
+}
+
+QStringList Compilation::menuFileNames() const
+{
+    QStringList names;
+    for (const qsizetype index : m_menu)
+        names << m_roms.at(index).fileName;
+    return names;
+}
+
+QStringList Compilation::menuTitles() const
+{
+    QStringList titles;
+    for (const qsizetype index : m_menu)
+        titles << m_roms.at(index).title;
+    return titles;
+}
+
+void Compilation::setMenuTitle(qsizetype position, const QString& title)
+{
+    m_roms[m_menu.at(position)].title = title;
+}
+
+void Compilation::setMenuFields(qsizetype position, const QStringList& fields)
+{
+    m_roms[m_menu.at(position)].menuFields = fields;
+}
+
+void Compilation::setSorted(bool sorted)
+{
+    m_sorted = sorted;
+    if (!sorted)
+        return;
+    const QList<qsizetype> order = sortedOrder(menuTitles());
+    QList<qsizetype> menu;
+    menu.reserve(m_menu.size());
+    for (const qsizetype position : order)
+        menu.append(m_menu.at(position));
+    m_menu = menu;
+}
+
+QStringList Compilation::previewLines() const
+{
+    return menuLinesForTitles(menuTitles(), m_numbered);
+}
+
+QStringList Compilation::menuLines() const
+{
+    QStringList lines = previewLines();
+    for (qsizetype position = 0; position < lines.size(); ++position)
+        for (const QString& field : menuRom(position).menuFields)
+            lines[position] += FieldSeparator + field;
+    return lines;
+}
+
+QString Compilation::menuLine(qsizetype position) const
+{
+    QString line = previewLines().at(position);
+    for (const QString& field : menuRom(position).menuFields)
+        line += FieldSeparator + field;
+    return line;
+}
+
+void Compilation::setMenuLine(qsizetype position, const QString& line)
+{
+    const QString preview = previewLines().at(position);
+    QStringList& fields = m_roms[m_menu.at(position)].menuFields;
+    // The edits add "|" and a field, or cut after a "|": what follows the
+    // preview line is "|" and the fields, or nothing.
+    const QString rest = line.mid(preview.size());
+    fields = rest.isEmpty() ? QStringList() : rest.mid(1).split(FieldSeparator);
+}
+
+void Compilation::applyOptionFlags(qsizetype position, qint32 flagSum)
+{
+    setMenuLine(position,
+                ApplyOptionFlags(menuLine(position), previewLines().at(position), flagSum));
+}
+
+void Compilation::applySpriteValue(qsizetype position, const QString& spriteValue)
+{
+    const QString line = ApplySpriteValue(menuLine(position), spriteValue);
+    if (line.startsWith(previewLines().at(position))) {
+        setMenuLine(position, line);
+        return;
+    }
+    // A title that itself holds two "|" would be cut after its second one;
+    // the title stays whole, and the value takes the sprite field.
+    QStringList& fields = m_roms[m_menu.at(position)].menuFields;
+    if (fields.size() < 2)
+        fields.append(spriteValue);
+    else
+        fields[1] = spriteValue;
+}
+
+void Compilation::removeOptions(qsizetype position)
+{
+    setMenuLine(position, ResetMenuLine(previewLines().at(position)));
+}
+
+QString Compilation::outputPath() const
+{
+    return platform::joinPath(outputDirectory, outputName);
+}
+
+BuildRequest Compilation::buildRequest(const platform::ProgramFiles& files) const
+{
+    return buildRequest(files, outputPath());
+}
+
+BuildRequest Compilation::buildRequest(const platform::ProgramFiles& files,
+                                       const QString& outputPath) const
+{
+    BuildRequest request;
+    request.outputPath = outputPath;
+    request.files = files;
+    request.romsDirectory = m_romsDirectory;
+    request.romFileNames = menuFileNames();
+    request.selectedRomCount = int(m_roms.size());
+    request.menuLines = menuLines();
+    return request;
+}
+
+} // namespace builder

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "settings/SettingsFile.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace settings
+{
+
+// What Romweaver keeps in its settings file, each under its one section and
+// key: the rom folder, the title of each rom file, the user's options and the
+// compilations opened last. Texts are kept byte for byte in the local 8-bit
+// encoding (platform::localBytes). Writes throw FileError as WriteValue does.
+
+QString storedRomsDirectory(const SettingsFile& settings, const QString& defaultDirectory);
+void storeRomsDirectory(SettingsFile& settings, const QString& directory);
+
+// The title stored for a rom file, else the file name itself.
+QString storedTitle(const SettingsFile& settings, const QString& romFileName);
+void storeTitle(SettingsFile& settings, const QString& romFileName, const QString& title);
+
+// The options in file order (empty descriptions left out): each key as stored
+// (its option number in decimal) with its description.
+struct StoredOption {
+    QByteArray key;
+    QString description;
+};
+QList<StoredOption> storedOptions(const SettingsFile& settings);
+void storeOption(SettingsFile& settings, const QByteArray& key, const QString& description);
+void deleteOption(SettingsFile& settings, const QByteArray& key);
+
+// The compilation files opened or saved last, the latest first.
+constexpr int RecentCompilationCount = 5;
+QStringList recentCompilations(const SettingsFile& settings);
+// Puts path first in the list (once), keeping at most RecentCompilationCount.
+void rememberCompilation(SettingsFile& settings, const QString& path);
+
+} // namespace settings

@@ -1,0 +1,143 @@
+// Compilation files in the wizard: saved, opened again into every page, roms
+// that changed or went since marked, and changes not lost on closing.
+
+#include "WizardFixture.h"
+
+#include "wizard/controls/DirectoryListBox.h"
+
+class TestCompilationFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void savedThenOpenedFillsEveryPage();
+    void romsGoneOrChangedAreMarked();
+    void damagedFileChangesNothing();
+    void changesNotSavedAreAskedFor_data();
+    void changesNotSavedAreAskedFor();
+
+private:
+    // Roms b.nes and a.nes selected, sorted and numbered, a flag on a.nes,
+    // the output in out/, saved as my.romweaver in the rom folder.
+    static QString saveOne(WizardFixture& wizard, const QString& outFolder)
+    {
+        wizard.addRom(QStringLiteral("b.nes"), testfiles::makeRom(1, 0, 16 * 1024, 1));
+        wizard.addRom(QStringLiteral("a.nes"), testfiles::makeRom(1, 0, 16 * 1024, 2));
+        wizard.start();
+        wizard.selectRoms({QStringLiteral("b.nes"), QStringLiteral("a.nes")});
+        wizard.click("btnNext");
+        wizard.control<QCheckBox>("chkSorted")->click();
+        wizard.control<QCheckBox>("chkNumbering")->click();
+        wizard.click("btnNext");
+        frmRomweaver->addOption(QStringLiteral("Turbo"));
+        wizard.control<QListWidget>("lstOptions")->item(0)->setSelected(true);
+        wizard.click("btnAddToMenuItem");
+        wizard.click("btnNext");
+        wizard.control<wizard::DirectoryListBox>("DirectoryListBox2")->setDirectory(outFolder);
+        wizard.control<QLineEdit>("txtGBARom")->setText(QStringLiteral("nes.gba"));
+        const QString path = QDir(wizard.romsDirectory).filePath(QStringLiteral("my.romweaver"));
+        if (!frmRomweaver->saveCompilation(path))
+            qFatal("not saved");
+        return path;
+    }
+    static QString tooltipOf(const WizardFixture& wizard, const char* name)
+    {
+        auto* list = wizard.control<QListWidget>("lstNESRoms");
+        const auto found = list->findItems(QString::fromLatin1(name), Qt::MatchExactly);
+        return found.isEmpty() ? QStringLiteral("(not listed)") : found.first()->toolTip();
+    }
+};
+
+void TestCompilationFiles::savedThenOpenedFillsEveryPage()
+{
+    WizardFixture wizard;
+    QTemporaryDir out;
+    const QString path = saveOne(wizard, out.path());
+    QCOMPARE(frmRomweaver->windowTitle(),
+             QStringLiteral("my.romweaver[*] - Tessel tool - Romweaver "));
+    QVERIFY(!frmRomweaver->isWindowModified());
+    wizard::destroyForms();
+
+    wizard.start();
+    QVERIFY(frmRomweaver->openCompilation(path));
+    QCOMPARE(frmRomweaver->CurrentStep, 2);
+    QVERIFY(wizard.control<QWidget>("grpStep2")->isVisible());
+    QCOMPARE(wizard.entries("lstNESRoms"), (QStringList{"a.nes", "b.nes"}));
+    QCOMPARE(wizard.entries("lstRomTitles"), (QStringList{"a.nes", "b.nes"}));
+    QCOMPARE(wizard.entries("lstPreview"), (QStringList{"1. a.nes", "2. b.nes"}));
+    QVERIFY(wizard.control<QCheckBox>("chkSorted")->isChecked());
+    QVERIFY(wizard.control<QCheckBox>("chkNumbering")->isChecked());
+    wizard.click("btnNext");
+    QCOMPARE(wizard.entries("lstTitleAndOptions"), (QStringList{"1. a.nes|1", "2. b.nes"}));
+    QCOMPARE(wizard.control<QLineEdit>("txtGBARom")->text(), QStringLiteral("nes.gba"));
+    QVERIFY(platform::namesSameFile(
+        wizard.control<wizard::DirectoryListBox>("DirectoryListBox2")->directory(), out.path()));
+    QCOMPARE(wizard.text("lblTotalRoms"), QStringLiteral("Total NES roms selected: 2"));
+    // Offered again at the next start.
+    QVERIFY(wizard.iniBytes().contains("[RecentCompilations]\r\n1=" + path.toLocal8Bit()));
+}
+
+void TestCompilationFiles::romsGoneOrChangedAreMarked()
+{
+    WizardFixture wizard;
+    QTemporaryDir out;
+    const QString path = saveOne(wizard, out.path());
+    wizard::destroyForms();
+    QVERIFY(QFile::remove(QDir(wizard.romsDirectory).filePath(QStringLiteral("b.nes"))));
+    wizard.addRom(QStringLiteral("a.nes"), testfiles::makeRom(1, 0, 16 * 1024, 9));
+
+    wizard.start();
+    BoxAnswerer answerer; // the estimate's "Failed to read NES rom(s)"
+    QVERIFY(frmRomweaver->openCompilation(path));
+    QCOMPARE(tooltipOf(wizard, "a.nes"), QStringLiteral("Changed since the compilation was saved"));
+    QVERIFY2(tooltipOf(wizard, "b.nes").startsWith(QStringLiteral("Cannot be read: ")),
+             qPrintable(tooltipOf(wizard, "b.nes")));
+}
+
+void TestCompilationFiles::damagedFileChangesNothing()
+{
+    WizardFixture wizard;
+    wizard.addRom(QStringLiteral("a.nes"), "x");
+    wizard.start();
+    wizard.selectRoms({QStringLiteral("a.nes")});
+    const QString path = testfiles::makeFile(wizard.romsDirectory, QStringLiteral("bad.romweaver"),
+                                             "{\"format\": \"romweaver-compilation\"");
+    BoxAnswerer answerer;
+    QVERIFY(!frmRomweaver->openCompilation(path));
+    QCOMPARE(answerer.boxes.size(), 1);
+    QCOMPARE(answerer.boxes.first().caption, QStringLiteral("Warning"));
+    QCOMPARE(frmRomweaver->CurrentStep, 1);
+    QCOMPARE(wizard.entries("lstNESRoms"), QStringList{"a.nes"});
+    QCOMPARE(frmRomweaver->windowTitle(), QStringLiteral("Tessel tool - Romweaver "));
+}
+
+void TestCompilationFiles::changesNotSavedAreAskedFor_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("Yes: saved, closed") << int(QMessageBox::Yes) << true << true;
+    QTest::newRow("No: closed as it was") << int(QMessageBox::No) << true << false;
+    QTest::newRow("Cancel: stays open") << int(QMessageBox::Cancel) << false << false;
+}
+
+void TestCompilationFiles::changesNotSavedAreAskedFor()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, closed);
+    QFETCH(bool, saved);
+    WizardFixture wizard;
+    QTemporaryDir out;
+    const QString path = saveOne(wizard, out.path());
+    const QByteArray before = testfiles::readFile(path);
+    wizard.control<QLineEdit>("txtGBARom")->setText(QStringLiteral("other.gba"));
+    QVERIFY(frmRomweaver->isWindowModified());
+
+    BoxAnswerer answerer{QMessageBox::StandardButton(answer)};
+    QCOMPARE(frmRomweaver->close(), closed);
+    QCOMPARE(answerer.boxes.size(), 1);
+    QCOMPARE(testfiles::readFile(path) != before, saved);
+}
+
+QTEST_MAIN(TestCompilationFiles)
+#include "tst_compilationfiles.moc"

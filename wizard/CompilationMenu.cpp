@@ -1,0 +1,133 @@
+#include "wizard/CompilationMenu.h"
+
+#include "builder/CompilationFile.h"
+#include "platform/Paths.h"
+#include "wizard/UnitRomweaver.h"
+#include "wizard/controls/MessageBoxes.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QToolButton>
+
+namespace wizard
+{
+
+namespace
+{
+
+QString fileFilter()
+{
+    return QStringLiteral("Romweaver compilations (*.%1)")
+        .arg(QLatin1String(builder::CompilationExtension));
+}
+
+} // namespace
+
+CompilationMenu::CompilationMenu(TfrmRomweaver* window)
+    : QObject(window), m_window(window), m_button(new QToolButton(window)),
+      m_menu(new QMenu(window))
+{
+    // Below the pages, left of the shell's buttons, where no page has a control.
+    m_button->setObjectName(QStringLiteral("btnCompilation"));
+    m_button->setText(QStringLiteral("Compilation"));
+    m_button->setGeometry(16, 224, 100, 25);
+    // In the Tab order where it stands: after the pages, before About.
+    QWidget* previous = nullptr;
+    for (const char* name : {"btnWrite", "btnCompilation", "btnAbout", "btnPrevious", "btnNext"}) {
+        QWidget* next = window->findChild<QWidget*>(QString::fromLatin1(name));
+        if (previous && next)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+    m_button->setPopupMode(QToolButton::InstantPopup);
+    m_button->setMenu(m_menu);
+    m_button->setAccessibleName(QStringLiteral("Compilation"));
+    m_button->setToolTip(
+        QStringLiteral("Open or save a compilation (%1, %2)")
+            .arg(QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText),
+                 QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText)));
+
+    const auto addAction = [this](const QString& text, const QKeySequence& keys, auto slot) {
+        QAction* action = m_menu->addAction(text);
+        action->setShortcut(keys);
+        // The keys work on every page, whatever control has the focus.
+        action->setShortcutContext(Qt::WindowShortcut);
+        m_window->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, slot] { RunGuarded(m_window, [&] { (this->*slot)(); }); });
+        return action;
+    };
+    addAction(QStringLiteral("Open compilation…"), QKeySequence(Qt::CTRL | Qt::Key_O),
+              &CompilationMenu::openChosen);
+    addAction(QStringLiteral("Save compilation…"), QKeySequence(Qt::CTRL | Qt::Key_S),
+              &CompilationMenu::save);
+    addAction(QStringLiteral("Save compilation as…"),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &CompilationMenu::saveAs);
+    m_recentSeparator = m_menu->addSeparator();
+    m_recentSeparator->setVisible(false);
+}
+
+void CompilationMenu::showRecent(const QStringList& paths)
+{
+    qDeleteAll(m_recent);
+    m_recent.clear();
+    for (const QString& path : paths) {
+        // "&1 name" lets the keyboard pick one by its number.
+        QAction* action = m_menu->addAction(
+            QStringLiteral("&%1 %2").arg(m_recent.size() + 1).arg(QFileInfo(path).fileName()));
+        action->setToolTip(path);
+        action->setStatusTip(path);
+        connect(action, &QAction::triggered, this,
+                [this, path] { RunGuarded(m_window, [&] { open(path); }); });
+        m_recent.append(action);
+    }
+    m_menu->setToolTipsVisible(true);
+    m_recentSeparator->setVisible(!m_recent.isEmpty());
+}
+
+QString CompilationMenu::startFolder() const
+{
+    if (!m_window->compilationPath().isEmpty())
+        return QFileInfo(m_window->compilationPath()).absolutePath();
+    return m_window->NESRomsDir;
+}
+
+void CompilationMenu::openChosen()
+{
+    if (!m_window->maySetCompilationAside())
+        return;
+    const QString path = QFileDialog::getOpenFileName(m_window, QStringLiteral("Open compilation"),
+                                                      startFolder(), fileFilter());
+    if (!path.isEmpty())
+        m_window->openCompilation(QDir::toNativeSeparators(path));
+}
+
+void CompilationMenu::open(const QString& path)
+{
+    if (m_window->maySetCompilationAside())
+        m_window->openCompilation(path);
+}
+
+void CompilationMenu::save()
+{
+    if (m_window->compilationPath().isEmpty())
+        saveAs();
+    else
+        m_window->saveCompilation(m_window->compilationPath());
+}
+
+void CompilationMenu::saveAs()
+{
+    QFileDialog dialog(m_window, QStringLiteral("Save compilation"), startFolder(), fileFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QLatin1String(builder::CompilationExtension));
+    if (!m_window->compilationPath().isEmpty())
+        dialog.selectFile(m_window->compilationPath());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    m_window->saveCompilation(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
+}
+
+} // namespace wizard
