@@ -119,7 +119,7 @@ TfrmRomweaver::TfrmRomweaver(platform::ProgramFiles files, QWidget* parent)
 
     // Page 1 marks selected files that are not iNES roms, and takes files
     // dropped from a file manager.
-    new wizard::NonRomMarker(
+    m_nonRomMarker = new wizard::NonRomMarker(
         ui->lstNESRoms, [this] { return NESRomsDir; },
         [this](const QString& fileName) { return changedSinceSaved(fileName); });
     auto* drop = new wizard::RomDropHandler(ui->lstNESRoms);
@@ -518,23 +518,26 @@ void TfrmRomweaver::markSizeLabel(std::optional<qint64> estimateKB)
 int TfrmRomweaver::SelectedRomsSizeKB()
 {
     qint64 total = 0; // 64 bits: a 32-bit total overflows past 2 GiB of roms
-    bool failed = false;
-    // Each rom is read once here; the cartridge picture takes the same figures.
+    int failures = 0;
+    // Each rom is read once here; the cartridge picture and the list's marks
+    // take the same figures.
     m_romSurveys.clear();
     for (const builder::CompilationRom& rom : m_compilation.roms()) {
         const builder::RomSurvey survey =
             builder::surveyRom(platform::joinPath(NESRomsDir, rom.fileName));
         m_romSurveys.insert(rom.fileName, survey);
-        if (survey.readable) {
+        if (survey.readable)
             total += survey.length;
-        } else if (survey.badArchive.isEmpty()) {
-            wizard::showError(this, QStringLiteral("Failed to read NES rom(s)"));
-            failed = true;
-        }
+        else if (survey.badArchive.isEmpty())
+            ++failures;
         // An archive that gives no rom adds nothing: it is marked in the list,
         // and "Write!" refuses it.
     }
-    return failed ? -1 : int(qMin<qint64>(builder::roundedKB(total), INT_MAX));
+    // The list shows which roms failed while their boxes are up.
+    m_nonRomMarker->remark(m_romSurveys);
+    for (int box = 0; box < failures; ++box)
+        wizard::showError(this, QStringLiteral("Failed to read NES rom(s)"));
+    return failures > 0 ? -1 : int(qMin<qint64>(builder::roundedKB(total), INT_MAX));
 }
 
 void TfrmRomweaver::showSelection()

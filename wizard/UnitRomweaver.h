@@ -23,6 +23,7 @@ namespace wizard
 {
 class CartridgeView;
 class CompilationMenu;
+class NonRomMarker;
 struct DroppedFiles;
 } // namespace wizard
 
@@ -169,6 +170,7 @@ private:
     builder::Compilation m_savedCompilation; // as the file shown holds it
     wizard::CompilationMenu* m_compilationMenu = nullptr;
     wizard::CartridgeView* m_cartridge = nullptr;
+    wizard::NonRomMarker* m_nonRomMarker = nullptr;
     qint64 m_baseRomLength = 0;
     // Each selected rom as the estimate last read it, by file name: the
     // cartridge picture shows the same figures.
