@@ -97,6 +97,9 @@ TfrmRomweaver::TfrmRomweaver(platform::ProgramFiles files, QWidget* parent)
                        "NES roms, also in archives|*.nes *.zip *.7z *.gz"));
     ui->FilterComboBox1->setFileList(ui->FileListBox1);
     ui->FileListBox1->setMask(QStringLiteral("*.nes"));
+    // A rom already selected stays out of the file list when its file changes on disk.
+    ui->FileListBox1->setLeftOut(
+        [this](const QString& name) { return m_compilation.indexOf(name) >= 0; });
     ui->ProgressBar1->setRange(0, 100);
     m_windowTitle = windowTitle();
     connectHandlers();
@@ -598,8 +601,9 @@ void TfrmRomweaver::FileListBox1DblClick()
     const int row = ui->FileListBox1->currentRow();
     if (row < 0)
         return;
-    selectRoms({ui->FileListBox1->item(row)->text()});
-    delete ui->FileListBox1->takeItem(row);
+    const QString name = ui->FileListBox1->item(row)->text();
+    selectRoms({name});
+    ui->FileListBox1->removeNames({name});
     setCountLabel();
     setEstimateSizeLabel();
 }
@@ -654,10 +658,7 @@ void TfrmRomweaver::lstNESRomsDragDrop(const wizard::DroppedFiles& dropped)
         return;
     // Then as ">>" adds them: appended in the order dropped, gone from the file list.
     selectRoms(dropped.fileNames);
-    for (const QString& name : dropped.fileNames) {
-        for (QListWidgetItem* shown : ui->FileListBox1->findItems(name, Qt::MatchExactly))
-            delete ui->FileListBox1->takeItem(ui->FileListBox1->row(shown));
-    }
+    ui->FileListBox1->removeNames(dropped.fileNames);
     setCountLabel();
     setEstimateSizeLabel();
 }

@@ -2,6 +2,7 @@
 
 #include "WizardFixture.h"
 
+#include "wizard/RomDropHandler.h"
 #include "wizard/controls/DirectoryListBox.h"
 #include "wizard/controls/FilterComboBox.h"
 
@@ -25,6 +26,8 @@ private slots:
     void directoryChangeResetsPage();
     void estimateAddsWholeFiles();
     void estimateReportsUnreadableRom();
+    void currentEntryStaysInView_data();
+    void currentEntryStaysInView();
 
 private:
     static void doubleClick(QListWidget* list, int row, Qt::KeyboardModifiers keys = {})
@@ -224,6 +227,80 @@ void TestRomSelection::estimateReportsUnreadableRom()
     }
     QCOMPARE(wizard.text("lblTotalRoms"), QStringLiteral("Total NES roms selected: 3"));
     QVERIFY(!wizard.text("lblTotalSize").contains(QStringLiteral("~")));
+}
+
+void TestRomSelection::currentEntryStaysInView_data()
+{
+    QTest::addColumn<QString>("action");
+    for (const char* action :
+         {">>", "Enter", "double-click", "drop", "filter", "folder", "Delete", "C"})
+        QTest::newRow(action) << QString::fromLatin1(action);
+}
+
+void TestRomSelection::currentEntryStaysInView()
+{
+    QFETCH(QString, action);
+    // Far more files than the lists show, the keyboard's place far down.
+    WizardFixture wizard;
+    QStringList names;
+    for (int i = 0; i < 40; ++i)
+        names << QStringLiteral("r%1.nes").arg(i, 2, 10, QLatin1Char('0'));
+    for (const QString& name : names)
+        wizard.addRom(name, "rom");
+    QDir(wizard.romsDirectory).mkdir(QStringLiteral("more"));
+    const QString more = platform::joinPath(wizard.romsDirectory, QStringLiteral("more"));
+    for (const QString& name : names)
+        testfiles::makeFile(more, name, "rom");
+    wizard.start();
+    auto* files = wizard.control<FileListBox>("FileListBox1");
+    auto* selected = wizard.control<QListWidget>("lstNESRoms");
+    const auto placeAt = [](QListWidget* list, int row) {
+        list->setFocus();
+        list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+        list->scrollToItem(list->currentItem());
+    };
+
+    if (action == ">>" || action == "Enter" || action == "filter" || action == "folder")
+        placeAt(files, 30);
+    if (action == ">>" || action == "Enter") // picked with shift from the top down
+        files->selectionModel()->select(
+            QItemSelection(files->model()->index(0, 0), files->model()->index(30, 0)),
+            QItemSelectionModel::Select);
+    if (action == ">>") {
+        wizard.click("btnSelectRoms");
+    } else if (action == "Enter") {
+        QTest::keyClick(files, Qt::Key_Return);
+    } else if (action == "double-click") {
+        doubleClick(files, 30);
+    } else if (action == "drop") {
+        placeAt(files, 30);
+        DroppedFiles dropped;
+        dropped.directory = wizard.romsDirectory;
+        dropped.fileNames = names.mid(0, 10);
+        frmRomweaver->lstNESRomsDragDrop(dropped);
+    } else if (action == "filter") {
+        wizard.control<FilterComboBox>("FilterComboBox1")->setCurrentIndex(1);
+    } else if (action == "folder") {
+        wizard.control<DirectoryListBox>("DirectoryListBox1")->setDirectory(more);
+    } else if (action == "Delete") {
+        wizard.selectRoms(names);
+        placeAt(selected, 35);
+        QTest::keyClick(selected, Qt::Key_Delete);
+    } else if (action == "C") {
+        wizard.selectRoms(names.mid(0, 30));
+        placeAt(files, 9);
+        wizard.click("btnClear");
+    }
+
+    QApplication::processEvents();
+    for (QListWidget* list : {static_cast<QListWidget*>(files), selected}) {
+        if (!list->currentIndex().isValid())
+            continue;
+        const QRect place = list->visualRect(list->currentIndex());
+        QVERIFY2(list->viewport()->rect().contains(place),
+                 qPrintable(list->objectName() + QStringLiteral(": ") +
+                            list->currentItem()->text() + QStringLiteral(" out of view")));
+    }
 }
 
 QTEST_MAIN(TestRomSelection)
