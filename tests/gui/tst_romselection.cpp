@@ -28,6 +28,8 @@ private slots:
     void estimateReportsUnreadableRom();
     void currentEntryStaysInView_data();
     void currentEntryStaysInView();
+    void listsFollowTheDisk_data();
+    void listsFollowTheDisk();
 
 private:
     static void doubleClick(QListWidget* list, int row, Qt::KeyboardModifiers keys = {})
@@ -301,6 +303,57 @@ void TestRomSelection::currentEntryStaysInView()
                  qPrintable(list->objectName() + QStringLiteral(": ") +
                             list->currentItem()->text() + QStringLiteral(" out of view")));
     }
+}
+
+void TestRomSelection::listsFollowTheDisk_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<bool>("folder");
+    QTest::newRow("a file in the file list") << "FileListBox1" << false;
+    QTest::newRow("a folder in the folder list") << "DirectoryListBox1" << true;
+    // Created while page 4 is not shown: there when it is.
+    QTest::newRow("a folder in page 4's folder list") << "DirectoryListBox2" << true;
+}
+
+void TestRomSelection::listsFollowTheDisk()
+{
+    QFETCH(QString, list);
+    QFETCH(bool, folder);
+    WizardFixture wizard;
+    for (const char* name : {"a.nes", "c.nes", "x.nes"})
+        wizard.addRom(QString::fromLatin1(name), "rom");
+    wizard.start();
+    wizard.selectRoms({"x.nes"});
+    auto* shown = wizard.control<QListWidget>(list.toLatin1().constData());
+    shown->setCurrentRow(shown->count() - 1, QItemSelectionModel::ClearAndSelect);
+    const QString current = shown->currentItem()->text();
+    const auto kept = [&] {
+        return shown->currentItem() && shown->currentItem()->text() == current &&
+               shown->currentItem()->isSelected() && shown->selectedItems().size() == 1;
+    };
+    const QString name = folder ? QStringLiteral("b") : QStringLiteral("b.nes");
+    const QString path = platform::joinPath(wizard.romsDirectory, name);
+    const QString selectedRom = platform::joinPath(wizard.romsDirectory, QStringLiteral("x.nes"));
+
+    // Created (and the selected rom deleted): it appears.
+    QVERIFY(QFile::remove(selectedRom));
+    if (folder)
+        QVERIFY(QDir(wizard.romsDirectory).mkdir(name));
+    else
+        testfiles::makeFile(wizard.romsDirectory, name, "rom");
+    if (!shown->isVisible()) {
+        for (int step = 1; step < 4; ++step)
+            wizard.click("btnNext");
+    }
+    QTRY_VERIFY(wizard.entries(shown).contains(name));
+    QVERIFY(kept());
+
+    // Removed (and the selected rom back): it goes; a selected rom stays out.
+    testfiles::makeFile(wizard.romsDirectory, QStringLiteral("x.nes"), "rom");
+    QVERIFY(folder ? QDir(wizard.romsDirectory).rmdir(name) : QFile::remove(path));
+    QTRY_VERIFY(!wizard.entries(shown).contains(name));
+    QVERIFY(kept());
+    QCOMPARE(wizard.entries("FileListBox1"), (QStringList{"a.nes", "c.nes"}));
 }
 
 QTEST_MAIN(TestRomSelection)

@@ -26,9 +26,12 @@ void FolderWatcher::setFolder(const QString& folder)
     if (path == m_folder)
         return;
     m_folder = path;
-    m_missed = false; // the list reads the new folder itself
     m_settle.stop();
-    watch(m_list->isVisible());
+    // The list reads the new folder itself; changes to come are seen only
+    // from when it is shown.
+    const bool shown = m_list->isVisible();
+    m_missed = !shown && !m_folder.isEmpty();
+    watch(shown);
 }
 
 bool FolderWatcher::eventFilter(QObject* watched, QEvent* event)

@@ -41,7 +41,7 @@ private:
     QString m_folder;
     QFileSystemWatcher m_watcher;
     QTimer m_settle;
-    bool m_missed = false; // not shown since the folder was last read
+    bool m_missed = false; // changes may have come while it was not shown
 };
 
 } // namespace wizard
