@@ -909,7 +909,8 @@ void TfrmRomweaver::applySpriteValueToSelectedLine(const QString& spriteValue)
 
 void TfrmRomweaver::btnWriteClick()
 {
-    if (m_compilation.outputName.isEmpty()) {
+    // A name of blanks only is no name either: no system keeps such a file well.
+    if (m_compilation.outputName.trimmed().isEmpty()) {
         wizard::showWarning(
             this, QStringLiteral("No GBA rom filename specified! Please insert a filename!"));
         return;
