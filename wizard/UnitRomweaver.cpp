@@ -191,6 +191,7 @@ void TfrmRomweaver::connectHandlers()
     wire(ui->FileListBox1, &QListWidget::itemDoubleClicked, &TfrmRomweaver::FileListBox1DblClick);
     wire(ui->lstNESRoms, &QListWidget::itemDoubleClicked, &TfrmRomweaver::lstNESRomsDblClick);
     wire(ui->btnClear, &QPushButton::clicked, &TfrmRomweaver::btnClearClick);
+    wire(ui->FilterComboBox1, &QComboBox::activated, &TfrmRomweaver::FilterComboBox1Change);
     // Keyboard use of page 1: Enter in the file list adds the selected files,
     // Delete in the selection takes the current rom out again.
     for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
@@ -267,6 +268,7 @@ void TfrmRomweaver::FormShow()
         m_compilation.setRomsDirectory(ui->DirectoryListBox1->directory());
     ui->lblCurrentDir->setText(QStringLiteral("Current directory: ") + NESRomsDir);
     ui->FileListBox1->setDirectory(NESRomsDir);
+    ui->FilterComboBox1->chooseMask(settings::storedFileFilter(*IniFile));
 
     CurrentStep = 1;
     for (QGroupBox* page : {ui->grpStep1, ui->grpStep2, ui->grpStep3, ui->grpStep4})
@@ -643,6 +645,13 @@ void TfrmRomweaver::btnClearClick()
     ui->FileListBox1->restoreEntries(names);
     setCountLabel();
     setDefaultSizeLabel();
+}
+
+void TfrmRomweaver::FilterComboBox1Change()
+{
+    // The list has the mask already; the choice is kept for the next start.
+    if (IniFile)
+        settings::storeFileFilter(*IniFile, ui->FilterComboBox1->mask());
 }
 
 void TfrmRomweaver::lstNESRomsDragDrop(const wizard::DroppedFiles& dropped)

@@ -104,6 +104,7 @@ public:
     void FileListBox1DblClick();
     void lstNESRomsDblClick();
     void btnClearClick();
+    void FilterComboBox1Change();
     void lstNESRomsDragDrop(const wizard::DroppedFiles& dropped);
 
     void lstRomTitlesClick();
