@@ -163,8 +163,9 @@ Options parseArguments(const QStringList& arguments)
                        "wizard or build it with --compilation; without -o nothing is built."),
         QStringLiteral("FILE"));
     // In the order --help lists them.
-    const QList<QCommandLineOption> all{numbered,    sorted,          menu, allowNonRom, output,
-                                        compilation, saveCompilation, help, version};
+    const QList<QCommandLineOption> all{
+        numbered, sorted, menu, allowNonRom, output, compilation, saveCompilation, help, version,
+    };
     parser.addOptions(all);
     const QString roms =
         QStringLiteral("NES roms (files or archives), all in one directory, in menu order. "
@@ -380,7 +381,7 @@ void runBuild(const Options& options)
         progress.finish(result.written() ? QStringLiteral("Writing succesfully completed.")
                                          : QStringLiteral("Writing the GBA rom failed."));
     if (!result.written())
-        fail(given.inText(asCommandSentence(result.reason)));
+        fail(given.inText(result.reason));
 }
 
 } // namespace
