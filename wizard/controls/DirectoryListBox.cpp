@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
 
@@ -206,19 +207,20 @@ void DirectoryListBox::followDisk()
     }
     if (subdirectories() == shown)
         return;
-    // Listed anew; the current entry and the one at the top of the view are
-    // found again by their paths.
+    // Listed anew; the current entry and the one at the top of a scrolled
+    // view are found again by their paths.
     const auto pathOf = [](const QListWidgetItem* entry) {
         return entry ? entry->data(Qt::UserRole).toString() : QString();
     };
     const QString current = pathOf(currentItem());
     const bool currentSelected = currentItem() && currentItem()->isSelected();
-    const QString top = pathOf(itemAt(viewport()->rect().topLeft()));
+    const QString top =
+        verticalScrollBar()->value() > 0 ? pathOf(itemAt(viewport()->rect().topLeft())) : QString();
     rebuildEntries();
     QListWidgetItem* currentAgain = nullptr;
     for (int row = 0; row < count(); ++row) {
         QListWidgetItem* entry = item(row);
-        if (pathOf(entry) == top)
+        if (!top.isEmpty() && pathOf(entry) == top)
             scrollToItem(entry, QAbstractItemView::PositionAtTop);
         if (pathOf(entry) == current)
             currentAgain = entry;
@@ -229,7 +231,6 @@ void DirectoryListBox::followDisk()
                                                  : QItemSelectionModel::NoUpdate);
     if (!currentSelected)
         clearSelection();
-    scrollToItem(currentAgain);
 }
 
 QListWidgetItem* DirectoryListBox::addEntry(const QString& text, const QString& path, int depth,

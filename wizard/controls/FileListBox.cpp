@@ -136,8 +136,10 @@ void FileListBox::followDisk()
         return;
 
     // Entries come and go around the user's place: the entry at the top of
-    // the view stays there, the current one stays current.
-    const QListWidgetItem* top = itemAt(viewport()->rect().topLeft());
+    // a scrolled view stays there (at the start, new entries above it show),
+    // the current one stays current.
+    const QListWidgetItem* top =
+        verticalScrollBar()->value() > 0 ? itemAt(viewport()->rect().topLeft()) : nullptr;
     const QString topName = top ? top->text() : QString();
     const QListWidgetItem* current = currentItem();
     const QString currentName = current ? current->text() : QString();
