@@ -81,12 +81,13 @@ QString filesText()
                        .arg(ProgramFiles::BaseRomName, ProgramFiles::SettingsName,
                             ProgramFiles::LogName, ProgramFiles::MenuScriptName);
     if (dataDirectory.isEmpty())
-        return text + QStringLiteral("the folder of romweaver-build, %1.").arg(now);
-    return text +
-           QStringLiteral("the folder of romweaver-build when %1 lies there (a portable copy), "
-                          "otherwise %2 (an installed copy), which is created when missing. "
-                          "Here that is %3.")
-               .arg(ProgramFiles::BaseRomName, dataDirectory, now);
+        text += QStringLiteral("the folder of romweaver-build.");
+    else
+        text += QStringLiteral("the folder of romweaver-build when %1 lies there (a portable "
+                               "copy), otherwise %2 (an installed copy), which is created when "
+                               "missing.")
+                    .arg(ProgramFiles::BaseRomName, dataDirectory);
+    return text + QStringLiteral(" Here that is %1.").arg(now);
 }
 
 } // namespace

@@ -74,7 +74,8 @@ void TestCompilationFiles::savedThenOpenedFillsEveryPage()
         wizard.control<wizard::DirectoryListBox>("DirectoryListBox2")->directory(), out.path()));
     QCOMPARE(wizard.text("lblTotalRoms"), QStringLiteral("Total NES roms selected: 2"));
     // Offered again at the next start.
-    QVERIFY(wizard.iniBytes().contains("[RecentCompilations]\r\n1=" + path.toLocal8Bit()));
+    QVERIFY(wizard.iniBytes().contains("[RecentCompilations]\r\n1=" +
+                                       QDir::toNativeSeparators(path).toLocal8Bit()));
 }
 
 void TestCompilationFiles::romsGoneOrChangedAreMarked()
