@@ -52,6 +52,7 @@ RomSurvey surveyRom(const QString& path)
         survey.notAFile = true;
     } catch (const platform::FileError& error) {
         survey.problem = error.text();
+        survey.failure = error.failure();
     }
     return survey;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileError.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -45,6 +47,8 @@ struct RomSurvey {
     qint64 declaredLength = 0;
     qint64 appendedLength = 0;
     bool notAFile = false;
+    // Why it cannot be read, where the system told.
+    platform::FileFailure failure = platform::FileFailure::Other;
     QString problem;
     QString badArchive;
     QString badArchiveReason;

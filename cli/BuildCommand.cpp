@@ -7,6 +7,8 @@
 #include "builder/ImageSurvey.h"
 #include "builder/MenuTitles.h"
 #include "builder/NotWrittenText.h"
+#include "cli/CommandHelp.h"
+#include "cli/GivenPaths.h"
 #include "cli/TerminalProgress.h"
 #include "platform/FileError.h"
 #include "platform/LocalText.h"
@@ -17,10 +19,12 @@
 #include "settings/SettingsFile.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace cli
@@ -36,9 +40,9 @@ constexpr int UsageError = 2;
 
 const QString Usage = QStringLiteral(
     "usage: romweaver-build [--numbered] [--sorted] [--menu FILE] [--allow-non-rom] [--force] "
-    "[--quiet] "
-    "[--save-compilation FILE] -o OUTPUT ROM...\n"
-    "       romweaver-build --compilation FILE [--allow-non-rom] [--force] [--quiet] [-o OUTPUT]");
+    "[--quiet] [--save-compilation FILE] -o OUTPUT ROM...\n"
+    "       romweaver-build --compilation FILE [--allow-non-rom] [--force] [--quiet] [-o OUTPUT]\n"
+    "       romweaver-build --help | --version");
 
 // Ends the command: its exit status and what it says on standard error.
 struct CommandFailure {
@@ -56,11 +60,16 @@ struct CommandFailure {
     throw CommandFailure{UsageError, message};
 }
 
+void print(std::FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
 void printLine(const QString& text)
 {
-    const QByteArray bytes = (text + QLatin1Char('\n')).toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    std::fflush(stderr);
+    print(stderr, text + QLatin1Char('\n'));
 }
 
 // Every message is "romweaver-build: " and one sentence in the command's own
@@ -91,18 +100,38 @@ struct Options {
     QStringList roms;
     QString compilationFile;     // built as it says
     QString saveCompilationFile; // written from the other arguments
+    QString printOnly;           // printed instead of a build (--help, --version)
 };
+
+// The parser names an unknown option without its dashes ("bogus" for
+// "--bogus"): the message names the argument as typed.
+QString parseError(const QCommandLineParser& parser, const QStringList& arguments)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (unknown.isEmpty())
+        return parser.errorText();
+    const QString& name = unknown.constFirst();
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QStringLiteral("--"))
+            break; // the rest are arguments
+        const QString typed = argument.section(QLatin1Char('='), 0, 0);
+        const bool shortOptions =
+            argument.startsWith(QLatin1Char('-')) && !argument.startsWith(QStringLiteral("--"));
+        if (typed == QStringLiteral("--") + name || typed == QStringLiteral("-") + name ||
+            (shortOptions && name.size() == 1 && argument.contains(name)))
+            return QStringLiteral("unknown option '%1'").arg(typed);
+    }
+    return QStringLiteral("unknown option '%1'").arg(name);
+}
 
 Options parseArguments(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Writes a GBA rom from %1, a menu and NES roms, as the Romweaver wizard "
-                       "does: %1, %2 (titles), %3 and %4 are those of the program directory.")
-            .arg(ProgramFiles::BaseRomName, ProgramFiles::SettingsName, ProgramFiles::LogName,
-                 ProgramFiles::MenuScriptName));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    // Its own help and version options: the parser's would add Qt's --help-all.
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Print this help and exit."));
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Print the version and exit."));
     const QCommandLineOption numbered(
         QStringLiteral("numbered"),
         QStringLiteral("Number the menu lines (01. to 12. for 12 roms), as \"Enable numbering\"."));
@@ -140,23 +169,28 @@ Options parseArguments(const QStringList& arguments)
     const QCommandLineOption quiet(
         QStringLiteral("quiet"),
         QStringLiteral("Print nothing of what the build logs (the roms it cut or repaired)."));
-    parser.addOptions(
-        {numbered, sorted, menu, allowNonRom, force, output, compilation, saveCompilation, quiet});
-    parser.addPositionalArgument(
-        QStringLiteral("ROM"),
-        QStringLiteral("NES roms, all in one directory, in menu order. Titles are those stored "
-                       "in %1, else the file names.")
-            .arg(ProgramFiles::SettingsName),
-        QStringLiteral("ROM..."));
+    // In the order --help lists them.
+    const QList<QCommandLineOption> all{
+        numbered,    sorted,          menu,  allowNonRom, force,   output,
+        compilation, saveCompilation, quiet, help,        version,
+    };
+    parser.addOptions(all);
+    const QString roms =
+        QStringLiteral("NES roms (files or archives), all in one directory, in menu order. "
+                       "Titles are those stored in %1, else the file names.")
+            .arg(ProgramFiles::SettingsName);
+    parser.addPositionalArgument(QStringLiteral("ROM"), roms, QStringLiteral("ROM..."));
 
     if (!parser.parse(arguments))
-        usageError(parser.errorText());
-    if (parser.isSet(version))
-        parser.showVersion();
-    if (parser.isSet(help))
-        parser.showHelp(0);
-
+        usageError(parseError(parser, arguments));
     Options options;
+    if (parser.isSet(help) || parser.isSet(version)) {
+        options.printOnly = parser.isSet(help)
+                                ? commandHelp(Usage, all, roms)
+                                : QCoreApplication::applicationName() + QLatin1Char(' ') +
+                                      QCoreApplication::applicationVersion() + QLatin1Char('\n');
+        return options;
+    }
     options.numbered = parser.isSet(numbered);
     options.sorted = parser.isSet(sorted);
     options.allowNonRom = parser.isSet(allowNonRom);
@@ -197,8 +231,8 @@ void collectRoms(const QStringList& paths, builder::Compilation& compilation)
             compilation.setRomsDirectory(romDirectory);
         } else if (romDirectory != compilation.romsDirectory() &&
                    !platform::namesSameFile(romDirectory, compilation.romsDirectory())) {
-            fail(QStringLiteral("all NES roms have to be in the same directory, not in %1 and %2")
-                     .arg(compilation.romsDirectory(), romDirectory));
+            fail(QStringLiteral("all NES roms have to be in the same directory: %1 and %2 are not")
+                     .arg(paths.constFirst(), path));
         }
         if (!compilation.addRom(rom.fileName()))
             usageError(QStringLiteral("%1 is given twice").arg(path));
@@ -211,12 +245,10 @@ QStringList readMenuFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        fail(QStringLiteral("cannot read the menu file %1: %2")
-                 .arg(QDir::toNativeSeparators(path), file.errorString()));
+        fail(QStringLiteral("cannot read the menu file %1: %2").arg(path, file.errorString()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        fail(QStringLiteral("cannot read the menu file %1: %2")
-                 .arg(QDir::toNativeSeparators(path), file.errorString()));
+        fail(QStringLiteral("cannot read the menu file %1: %2").arg(path, file.errorString()));
     QStringList lines;
     if (bytes.isEmpty())
         return lines;
@@ -236,28 +268,29 @@ QStringList readMenuFile(const QString& path)
 // so (declined receives why); a file that is not an iNES rom is refused, with
 // every other problem, unless --allow-non-rom says to write it (with a
 // warning); an image too large for a cartridge is written with a warning.
-builder::BuildHooks commandLineHooks(const Options& options, QString& declined)
+builder::BuildHooks commandLineHooks(const Options& options, const GivenPaths& given,
+                                     QString& declined)
 {
     builder::BuildHooks hooks;
-    hooks.replaceOtherFile = [&options, &declined](const QString& outputPath) {
+    hooks.replaceOtherFile = [&options, &given, &declined](const QString& outputPath) {
         if (!options.force)
             declined = QStringLiteral("%1 already exists and is not a GBA rom made with %2, so "
                                       "the GBA rom was not written; give --force to replace it")
-                           .arg(outputPath, ProgramFiles::BaseRomName);
+                           .arg(given.inText(outputPath), ProgramFiles::BaseRomName);
         return options.force;
     };
     if (!options.allowNonRom)
-        hooks.nonRomProblem = [](const QString& romPath) {
+        hooks.nonRomProblem = [&given](const QString& romPath) {
             return QStringLiteral("%1 is not an iNES rom; give --allow-non-rom to write it all "
                                   "the same (its bytes 4 and 5 may then be changed to fit its "
                                   "size)")
-                .arg(romPath);
+                .arg(given.inText(romPath));
         };
-    hooks.writeNonRom = [](const QStringList& romFileNames) {
+    hooks.writeNonRom = [&given](const QStringList& romFileNames) {
         for (const QString& name : romFileNames)
             printLine(QStringLiteral("romweaver-build: warning: %1 is not an iNES rom; its bytes "
                                      "4 and 5 may be changed to fit its size")
-                          .arg(name));
+                          .arg(given.rom(name)));
         return true;
     };
     hooks.writeOversizeImage = [](qint64 imageLength) {
@@ -279,7 +312,7 @@ void takeMenuLines(const QStringList& lines, const QString& menuFile,
 {
     if (lines.size() != compilation.romCount())
         fail(QStringLiteral("the menu file %1 has %2 for %3: one line per rom")
-                 .arg(QDir::toNativeSeparators(menuFile),
+                 .arg(menuFile,
                       counted(lines.size(), QStringLiteral("line"), QStringLiteral("lines")),
                       counted(compilation.romCount(), QStringLiteral("rom"),
                               QStringLiteral("roms"))));
@@ -312,6 +345,23 @@ builder::Compilation compilationOf(const Options& options, const ProgramFiles& f
     return compilation;
 }
 
+// How the build's files were given: the roms and the output as on the
+// command line; those a compilation file names, by their full paths.
+GivenPaths givenPaths(const Options& options, const builder::Compilation& compilation,
+                      const QString& outputPath)
+{
+    GivenPaths given;
+    const QString& directory = compilation.romsDirectory();
+    if (options.roms.isEmpty()) {
+        for (const builder::CompilationRom& rom : compilation.roms())
+            given.addRom(directory, rom.fileName, platform::joinPath(directory, rom.fileName));
+    }
+    for (const QString& path : options.roms)
+        given.addRom(directory, QFileInfo(path).fileName(), path);
+    given.add(outputPath, options.output.isEmpty() ? outputPath : options.output);
+    return given;
+}
+
 void runBuild(const Options& options)
 {
     const ProgramFiles files = ProgramFiles::ofThisProgram();
@@ -335,12 +385,13 @@ void runBuild(const Options& options)
 
     const builder::BuildRequest request = compilation.buildRequest(
         files, QDir::toNativeSeparators(QFileInfo(compilation.outputPath()).absoluteFilePath()));
+    const GivenPaths given = givenPaths(options, compilation, request.outputPath);
     // Each run starts its own log, as each wizard run does.
     builder::BuildLog log(request.files.log());
     TerminalProgress progress(platform::standardErrorIsTerminal());
     QString declined;
     const builder::BuildResult result =
-        builder::build(request, progress, log, commandLineHooks(options, declined));
+        builder::build(request, progress, log, commandLineHooks(options, given, declined));
     if (result.outcome == builder::BuildResult::Outcome::Declined)
         fail(declined);
     if (result.outcome == builder::BuildResult::Outcome::Written ||
@@ -348,7 +399,7 @@ void runBuild(const Options& options)
         progress.finish(result.written() ? QStringLiteral("Writing succesfully completed.")
                                          : QStringLiteral("Writing the GBA rom failed."));
     if (!result.written())
-        fail(result.reason);
+        fail(given.inText(result.reason));
     // What the build logged (roms cut or repaired), as it goes into the log.
     if (!options.quiet) {
         for (const QString& message : result.report.logMessages)
@@ -361,7 +412,12 @@ void runBuild(const Options& options)
 int runBuildCommand(const QStringList& arguments)
 {
     try {
-        runBuild(parseArguments(arguments));
+        const Options options = parseArguments(arguments);
+        if (!options.printOnly.isEmpty()) {
+            print(stdout, options.printOnly);
+            return 0;
+        }
+        runBuild(options);
         return 0;
     } catch (const CommandFailure& failure) {
         printMessage(failure.message);

@@ -6,10 +6,33 @@
 namespace platform
 {
 
+namespace
+{
+
+FileFailure failureOf(int error)
+{
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return FileFailure::Missing;
+    case EACCES:
+    case EPERM:
+        return FileFailure::AccessDenied;
+    case EBUSY:
+    case ETXTBSY:
+        return FileFailure::InUse;
+    default:
+        return FileFailure::Other;
+    }
+}
+
+} // namespace
+
 void throwSystemError(const QString& what, const QString& path)
 {
-    const QString message = QString::fromLocal8Bit(std::strerror(errno));
-    throw FileError(QStringLiteral("%1 \"%2\": %3").arg(what, path, message));
+    const int error = errno;
+    const QString message = QString::fromLocal8Bit(std::strerror(error));
+    throw FileError(QStringLiteral("%1 \"%2\": %3").arg(what, path, message), failureOf(error));
 }
 
 } // namespace platform

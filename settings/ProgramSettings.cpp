@@ -11,6 +11,7 @@ namespace
 
 const QByteArray SettingsSection = "Settings";
 const QByteArray RomsDirectoryKey = "NESRomsDir";
+const QByteArray FileFilterKey = "FileFilter";
 const QByteArray TitlesSection = "Titles";
 const QByteArray OptionsSection = "Options";
 const QByteArray RecentSection = "RecentCompilations";
@@ -31,6 +32,16 @@ QString storedRomsDirectory(const SettingsFile& settings, const QString& default
 void storeRomsDirectory(SettingsFile& settings, const QString& directory)
 {
     settings.WriteValue(SettingsSection, RomsDirectoryKey, platform::localBytes(directory));
+}
+
+QString storedFileFilter(const SettingsFile& settings)
+{
+    return platform::localText(settings.ReadValue(SettingsSection, FileFilterKey, QByteArray()));
+}
+
+void storeFileFilter(SettingsFile& settings, const QString& mask)
+{
+    settings.WriteValue(SettingsSection, FileFilterKey, platform::localBytes(mask));
 }
 
 QString storedTitle(const SettingsFile& settings, const QString& romFileName)

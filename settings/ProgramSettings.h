@@ -9,12 +9,16 @@ namespace settings
 {
 
 // What Romweaver keeps in its settings file, each under its one section and
-// key: the rom folder, the title of each rom file, the user's options and the
-// compilations opened last. Texts are kept byte for byte in the local 8-bit
+// key: the rom folder, the file list's filter, the title of each rom file, the
+// user's options and the compilations opened last. Texts are kept byte for byte in the local 8-bit
 // encoding (platform::localBytes). Writes throw FileError as WriteValue does.
 
 QString storedRomsDirectory(const SettingsFile& settings, const QString& defaultDirectory);
 void storeRomsDirectory(SettingsFile& settings, const QString& directory);
+
+// The file list's filter last chosen, by its mask ("*.nes"); empty when none was.
+QString storedFileFilter(const SettingsFile& settings);
+void storeFileFilter(SettingsFile& settings, const QString& mask);
 
 // The title stored for a rom file, else the file name itself.
 QString storedTitle(const SettingsFile& settings, const QString& romFileName);

@@ -17,7 +17,31 @@ namespace
 
 const QString Oversize = QStringLiteral("More than a GBA cartridge holds (32768 KB)");
 const QString NotInes = QStringLiteral("Not an iNES rom");
-const QString CannotRead = QStringLiteral("Cannot be read: ");
+
+// The caller's warning for an entry, found once when it came.
+constexpr int OtherWarningRole = Qt::UserRole + 1;
+
+// Why a rom cannot be read, in a short sentence; nothing when it can.
+QString unreadableReason(const builder::RomSurvey& rom)
+{
+    if (rom.readable)
+        return QString();
+    if (!rom.badArchiveReason.isEmpty())
+        return rom.badArchiveReason;
+    if (rom.notAFile)
+        return QStringLiteral("Not a regular file: a folder, a device, a pipe or a socket");
+    switch (rom.failure) {
+    case platform::FileFailure::Missing:
+        return QStringLiteral("Missing: the file was moved, renamed or deleted");
+    case platform::FileFailure::InUse:
+        return QStringLiteral("Locked: another program has the file open");
+    case platform::FileFailure::AccessDenied:
+        return QStringLiteral("No access: you may not read the file");
+    case platform::FileFailure::Other:
+        break;
+    }
+    return QStringLiteral("Cannot be read: ") + rom.problem;
+}
 
 } // namespace
 
@@ -55,23 +79,35 @@ void NonRomMarker::markRows(int first, int last)
     const QString directory = m_romsDirectory();
     for (int row = first; row <= last; ++row) {
         QListWidgetItem* entry = m_list->item(row);
-        const builder::RomSurvey rom =
-            builder::surveyRom(platform::joinPath(directory, entry->text()));
-        QString why = rom.badArchiveReason;
-        if (why.isEmpty() && !rom.readable)
-            why = CannotRead + rom.problem;
-        if (why.isEmpty() && !rom.ines)
-            why = NotInes;
-        if (why.isEmpty() && m_otherWarning)
-            why = m_otherWarning(entry->text());
-        if (why.isEmpty())
-            continue;
-        if (m_warningIcon.isNull())
-            m_warningIcon = m_list->style()->standardIcon(QStyle::SP_MessageBoxWarning);
-        entry->setIcon(m_warningIcon);
-        entry->setToolTip(why);
-        entry->setData(Qt::AccessibleDescriptionRole, why);
+        if (m_otherWarning)
+            entry->setData(OtherWarningRole, m_otherWarning(entry->text()));
+        mark(entry, builder::surveyRom(platform::joinPath(directory, entry->text())));
     }
+}
+
+void NonRomMarker::remark(const QHash<QString, builder::RomSurvey>& surveys)
+{
+    for (int row = 0; row < m_list->count(); ++row) {
+        QListWidgetItem* entry = m_list->item(row);
+        if (const auto rom = surveys.constFind(entry->text()); rom != surveys.cend())
+            mark(entry, *rom);
+    }
+}
+
+void NonRomMarker::mark(QListWidgetItem* entry, const builder::RomSurvey& rom)
+{
+    QString why = unreadableReason(rom);
+    if (why.isEmpty() && !rom.ines)
+        why = NotInes;
+    if (why.isEmpty())
+        why = entry->data(OtherWarningRole).toString();
+    if (why == entry->toolTip())
+        return;
+    if (!why.isEmpty() && m_warningIcon.isNull())
+        m_warningIcon = m_list->style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    entry->setIcon(why.isEmpty() ? QIcon() : m_warningIcon);
+    entry->setToolTip(why);
+    entry->setData(Qt::AccessibleDescriptionRole, why.isEmpty() ? QVariant() : QVariant(why));
 }
 
 } // namespace wizard

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "builder/ImageSurvey.h"
+
+#include <QHash>
 #include <QIcon>
 #include <QObject>
 #include <QString>
@@ -9,6 +12,7 @@
 
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 
 namespace wizard
 {
@@ -26,9 +30,10 @@ bool markOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB);
 // (none, several, encrypted, damaged, not readable), or that the caller has a
 // warning of its own for (otherWarning: a rom changed since a compilation
 // was saved): a warning icon, a tooltip and an accessible description saying
-// which. The entry's text is not changed, and every entry keeps the icon's
-// room, so the names stay in line. romsDirectory gives the directory the
-// entries lie in at the moment they are added.
+// which (a file that cannot be read: missing, locked, no access, not a
+// regular file). The entry's text is not changed, and every entry keeps the
+// icon's room, so the names stay in line. romsDirectory gives the directory
+// the entries lie in at the moment they are added.
 class NonRomMarker : public QObject
 {
     Q_OBJECT
@@ -37,8 +42,15 @@ public:
     NonRomMarker(QListWidget* list, std::function<QString()> romsDirectory,
                  std::function<QString(const QString& fileName)> otherWarning = {});
 
+    // Marks the entries anew from their roms as last surveyed, by file name,
+    // without reading them again: a rom that can no longer be read is marked,
+    // one that can again loses that mark. Entries without a survey stay as
+    // they are; the caller's own warning is the one found when the entry came.
+    void remark(const QHash<QString, builder::RomSurvey>& surveys);
+
 private:
     void markRows(int first, int last);
+    void mark(QListWidgetItem* entry, const builder::RomSurvey& rom);
 
     QListWidget* m_list;
     std::function<QString()> m_romsDirectory;

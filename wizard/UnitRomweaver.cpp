@@ -98,6 +98,9 @@ TfrmRomweaver::TfrmRomweaver(platform::ProgramFiles files, QWidget* parent)
                        "NES roms, also in archives|*.nes *.zip *.7z *.gz"));
     ui->FilterComboBox1->setFileList(ui->FileListBox1);
     ui->FileListBox1->setMask(QStringLiteral("*.nes"));
+    // A rom already selected stays out of the file list when its file changes on disk.
+    ui->FileListBox1->setLeftOut(
+        [this](const QString& name) { return m_compilation.indexOf(name) >= 0; });
     ui->ProgressBar1->setRange(0, 100);
     m_windowTitle = windowTitle();
     connectHandlers();
@@ -121,7 +124,7 @@ TfrmRomweaver::TfrmRomweaver(platform::ProgramFiles files, QWidget* parent)
 
     // Page 1 marks selected files that are not iNES roms, and takes files
     // dropped from a file manager.
-    new wizard::NonRomMarker(
+    m_nonRomMarker = new wizard::NonRomMarker(
         ui->lstNESRoms, [this] { return NESRomsDir; },
         [this](const QString& fileName) { return changedSinceSaved(fileName); });
     auto* drop = new wizard::RomDropHandler(ui->lstNESRoms);
@@ -190,6 +193,7 @@ void TfrmRomweaver::connectHandlers()
     wire(ui->FileListBox1, &QListWidget::itemDoubleClicked, &TfrmRomweaver::FileListBox1DblClick);
     wire(ui->lstNESRoms, &QListWidget::itemDoubleClicked, &TfrmRomweaver::lstNESRomsDblClick);
     wire(ui->btnClear, &QPushButton::clicked, &TfrmRomweaver::btnClearClick);
+    wire(ui->FilterComboBox1, &QComboBox::activated, &TfrmRomweaver::FilterComboBox1Change);
     // Keyboard use of page 1: Enter in the file list adds the selected files,
     // Delete in the selection takes the current rom out again.
     for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
@@ -267,6 +271,7 @@ void TfrmRomweaver::FormShow()
         m_compilation.setRomsDirectory(ui->DirectoryListBox1->directory());
     ui->lblCurrentDir->setText(QStringLiteral("Current directory: ") + NESRomsDir);
     ui->FileListBox1->setDirectory(NESRomsDir);
+    ui->FilterComboBox1->chooseMask(settings::storedFileFilter(*IniFile));
 
     CurrentStep = 1;
     for (QGroupBox* page : {ui->grpStep1, ui->grpStep2, ui->grpStep3, ui->grpStep4})
@@ -521,23 +526,26 @@ void TfrmRomweaver::markSizeLabel(std::optional<qint64> estimateKB)
 int TfrmRomweaver::SelectedRomsSizeKB()
 {
     qint64 total = 0; // 64 bits: a 32-bit total overflows past 2 GiB of roms
-    bool failed = false;
-    // Each rom is read once here; the cartridge picture takes the same figures.
+    int failures = 0;
+    // Each rom is read once here; the cartridge picture and the list's marks
+    // take the same figures.
     m_romSurveys.clear();
     for (const builder::CompilationRom& rom : m_compilation.roms()) {
         const builder::RomSurvey survey =
             builder::surveyRom(platform::joinPath(NESRomsDir, rom.fileName));
         m_romSurveys.insert(rom.fileName, survey);
-        if (survey.readable) {
+        if (survey.readable)
             total += survey.length;
-        } else if (survey.badArchive.isEmpty()) {
-            wizard::showError(this, QStringLiteral("Failed to read NES rom(s)"));
-            failed = true;
-        }
+        else if (survey.badArchive.isEmpty())
+            ++failures;
         // An archive that gives no rom adds nothing: it is marked in the list,
         // and "Write!" refuses it.
     }
-    return failed ? -1 : int(qMin<qint64>(builder::roundedKB(total), INT_MAX));
+    // The list shows which roms failed while their boxes are up.
+    m_nonRomMarker->remark(m_romSurveys);
+    for (int box = 0; box < failures; ++box)
+        wizard::showError(this, QStringLiteral("Failed to read NES rom(s)"));
+    return failures > 0 ? -1 : int(qMin<qint64>(builder::roundedKB(total), INT_MAX));
 }
 
 void TfrmRomweaver::showSelection()
@@ -598,8 +606,9 @@ void TfrmRomweaver::FileListBox1DblClick()
     const int row = ui->FileListBox1->currentRow();
     if (row < 0)
         return;
-    selectRoms({ui->FileListBox1->item(row)->text()});
-    delete ui->FileListBox1->takeItem(row);
+    const QString name = ui->FileListBox1->item(row)->text();
+    selectRoms({name});
+    ui->FileListBox1->removeNames({name});
     setCountLabel();
     setEstimateSizeLabel();
 }
@@ -641,6 +650,13 @@ void TfrmRomweaver::btnClearClick()
     setDefaultSizeLabel();
 }
 
+void TfrmRomweaver::FilterComboBox1Change()
+{
+    // The list has the mask already; the choice is kept for the next start.
+    if (IniFile)
+        settings::storeFileFilter(*IniFile, ui->FilterComboBox1->mask());
+}
+
 void TfrmRomweaver::lstNESRomsDragDrop(const wizard::DroppedFiles& dropped)
 {
     if (dropped.severalDirectories) {
@@ -654,10 +670,7 @@ void TfrmRomweaver::lstNESRomsDragDrop(const wizard::DroppedFiles& dropped)
         return;
     // Then as ">>" adds them: appended in the order dropped, gone from the file list.
     selectRoms(dropped.fileNames);
-    for (const QString& name : dropped.fileNames) {
-        for (QListWidgetItem* shown : ui->FileListBox1->findItems(name, Qt::MatchExactly))
-            delete ui->FileListBox1->takeItem(ui->FileListBox1->row(shown));
-    }
+    ui->FileListBox1->removeNames(dropped.fileNames);
     setCountLabel();
     setEstimateSizeLabel();
 }
@@ -908,7 +921,8 @@ void TfrmRomweaver::applySpriteValueToSelectedLine(const QString& spriteValue)
 
 void TfrmRomweaver::btnWriteClick()
 {
-    if (m_compilation.outputName.isEmpty()) {
+    // A name of blanks only is no name either: no system keeps such a file well.
+    if (m_compilation.outputName.trimmed().isEmpty()) {
         wizard::showWarning(
             this, QStringLiteral("No GBA rom filename specified! Please insert a filename!"));
         return;

@@ -24,6 +24,7 @@ namespace wizard
 {
 class CartridgeView;
 class CompilationMenu;
+class NonRomMarker;
 struct DroppedFiles;
 } // namespace wizard
 
@@ -104,6 +105,7 @@ public:
     void FileListBox1DblClick();
     void lstNESRomsDblClick();
     void btnClearClick();
+    void FilterComboBox1Change();
     void lstNESRomsDragDrop(const wizard::DroppedFiles& dropped);
 
     void lstRomTitlesClick();
@@ -174,6 +176,7 @@ private:
     builder::Compilation m_savedCompilation; // as the file shown holds it
     wizard::CompilationMenu* m_compilationMenu = nullptr;
     wizard::CartridgeView* m_cartridge = nullptr;
+    wizard::NonRomMarker* m_nonRomMarker = nullptr;
     qint64 m_baseRomLength = 0;
     // Each selected rom as the estimate last read it, by file name: the
     // cartridge picture shows the same figures.

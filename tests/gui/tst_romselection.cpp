@@ -2,6 +2,7 @@
 
 #include "WizardFixture.h"
 
+#include "wizard/RomDropHandler.h"
 #include "wizard/controls/DirectoryListBox.h"
 #include "wizard/controls/FilterComboBox.h"
 
@@ -25,6 +26,10 @@ private slots:
     void directoryChangeResetsPage();
     void estimateAddsWholeFiles();
     void estimateReportsUnreadableRom();
+    void currentEntryStaysInView_data();
+    void currentEntryStaysInView();
+    void listsFollowTheDisk_data();
+    void listsFollowTheDisk();
 
 private:
     static void doubleClick(QListWidget* list, int row, Qt::KeyboardModifiers keys = {})
@@ -224,6 +229,131 @@ void TestRomSelection::estimateReportsUnreadableRom()
     }
     QCOMPARE(wizard.text("lblTotalRoms"), QStringLiteral("Total NES roms selected: 3"));
     QVERIFY(!wizard.text("lblTotalSize").contains(QStringLiteral("~")));
+}
+
+void TestRomSelection::currentEntryStaysInView_data()
+{
+    QTest::addColumn<QString>("action");
+    for (const char* action :
+         {">>", "Enter", "double-click", "drop", "filter", "folder", "Delete", "C"})
+        QTest::newRow(action) << QString::fromLatin1(action);
+}
+
+void TestRomSelection::currentEntryStaysInView()
+{
+    QFETCH(QString, action);
+    // Far more files than the lists show, the keyboard's place far down.
+    WizardFixture wizard;
+    QStringList names;
+    for (int i = 0; i < 40; ++i)
+        names << QStringLiteral("r%1.nes").arg(i, 2, 10, QLatin1Char('0'));
+    for (const QString& name : names)
+        wizard.addRom(name, "rom");
+    QDir(wizard.romsDirectory).mkdir(QStringLiteral("more"));
+    const QString more = platform::joinPath(wizard.romsDirectory, QStringLiteral("more"));
+    for (const QString& name : names)
+        testfiles::makeFile(more, name, "rom");
+    wizard.start();
+    auto* files = wizard.control<FileListBox>("FileListBox1");
+    auto* selected = wizard.control<QListWidget>("lstNESRoms");
+    const auto placeAt = [](QListWidget* list, int row) {
+        list->setFocus();
+        list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+        list->scrollToItem(list->currentItem());
+    };
+
+    if (action == ">>" || action == "Enter" || action == "filter" || action == "folder")
+        placeAt(files, 30);
+    if (action == ">>" || action == "Enter") // picked with shift from the top down
+        files->selectionModel()->select(
+            QItemSelection(files->model()->index(0, 0), files->model()->index(30, 0)),
+            QItemSelectionModel::Select);
+    if (action == ">>") {
+        wizard.click("btnSelectRoms");
+    } else if (action == "Enter") {
+        QTest::keyClick(files, Qt::Key_Return);
+    } else if (action == "double-click") {
+        doubleClick(files, 30);
+    } else if (action == "drop") {
+        placeAt(files, 30);
+        DroppedFiles dropped;
+        dropped.directory = wizard.romsDirectory;
+        dropped.fileNames = names.mid(0, 10);
+        frmRomweaver->lstNESRomsDragDrop(dropped);
+    } else if (action == "filter") {
+        wizard.control<FilterComboBox>("FilterComboBox1")->setCurrentIndex(1);
+    } else if (action == "folder") {
+        wizard.control<DirectoryListBox>("DirectoryListBox1")->setDirectory(more);
+    } else if (action == "Delete") {
+        wizard.selectRoms(names);
+        placeAt(selected, 35);
+        QTest::keyClick(selected, Qt::Key_Delete);
+    } else if (action == "C") {
+        wizard.selectRoms(names.mid(0, 30));
+        placeAt(files, 9);
+        wizard.click("btnClear");
+    }
+
+    QApplication::processEvents();
+    for (QListWidget* list : {static_cast<QListWidget*>(files), selected}) {
+        if (!list->currentIndex().isValid())
+            continue;
+        const QRect place = list->visualRect(list->currentIndex());
+        QVERIFY2(list->viewport()->rect().contains(place),
+                 qPrintable(list->objectName() + QStringLiteral(": ") +
+                            list->currentItem()->text() + QStringLiteral(" out of view")));
+    }
+}
+
+void TestRomSelection::listsFollowTheDisk_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<bool>("folder");
+    QTest::newRow("a file in the file list") << "FileListBox1" << false;
+    QTest::newRow("a folder in the folder list") << "DirectoryListBox1" << true;
+    // Created while page 4 is not shown: there when it is.
+    QTest::newRow("a folder in page 4's folder list") << "DirectoryListBox2" << true;
+}
+
+void TestRomSelection::listsFollowTheDisk()
+{
+    QFETCH(QString, list);
+    QFETCH(bool, folder);
+    WizardFixture wizard;
+    for (const char* name : {"a.nes", "c.nes", "x.nes"})
+        wizard.addRom(QString::fromLatin1(name), "rom");
+    wizard.start();
+    wizard.selectRoms({"x.nes"});
+    auto* shown = wizard.control<QListWidget>(list.toLatin1().constData());
+    shown->setCurrentRow(shown->count() - 1, QItemSelectionModel::ClearAndSelect);
+    const QString current = shown->currentItem()->text();
+    const auto kept = [&] {
+        return shown->currentItem() && shown->currentItem()->text() == current &&
+               shown->currentItem()->isSelected() && shown->selectedItems().size() == 1;
+    };
+    const QString name = folder ? QStringLiteral("b") : QStringLiteral("b.nes");
+    const QString path = platform::joinPath(wizard.romsDirectory, name);
+    const QString selectedRom = platform::joinPath(wizard.romsDirectory, QStringLiteral("x.nes"));
+
+    // Created (and the selected rom deleted): it appears.
+    QVERIFY(QFile::remove(selectedRom));
+    if (folder)
+        QVERIFY(QDir(wizard.romsDirectory).mkdir(name));
+    else
+        testfiles::makeFile(wizard.romsDirectory, name, "rom");
+    if (!shown->isVisible()) {
+        for (int step = 1; step < 4; ++step)
+            wizard.click("btnNext");
+    }
+    QTRY_VERIFY(wizard.entries(shown).contains(name));
+    QVERIFY(kept());
+
+    // Removed (and the selected rom back): it goes; a selected rom stays out.
+    testfiles::makeFile(wizard.romsDirectory, QStringLiteral("x.nes"), "rom");
+    QVERIFY(folder ? QDir(wizard.romsDirectory).rmdir(name) : QFile::remove(path));
+    QTRY_VERIFY(!wizard.entries(shown).contains(name));
+    QVERIFY(kept());
+    QCOMPARE(wizard.entries("FileListBox1"), (QStringList{"a.nes", "c.nes"}));
 }
 
 QTEST_MAIN(TestRomSelection)

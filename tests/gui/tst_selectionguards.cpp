@@ -64,6 +64,8 @@ private slots:
     void nonRomWriteIsConfirmed_data();
     void nonRomWriteIsConfirmed();
     void unreadableFileIsNotAskedAbout();
+    void unreadableRomMarkFollowsTheDisk_data();
+    void unreadableRomMarkFollowsTheDisk();
 
 private:
     static void goToWritePage(WizardFixture& wizard, const QString& outputDirectory)
@@ -249,6 +251,50 @@ void TestSelectionGuards::unreadableFileIsNotAskedAbout()
     QCOMPARE(answerer.boxes.size(), 1);
     QCOMPARE(answerer.boxes[0].caption, QStringLiteral("Warning"));
     QCOMPARE(wizard.text("lblStatus"), QStringLiteral("Writing the GBA rom failed."));
+}
+
+void TestSelectionGuards::unreadableRomMarkFollowsTheDisk_data()
+{
+    QTest::addColumn<bool>("folderInstead");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("missing") << false << "Missing: the file was moved, renamed or deleted";
+    QTest::newRow("not a regular file")
+        << true << "Not a regular file: a folder, a device, a pipe or a socket";
+}
+
+void TestSelectionGuards::unreadableRomMarkFollowsTheDisk()
+{
+    QFETCH(bool, folderInstead);
+    QFETCH(QString, why);
+    WizardFixture wizard;
+    const QByteArray rom = testfiles::makeRom(1, 0, 100);
+    for (const char* name : {"a.nes", "b.nes", "c.nes"})
+        wizard.addRom(QString::fromLatin1(name), rom);
+    wizard.start();
+    wizard.selectRoms({"a.nes"});
+    const QString path = platform::joinPath(wizard.romsDirectory, QStringLiteral("a.nes"));
+    QVERIFY(QFile::remove(path));
+    if (folderInstead)
+        QVERIFY(QDir(wizard.romsDirectory).mkdir(QStringLiteral("a.nes")));
+    const QListWidgetItem* entry = wizard.control<QListWidget>("lstNESRoms")->item(0);
+
+    // Marked at the next estimate; the box stays as it is.
+    BoxAnswerer answerer;
+    wizard.selectRoms({"b.nes"});
+    QCOMPARE(answerer.boxes.size(), 1);
+    QCOMPARE(answerer.boxes[0].text, QStringLiteral("Failed to read NES rom(s)"));
+    QCOMPARE(entry->toolTip(), why);
+    QCOMPARE(entry->data(Qt::AccessibleDescriptionRole).toString(), why);
+    QVERIFY(!entry->icon().isNull());
+
+    // Readable again: unmarked at the next estimate.
+    if (folderInstead)
+        QVERIFY(QDir(wizard.romsDirectory).rmdir(QStringLiteral("a.nes")));
+    testfiles::makeFile(wizard.romsDirectory, QStringLiteral("a.nes"), rom);
+    wizard.selectRoms({"c.nes"});
+    QCOMPARE(answerer.boxes.size(), 1);
+    QCOMPARE(entry->toolTip(), QString());
+    QVERIFY(entry->icon().isNull());
 }
 
 QTEST_MAIN(TestSelectionGuards)

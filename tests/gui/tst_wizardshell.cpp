@@ -8,6 +8,7 @@
 #include "settings/SettingsFile.h"
 #include "wizard/UnitAbout.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 
 using namespace platform;
@@ -31,6 +32,7 @@ private slots:
     void nextRefusedWithoutRoms();
     void failedSettingsWriteKeepsThePage();
     void closingSavesTheRomDirectory();
+    void filterRememberedAcrossStarts();
     void closingWithFailedSaveStillCloses();
     void aboutIsOneModelessWindow();
     void aboutCentredOverMainWindowOnce();
@@ -238,6 +240,24 @@ void TestWizardShell::closingSavesTheRomDirectory()
     QCOMPARE(wizard.iniBytes(),
              "[Settings]\r\nNESRomsDir=" + wizard.romsDirectory.toLocal8Bit() + "\r\n");
     QVERIFY(!frmRomweaver->IniFile);
+}
+
+void TestWizardShell::filterRememberedAcrossStarts()
+{
+    WizardFixture wizard;
+    wizard.addRom(QStringLiteral("a.nes"), "x");
+    wizard.addRom(QStringLiteral("b.zip"), "x");
+    wizard.start();
+    auto* filter = wizard.control<QComboBox>("FilterComboBox1");
+    filter->setFocus();
+    QTest::keyClick(filter, Qt::Key_End); // "NES roms, also in archives"
+    QVERIFY(frmRomweaver->close());
+    QVERIFY(wizard.iniBytes().contains("\r\nFileFilter=*.nes *.zip *.7z *.gz\r\n"));
+    wizard::destroyForms();
+
+    wizard.start();
+    QCOMPARE(wizard.control<QComboBox>("FilterComboBox1")->currentIndex(), 2);
+    QCOMPARE(wizard.entries("FileListBox1"), (QStringList{"a.nes", "b.zip"}));
 }
 
 void TestWizardShell::closingWithFailedSaveStillCloses()

@@ -29,6 +29,7 @@ private slots:
     void wholeCutAndRepairedRomsInSortedOrder();
     void romsWithSharedTitlesEachWritten();
     void missingRomTurnsStatusRed();
+    void emptyFileNameIsRefused_data();
     void emptyFileNameIsRefused();
     void outputOverAnInputIsRefused_data();
     void outputOverAnInputIsRefused();
@@ -203,14 +204,22 @@ void TestWritePage::missingRomTurnsStatusRed()
     QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{"out.gba"});
 }
 
+void TestWritePage::emptyFileNameIsRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("empty") << "";
+    QTest::newRow("blanks only") << "   ";
+}
+
 void TestWritePage::emptyFileNameIsRefused()
 {
+    QFETCH(QString, name);
     WizardFixture wizard;
     wizard.addRom(QStringLiteral("a.nes"), "x");
     wizard.start();
     selectAndGoToWritePage(wizard, {"a.nes"});
     QCOMPARE(wizard.control<QLineEdit>("txtGBARom")->text(), QStringLiteral("Whatever.gba"));
-    wizard.control<QLineEdit>("txtGBARom")->clear();
+    wizard.control<QLineEdit>("txtGBARom")->setText(name);
     BoxAnswerer answerer;
     wizard.click("btnWrite");
     QCOMPARE(answerer.boxes.size(), 1);

@@ -2,12 +2,14 @@
 
 #include "platform/Paths.h"
 #include "wizard/controls/FolderIcons.h"
+#include "wizard/controls/FolderWatcher.h"
 #include "wizard/controls/LocaleCollation.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
 
@@ -120,12 +122,13 @@ QStringList pathFromRoot(const QString& directory)
 
 DirectoryListBox::DirectoryListBox(QWidget* parent)
     : ListBox(parent), m_directory(startDirectory()), m_openFolder(openFolderIcon()),
-      m_closedFolder(closedFolderIcon())
+      m_closedFolder(closedFolderIcon()), m_watcher(new FolderWatcher(this))
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setItemDelegate(new DirectoryEntryDelegate(this));
     rebuildEntries();
     connect(this, &QListWidget::itemActivated, this, &DirectoryListBox::openEntry);
+    connect(m_watcher, &FolderWatcher::changed, this, &DirectoryListBox::followDisk);
 }
 
 QString DirectoryListBox::directory() const
@@ -179,13 +182,55 @@ void DirectoryListBox::rebuildEntries()
             setCurrentItem(item);
     }
 
+    for (const QString& name : subdirectories())
+        addEntry(name, QDir(m_directory).filePath(name), int(chain.size()), m_closedFolder);
+    m_watcher->setFolder(m_directory);
+}
+
+QStringList DirectoryListBox::subdirectories() const
+{
     // Hidden directories stay out, as QDir leaves them out without QDir::Hidden.
     // Unsorted: the list sorts by the locale collation below.
-    QStringList subdirectories =
+    QStringList names =
         QDir(m_directory).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
-    std::stable_sort(subdirectories.begin(), subdirectories.end(), builder::collatesBefore);
-    for (const QString& name : subdirectories)
-        addEntry(name, QDir(m_directory).filePath(name), int(chain.size()), m_closedFolder);
+    std::stable_sort(names.begin(), names.end(), builder::collatesBefore);
+    return names;
+}
+
+void DirectoryListBox::followDisk()
+{
+    const int depth = int(pathFromRoot(m_directory).size());
+    QStringList shown;
+    for (int row = 0; row < count(); ++row) {
+        if (item(row)->data(DepthRole).toInt() == depth)
+            shown << item(row)->text();
+    }
+    if (subdirectories() == shown)
+        return;
+    // Listed anew; the current entry and the one at the top of a scrolled
+    // view are found again by their paths.
+    const auto pathOf = [](const QListWidgetItem* entry) {
+        return entry ? entry->data(Qt::UserRole).toString() : QString();
+    };
+    const QString current = pathOf(currentItem());
+    const bool currentSelected = currentItem() && currentItem()->isSelected();
+    const QString top =
+        verticalScrollBar()->value() > 0 ? pathOf(itemAt(viewport()->rect().topLeft())) : QString();
+    rebuildEntries();
+    QListWidgetItem* currentAgain = nullptr;
+    for (int row = 0; row < count(); ++row) {
+        QListWidgetItem* entry = item(row);
+        if (!top.isEmpty() && pathOf(entry) == top)
+            scrollToItem(entry, QAbstractItemView::PositionAtTop);
+        if (pathOf(entry) == current)
+            currentAgain = entry;
+    }
+    if (currentAgain == nullptr)
+        return; // the current directory's own entry, as listed
+    setCurrentItem(currentAgain, currentSelected ? QItemSelectionModel::ClearAndSelect
+                                                 : QItemSelectionModel::NoUpdate);
+    if (!currentSelected)
+        clearSelection();
 }
 
 QListWidgetItem* DirectoryListBox::addEntry(const QString& text, const QString& path, int depth,

@@ -8,6 +8,8 @@
 namespace wizard
 {
 
+class FolderWatcher;
+
 // A directory chooser: the current directory's path from the root down, one
 // entry per level, each with an open folder, then its subdirectories with
 // closed ones, icon and name indented by depth. Opening an entry
@@ -16,7 +18,10 @@ namespace wizard
 // path in Qt::UserRole and its depth (the root 0) in DepthRole.
 //
 // It starts in the process's working directory, or in the home folder when
-// that directory no longer exists.
+// that directory no longer exists. While it is shown it follows the current
+// directory on disk (FolderWatcher): subdirectories created, removed or
+// renamed appear and go, the current entry and the view staying where they
+// still exist.
 class DirectoryListBox : public ListBox
 {
     Q_OBJECT
@@ -44,6 +49,8 @@ protected:
 private:
     void openEntry(QListWidgetItem* item);
     void rebuildEntries();
+    void followDisk();
+    QStringList subdirectories() const;
     QListWidgetItem* addEntry(const QString& text, const QString& path, int depth,
                               const QIcon& icon);
 
@@ -51,6 +58,7 @@ private:
     // Fetched once for the list: every entry shares one of the two.
     QIcon m_openFolder;
     QIcon m_closedFolder;
+    FolderWatcher* m_watcher;
 };
 
 } // namespace wizard

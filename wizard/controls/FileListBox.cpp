@@ -2,6 +2,7 @@
 
 #include "platform/Paths.h"
 #include "wizard/controls/DirectoryListBox.h"
+#include "wizard/controls/FolderWatcher.h"
 #include "wizard/controls/LocaleCollation.h"
 
 #include <QDir>
@@ -57,9 +58,10 @@ QRegularExpression maskExpression(const QString& mask)
 
 FileListBox::FileListBox(QWidget* parent)
     : ListBox(parent), m_directory(platform::nativeDirectory(QDir::currentPath())),
-      m_mask(QStringLiteral("*.nes"))
+      m_mask(QStringLiteral("*.nes")), m_watcher(new FolderWatcher(this))
 {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
+    connect(m_watcher, &FolderWatcher::changed, this, &FileListBox::followDisk);
     reread();
 }
 
@@ -82,9 +84,24 @@ void FileListBox::setMask(const QString& mask)
 
 void FileListBox::reread()
 {
+    const QString current = currentItem() ? currentItem()->text() : QString();
     clear();
-    if (m_directory.isEmpty())
+    m_watcher->setFolder(m_directory);
+    const QStringList names = matchingFiles();
+    m_onDisk = QSet<QString>(names.cbegin(), names.cend());
+    addItems(names);
+    if (current.isEmpty())
         return;
+    if (const auto found = findItems(current, Qt::MatchExactly); !found.isEmpty()) {
+        setCurrentItem(found.first(), QItemSelectionModel::NoUpdate);
+        showCurrent();
+    }
+}
+
+QStringList FileListBox::matchingFiles() const
+{
+    if (m_directory.isEmpty())
+        return {};
     const QRegularExpression expression = maskExpression(m_mask);
     // QDir::Files takes symbolic links to files and drops dangling ones;
     // without QDir::Hidden, hidden files (dot-files outside Windows) stay out.
@@ -95,7 +112,59 @@ void FileListBox::reread()
             names << name;
     }
     std::stable_sort(names.begin(), names.end(), builder::collatesBefore);
-    addItems(names);
+    return names;
+}
+
+void FileListBox::setLeftOut(std::function<bool(const QString& name)> leftOut)
+{
+    m_leftOut = std::move(leftOut);
+}
+
+void FileListBox::followDisk()
+{
+    const QStringList names = matchingFiles();
+    const QSet<QString> now(names.cbegin(), names.cend());
+    QSet<QString> gone = m_onDisk;
+    gone.subtract(now);
+    QStringList created;
+    for (const QString& name : names) {
+        if (!m_onDisk.contains(name) && !(m_leftOut && m_leftOut(name)))
+            created << name;
+    }
+    m_onDisk = now;
+    if (gone.isEmpty() && created.isEmpty())
+        return;
+
+    // Entries come and go around the user's place: the entry at the top of
+    // a scrolled view stays there (at the start, new entries above it show),
+    // the current one stays current.
+    const QListWidgetItem* top =
+        verticalScrollBar()->value() > 0 ? itemAt(viewport()->rect().topLeft()) : nullptr;
+    const QString topName = top ? top->text() : QString();
+    const QListWidgetItem* current = currentItem();
+    const QString currentName = current ? current->text() : QString();
+    QSet<QString> listed;
+    for (int row = count() - 1; row >= 0; --row) {
+        if (gone.contains(item(row)->text()))
+            delete takeItem(row);
+        else
+            listed.insert(item(row)->text());
+    }
+    for (const QString& name : created) {
+        if (!listed.contains(name))
+            insertSorted(this, new QListWidgetItem(name));
+    }
+    if (const auto found = findItems(topName, Qt::MatchExactly);
+        !topName.isEmpty() && !found.isEmpty())
+        scrollToItem(found.first(), QAbstractItemView::PositionAtTop);
+    if (gone.contains(currentName))
+        showCurrent();
+}
+
+void FileListBox::showCurrent()
+{
+    if (currentIndex().isValid())
+        scrollTo(currentIndex());
 }
 
 QList<int> FileListBox::selectedRows() const
@@ -148,6 +217,16 @@ void FileListBox::removeRows(const QList<int>& rows)
         doItemsLayout();
         verticalScrollBar()->setValue(scrolledTo);
     }
+    showCurrent();
+}
+
+void FileListBox::removeNames(const QStringList& names)
+{
+    for (const QString& name : names) {
+        for (QListWidgetItem* shown : findItems(name, Qt::MatchExactly))
+            delete takeItem(row(shown));
+    }
+    showCurrent();
 }
 
 void FileListBox::restoreEntries(const QStringList& names)
@@ -164,6 +243,7 @@ void FileListBox::restoreEntries(const QStringList& names)
         if (file.isFile() && !file.isHidden())
             insertSorted(this, new QListWidgetItem(name));
     }
+    showCurrent();
 }
 
 bool FileListBox::matchesMask(const QString& mask, const QString& fileName)

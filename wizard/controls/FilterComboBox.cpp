@@ -41,6 +41,15 @@ QString FilterComboBox::mask() const
     return currentData().toString();
 }
 
+bool FilterComboBox::chooseMask(const QString& mask)
+{
+    const int entry = findData(mask);
+    if (entry < 0)
+        return false;
+    setCurrentIndex(entry);
+    return true;
+}
+
 void FilterComboBox::applyMask()
 {
     // With no entries there is no mask to give; the list keeps its own.

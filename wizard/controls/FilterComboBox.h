@@ -25,6 +25,8 @@ public:
 
     // The chosen entry's mask; empty while there are no entries.
     QString mask() const;
+    // Chooses the entry with this mask; false (nothing changes) when none has it.
+    bool chooseMask(const QString& mask);
 
 private:
     void applyMask();

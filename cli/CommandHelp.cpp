@@ -1,0 +1,134 @@
+#include "cli/CommandHelp.h"
+
+#include "platform/Paths.h"
+#include "platform/ProgramFiles.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace cli
+{
+
+namespace
+{
+
+using platform::ProgramFiles;
+
+constexpr qsizetype LineWidth = 79;
+constexpr qsizetype TermWidth = 26; // where option descriptions begin
+
+// The text in lines of at most LineWidth columns, each indented by indent
+// columns. The first begins with term, when there is one, padded to the
+// indent; a term that leaves no room stands on a line of its own.
+QString wrapped(const QString& text, const QString& term, qsizetype indent)
+{
+    QString result;
+    QString line = QString(indent, QLatin1Char(' '));
+    if (term.size() + 2 <= indent)
+        line = term.leftJustified(indent, QLatin1Char(' '));
+    else if (!term.isEmpty())
+        result = term + QLatin1Char('\n');
+    bool lineHasWords = false;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (lineHasWords && line.size() + 1 + word.size() > LineWidth) {
+            result += line + QLatin1Char('\n');
+            line = QString(indent, QLatin1Char(' '));
+            lineHasWords = false;
+        }
+        if (lineHasWords)
+            line += QLatin1Char(' ');
+        line += word;
+        lineHasWords = true;
+    }
+    return result + line + QLatin1Char('\n');
+}
+
+QString paragraph(const QString& text)
+{
+    return wrapped(text, QString(), 0);
+}
+
+QString section(const QString& heading, const QString& text)
+{
+    return QLatin1Char('\n') + heading + QStringLiteral(":\n") + wrapped(text, QString(), 2);
+}
+
+// "-o, --output OUTPUT"
+QString optionTerm(const QCommandLineOption& option)
+{
+    QStringList spellings;
+    for (const QString& name : option.names())
+        spellings << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    QString term = spellings.join(QStringLiteral(", "));
+    if (!option.valueName().isEmpty())
+        term += QLatin1Char(' ') + option.valueName();
+    return term;
+}
+
+// Where the files are looked for: named from the rule itself, so the text
+// is true for a portable and an installed copy, on every system.
+QString filesText()
+{
+    const QString executableDirectory =
+        platform::withTrailingSeparator(QCoreApplication::applicationDirPath());
+    const QString dataDirectory = platform::userDataDirectory();
+    // Asking the rule does not create the data folder, as the build would.
+    const QString now = platform::chooseProgramDirectory(executableDirectory, dataDirectory);
+    QString text = QStringLiteral("%1 (the base emulator rom, which you provide), %2 (the titles "
+                                  "the wizard stores; read only), %3 (the build log) and %4 (the "
+                                  "menu script of the last build) are those of the program "
+                                  "folder: ")
+                       .arg(ProgramFiles::BaseRomName, ProgramFiles::SettingsName,
+                            ProgramFiles::LogName, ProgramFiles::MenuScriptName);
+    if (dataDirectory.isEmpty())
+        text += QStringLiteral("the folder of romweaver-build.");
+    else
+        text += QStringLiteral("the folder of romweaver-build when %1 lies there (a portable "
+                               "copy), otherwise %2 (an installed copy), which is created when "
+                               "missing.")
+                    .arg(ProgramFiles::BaseRomName, dataDirectory);
+    return text + QStringLiteral(" Here that is %1.").arg(now);
+}
+
+} // namespace
+
+QString commandHelp(const QString& usage, const QList<QCommandLineOption>& options,
+                    const QString& romsDescription)
+{
+    QString help = usage + QStringLiteral("\n\n");
+    help += paragraph(
+        QStringLiteral("Writes a GBA rom as the Romweaver wizard does, without a window: %1, then "
+                       "the menu script, then each ROM in menu order, each cut to the size its "
+                       "header declares or, when shorter, backed up and repaired.")
+            .arg(ProgramFiles::BaseRomName));
+
+    help += QStringLiteral("\nOptions:\n");
+    for (const QCommandLineOption& option : options)
+        help += wrapped(option.description(), QStringLiteral("  ") + optionTerm(option), TermWidth);
+    help += wrapped(romsDescription, QStringLiteral("  ROM..."), TermWidth);
+
+    help += section(
+        QStringLiteral("Archives"),
+        QStringLiteral("A ROM may be a .zip, .7z or .gz archive holding one rom: the one member "
+                       "that is an iNES rom or, when none is, the one member named *.nes. It is "
+                       "read in memory and never changed; a rom shorter than its header declares "
+                       "is repaired in the GBA rom only. An archive that holds no rom or several, "
+                       "is encrypted or damaged is refused before anything is written."));
+    help += QStringLiteral("\nExit status:\n");
+    help += wrapped(QStringLiteral("the GBA rom was written (with --save-compilation and no -o: "
+                                   "the compilation was saved)"),
+                    QStringLiteral("  0"), 5);
+    help += wrapped(QStringLiteral("the build was refused or failed; one sentence on standard "
+                                   "error, after \"romweaver-build: \", says why"),
+                    QStringLiteral("  1"), 5);
+    help += wrapped(QStringLiteral("a usage error (an unknown option, no -o, no ROM, options that "
+                                   "do not go together); the usage lines follow the sentence"),
+                    QStringLiteral("  2"), 5);
+    help += section(QStringLiteral("Files"), filesText());
+    help +=
+        QStringLiteral("\nExample:\n"
+                       "  romweaver-build --sorted --numbered -o nes.gba roms/a.nes roms/b.zip\n");
+    return help;
+}
+
+} // namespace cli
