@@ -267,7 +267,7 @@ void TestRomweaverBuild::sameBuildAsTheWizard()
     QCOMPARE(run.err,
              "romweaver-build: long.nes: only the rom size specified in header copied.\n"
              "romweaver-build: short.nes: invalid rom size in header fixed. Backup of rom in " +
-                 QFileInfo(backupPath).path().toLocal8Bit() + "\n");
+                 QDir::toNativeSeparators(QFileInfo(backupPath).path()).toLocal8Bit() + "\n");
     QCOMPARE(run.status, 0);
 
     QCOMPARE(testfiles::readFile(QDir(out.path()).filePath("cli.gba")), wizardImage);
