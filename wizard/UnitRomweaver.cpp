@@ -355,6 +355,10 @@ void TfrmRomweaver::btnAboutClick()
 
 QString TfrmRomweaver::changedSinceSaved(const QString& fileName) const
 {
+    // Only roms of a compilation file carry what it saved; without one there
+    // is nothing to look up (for each of thousands of roms added at once).
+    if (m_compilationPath.isEmpty())
+        return QString();
     const qsizetype index = m_compilation.indexOf(fileName);
     if (index < 0 || !m_compilation.roms().at(index).saved)
         return QString();
@@ -566,12 +570,7 @@ void TfrmRomweaver::DirectoryListBox1Change()
 
 void TfrmRomweaver::selectRoms(const QStringList& fileNames)
 {
-    QStringList added;
-    for (const QString& name : fileNames) {
-        if (m_compilation.addRom(name))
-            added << name;
-    }
-    ui->lstNESRoms->addItems(added);
+    ui->lstNESRoms->addItems(m_compilation.addRoms(fileNames));
 }
 
 void TfrmRomweaver::btnSelectRomsClick()
