@@ -10,6 +10,11 @@
 class QLabel;
 class QListWidget;
 
+namespace builder
+{
+class RomSurveyCache;
+} // namespace builder
+
 namespace wizard
 {
 
@@ -28,19 +33,22 @@ bool markOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB);
 // was saved): a warning icon, a tooltip and an accessible description saying
 // which. The entry's text is not changed, and every entry keeps the icon's
 // room, so the names stay in line. romsDirectory gives the directory the
-// entries lie in at the moment they are added.
+// entries lie in at the moment they are added; the roms are measured through
+// surveys, which the estimate then takes without reading them again.
 class NonRomMarker : public QObject
 {
     Q_OBJECT
 
 public:
-    NonRomMarker(QListWidget* list, std::function<QString()> romsDirectory,
+    NonRomMarker(QListWidget* list, builder::RomSurveyCache& surveys,
+                 std::function<QString()> romsDirectory,
                  std::function<QString(const QString& fileName)> otherWarning = {});
 
 private:
     void markRows(int first, int last);
 
     QListWidget* m_list;
+    builder::RomSurveyCache& m_surveys;
     std::function<QString()> m_romsDirectory;
     std::function<QString(const QString& fileName)> m_otherWarning;
     QIcon m_warningIcon; // fetched at the first mark, then shared by every marked entry

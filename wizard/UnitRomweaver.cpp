@@ -122,7 +122,7 @@ TfrmRomweaver::TfrmRomweaver(platform::ProgramFiles files, QWidget* parent)
     // Page 1 marks selected files that are not iNES roms, and takes files
     // dropped from a file manager.
     new wizard::NonRomMarker(
-        ui->lstNESRoms, [this] { return NESRomsDir; },
+        ui->lstNESRoms, m_romSurveys, [this] { return NESRomsDir; },
         [this](const QString& fileName) { return changedSinceSaved(fileName); });
     auto* drop = new wizard::RomDropHandler(ui->lstNESRoms);
     connect(drop, &wizard::RomDropHandler::dropped, this,
@@ -331,7 +331,7 @@ void TfrmRomweaver::btnNextClick()
     else if (CurrentStep == 3)
         enterOptionsPage();
     else if (CurrentStep == 4)
-        showCartridge(true);
+        showCartridge();
     wizard::focusEntryControl(pageEntryControl(*ui, CurrentStep));
 }
 
@@ -481,17 +481,11 @@ void TfrmRomweaver::setDefaultSizeLabel()
     showCartridge();
 }
 
-void TfrmRomweaver::showCartridge(bool fresh)
+void TfrmRomweaver::showCartridge()
 {
-    if (fresh)
-        m_romSurveys.clear();
     m_cartridge->setCartridgeLayout(
         builder::cartridgeLayout(m_compilation, m_baseRomLength, [this](const QString& name) {
-            auto known = m_romSurveys.constFind(name);
-            if (known == m_romSurveys.cend())
-                known = m_romSurveys.insert(
-                    name, builder::surveyRom(platform::joinPath(NESRomsDir, name)));
-            return *known;
+            return m_romSurveys.survey(platform::joinPath(NESRomsDir, name));
         }));
 }
 
@@ -526,12 +520,10 @@ int TfrmRomweaver::SelectedRomsSizeKB()
 {
     qint64 total = 0; // 64 bits: a 32-bit total overflows past 2 GiB of roms
     bool failed = false;
-    // Each rom is read once here; the cartridge picture takes the same figures.
-    m_romSurveys.clear();
+    // A rom whose file has not changed since it was measured is not read again.
     for (const builder::CompilationRom& rom : m_compilation.roms()) {
         const builder::RomSurvey survey =
-            builder::surveyRom(platform::joinPath(NESRomsDir, rom.fileName));
-        m_romSurveys.insert(rom.fileName, survey);
+            m_romSurveys.survey(platform::joinPath(NESRomsDir, rom.fileName));
         if (survey.readable) {
             total += survey.length;
         } else if (survey.badArchive.isEmpty()) {
@@ -541,6 +533,7 @@ int TfrmRomweaver::SelectedRomsSizeKB()
         // An archive that gives no rom adds nothing: it is marked in the list,
         // and "Write!" refuses it.
     }
+    m_romSurveys.forgetUnused(); // roms no longer selected
     return failed ? -1 : int(qMin<qint64>(builder::roundedKB(total), INT_MAX));
 }
 
@@ -916,14 +909,16 @@ void TfrmRomweaver::btnWriteClick()
     builder::BuildResult result;
     {
         wizard::WritePageProgress progress(ui->ProgressBar1, ui->lblProgress, ui->lblStatus);
-        result = builder::build(m_compilation.buildRequest(m_files), progress, *m_log,
-                                wizard::writePageHooks(this));
+        builder::BuildHooks hooks = wizard::writePageHooks(this);
+        // Roms measured on page 1 and unchanged since are not read again before the copy.
+        hooks.surveyRom = [this](const QString& path) { return m_romSurveys.survey(path); };
+        result = builder::build(m_compilation.buildRequest(m_files), progress, *m_log, hooks);
     }
     if (result.outcome == builder::BuildResult::Outcome::Declined)
         return;
     showWriteOutcome(result.written());
     showBuildReport(result.report);
-    showCartridge(true); // repaired roms are whole now
+    showCartridge(); // repaired roms are whole now
     if (!result.written())
         wizard::showWarning(this, wizard::notWrittenWarning(result, outputPath));
 }
