@@ -1,5 +1,7 @@
 #include "builder/RomSurveyCache.h"
 
+#include "platform/FileHead.h"
+
 namespace builder
 {
 
@@ -7,7 +9,7 @@ RomSurvey RomSurveyCache::survey(const QString& path)
 {
     const auto kept = m_kept.find(path);
     if (kept != m_kept.end()) {
-        if (platform::fileStamp(path) == kept->survey.stamp) {
+        if (platform::lookStamp(path) == kept->survey.stamp) {
             kept->used = true;
             return kept->survey;
         }

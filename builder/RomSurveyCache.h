@@ -9,8 +9,9 @@ namespace builder
 {
 
 // What surveyRom found of each rom file, kept while the file stays as it was
-// measured: the same path, size, times and file (FileStamp). Asked again, a
-// file whose stamp still matches is not read again; one that changed, was
+// measured: the same path, size, times and file (FileStamp, asked the way a
+// look opens the file: platform::lookStamp). Asked again, a file whose stamp
+// still matches is not read again; one that changed, was
 // replaced, vanished or came back is measured afresh, so every answer is what
 // a fresh survey would give. A file that could not be read is measured at
 // every call (its failure is what a fresh look would find, and says nothing
