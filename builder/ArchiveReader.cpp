@@ -287,22 +287,35 @@ struct ArchiveReader::State {
     }
 
     // Reads the rest of the member whose first bytes are header, up to one
-    // byte past its declared length.
-    Rom measure(int member, const QByteArray& header)
+    // byte past its declared length; with keep, its bytes up to that length
+    // are kept.
+    Rom measure(int member, const QByteArray& header, bool keep)
     {
-        Rom rom{member, header, header.size()};
+        Rom rom{member, header, header.size(), std::nullopt};
+        if (keep)
+            rom.bytes = header;
         if (header.size() < ines::HeaderSize)
             return rom; // it ended within its header
-        const qint64 limit = declaredRomLength(countAt(header, ines::PrgCountOffset),
-                                               countAt(header, ines::ChrCountOffset)) +
-                             1;
+        const qint64 declared = declaredRomLength(countAt(header, ines::PrgCountOffset),
+                                                  countAt(header, ines::ChrCountOffset));
+        const qint64 limit = declared + 1;
         if (!scratch)
             scratch = std::make_unique_for_overwrite<char[]>(ChunkSize);
+        if (keep)
+            rom.bytes->resize(declared); // at most 6 MiB, whatever the member holds
         while (rom.length < limit) {
-            const qint64 got = members->read(scratch.get(), qMin(ChunkSize, limit - rom.length));
+            // Kept bytes go straight to their place; the byte past the declared length to scratch.
+            const bool kept = keep && rom.length < declared;
+            char* into = kept ? rom.bytes->data() + rom.length : scratch.get();
+            const qint64 room = qMin(ChunkSize, (kept ? declared : limit) - rom.length);
+            const qint64 got = members->read(into, room);
             if (got == 0)
                 break;
             rom.length += got;
+        }
+        if (keep && rom.length < declared) {
+            rom.bytes->truncate(rom.length);
+            rom.bytes->squeeze();
         }
         return rom;
     }
@@ -320,7 +333,7 @@ bool ArchiveReader::isArchiveName(const QString& fileName)
     return hasSuffix(fileName, ".zip") || hasSuffix(fileName, ".7z") || hasSuffix(fileName, ".gz");
 }
 
-ArchiveReader::Rom ArchiveReader::findRom()
+ArchiveReader::Rom ArchiveReader::findRom(bool keepBytes)
 {
     State& s = *m_state;
     s.open();
@@ -341,10 +354,10 @@ ArchiveReader::Rom ArchiveReader::findRom()
         const QByteArray header = s.readUpTo(ines::HeaderSize);
         if (hasInesSignature(header)) {
             if (++inesCount == 1)
-                ines = s.measure(index, header);
+                ines = s.measure(index, header, keepBytes);
         } else if (nesName) {
             if (++namedCount == 1 && inesCount == 0)
-                named = s.measure(index, header);
+                named = s.measure(index, header, keepBytes);
         }
     }
     s.close();

@@ -7,6 +7,7 @@
 #include <QtGlobal>
 
 #include <memory>
+#include <optional>
 
 namespace builder
 {
@@ -42,11 +43,15 @@ public:
         int member = -1;   // its place among the archive's entries
         QByteArray header; // its first 16 bytes, fewer when it is shorter
         qint64 length = 0; // its length, or its declared length + 1 when it is longer
+        // Where asked for: its bytes up to its declared length, what a build
+        // appends of it.
+        std::optional<QByteArray> bytes;
     };
-    // Goes through the archive once: finds the rom and reads it through.
-    // Throws ArchiveError (no rom, several, encrypted, damaged, not readable,
-    // not its format, too large) or FileError (the file itself).
-    Rom findRom();
+    // Goes through the archive once: finds the rom and reads it through,
+    // keeping its bytes when asked. Throws ArchiveError (no rom, several,
+    // encrypted, damaged, not readable, not its format, too large) or
+    // FileError (the file itself).
+    Rom findRom(bool keepBytes = false);
 
     // Starts a new pass that reads the given member from its first byte.
     void startMember(int member);

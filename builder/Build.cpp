@@ -116,7 +116,7 @@ BuildResult build(const BuildRequest& request, ProgressReporter& progress, Build
         return ended(BuildResult::Outcome::Failed, error.text());
     }
 
-    const ImageSurvey survey = surveyImage(request);
+    const ImageSurvey survey = surveyImage(request, hooks.surveyRom);
     const ExistingOutput existingOutput = lookAtOutput(request.outputPath, request.files.baseRom());
     result.problems = problems(request, survey, existingOutput, hooks);
     if (!result.problems.isEmpty())
@@ -136,7 +136,8 @@ BuildResult build(const BuildRequest& request, ProgressReporter& progress, Build
     progress.setStatusText(QStringLiteral("Writing GBA rom..."));
     QString failure;
     const qsizetype firstLogMessage = log.messages().size();
-    if (!WriteGBARom(request, progress, log, failure, hooks.outputSink, &result.report))
+    if (!WriteGBARom(request, progress, log, failure, hooks.outputSink, &result.report,
+                     survey.roms))
         return ended(BuildResult::Outcome::Failed, failure);
     result.report.logMessages = log.messages().mid(firstLogMessage);
     return ended(BuildResult::Outcome::Written);

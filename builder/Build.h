@@ -40,6 +40,9 @@ struct BuildHooks {
     bool menuScriptFailureThrown = false;
     // Between the writer and the output file, for tests.
     OutputSinkFactory outputSink;
+    // Where set, surveys each rom before the build in surveyRom's place (the
+    // wizard's surveys, kept while the files stay as they were measured).
+    RomSurveyer surveyRom;
 };
 
 // How a build ended. Unless it was Written, the output is as it was before.

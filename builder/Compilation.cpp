@@ -4,6 +4,8 @@
 #include "builder/MenuTitles.h"
 #include "platform/Paths.h"
 
+#include <QSet>
+
 namespace builder
 {
 
@@ -34,6 +36,23 @@ bool Compilation::addRom(const QString& fileName)
         return false;
     addRom(CompilationRom{fileName, QString(), {}, std::nullopt});
     return true;
+}
+
+QStringList Compilation::addRoms(const QStringList& fileNames)
+{
+    QSet<QString> selected;
+    selected.reserve(m_roms.size() + fileNames.size());
+    for (const CompilationRom& rom : m_roms)
+        selected.insert(rom.fileName);
+    QStringList added;
+    for (const QString& name : fileNames) {
+        if (selected.contains(name))
+            continue;
+        selected.insert(name);
+        addRom(CompilationRom{name, QString(), {}, std::nullopt});
+        added << name;
+    }
+    return added;
 }
 
 void Compilation::addRom(const CompilationRom& rom)

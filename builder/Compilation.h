@@ -57,6 +57,9 @@ public:
     // a rom already selected is not added again (false).
     bool addRom(const QString& fileName);
     void addRom(const CompilationRom& rom);
+    // addRom for each name in turn, in time that grows with the names alone
+    // (thousands at once); returns the names added.
+    QStringList addRoms(const QStringList& fileNames);
     // Takes the rom out of the selection and the menu, with its title and
     // menu fields. False when it was not selected.
     bool removeRom(const QString& fileName);

@@ -24,7 +24,8 @@ void showPercentage(ProgressReporter& progress)
 }
 
 void writeImage(const BuildRequest& request, ProgressReporter& progress, BuildLog& log,
-                const OutputSinkFactory& outputSink, BuildReport& report)
+                const OutputSinkFactory& outputSink, BuildReport& report,
+                const QList<RomSurvey>& surveyed)
 {
     const ProgressPlan plan = ProgressPlan::forSelectedRoms(request.selectedRomCount);
     // The image goes into a new file beside the output, which takes the
@@ -56,7 +57,8 @@ void writeImage(const BuildRequest& request, ProgressReporter& progress, BuildLo
         const QString& fileName = request.romFileNames.at(i);
         progress.setStatusText(QStringLiteral("Writing GBA rom - adding nes rom ") + fileName +
                                QStringLiteral("..."));
-        report.count(AppendNESRom(output, request.romsDirectory, fileName, log, buffer));
+        report.count(AppendNESRom(output, request.romsDirectory, fileName, log, buffer,
+                                  i < surveyed.size() ? &surveyed.at(i) : nullptr));
     }
 
     output.flush();
@@ -66,14 +68,15 @@ void writeImage(const BuildRequest& request, ProgressReporter& progress, BuildLo
 } // namespace
 
 bool WriteGBARom(const BuildRequest& request, ProgressReporter& progress, BuildLog& log,
-                 QString& failure, const OutputSinkFactory& outputSink, BuildReport* report)
+                 QString& failure, const OutputSinkFactory& outputSink, BuildReport* report,
+                 const QList<RomSurvey>& surveyed)
 {
     // On a failure the file objects close themselves on the way out, and the
     // unfinished image goes with them.
     failure.clear();
     try {
         BuildReport counted;
-        writeImage(request, progress, log, outputSink, counted);
+        writeImage(request, progress, log, outputSink, counted, surveyed);
         if (report) {
             report->whole = counted.whole;
             report->cut = counted.cut;

@@ -2,6 +2,7 @@
 
 #include "builder/BuildReport.h"
 #include "builder/BuildRequest.h"
+#include "builder/ImageSurvey.h"
 #include "builder/ProgressReporter.h"
 
 #include <QString>
@@ -38,9 +39,11 @@ using OutputSinkFactory =
 // failure receives the error's description, for the wizard's warning and the
 // command line's message, and is emptied on success. The caller
 // (builder's build) has made sure the output may be written.
-// report, where given, counts the roms whole, cut and repaired.
+// report, where given, counts the roms whole, cut and repaired. surveyed,
+// where given, is the build's survey of each rom (menu order), which an
+// archive's rom is taken from (AppendNESRom).
 bool WriteGBARom(const BuildRequest& request, ProgressReporter& progress, BuildLog& log,
                  QString& failure, const OutputSinkFactory& outputSink = {},
-                 BuildReport* report = nullptr);
+                 BuildReport* report = nullptr, const QList<RomSurvey>& surveyed = {});
 
 } // namespace builder

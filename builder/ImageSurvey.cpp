@@ -6,6 +6,7 @@
 #include "builder/HeaderRepair.h"
 #include "builder/RomSource.h"
 #include "platform/FileError.h"
+#include "platform/FileHead.h"
 #include "platform/LocalText.h"
 #include "platform/Paths.h"
 
@@ -25,12 +26,15 @@ qint64 menuScriptLength(const QStringList& lines)
     return length;
 }
 
-RomSurvey surveyRom(const QString& path)
+RomSurvey surveyRom(const QString& path, bool keepArchiveRom)
 {
     RomSurvey survey;
     // Read-only and shared, like the size estimate: looking must not disturb anyone.
+    std::optional<platform::FileStamp> lookedAt;
     try {
-        const RomSource rom(path, RomSource::Access::Look);
+        platform::FileLook file(path);
+        lookedAt = file.stamp();
+        const RomSource rom(file, keepArchiveRom);
         const QByteArray& header = rom.header();
         // A rom too short to hold a count reads as 0 banks there, as in the size check.
         const auto countAt = [&header](qint64 offset) {
@@ -43,10 +47,15 @@ RomSurvey surveyRom(const QString& path)
             declaredRomLength(countAt(ines::PrgCountOffset), countAt(ines::ChrCountOffset));
         // Cut to the declared length when longer; else whole (a repair keeps the length).
         survey.appendedLength = qMin(survey.length, survey.declaredLength);
+        survey.header = header;
+        survey.member = rom.member();
+        survey.stamp = lookedAt;
+        survey.appendedBytes = rom.keptBytes();
     } catch (const ArchiveError& error) {
         survey.problem = error.text();
         survey.badArchive = error.text();
         survey.badArchiveReason = error.reason();
+        survey.stamp = lookedAt;
     } catch (const platform::NotARegularFile& error) {
         survey.problem = error.text();
         survey.notAFile = true;
@@ -57,7 +66,7 @@ RomSurvey surveyRom(const QString& path)
     return survey;
 }
 
-ImageSurvey surveyImage(const BuildRequest& request)
+ImageSurvey surveyImage(const BuildRequest& request, const RomSurveyer& surveyer)
 {
     ImageSurvey survey;
     bool allReadable = true;
@@ -67,8 +76,13 @@ ImageSurvey surveyImage(const BuildRequest& request)
     } catch (const platform::FileError&) {
         allReadable = false;
     }
+    qint64 kept = 0;
     for (const QString& name : request.romFileNames) {
-        const RomSurvey rom = surveyRom(platform::joinPath(request.romsDirectory, name));
+        const QString path = platform::joinPath(request.romsDirectory, name);
+        const RomSurvey rom =
+            surveyer ? surveyer(path) : surveyRom(path, kept < KeptArchiveRomsBudget);
+        if (rom.appendedBytes)
+            kept += rom.appendedBytes->size();
         length += rom.appendedLength;
         if (!rom.readable) {
             allReadable = false;

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "platform/FileError.h"
+#include "platform/FileStamp.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace builder
@@ -52,8 +55,21 @@ struct RomSurvey {
     QString problem;
     QString badArchive;
     QString badArchiveReason;
+    // The rom's first 16 bytes (fewer when it is shorter) and, in an archive,
+    // its place among the entries: what a build needs to take it again.
+    QByteArray header;
+    int member = -1;
+    // The file as it was measured (which file, its size and times, from the
+    // handle it was read through), for a rom measured or an archive that
+    // gives none: the survey holds while the file keeps this stamp.
+    std::optional<platform::FileStamp> stamp;
+    // A rom in an archive that the survey was asked to keep: the bytes a
+    // build appends of it.
+    std::optional<QByteArray> appendedBytes;
 };
-RomSurvey surveyRom(const QString& path);
+// keepArchiveRom: a rom in an archive is kept in memory (appendedBytes).
+RomSurvey surveyRom(const QString& path, bool keepArchiveRom = false);
+using RomSurveyer = std::function<RomSurvey(const QString& path)>;
 
 // The whole build: the image's length, unknown when an input cannot be read,
 // the roms (file names, menu order) that are readable but not iNES and those
@@ -64,7 +80,13 @@ struct ImageSurvey {
     QStringList unreadableRoms;
     QList<RomSurvey> roms;
 };
-ImageSurvey surveyImage(const BuildRequest& request);
+// The roms in archives are kept in memory for the build while they take up to
+// KeptArchiveRomsBudget bytes (a build of a cartridge's worth of zipped roms
+// unpacks each once; later ones are unpacked again to be appended).
+// surveyer, where given, surveys each rom in surveyRom's place (the wizard's
+// surveys kept while the files stay as they were).
+constexpr qint64 KeptArchiveRomsBudget = 64 * 1024 * 1024;
+ImageSurvey surveyImage(const BuildRequest& request, const RomSurveyer& surveyer = {});
 
 // KB for a message about the cartridge: rounded up, so that an image a few
 // bytes too large never reads as exactly the capacity.

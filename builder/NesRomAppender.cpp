@@ -3,6 +3,7 @@
 #include "builder/BuildLog.h"
 #include "builder/CopyBuffer.h"
 #include "builder/HeaderRepair.h"
+#include "builder/ImageSurvey.h"
 #include "builder/RomSource.h"
 #include "platform/ExclusiveFile.h"
 #include "platform/Paths.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <memory>
 #include <optional>
 
 namespace builder
@@ -49,12 +51,26 @@ void writeRepair(platform::ExclusiveFile& rom, const HeaderRepair& repair, qint6
         rom.writeByteAt(ines::ChrCountOffset, repair.chrCount);
 }
 
+std::unique_ptr<RomSource> openRom(const QString& path, const RomSurvey* surveyed)
+{
+    // A plain file's length and header cost one small read: they are taken
+    // again from the handle the build holds.
+    if (surveyed && surveyed->readable && surveyed->stamp && RomSource::isArchiveName(path))
+        return std::make_unique<RomSource>(
+            path, RomSource::Measured{*surveyed->stamp, surveyed->member, surveyed->header,
+                                      surveyed->length, surveyed->appendedBytes});
+    return std::make_unique<RomSource>(path, RomSource::Access::Build);
+}
+
 } // namespace
 
 RomFate AppendNESRom(platform::ByteSink& output, const QString& romsDirectory,
-                     const QString& fileName, BuildLog& log, CopyBuffer& buffer)
+                     const QString& fileName, BuildLog& log, CopyBuffer& buffer,
+                     const RomSurvey* surveyed)
 {
-    RomSource rom(platform::joinPath(romsDirectory, fileName), RomSource::Access::Build);
+    const std::unique_ptr<RomSource> source =
+        openRom(platform::joinPath(romsDirectory, fileName), surveyed);
+    RomSource& rom = *source;
     const qint64 romLength = rom.size();
     const int prgCount = countAt(rom.header(), ines::PrgCountOffset);
     const int chrCount = countAt(rom.header(), ines::ChrCountOffset);

@@ -14,6 +14,7 @@ namespace builder
 
 class BuildLog;
 class CopyBuffer;
+struct RomSurvey;
 
 // Appends the rom romsDirectory + separator + fileName to the output as its
 // header allows: whole when its length matches the header, cut to the declared
@@ -24,8 +25,12 @@ class CopyBuffer;
 // the appended bytes alone: the archive is never written and no backup is made.
 // Returns what it did with the rom. Throws FileError; files it opened are
 // closed on every path.
+// surveyed, where given, is the build's survey of this rom: an archive it
+// measured is not searched again but, once its file is found unchanged (else
+// FileError), appended from the bytes the survey kept or read once more.
 RomFate AppendNESRom(platform::ByteSink& output, const QString& romsDirectory,
-                     const QString& fileName, BuildLog& log, CopyBuffer& buffer);
+                     const QString& fileName, BuildLog& log, CopyBuffer& buffer,
+                     const RomSurvey* surveyed = nullptr);
 RomFate AppendNESRom(platform::ByteSink& output, const QString& romsDirectory,
                      const QString& fileName, BuildLog& log);
 

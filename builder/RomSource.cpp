@@ -8,6 +8,8 @@
 
 #include <QFileInfo>
 
+#include <cstring>
+
 namespace builder
 {
 
@@ -34,7 +36,7 @@ private:
 class LookInput : public ArchiveInput
 {
 public:
-    explicit LookInput(const QString& path) : m_file(path) {}
+    explicit LookInput(platform::FileLook& file) : m_file(file) {}
     qint64 read(char* data, qint64 maxSize) override
     {
         const qint64 done = m_file.readAt(m_position, data, maxSize);
@@ -45,7 +47,7 @@ public:
     qint64 size() override { return m_file.size(); }
 
 private:
-    platform::FileLook m_file;
+    platform::FileLook& m_file;
     qint64 m_position = 0;
 };
 
@@ -71,33 +73,70 @@ RomSource::RomSource(const QString& path, Access access)
 {
     if (access == Access::Look) {
         // A folder, device, pipe or socket is refused here, before any open that could wait.
-        if (!m_archive) {
-            const platform::FileHead head = platform::readFileHead(path, ines::HeaderSize);
-            if (head.bytes.size() < qMin(head.size, ines::HeaderSize))
-                throw platform::FileError(
-                    QStringLiteral("Cannot read file \"%1\": it ended early").arg(path));
-            m_size = head.size;
-            m_header = head.bytes;
-            return;
-        }
-        LookInput input(path);
-        const ArchiveReader::Rom rom = ArchiveReader(input, m_name).findRom();
-        m_size = rom.length;
-        m_header = rom.header;
+        platform::FileLook file(path);
+        lookThrough(file, false);
         return;
     }
-    m_file = std::make_unique<platform::ExclusiveFile>(path, Mode::ReadExisting);
+    openForBuild();
     if (!m_archive) {
         m_size = m_file->size();
         m_header = readHeader(*m_file);
         return;
     }
-    m_input = std::make_unique<ExclusiveInput>(*m_file);
-    m_reader = std::make_unique<ArchiveReader>(*m_input, m_name);
     const ArchiveReader::Rom rom = m_reader->findRom();
     m_member = rom.member;
     m_size = rom.length;
     m_header = rom.header;
+}
+
+RomSource::RomSource(platform::FileLook& file, bool keepArchiveRom)
+    : m_path(file.path()), m_name(QFileInfo(m_path).fileName()), m_archive(isArchiveName(m_name))
+{
+    lookThrough(file, keepArchiveRom);
+}
+
+RomSource::RomSource(const QString& path, const Measured& measured)
+    : m_path(path), m_name(QFileInfo(path).fileName()), m_archive(isArchiveName(m_name))
+{
+    openForBuild();
+    const platform::FileStamp& now = m_stamp;
+    if (now.identity != measured.stamp.identity || now.size != measured.stamp.size ||
+        now.modified != measured.stamp.modified)
+        throw platform::FileError(
+            QStringLiteral("Cannot read \"%1\": it changed after the build checked it").arg(path));
+    m_member = measured.member;
+    m_size = measured.size;
+    m_header = measured.header;
+    m_kept = measured.bytes;
+}
+
+void RomSource::lookThrough(platform::FileLook& file, bool keepArchiveRom)
+{
+    m_stamp = file.stamp();
+    if (!m_archive) {
+        m_size = file.size();
+        m_header.resize(qMin(ines::HeaderSize, m_size));
+        if (file.readAt(0, m_header.data(), m_header.size()) < m_header.size())
+            throw platform::FileError(
+                QStringLiteral("Cannot read file \"%1\": it ended early").arg(m_path));
+        return;
+    }
+    LookInput input(file);
+    const ArchiveReader::Rom rom = ArchiveReader(input, m_name).findRom(keepArchiveRom);
+    m_member = rom.member;
+    m_size = rom.length;
+    m_header = rom.header;
+    m_kept = rom.bytes;
+}
+
+void RomSource::openForBuild()
+{
+    m_file = std::make_unique<platform::ExclusiveFile>(m_path, Mode::ReadExisting);
+    m_stamp = m_file->stamp();
+    if (m_archive) {
+        m_input = std::make_unique<ExclusiveInput>(*m_file);
+        m_reader = std::make_unique<ArchiveReader>(*m_input, m_name);
+    }
 }
 
 RomSource::~RomSource() = default;
@@ -109,13 +148,25 @@ bool RomSource::isArchiveName(const QString& fileName)
 
 qint64 RomSource::readSome(char* data, qint64 maxSize)
 {
+    if (m_kept) {
+        const qint64 got = qMin(maxSize, m_kept->size() - m_keptPosition);
+        std::memcpy(data, m_kept->constData() + m_keptPosition, size_t(got));
+        m_keptPosition += got;
+        return got;
+    }
     return m_reader ? m_reader->read(data, maxSize) : m_file->read(data, maxSize);
 }
 
 void RomSource::copyTo(platform::ByteSink& to, qint64 count, CopyBuffer& buffer,
                        const HeaderRepair* imageRepair)
 {
-    if (m_reader) {
+    if (m_kept) {
+        if (!imageRepair && count <= m_kept->size()) {
+            to.write(m_kept->constData(), count); // straight from memory
+            return;
+        }
+        m_keptPosition = 0;
+    } else if (m_reader) {
         m_reader->startMember(m_member);
     } else {
         m_file->seek(0);

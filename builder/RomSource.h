@@ -1,15 +1,19 @@
 #pragma once
 
+#include "platform/FileStamp.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
 #include <memory>
+#include <optional>
 
 namespace platform
 {
 class ByteSink;
 class ExclusiveFile;
+class FileLook;
 } // namespace platform
 
 namespace builder
@@ -39,6 +43,28 @@ public:
     // up to one byte past its declared length. Throws FileError, or
     // ArchiveError for an archive that gives no rom.
     RomSource(const QString& path, Access access);
+    // A look (Access::Look) through a file already opened to look at, whose
+    // stamp then tells which file was looked at, also when it gives no rom.
+    // keepArchiveRom: an archive's rom is kept in memory as far as a build
+    // appends it (keptBytes), so that the build need not unpack it again.
+    explicit RomSource(platform::FileLook& file, bool keepArchiveRom = false);
+
+    // What a look found, for a build to take the rom without looking for it
+    // again: the file as it was looked at, and the rom's place, first bytes
+    // and length (member() and the getters below).
+    struct Measured {
+        platform::FileStamp stamp;
+        int member = -1;
+        QByteArray header;
+        qint64 size = 0;
+        std::optional<QByteArray> bytes; // as keptBytes: then nothing is unpacked again
+    };
+    // A rom for Build access as a look measured it. The file must still be
+    // the one looked at, as long and last written at the same time, or it
+    // throws FileError saying that it changed: figures measured from other
+    // bytes are never used. An archive is not searched again: its rom is read
+    // once, for the copy, from its measured place.
+    RomSource(const QString& path, const Measured& measured);
     ~RomSource();
     RomSource(const RomSource&) = delete;
     RomSource& operator=(const RomSource&) = delete;
@@ -54,6 +80,12 @@ public:
     qint64 size() const { return m_size; }
     // The rom's first 16 bytes, fewer when it is shorter.
     const QByteArray& header() const { return m_header; }
+    // For a rom in an archive, its place among the archive's entries; else -1.
+    int member() const { return m_member; }
+    // The file as it was opened: which file, its size and times.
+    const platform::FileStamp& stamp() const { return m_stamp; }
+    // A look's kept rom: its bytes up to its declared length.
+    const std::optional<QByteArray>& keptBytes() const { return m_kept; }
 
     // Appends the rom's first count bytes (at most size()) to the sink, in
     // chunks of the buffer's size. With imageRepair, bytes 4 and 5 go out as
@@ -72,6 +104,8 @@ public:
     void close();
 
 private:
+    void lookThrough(platform::FileLook& file, bool keepArchiveRom);
+    void openForBuild();
     qint64 readSome(char* data, qint64 maxSize);
 
     QString m_path;
@@ -79,11 +113,15 @@ private:
     bool m_archive = false;
     qint64 m_size = 0;
     QByteArray m_header;
+    platform::FileStamp m_stamp;
     std::unique_ptr<platform::ExclusiveFile> m_file; // Build access
     // An archive opened for Build: its rom is read again from the start for the copy.
     std::unique_ptr<ArchiveInput> m_input;
     std::unique_ptr<ArchiveReader> m_reader;
     int m_member = -1;
+    // The rom's bytes as a look kept them, copied from memory; the position read next.
+    std::optional<QByteArray> m_kept;
+    qint64 m_keptPosition = 0;
 };
 
 } // namespace builder

@@ -14,12 +14,10 @@ namespace platform
 namespace
 {
 
-QList<MountEntry> mountTable()
+// Systems without /proc/self/mountinfo: Qt's list of volumes, without the
+// mount options.
+QList<MountEntry> qtMountTable()
 {
-    QFile mountInfo(QStringLiteral("/proc/self/mountinfo"));
-    if (mountInfo.open(QIODevice::ReadOnly))
-        return parseMountInfo(mountInfo.readAll());
-    // Systems without it: Qt's list of volumes, without the mount options.
     QList<MountEntry> mounts;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
         mounts << MountEntry{volume.rootPath(),
@@ -35,14 +33,38 @@ QString homeFolder()
     return canonical.isEmpty() ? QString() : canonical;
 }
 
+QStringList rootsOf(const QList<MountEntry>& mounts, const QString& home)
+{
+    QStringList roots;
+    for (const QString& root : userVolumes(mounts, home))
+        roots << nativeDirectory(root);
+    return roots;
+}
+
 } // namespace
 
 QStringList driveRoots()
 {
-    QStringList roots;
-    for (const QString& root : userVolumes(mountTable(), homeFolder()))
-        roots << nativeDirectory(root);
-    return roots;
+    QFile mountInfo(QStringLiteral("/proc/self/mountinfo"));
+    if (!mountInfo.open(QIODevice::ReadOnly))
+        return rootsOf(qtMountTable(), homeFolder());
+    // The table is read at every call, as mounts come and go, but worked out
+    // again only when it (or the home folder) changed: the selectors ask
+    // several times in a row (each has its list and the root it shows).
+    // The windows' thread alone asks.
+    struct Answer {
+        QByteArray table;
+        QString home;
+        QStringList roots;
+        bool known = false;
+    };
+    static Answer last;
+    Answer now{mountInfo.readAll(), homeFolder(), {}, true};
+    if (!last.known || now.table != last.table || now.home != last.home) {
+        now.roots = rootsOf(parseMountInfo(now.table), now.home);
+        last = now;
+    }
+    return last.roots;
 }
 
 QString driveRootOf(const QString& directory)

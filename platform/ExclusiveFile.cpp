@@ -8,6 +8,14 @@ void ExclusiveFile::fail(const QString& what) const
     throwSystemError(what, m_path);
 }
 
+FileStamp ExclusiveFile::stamp() const
+{
+    const std::optional<FileStamp> stamp = fileStampOfHandle(m_handle);
+    if (!stamp)
+        fail(QStringLiteral("Cannot measure file"));
+    return *stamp;
+}
+
 quint8 ExclusiveFile::readByteAt(qint64 offset)
 {
     seek(offset);

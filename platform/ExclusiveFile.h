@@ -56,6 +56,8 @@ public:
     const QString& path() const { return m_path; }
     qint64 size() const;
     platform::FileIdentity identity() const;
+    // Which file it is, its size and times, as the open handle shows them.
+    platform::FileStamp stamp() const;
 
     // Sequential reading from the current position; returns the count read, 0 at the end.
     qint64 read(char* buffer, qint64 maxSize);

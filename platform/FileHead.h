@@ -6,6 +6,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
+
 namespace platform
 {
 
@@ -46,5 +48,12 @@ struct FileHead {
 // Looks at a file (FileLook) and closes it again. bytes holds the first
 // maxBytes bytes, fewer when the file is shorter.
 FileHead readFileHead(const QString& path, qint64 maxBytes);
+
+// The stamp FileLook would take of the file at path, asked the way it opens
+// the file but without reading it: nothing where that open would fail (no
+// such file, or on Windows one that another program holds without sharing or
+// that may not be read), so that a file a look could not read is never taken
+// for one that stayed as it was.
+std::optional<FileStamp> lookStamp(const QString& path);
 
 } // namespace platform

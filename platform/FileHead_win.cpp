@@ -34,6 +34,20 @@ FileLook::FileLook(const QString& path) : m_path(path)
     m_stamp = *stamp;
 }
 
+std::optional<FileStamp> lookStamp(const QString& path)
+{
+    // Opened for reading as a look opens it: a file held without sharing, or
+    // whose permissions changed, would otherwise keep its stamp.
+    const HANDLE handle = CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    const std::optional<FileStamp> stamp = fileStampOfHandle(qintptr(handle));
+    CloseHandle(handle);
+    return stamp;
+}
+
 FileLook::~FileLook()
 {
     CloseHandle(HANDLE(m_handle));

@@ -7,6 +7,7 @@
 #include "builder/ArchiveLimits.h"
 #include "builder/ArchiveReader.h"
 #include "builder/BuildLog.h"
+#include "builder/CopyBuffer.h"
 #include "builder/FileMeasure.h"
 #include "builder/HeaderRepair.h"
 #include "builder/ImageSurvey.h"
@@ -17,6 +18,7 @@
 #include "support/TestArchives.h"
 #include "support/TestFiles.h"
 
+#include <QDateTime>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,15 +35,18 @@ namespace
 
 constexpr int KB = 1024;
 
-// The bytes AppendNESRom appends for dir/name, and the log it leaves.
-QByteArray appended(const QString& dir, const QString& name, const QString& logPath)
+// The bytes AppendNESRom appends for dir/name, and the log it leaves;
+// surveyed: as the build does, after its survey.
+QByteArray appended(const QString& dir, const QString& name, const QString& logPath,
+                    const RomSurvey* surveyed = nullptr)
 {
     struct : platform::ByteSink {
         void write(const char* data, qint64 size) override { bytes.append(data, size); }
         QByteArray bytes;
     } output;
     BuildLog log(logPath);
-    AppendNESRom(output, platform::nativeDirectory(dir), name, log);
+    CopyBuffer buffer;
+    AppendNESRom(output, platform::nativeDirectory(dir), name, log, buffer, surveyed);
     return output.bytes;
 }
 
@@ -72,6 +77,7 @@ private slots:
     void archivesThatGiveNoRom_data();
     void archivesThatGiveNoRom();
     void hugeMemberIsReadOnlyPastItsDeclaredLength();
+    void archiveChangedSinceTheSurveyIsNotAppended();
     void eachFormatReadByItsName_data();
     void eachFormatReadByItsName();
     void gzipTrailerChecked_data();
@@ -127,6 +133,12 @@ void TestArchiveRoms::appendedAsTheUnpackedRom()
     const QByteArray image = appended(dir.path(), name, dir.filePath(QStringLiteral("a.log")));
     QCOMPARE(image, appended(dir.path(), QStringLiteral("unpacked.nes"),
                              dir.filePath(QStringLiteral("b.log"))));
+    // After a build's survey: from the bytes it kept, or read once more (page 1's survey).
+    for (const bool kept : {true, false}) {
+        const RomSurvey survey = surveyRom(path, kept);
+        QCOMPARE(survey.appendedBytes.has_value(), kept);
+        QCOMPARE(appended(dir.path(), name, dir.filePath(QStringLiteral("c.log")), &survey), image);
+    }
     QCOMPARE(readFile(path), archive);
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("Romweaver.bak/") + name)));
     const QByteArray log = readFile(dir.filePath(QStringLiteral("a.log")));
@@ -245,6 +257,31 @@ void TestArchiveRoms::hugeMemberIsReadOnlyPastItsDeclaredLength()
     const ArchiveReader::Rom rom = ArchiveReader(input, QStringLiteral("huge.nes.gz")).findRom();
     QCOMPARE(rom.length, declaredRomLength(1, 0) + 1);
     QVERIFY2(input.bytesRead < input.size() / 4, qPrintable(QString::number(input.bytesRead)));
+}
+
+void TestArchiveRoms::archiveChangedSinceTheSurveyIsNotAppended()
+{
+    // Same name and length, a rom that declares other banks: the figures the
+    // survey took are not the archive's any more.
+    QTemporaryDir dir;
+    const QString path = makeArchive(dir.filePath(QStringLiteral("a.zip")), Format::ZipStored,
+                                     {file(QStringLiteral("a.nes"), makeRom(2, 1, 40 * KB))});
+    const RomSurvey survey = surveyRom(path, true);
+    makeArchive(path, Format::ZipStored,
+                {file(QStringLiteral("a.nes"), withCounts(makeRom(2, 1, 40 * KB), 1, 0))});
+    QFile changed(path);
+    QVERIFY(changed.open(QIODevice::ReadOnly) &&
+            changed.setFileTime(QDateTime::currentDateTime().addSecs(5),
+                                QFileDevice::FileModificationTime));
+    changed.close();
+    try {
+        appended(dir.path(), QStringLiteral("a.zip"), dir.filePath(QStringLiteral("a.log")),
+                 &survey);
+        QFAIL("appended with the survey's figures");
+    } catch (const platform::FileError& error) {
+        QVERIFY2(error.text().contains(QStringLiteral("changed after the build checked it")),
+                 qPrintable(error.text()));
+    }
 }
 
 void TestArchiveRoms::eachFormatReadByItsName_data()

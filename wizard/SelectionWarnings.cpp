@@ -1,6 +1,7 @@
 #include "wizard/SelectionWarnings.h"
 
 #include "builder/ImageSurvey.h"
+#include "builder/RomSurveyCache.h"
 #include "platform/Paths.h"
 #include "wizard/controls/IconColumnDelegate.h"
 
@@ -60,9 +61,10 @@ bool markOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB)
     return oversize;
 }
 
-NonRomMarker::NonRomMarker(QListWidget* list, std::function<QString()> romsDirectory,
+NonRomMarker::NonRomMarker(QListWidget* list, builder::RomSurveyCache& surveys,
+                           std::function<QString()> romsDirectory,
                            std::function<QString(const QString& fileName)> otherWarning)
-    : QObject(list), m_list(list), m_romsDirectory(std::move(romsDirectory)),
+    : QObject(list), m_list(list), m_surveys(surveys), m_romsDirectory(std::move(romsDirectory)),
       m_otherWarning(std::move(otherWarning))
 {
     // An icon no taller than the text keeps a marked entry as high as the others.
@@ -81,7 +83,7 @@ void NonRomMarker::markRows(int first, int last)
         QListWidgetItem* entry = m_list->item(row);
         if (m_otherWarning)
             entry->setData(OtherWarningRole, m_otherWarning(entry->text()));
-        mark(entry, builder::surveyRom(platform::joinPath(directory, entry->text())));
+        mark(entry, m_surveys.survey(platform::joinPath(directory, entry->text())));
     }
 }
 

@@ -14,6 +14,11 @@ class QLabel;
 class QListWidget;
 class QListWidgetItem;
 
+namespace builder
+{
+class RomSurveyCache;
+} // namespace builder
+
 namespace wizard
 {
 
@@ -33,13 +38,15 @@ bool markOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB);
 // which (a file that cannot be read: missing, locked, no access, not a
 // regular file). The entry's text is not changed, and every entry keeps the
 // icon's room, so the names stay in line. romsDirectory gives the directory
-// the entries lie in at the moment they are added.
+// the entries lie in at the moment they are added; the roms are measured
+// through surveys, which the estimate then takes without reading them again.
 class NonRomMarker : public QObject
 {
     Q_OBJECT
 
 public:
-    NonRomMarker(QListWidget* list, std::function<QString()> romsDirectory,
+    NonRomMarker(QListWidget* list, builder::RomSurveyCache& surveys,
+                 std::function<QString()> romsDirectory,
                  std::function<QString(const QString& fileName)> otherWarning = {});
 
     // Marks the entries anew from their roms as last surveyed, by file name,
@@ -53,6 +60,7 @@ private:
     void mark(QListWidgetItem* entry, const builder::RomSurvey& rom);
 
     QListWidget* m_list;
+    builder::RomSurveyCache& m_surveys;
     std::function<QString()> m_romsDirectory;
     std::function<QString(const QString& fileName)> m_otherWarning;
     QIcon m_warningIcon; // fetched at the first mark, then shared by every marked entry

@@ -6,6 +6,7 @@
 #include "wizard/controls/FormLook.h"
 #include "wizard/controls/WindowPlacement.h"
 
+#include <QPixmap>
 #include <QPointer>
 #include <QShortcut>
 #include <QTimer>
@@ -37,8 +38,12 @@ void TfrmAbout::open(const QWidget* over)
 {
     const bool first = !m_placed;
     m_placed = true;
-    if (first)
+    if (first) {
+        // Read when first wanted rather than at start, where it would be the
+        // first picture read and hold up the main window.
+        ui->imgIcon->setPixmap(QPixmap(QStringLiteral(":/about.png")));
         wizard::centreOn(this, over->frameGeometry()); // near the place, before the frame is known
+    }
     show();
     raise();
     activateWindow();

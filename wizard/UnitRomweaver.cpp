@@ -125,7 +125,7 @@ TfrmRomweaver::TfrmRomweaver(platform::ProgramFiles files, QWidget* parent)
     // Page 1 marks selected files that are not iNES roms, and takes files
     // dropped from a file manager.
     m_nonRomMarker = new wizard::NonRomMarker(
-        ui->lstNESRoms, [this] { return NESRomsDir; },
+        ui->lstNESRoms, m_romSurveys, [this] { return NESRomsDir; },
         [this](const QString& fileName) { return changedSinceSaved(fileName); });
     auto* drop = new wizard::RomDropHandler(ui->lstNESRoms);
     connect(drop, &wizard::RomDropHandler::dropped, this,
@@ -336,7 +336,7 @@ void TfrmRomweaver::btnNextClick()
     else if (CurrentStep == 3)
         enterOptionsPage();
     else if (CurrentStep == 4)
-        showCartridge(true);
+        showCartridge();
     wizard::focusEntryControl(pageEntryControl(*ui, CurrentStep));
 }
 
@@ -360,6 +360,10 @@ void TfrmRomweaver::btnAboutClick()
 
 QString TfrmRomweaver::changedSinceSaved(const QString& fileName) const
 {
+    // Only roms of a compilation file carry what it saved; without one there
+    // is nothing to look up (for each of thousands of roms added at once).
+    if (m_compilationPath.isEmpty())
+        return QString();
     const qsizetype index = m_compilation.indexOf(fileName);
     if (index < 0 || !m_compilation.roms().at(index).saved)
         return QString();
@@ -482,17 +486,11 @@ void TfrmRomweaver::setDefaultSizeLabel()
     showCartridge();
 }
 
-void TfrmRomweaver::showCartridge(bool fresh)
+void TfrmRomweaver::showCartridge()
 {
-    if (fresh)
-        m_romSurveys.clear();
     m_cartridge->setCartridgeLayout(
         builder::cartridgeLayout(m_compilation, m_baseRomLength, [this](const QString& name) {
-            auto known = m_romSurveys.constFind(name);
-            if (known == m_romSurveys.cend())
-                known = m_romSurveys.insert(
-                    name, builder::surveyRom(platform::joinPath(NESRomsDir, name)));
-            return *known;
+            return m_romSurveys.survey(platform::joinPath(NESRomsDir, name));
         }));
 }
 
@@ -527,13 +525,13 @@ int TfrmRomweaver::SelectedRomsSizeKB()
 {
     qint64 total = 0; // 64 bits: a 32-bit total overflows past 2 GiB of roms
     int failures = 0;
-    // Each rom is read once here; the cartridge picture and the list's marks
-    // take the same figures.
-    m_romSurveys.clear();
+    // A rom whose file has not changed since it was measured is not read
+    // again; the cartridge picture and the list's marks take the same figures.
+    QHash<QString, builder::RomSurvey> surveys;
     for (const builder::CompilationRom& rom : m_compilation.roms()) {
         const builder::RomSurvey survey =
-            builder::surveyRom(platform::joinPath(NESRomsDir, rom.fileName));
-        m_romSurveys.insert(rom.fileName, survey);
+            m_romSurveys.survey(platform::joinPath(NESRomsDir, rom.fileName));
+        surveys.insert(rom.fileName, survey);
         if (survey.readable)
             total += survey.length;
         else if (survey.badArchive.isEmpty())
@@ -541,8 +539,9 @@ int TfrmRomweaver::SelectedRomsSizeKB()
         // An archive that gives no rom adds nothing: it is marked in the list,
         // and "Write!" refuses it.
     }
+    m_romSurveys.forgetUnused(); // roms no longer selected
     // The list shows which roms failed while their boxes are up.
-    m_nonRomMarker->remark(m_romSurveys);
+    m_nonRomMarker->remark(surveys);
     for (int box = 0; box < failures; ++box)
         wizard::showError(this, QStringLiteral("Failed to read NES rom(s)"));
     return failures > 0 ? -1 : int(qMin<qint64>(builder::roundedKB(total), INT_MAX));
@@ -574,12 +573,7 @@ void TfrmRomweaver::DirectoryListBox1Change()
 
 void TfrmRomweaver::selectRoms(const QStringList& fileNames)
 {
-    QStringList added;
-    for (const QString& name : fileNames) {
-        if (m_compilation.addRom(name))
-            added << name;
-    }
-    ui->lstNESRoms->addItems(added);
+    ui->lstNESRoms->addItems(m_compilation.addRoms(fileNames));
 }
 
 void TfrmRomweaver::btnSelectRomsClick()
@@ -931,14 +925,16 @@ void TfrmRomweaver::btnWriteClick()
     builder::BuildResult result;
     {
         wizard::WritePageProgress progress(ui->ProgressBar1, ui->lblProgress, ui->lblStatus);
-        result = builder::build(m_compilation.buildRequest(m_files), progress, *m_log,
-                                wizard::writePageHooks(this));
+        builder::BuildHooks hooks = wizard::writePageHooks(this);
+        // Roms measured on page 1 and unchanged since are not read again before the copy.
+        hooks.surveyRom = [this](const QString& path) { return m_romSurveys.survey(path); };
+        result = builder::build(m_compilation.buildRequest(m_files), progress, *m_log, hooks);
     }
     if (result.outcome == builder::BuildResult::Outcome::Declined)
         return;
     showWriteOutcome(result.written());
     showBuildReport(result.report);
-    showCartridge(true); // repaired roms are whole now
+    showCartridge(); // repaired roms are whole now
     if (!result.written())
         wizard::showWarning(this, wizard::notWrittenWarning(result, outputPath));
 }

@@ -4,9 +4,9 @@
 #include "builder/BuildRequest.h"
 #include "builder/Compilation.h"
 #include "builder/ImageSurvey.h"
+#include "builder/RomSurveyCache.h"
 #include "platform/ProgramFiles.h"
 
-#include <QHash>
 #include <QWidget>
 
 #include <memory>
@@ -145,9 +145,9 @@ private:
     // Takes the rom out of the selection; its name goes back to the file list.
     void deselectRom(int row);
     void showSelection();
-    // The cartridge picture from the roms as last surveyed; fresh: every rom
-    // surveyed anew first.
-    void showCartridge(bool fresh = false);
+    // The cartridge picture from the roms' surveys (each file measured again
+    // when it changed since).
+    void showCartridge();
     // The window title: the compilation file's name, marked while it has
     // changes not saved, in front of the window's own title.
     void showCompilationState();
@@ -178,9 +178,10 @@ private:
     wizard::CartridgeView* m_cartridge = nullptr;
     wizard::NonRomMarker* m_nonRomMarker = nullptr;
     qint64 m_baseRomLength = 0;
-    // Each selected rom as the estimate last read it, by file name: the
-    // cartridge picture shows the same figures.
-    QHash<QString, builder::RomSurvey> m_romSurveys;
+    // Each rom as last measured, while its file stays the same: the estimate,
+    // the marks of the selection and the cartridge picture take the same
+    // figures without reading a file again.
+    builder::RomSurveyCache m_romSurveys;
     // The build log of this run, from the first showing on: its first entry
     // replaces an earlier run's log (FirstLogWrite).
     std::unique_ptr<builder::BuildLog> m_log;

@@ -3,6 +3,7 @@
 
 #include "WizardFixture.h"
 
+#include "builder/FileMeasure.h"
 #include "wizard/controls/DirectoryListBox.h"
 
 #include <QPalette>
@@ -61,6 +62,8 @@ private slots:
     void oversizeWriteIsConfirmed();
     void nonRomIsMarked_data();
     void nonRomIsMarked();
+    void changedRomIsMeasuredAgain_data();
+    void changedRomIsMeasuredAgain();
     void nonRomWriteIsConfirmed_data();
     void nonRomWriteIsConfirmed();
     void unreadableFileIsNotAskedAbout();
@@ -188,6 +191,35 @@ void TestSelectionGuards::nonRomIsMarked()
     // Names line up: an entry without a mark keeps the mark's room free.
     const int nameColumn = firstMarkedColumn(list, 1);
     QVERIFY2(nameColumn >= list->iconSize().width(), qPrintable(QString::number(nameColumn)));
+}
+
+void TestSelectionGuards::changedRomIsMeasuredAgain_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray rom = testfiles::makeRom(1, 0, 16 * 1024);
+    QTest::newRow("a rom becomes notes") << rom << QByteArray("Some notes.");
+    QTest::newRow("notes become a rom") << QByteArray("Some notes.") << rom;
+}
+
+void TestSelectionGuards::changedRomIsMeasuredAgain()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    WizardFixture wizard;
+    wizard.addRom(QStringLiteral("a.nes"), before);
+    wizard.start();
+    wizard.selectRoms({"a.nes"});
+    // Taken out, given new bytes under the same name and selected again: its
+    // mark and its size are the file's as it is now.
+    auto* list = wizard.control<QListWidget>("lstNESRoms");
+    list->setCurrentRow(0);
+    frmRomweaver->lstNESRomsDblClick();
+    wizard.addRom(QStringLiteral("a.nes"), after);
+    wizard.selectRoms({"a.nes"});
+    const bool ines = after.startsWith("NES");
+    QCOMPARE(list->item(0)->toolTip(), ines ? QString() : QStringLiteral("Not an iNES rom"));
+    QCOMPARE(frmRomweaver->SelectedRomsSizeKB(), int(builder::roundedKB(after.size())));
 }
 
 void TestSelectionGuards::nonRomWriteIsConfirmed_data()
