@@ -5,6 +5,7 @@
 #include "builder/Compilation.h"
 #include "builder/ImageSurvey.h"
 #include "platform/ProgramFiles.h"
+#include "settings/ProgramSettings.h"
 
 #include <QHash>
 #include <QWidget>
@@ -182,6 +183,7 @@ private:
     // replaces an earlier run's log (FirstLogWrite).
     std::unique_ptr<builder::BuildLog> m_log;
     bool m_shown = false;
+    std::optional<settings::WindowSize> m_storedSize; // as the user left the window
     bool m_sizeWarned = false;
     QStringList m_reportMessages; // the last written build's log messages // the size label warns
                                   // of an image too large
