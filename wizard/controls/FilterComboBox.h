@@ -26,6 +26,14 @@ public:
     // The chosen entry's mask; empty while there are no entries.
     QString mask() const;
 
+    // The list opens as wide as its longest entry.
+    void showPopup() override;
+
+protected:
+    // An entry too long for the selector is shown with its end left out
+    // ("…"); the tooltip tells the entry whole.
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void applyMask();
 

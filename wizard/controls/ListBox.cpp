@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyleOption>
 
 namespace wizard
@@ -60,6 +61,16 @@ void usePopupListView(QComboBox* selector)
     entryLook->setParent(selector);
     selector->setView(new PopupListView(selector));
     selector->setItemDelegate(entryLook);
+}
+
+void fitPopupToEntries(QComboBox* selector)
+{
+    QAbstractItemView* list = selector->view();
+    int width = list->sizeHintForColumn(selector->modelColumn()) + 2 * list->frameWidth();
+    if (selector->count() > selector->maxVisibleItems())
+        width += list->verticalScrollBar()->sizeHint().width();
+    // The selector shows the list in a frame of its own, which keeps it on the screen.
+    list->setMinimumWidth(width);
 }
 
 } // namespace wizard
