@@ -12,6 +12,8 @@ namespace
 const QByteArray SettingsSection = "Settings";
 const QByteArray RomsDirectoryKey = "NESRomsDir";
 const QByteArray FileFilterKey = "FileFilter";
+const QByteArray WindowSizeKey = "WindowSize"; // "684x262", or "984x562 maximized"
+const QByteArray MaximizedWord = " maximized";
 const QByteArray TitlesSection = "Titles";
 const QByteArray OptionsSection = "Options";
 const QByteArray RecentSection = "RecentCompilations";
@@ -42,6 +44,38 @@ QString storedFileFilter(const SettingsFile& settings)
 void storeFileFilter(SettingsFile& settings, const QString& mask)
 {
     settings.WriteValue(SettingsSection, FileFilterKey, platform::localBytes(mask));
+}
+
+std::optional<WindowSize> storedWindowSize(const SettingsFile& settings)
+{
+    QByteArray value = settings.ReadValue(SettingsSection, WindowSizeKey, {});
+    WindowSize size;
+    size.maximized = value.endsWith(MaximizedWord);
+    if (size.maximized)
+        value.chop(MaximizedWord.size());
+    const QList<QByteArray> parts = value.split('x');
+    bool wide = false;
+    bool high = false;
+    if (parts.size() == 2)
+        size.inner = QSize(parts.at(0).toInt(&wide), parts.at(1).toInt(&high));
+    if (!wide || !high || size.inner.width() <= 0 || size.inner.height() <= 0)
+        return std::nullopt;
+    return size;
+}
+
+void storeWindowSize(SettingsFile& settings, const WindowSize& size)
+{
+    QByteArray value =
+        QByteArray::number(size.inner.width()) + 'x' + QByteArray::number(size.inner.height());
+    if (size.maximized)
+        value += MaximizedWord;
+    settings.WriteValue(SettingsSection, WindowSizeKey, value);
+}
+
+void rememberWindowSize(SettingsFile& settings, const WindowSize& size, const WindowSize& opening)
+{
+    if (size != storedWindowSize(settings).value_or(opening))
+        storeWindowSize(settings, size);
 }
 
 QString storedTitle(const SettingsFile& settings, const QString& romFileName)

@@ -2,8 +2,11 @@
 
 #include "settings/SettingsFile.h"
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace settings
 {
@@ -19,6 +22,19 @@ void storeRomsDirectory(SettingsFile& settings, const QString& directory);
 // The file list's filter last chosen, by its mask ("*.nes"); empty when none was.
 QString storedFileFilter(const SettingsFile& settings);
 void storeFileFilter(SettingsFile& settings, const QString& mask);
+
+// The main window's size (inside its frame) as the user left it, and whether
+// it was maximised; none when not stored or not readable.
+struct WindowSize {
+    QSize inner;
+    bool maximized = false;
+    bool operator==(const WindowSize&) const = default;
+};
+std::optional<WindowSize> storedWindowSize(const SettingsFile& settings);
+void storeWindowSize(SettingsFile& settings, const WindowSize& size);
+// Stores size unless it is the stored one or, with none stored, the size the
+// window opens at without one: the file is not written for nothing.
+void rememberWindowSize(SettingsFile& settings, const WindowSize& size, const WindowSize& opening);
 
 // The title stored for a rom file, else the file name itself.
 QString storedTitle(const SettingsFile& settings, const QString& romFileName);

@@ -18,6 +18,7 @@
 #include "settings/SettingsFile.h"
 #include "wizard/CartridgeView.h"
 #include "wizard/CompilationMenu.h"
+#include "wizard/FormGrowth.h"
 #include "wizard/RomDropHandler.h"
 #include "wizard/SelectionWarnings.h"
 #include "wizard/UnitAbout.h"
@@ -86,8 +87,7 @@ TfrmRomweaver::TfrmRomweaver(platform::ProgramFiles files, QWidget* parent)
     ui->setupUi(this);
     setObjectName(QStringLiteral("frmRomweaver"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     wizard::applyFormLook(this);
 
     ui->DriveComboBox1->setDirectoryList(ui->DirectoryListBox1);
@@ -109,6 +109,7 @@ TfrmRomweaver::TfrmRomweaver(platform::ProgramFiles files, QWidget* parent)
     // How the cartridge fills, below the rom selection and the write page.
     m_cartridge = new wizard::CartridgeView(this);
     m_cartridge->setGeometry(128, 228, 272, 17);
+    wizard::growWithWindow(this);
     // Page 4's choices are the compilation's from the start.
     m_compilation.outputDirectory = ui->DirectoryListBox2->directory();
     m_compilation.outputName = ui->txtGBARom->text();
@@ -263,6 +264,7 @@ void TfrmRomweaver::FormShow()
     setDefaultSizeLabel();
 
     IniFile = std::make_unique<settings::SettingsFile>(m_files.settings());
+    m_storedSize = settings::storedWindowSize(*IniFile);
     m_compilation.setRomsDirectory(
         settings::storedRomsDirectory(*IniFile, ui->DirectoryListBox1->directory()));
     // A saved directory that is gone (or an empty value) leaves the list where
@@ -284,22 +286,29 @@ void TfrmRomweaver::FormShow()
     wizard::centreOn(this, screen()->availableGeometry());
     // The window manager tells the frame's size only once the window is
     // mapped; fit again then, so the outer size is right on every desktop.
-    QTimer::singleShot(0, this, [this] {
+    wizard::whenFrameKnown(this, [this] {
         fitOuterSize(700, 300);
         wizard::centreOn(this, screen()->availableGeometry());
+        if (m_storedSize && m_storedSize->maximized)
+            setWindowState(windowState() | Qt::WindowMaximized);
     });
 }
 
 void TfrmRomweaver::fitOuterSize(int width, int height)
 {
-    const QSize frame = frameGeometry().size() - geometry().size();
-    setFixedSize(width - frame.width(), height - frame.height());
+    // The documented size is the smallest; the window opens at the size the
+    // user left it at.
+    wizard::setMinimumOuterSize(this, QSize(width, height));
+    wizard::resizeOnScreen(this, m_storedSize ? m_storedSize->inner : minimumSize());
 }
 
 void TfrmRomweaver::FormClose()
 {
-    if (IniFile)
+    if (IniFile) {
         saveRomsDirectory();
+        settings::rememberWindowSize(*IniFile, {normalGeometry().size(), isMaximized()},
+                                     {minimumSize()});
+    }
     IniFile.reset();
 }
 

@@ -6,6 +6,7 @@
 #include "builder/ImageSurvey.h"
 #include "builder/RomSurveyCache.h"
 #include "platform/ProgramFiles.h"
+#include "settings/ProgramSettings.h"
 
 #include <QWidget>
 
@@ -186,6 +187,7 @@ private:
     // replaces an earlier run's log (FirstLogWrite).
     std::unique_ptr<builder::BuildLog> m_log;
     bool m_shown = false;
+    std::optional<settings::WindowSize> m_storedSize; // as the user left the window
     bool m_sizeWarned = false;
     QStringList m_reportMessages; // the last written build's log messages // the size label warns
                                   // of an image too large

@@ -78,4 +78,10 @@ int DriveComboBox::indexOfRoot(const QString& root)
     return count() - 1;
 }
 
+void DriveComboBox::showPopup()
+{
+    fitPopupToEntries(this);
+    QComboBox::showPopup();
+}
+
 } // namespace wizard

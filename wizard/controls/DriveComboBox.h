@@ -22,6 +22,9 @@ public:
 
     void setDirectoryList(DirectoryListBox* list);
 
+    // The list opens as wide as its longest entry.
+    void showPopup() override;
+
 private:
     void followList();
     void driveChosen(int index);

@@ -4,6 +4,7 @@
 #include "wizard/controls/ListBox.h"
 
 #include <QStringList>
+#include <QStylePainter>
 
 namespace wizard
 {
@@ -13,6 +14,7 @@ FilterComboBox::FilterComboBox(QWidget* parent) : QComboBox(parent)
     usePopupListView(this);
     // Any change of entry, by mouse, keyboard or code, sets the list's mask.
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        setToolTip(currentText());
         if (!m_filling)
             applyMask();
     });
@@ -55,6 +57,25 @@ void FilterComboBox::applyMask()
     // With no entries there is no mask to give; the list keeps its own.
     if (m_list != nullptr && currentIndex() >= 0)
         m_list->setMask(mask());
+}
+
+void FilterComboBox::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    option.currentText = fontMetrics().elidedText(option.currentText, Qt::ElideRight,
+                                                  field.width() - option.iconSize.width());
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
+
+void FilterComboBox::showPopup()
+{
+    fitPopupToEntries(this);
+    QComboBox::showPopup();
 }
 
 } // namespace wizard

@@ -28,6 +28,14 @@ public:
     // Chooses the entry with this mask; false (nothing changes) when none has it.
     bool chooseMask(const QString& mask);
 
+    // The list opens as wide as its longest entry.
+    void showPopup() override;
+
+protected:
+    // An entry too long for the selector is shown with its end left out
+    // ("…"); the tooltip tells the entry whole.
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void applyMask();
 

@@ -1,14 +1,17 @@
 #include "wizard/controls/FloatingDialog.h"
 
 #include "wizard/controls/FormLook.h"
+#include "wizard/controls/GrowingForm.h"
 #include "wizard/controls/MessageBoxes.h"
 #include "wizard/controls/WindowPlacement.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QSizeGrip>
 
 namespace wizard
 {
@@ -28,6 +31,7 @@ void FloatingDialog::setUpFrame(QGroupBox* group, QLineEdit* field, QPushButton*
     m_group = group;
     m_field = field;
     applyFormLook(this);
+    growWider(add, cancel);
     auto addGuarded = [this] {
         RunGuarded(this, [this] { btnAddClick(); });
         // A message box raised by Add (a question, a refused value, a failed
@@ -39,6 +43,30 @@ void FloatingDialog::setUpFrame(QGroupBox* group, QLineEdit* field, QPushButton*
     connect(add, &QPushButton::clicked, this, addGuarded);
     connect(field, &QLineEdit::returnPressed, this, addGuarded);
     connect(cancel, &QPushButton::clicked, this, &FloatingDialog::btnCancelClick);
+}
+
+void FloatingDialog::growWider(QPushButton* add, QPushButton* cancel)
+{
+    // The documented size is the smallest. Wider, the field and the texts
+    // take the room and the buttons stay at the right; the height stays, as
+    // one line to type has no use for more.
+    setMinimumSize(size());
+    setMaximumHeight(height());
+    // Without a window frame to pull, a grip in the corner (in the margin
+    // around the group box) resizes the dialog.
+    auto* grip = new QSizeGrip(this);
+    const int margin = m_group->x();
+    grip->setGeometry(width() - margin, height() - margin, margin, margin);
+
+    auto* form = new GrowingForm(this);
+    form->follow(m_group, {.growX = 1});
+    form->follow(grip, {.moveX = 1});
+    form->follow(m_field, {.growX = 1});
+    form->follow(add, {.moveX = 1});
+    form->follow(cancel, {.moveX = 1});
+    for (QLabel* label : m_group->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        form->follow(label, {.width = Growth::Width::Room});
+    form->relayout();
 }
 
 void FloatingDialog::showForInput()
@@ -57,7 +85,7 @@ void FloatingDialog::returnFocusToField()
 
 void FloatingDialog::FormShow()
 {
-    setFixedSize(m_group->width() + 16, m_group->height() + 16);
+    resize(m_group->width() + 16, m_group->height() + 16);
     if (!m_placed) {
         centreOn(this, m_mainWindow->frameGeometry());
         m_place = pos();

@@ -13,6 +13,8 @@ namespace wizard
 // The options page's small borderless dialogs. They do not block the main
 // window. Shown, each takes its group box's size plus 8 pixels all round; the
 // first showing centres it on the main window, later ones put it back there.
+// Their documented size is their smallest; they grow wider by the grip in
+// their corner.
 class FloatingDialog : public QWidget
 {
     Q_OBJECT
@@ -36,6 +38,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void growWider(QPushButton* add, QPushButton* cancel);
+
     QWidget* m_mainWindow;
     QGroupBox* m_group = nullptr;
     QLineEdit* m_field = nullptr;

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyleOption>
 
 namespace wizard
@@ -60,6 +61,24 @@ void usePopupListView(QComboBox* selector)
     entryLook->setParent(selector);
     selector->setView(new PopupListView(selector));
     selector->setItemDelegate(entryLook);
+}
+
+void fitPopupToEntries(QComboBox* selector)
+{
+    QAbstractItemView* list = selector->view();
+    // The entries' own size hint need not measure the text (a style may draw
+    // them as menu items of the list's width): the text is measured here.
+    const QFontMetrics metrics(selector->font());
+    const int textMargin =
+        selector->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    int widest = list->sizeHintForColumn(selector->modelColumn());
+    for (int row = 0; row < selector->count(); ++row)
+        widest = qMax(widest, metrics.horizontalAdvance(selector->itemText(row)) + 2 * textMargin);
+    int width = widest + 2 * list->frameWidth();
+    if (selector->count() > selector->maxVisibleItems())
+        width += list->verticalScrollBar()->sizeHint().width();
+    // The selector shows the list in a frame of its own, which keeps it on the screen.
+    list->setMinimumWidth(width);
 }
 
 } // namespace wizard

@@ -45,5 +45,8 @@ private:
 
 // Gives the selector a PopupListView; its entries keep their look.
 void usePopupListView(QComboBox* selector);
+// Makes the list the selector pops up at least as wide as its longest entry
+// (it is never narrower than the selector); call before it opens.
+void fitPopupToEntries(QComboBox* selector);
 
 } // namespace wizard
