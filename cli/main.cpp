@@ -1,5 +1,6 @@
 #include "ProgramVersion.h"
 #include "cli/BuildCommand.h"
+#include "translations/Translators.h"
 
 #include <QCoreApplication>
 
@@ -8,5 +9,8 @@ int main(int argc, char** argv)
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("romweaver-build"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ROMWEAVER_VERSION));
+    // The user's language, as in the wizard: the program's texts and Qt's own
+    // (the argument parser's messages).
+    const translations::Translators translators;
     return cli::runBuildCommand(QCoreApplication::arguments());
 }

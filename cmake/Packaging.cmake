@@ -48,5 +48,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Dependencies (the Qt 6 runtime libraries and what they need) computed by
 # dpkg-shlibdeps from the installed executables, not written by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own translations (the message boxes' buttons, the file dialogs) in the
+# user's language; the programs' own are compiled into them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 
 include(CPack)

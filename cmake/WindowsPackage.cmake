@@ -5,7 +5,7 @@
 #                   (packaging/windows/NSIS.template.in)
 # The two programs lie at the top of the folder, beside the DLLs they load
 # (found from their import tables by CMake), the Qt platform plugin and
-# style, and the README.txt.
+# style, Qt's translations and the README.txt.
 set(ROMWEAVER_WINDOWS_PACKAGE_NAME Romweaver-${PROJECT_VERSION}-windows-x64)
 
 get_target_property(qt_core_dll Qt6::Core IMPORTED_LOCATION_RELEASE)
@@ -26,6 +26,19 @@ endforeach()
 
 install(FILES ${qt_plugin_dir}/platforms/qwindows.dll DESTINATION platforms)
 install(FILES ${qt_plugin_dir}/styles/qwindowsvistastyle.dll DESTINATION styles)
+# Qt's own translations for the programs' languages (the message boxes' buttons),
+# in a translations folder beside the programs, where translations::Translators
+# looks first: Qt's own place (QLibraryInfo) is a Qt install's, not the
+# program's folder. scripts/windows-build.sh puts them into the Qt prefix.
+get_filename_component(qt_translations_dir "${qt_bin_dir}/../translations" ABSOLUTE)
+set(qt_translations ${ROMWEAVER_LANGUAGES})
+list(TRANSFORM qt_translations REPLACE "(.+)" "${qt_translations_dir}/qtbase_\\1.qm")
+foreach(file ${qt_translations})
+    if(NOT EXISTS ${file})
+        message(FATAL_ERROR "${file} is missing (scripts/windows-build.sh puts Qt's translations there)")
+    endif()
+endforeach()
+install(FILES ${qt_translations} DESTINATION translations)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/README.txt
     ${CMAKE_CURRENT_BINARY_DIR}/README.txt NEWLINE_STYLE CRLF @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt DESTINATION .)

@@ -5,6 +5,12 @@ set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev libarchive-dev zlib1g-dev liblzma-dev fonts-dejavu-core fonts-liberation2)
 packages+=(desktop-file-utils appstream) # the desktop entry's and the metadata's validators
+# Translations: lupdate and lrelease (qt6-l10n-tools); CMake's Qt6LinguistTools package with
+# qt_add_translations, which Debian ships only in qt6-tools-dev (it brings Qt Designer's and Qt
+# Help's libraries along); Qt's own translations, the message boxes' buttons in the user's
+# language (qt6-translations-l10n: the programs load them at run time, the tests check them, the
+# Windows build packs them).
+packages+=(qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 packages+=("$@")
 missing=()
 for package in "${packages[@]}"; do

@@ -87,6 +87,32 @@ else
     build_qt
     log "Qt for Windows built in $(($(date +%s) - started)) s"
 fi
+
+# Qt's own translations (the message boxes' buttons, the file dialogs, the command-line parser's
+# messages), where Qt for Windows keeps them: <prefix>/translations. The tests under Wine find
+# them there (QLibraryInfo), and the packages take the programs' languages from there. A .qm file
+# is the same on every system: these are Debian's qt6-translations-l10n, made by lrelease from the
+# qt6-translations source of this Qt version (that source package's tarballs are not on every
+# mirror; the files built from them are).
+qt_translations_stamp=$qt_prefix/.romweaver-translations-complete
+install_qt_translations() {
+    local version
+    version=$(dpkg-query -W -f='${Version}' qt6-translations-l10n)
+    if [ "${version%%-*}" != "$qt_upstream" ]; then
+        echo "qt6-translations-l10n $version is not of Qt $qt_upstream" >&2
+        exit 1
+    fi
+    mkdir -p "$qt_prefix/translations"
+    dpkg-query -L qt6-translations-l10n | grep '/qtbase_[^/]*\.qm$' |
+        xargs cp -t "$qt_prefix/translations/"
+    touch "$qt_translations_stamp"
+}
+if [ -f "$qt_translations_stamp" ]; then
+    log "Reusing Qt's translations in $qt_prefix/translations"
+else
+    log "Qt's translations (qt6-translations-l10n) into $qt_prefix/translations"
+    install_qt_translations
+fi
 [ "${1:-}" = "--qt-only" ] && exit 0
 
 # libarchive with zlib and liblzma, for reading roms out of archives.

@@ -233,6 +233,19 @@ else
     failures+=("romweaver-build.exe from the zip")
     echo "-- romweaver-build.exe from the zip: exit $cmd_status"
 fi
+# In German (Wine takes the display language from LANG): the argument parser's message is Qt's
+# own, from Qt's translation in the zip's translations folder.
+(cd "$program_dir" && LANG=de_DE.UTF-8 timeout 120 "$wine" romweaver-build.exe -o \
+    >/dev/null 2>"$cmd_roms/german.txt")
+german=$(head -n1 "$cmd_roms/german.txt" | tr -d '\r')
+if [ "$german" = "romweaver-build: nach '-o' fehlt der Wert" ]; then
+    passed=$((passed + 1))
+    echo "-- romweaver-build.exe from the zip in German: $german"
+else
+    failed=$((failed + 1))
+    failures+=("romweaver-build.exe from the zip in German")
+    echo "-- romweaver-build.exe from the zip in German: \"$german\""
+fi
 rm -rf "$cmd_roms"
 stop_wine
 
@@ -286,9 +299,9 @@ timeout 300 "$wine" "$(winpath "$PWD/$setup_path")" /S >/dev/null 2>&1
 setup_status=$?
 timeout 120 wineserver -w
 program_dir="$drive_c/Program Files/Romweaver"
-check "setup /S: exit $setup_status, the programs in C:\\Program Files\\Romweaver" \
+check "setup /S: exit $setup_status, the programs and Qt's translations in C:\\Program Files\\Romweaver" \
     test "$setup_status" -eq 0 -a -f "$program_dir/Romweaver.exe" -a -f "$program_dir/romweaver-build.exe" \
-    -a -f "$program_dir/Uninstall.exe"
+    -a -f "$program_dir/Uninstall.exe" -a -f "$program_dir/translations/qtbase_de.qm"
 start_menu_entry="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Romweaver.lnk"
 check "the Start-menu entry for all users" test -f "$start_menu_entry"
 entry=$(registry "$uninstall_key")

@@ -1,5 +1,6 @@
 #include "wizard/Startup.h"
 
+#include "translations/Translators.h"
 #include "wizard/UnitAbout.h"
 #include "wizard/UnitAddSpriteNumber.h"
 #include "wizard/UnitNewOption.h"
@@ -60,8 +61,10 @@ void destroyForms()
 }
 
 int runRomweaver(QApplication& application, const platform::ProgramFiles& files,
-                 const QString& compilationFile)
+                 const QString& compilationFile, const QLocale& locale)
 {
+    // Before anything is shown, the start-up error too; for this run only.
+    const translations::Translators translators(locale);
     if (!BaseRomPresent(files)) {
         showError(nullptr, missingBaseRomText(platform::userDataDirectory()));
         return 0;

@@ -2,6 +2,7 @@
 
 #include "platform/ProgramFiles.h"
 
+#include <QLocale>
 #include <QString>
 
 class QApplication;
@@ -33,10 +34,11 @@ QString missingBaseRomText(const QString& userDataDirectory);
 void createForms(const platform::ProgramFiles& files);
 void destroyForms();
 
-// The whole program: refuses to start without the base rom, else shows the
-// wizard (with the compilation file opened, when one is given) and runs until
-// its window closes. Returns the exit status.
+// The whole program, in the language of the locale (the system's unless told
+// otherwise): refuses to start without the base rom, else shows the wizard
+// (with the compilation file opened, when one is given) and runs until its
+// window closes. Returns the exit status.
 int runRomweaver(QApplication& application, const platform::ProgramFiles& files,
-                 const QString& compilationFile = {});
+                 const QString& compilationFile = {}, const QLocale& locale = QLocale::system());
 
 } // namespace wizard

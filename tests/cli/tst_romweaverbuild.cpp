@@ -64,6 +64,11 @@ public:
                              QDir(programDirectory).filePath(QStringLiteral("no-data-home")));
     }
 
+    void setEnvironment(const QString& name, const QString& value)
+    {
+        m_environment.insert(name, value);
+    }
+
     void start(QProcess& process, const QStringList& arguments) const
     {
         process.setProcessEnvironment(m_environment);
@@ -201,6 +206,7 @@ private slots:
     void failures();
     void helpAndVersion_data();
     void helpAndVersion();
+    void qtMessagesInTheUsersLanguage();
     void fileThatIsNotARom_data();
     void fileThatIsNotARom();
     void twoBuildsAtOnceNeverMix();
@@ -570,6 +576,24 @@ void TestRomweaverBuild::helpAndVersion()
     QVERIFY2(words(QString::fromLocal8Bit(run.out)).contains(words(setup.places.fill(text))) ==
                  shown,
              run.out.constData());
+}
+
+// The argument parser's messages are Qt's own: they come in German with Qt's
+// translation, which romweaver-build installs beside its own.
+void TestRomweaverBuild::qtMessagesInTheUsersLanguage()
+{
+#ifdef Q_OS_WIN
+    QSKIP("The display language is the system's on Windows; windows-test.sh starts the zip's "
+          "programs in German");
+#endif
+    Setup setup;
+    CommandLine command(setup.places.program);
+    command.setEnvironment(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
+    const Run run = command.run({setup.places.fill(QStringLiteral("{roms}/a.nes")), "-o"});
+    QCOMPARE(run.status, 2);
+    // "Nach '%1' fehlt der Wert." as a clause of the command's message.
+    QVERIFY2(run.err.startsWith("romweaver-build: nach '-o' fehlt der Wert\n"),
+             run.err.constData());
 }
 
 void TestRomweaverBuild::fileThatIsNotARom_data()
