@@ -351,7 +351,7 @@ Written by the Romweaver developers.</source>
     <message>
         <location line="+1"/>
         <source>NES rom title | option1 | option 2 | etc...</source>
-        <translation>NES ROMタイトル | オプション1 | オプション2 | …</translation>
+        <translation>タイトル | オプション1 | オプション2 | …</translation>
     </message>
     <message>
         <location line="+1"/>
