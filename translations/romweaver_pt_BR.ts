@@ -6,29 +6,31 @@
     <message>
         <location filename="../resources/UnitAbout.ui" line="+6"/>
         <source>About Tessel tool - Romweaver</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre a ferramenta Tessel - Romweaver</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Tessel tool - Romweaver</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferramenta Tessel - Romweaver</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Version number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Número da versão: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Released: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lançamento: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Packs NES roms and a menu into one Game Boy Advance rom for the Tessel emulator.
 
 Written by the Romweaver developers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reúne ROMs de NES e um menu em uma única ROM de Game Boy Advance para o emulador Tessel.
+
+Escrito pelos desenvolvedores do Romweaver.</translation>
     </message>
 </context>
 <context>
@@ -36,37 +38,37 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../resources/UnitAddSpriteNumber.ui" line="+6"/>
         <source>Add sprite number or memory address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar número do sprite ou endereço de memória</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> Add sprite number or memory address </source>
-        <translation type="unfinished"></translation>
+        <translation> Adicionar número do sprite ou endereço de memória </translation>
     </message>
     <message>
         <location line="+0"/>
         <source>(tells tessel where to center screen on)</source>
-        <translation type="unfinished"></translation>
+        <translation>(indica ao Tessel onde centralizar a tela)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sprite number or memory adress:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número do sprite ou endereço de memória:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sprite number or memory address</source>
-        <translation type="unfinished"></translation>
+        <translation>Número do sprite ou endereço de memória</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar</translation>
     </message>
 </context>
 <context>
@@ -74,33 +76,33 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../resources/UnitNewOption.ui" line="+6"/>
         <source>Add new option</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar nova opção</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> Add new option </source>
-        <translation type="unfinished"></translation>
+        <translation> Adicionar nova opção </translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+2"/>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrição:</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrição</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar</translation>
     </message>
 </context>
 <context>
@@ -108,142 +110,142 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../resources/UnitRomweaver.ui" line="+6"/>
         <source>Tessel tool - Romweaver </source>
-        <translation type="unfinished"></translation>
+        <translation>Ferramenta Tessel - Romweaver </translation>
     </message>
     <message>
         <location line="+1"/>
         <source> Step 1 - Select NES rom(s) - have to be in the same directory </source>
-        <translation type="unfinished"></translation>
+        <translation> Etapa 1 - Selecionar ROMs de NES - todas na mesma pasta </translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Current directory: </source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta atual: </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Current directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta atual</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidade</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Files in current directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos da pasta atual</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Files of type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de arquivo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add selected roms</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar as ROMs selecionadas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Add the selected roms (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar as ROMs selecionadas (Enter)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clear selected roms</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar as ROMs selecionadas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Clear the selected roms</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar a lista de ROMs selecionadas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Selected roms</source>
-        <translation type="unfinished"></translation>
+        <translation>ROMs selecionadas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Total NES roms selected: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>ROMs de NES selecionadas: 0</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>GBA rom size: 0 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho da ROM de GBA: 0 KB</translation>
     </message>
     <message>
         <location line="+2"/>
         <source> Step 2 - Setup the Menu System - Titles </source>
-        <translation type="unfinished"></translation>
+        <translation> Etapa 2 - Configurar o menu - Títulos </translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Titles of the NES roms (default is filename):</source>
-        <translation type="unfinished"></translation>
+        <translation>Títulos das ROMs de NES (padrão: o nome do arquivo):</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Titles of the NES roms (default is filename)</source>
-        <translation type="unfinished"></translation>
+        <translation>Títulos das ROMs de NES (padrão: o nome do arquivo)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Title of the selected rom</source>
-        <translation type="unfinished"></translation>
+        <translation>Título da ROM selecionada</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Change title</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterar título</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tidy titles</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrumar títulos</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Titles that are still file names lose their extension and tags such as (USA) or [!]</source>
-        <translation type="unfinished"></translation>
+        <translation>Títulos que ainda são nomes de arquivo perdem a extensão e etiquetas como (USA) ou [!]</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enable numbering</source>
-        <translation type="unfinished"></translation>
+        <translation>Numerar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sorted by title</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por título</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Preview of Menu:</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualização do menu:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Preview of Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualização do menu</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -253,193 +255,193 @@ Written by the Romweaver developers.</source>
         <location line="+1"/>
         <location line="+2"/>
         <source>---&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>---&gt;</translation>
     </message>
     <message>
         <location line="-18"/>
         <location line="+17"/>
         <source>--&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>--&gt;</translation>
     </message>
     <message>
         <location line="-13"/>
         <source> Step 3 - Setup the Menu System - Adding options (can be skipped) </source>
-        <translation type="unfinished"></translation>
+        <translation> Etapa 3 - Configurar o menu - Adicionar opções (opcional) </translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Available options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções disponíveis:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Available options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções disponíveis</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Option description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrição da opção</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add options to menu item</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar opções ao item do menu</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&gt;&gt; add to menu item &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;&gt; adicionar ao item &gt;&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove options from menu item</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover opções do item do menu</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>remove options &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>remover opções &gt;&gt;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add sprite number to menu item</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar número do sprite ao item do menu</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>add sprite number &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>nº do sprite &gt;&gt;</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>add a sprite number or memory address where emulator will center the screen on</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar um número do sprite ou endereço de memória: o emulador centralizará a tela nele</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add new option</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar nova opção</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&lt;&lt; add new option</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt; nova opção</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Change option</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterar opção</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&lt;&lt; Change</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt; Alterar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete option</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir opção</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&lt;&lt; Del</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt; Del</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>NES rom title | option1 | option 2 | etc...</source>
-        <translation type="unfinished"></translation>
+        <translation>Título da ROM de NES | opção 1 | opção 2 | etc.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Menu items</source>
-        <translation type="unfinished"></translation>
+        <translation>Itens do menu</translation>
     </message>
     <message>
         <location line="+6"/>
         <source> Last Step - Writing the GBA rom </source>
-        <translation type="unfinished"></translation>
+        <translation> Última etapa - Gravar a ROM de GBA </translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Select destination of GBA rom:</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino da ROM de GBA:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Destination of GBA rom</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino da ROM de GBA</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Destination drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidade de destino</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter a filename for GBA rom:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do arquivo da ROM de GBA:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Filename for GBA rom</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do arquivo da ROM de GBA</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Whatever.gba</source>
-        <translation type="unfinished"></translation>
+        <translation>Whatever.gba</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Write!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Press the button to write the NES roms to the GBA rom!</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique no botão para gravar as ROMs de NES na ROM de GBA!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Details of the build</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalhes da geração</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>What this build wrote to the build log</source>
-        <translation type="unfinished"></translation>
+        <translation>O que esta geração gravou no registro</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Details…</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalhes…</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Progress of the write</source>
-        <translation type="unfinished"></translation>
+        <translation>Progresso da gravação</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>0 % done</source>
-        <translation type="unfinished"></translation>
+        <translation>0% concluído</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar</translation>
     </message>
 </context>
 </TS>
