@@ -1,12 +1,16 @@
 // Makes the pictures of docs/ from the real program: the windows are created as
 // at start-up over a program folder and a rom folder of its own, walked through
 // the pages by their controls, and each is grabbed as the screen would show it.
-//   screenshots <output folder>
+//   screenshots <output folder> [<language> <width>x<height>]
+// With a language, the windows speak it and the main window is shown at the
+// given size (a translation's longer texts in a window grown larger).
 // Run by scripts/screenshots.sh, on Qt's offscreen platform.
 
 #include "platform/Paths.h"
 #include "platform/ProgramFiles.h"
+#include "settings/ProgramSettings.h"
 #include "settings/SettingsFile.h"
+#include "translations/Translators.h"
 #include "wizard/Startup.h"
 #include "wizard/UnitAbout.h"
 #include "wizard/UnitAddSpriteNumber.h"
@@ -23,6 +27,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <cstdio>
@@ -81,10 +86,16 @@ void grab(QWidget* window, const QString& path)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fputs("usage: screenshots <output folder>\n", stderr);
+    const QStringList arguments = application.arguments().mid(1);
+    const QRegularExpressionMatch size =
+        QRegularExpression(QStringLiteral("^(\\d+)x(\\d+)$")).match(arguments.value(2));
+    if (arguments.size() != 1 && !(arguments.size() == 3 && size.hasMatch())) {
+        std::fputs("usage: screenshots <output folder> [<language> <width>x<height>]\n", stderr);
         return 2;
     }
+    // English, the source texts, unless a language is asked for.
+    const translations::Translators translators(
+        QLocale(arguments.size() == 3 ? arguments.at(1) : QStringLiteral("en")));
     // Absolute: the program moves the working directory, as a start in the rom folder would.
     const QDir out(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
     // A folder of the same name at every run, so the pictures do not change
@@ -115,6 +126,10 @@ int main(int argc, char** argv)
     settings.WriteValue("Options", "1", "Fast scrolling");
     settings.WriteValue("Options", "2", "Sprite flicker fix");
     settings.WriteValue("Options", "4", "Stereo sound");
+
+    if (size.hasMatch()) // the size it was left at in an earlier run
+        settings::storeWindowSize(
+            settings, {QSize(size.captured(1).toInt(), size.captured(2).toInt()), false});
 
     QDir::setCurrent(romsDirectory);
     wizard::createForms(files);
