@@ -50,7 +50,7 @@ QString paragraph(const QString& text)
 
 QString section(const QString& heading, const QString& text)
 {
-    return QLatin1Char('\n') + heading + QStringLiteral(":\n") + wrapped(text, QString(), 2);
+    return QLatin1Char('\n') + heading + QLatin1Char('\n') + wrapped(text, QString(), 2);
 }
 
 // "-o, --output OUTPUT"
@@ -74,60 +74,91 @@ QString filesText()
     const QString dataDirectory = platform::userDataDirectory();
     // Asking the rule does not create the data folder, as the build would.
     const QString now = platform::chooseProgramDirectory(executableDirectory, dataDirectory);
-    QString text = QStringLiteral("%1 (the base emulator rom, which you provide), %2 (the titles "
-                                  "the wizard stores; read only), %3 (the build log) and %4 (the "
-                                  "menu script of the last build) are those of the program "
-                                  "folder: ")
-                       .arg(ProgramFiles::BaseRomName, ProgramFiles::SettingsName,
-                            ProgramFiles::LogName, ProgramFiles::MenuScriptName);
+    // Whole sentences, so a translation may order them as its language wants.
     if (dataDirectory.isEmpty())
-        text += QStringLiteral("the folder of romweaver-build.");
-    else
-        text += QStringLiteral("the folder of romweaver-build when %1 lies there (a portable "
-                               "copy), otherwise %2 (an installed copy), which is created when "
-                               "missing.")
-                    .arg(ProgramFiles::BaseRomName, dataDirectory);
-    return text + QStringLiteral(" Here that is %1.").arg(now);
+        return QCoreApplication::translate(
+                   "cli::CommandHelp",
+                   "%1 (the base emulator rom, which you provide), %2 (the titles the wizard "
+                   "stores; read only), %3 (the build log) and %4 (the menu script of the last "
+                   "build) are those of the program folder: the folder of romweaver-build. Here "
+                   "that is %5.")
+            .arg(ProgramFiles::BaseRomName, ProgramFiles::SettingsName, ProgramFiles::LogName,
+                 ProgramFiles::MenuScriptName, now);
+    return QCoreApplication::translate(
+               "cli::CommandHelp",
+               "%1 (the base emulator rom, which you provide), %2 (the titles the wizard stores; "
+               "read only), %3 (the build log) and %4 (the menu script of the last build) are "
+               "those of the program folder: the folder of romweaver-build when %1 lies there (a "
+               "portable copy), otherwise %5 (an installed copy), which is created when missing. "
+               "Here that is %6.")
+        .arg(ProgramFiles::BaseRomName, ProgramFiles::SettingsName, ProgramFiles::LogName,
+             ProgramFiles::MenuScriptName, dataDirectory, now);
 }
 
 } // namespace
+
+QString commandUsage()
+{
+    // The lines after the first are indented under the first's command.
+    const QString usage = QCoreApplication::translate("cli::CommandHelp", "usage:");
+    const QString indent(usage.size(), QLatin1Char(' '));
+    return usage +
+           QStringLiteral(" romweaver-build [--numbered] [--sorted] [--menu FILE] "
+                          "[--allow-non-rom] [--force] [--quiet] [--save-compilation FILE] -o "
+                          "OUTPUT ROM...\n") +
+           indent +
+           QStringLiteral(" romweaver-build --compilation FILE [--allow-non-rom] [--force] "
+                          "[--quiet] [-o OUTPUT]\n") +
+           indent + QStringLiteral(" romweaver-build --help | --version");
+}
 
 QString commandHelp(const QString& usage, const QList<QCommandLineOption>& options,
                     const QString& romsDescription)
 {
     QString help = usage + QStringLiteral("\n\n");
     help += paragraph(
-        QStringLiteral("Writes a GBA rom as the Romweaver wizard does, without a window: %1, then "
-                       "the menu script, then each ROM in menu order, each cut to the size its "
-                       "header declares or, when shorter, backed up and repaired.")
+        QCoreApplication::translate(
+            "cli::CommandHelp",
+            "Writes a GBA rom as the Romweaver wizard does, without a window: %1, then the menu "
+            "script, then each ROM in menu order, each cut to the size its header declares or, "
+            "when shorter, backed up and repaired.")
             .arg(ProgramFiles::BaseRomName));
 
-    help += QStringLiteral("\nOptions:\n");
+    help += QLatin1Char('\n') + QCoreApplication::translate("cli::CommandHelp", "Options:") +
+            QLatin1Char('\n');
     for (const QCommandLineOption& option : options)
         help += wrapped(option.description(), QStringLiteral("  ") + optionTerm(option), TermWidth);
     help += wrapped(romsDescription, QStringLiteral("  ROM..."), TermWidth);
 
     help += section(
-        QStringLiteral("Archives"),
-        QStringLiteral("A ROM may be a .zip, .7z or .gz archive holding one rom: the one member "
-                       "that is an iNES rom or, when none is, the one member named *.nes. It is "
-                       "read in memory and never changed; a rom shorter than its header declares "
-                       "is repaired in the GBA rom only. An archive that holds no rom or several, "
-                       "is encrypted or damaged is refused before anything is written."));
-    help += QStringLiteral("\nExit status:\n");
-    help += wrapped(QStringLiteral("the GBA rom was written (with --save-compilation and no -o: "
-                                   "the compilation was saved)"),
+        QCoreApplication::translate("cli::CommandHelp", "Archives:"),
+        QCoreApplication::translate(
+            "cli::CommandHelp",
+            "A ROM may be a .zip, .7z or .gz archive holding one rom: the one member that is an "
+            "iNES rom or, when none is, the one member named *.nes. It is read in memory and never "
+            "changed; a rom shorter than its header declares is repaired in the GBA rom only. An "
+            "archive that holds no rom or several, is encrypted or damaged is refused before "
+            "anything is written."));
+    help += QLatin1Char('\n') + QCoreApplication::translate("cli::CommandHelp", "Exit status:") +
+            QLatin1Char('\n');
+    help += wrapped(QCoreApplication::translate("cli::CommandHelp",
+                                                "the GBA rom was written (with --save-compilation "
+                                                "and no -o: the compilation was saved)"),
                     QStringLiteral("  0"), 5);
-    help += wrapped(QStringLiteral("the build was refused or failed; one sentence on standard "
-                                   "error, after \"romweaver-build: \", says why"),
+    help += wrapped(QCoreApplication::translate("cli::CommandHelp",
+                                                "the build was refused or failed; one sentence on "
+                                                "standard error, after \"romweaver-build: \", says "
+                                                "why"),
                     QStringLiteral("  1"), 5);
-    help += wrapped(QStringLiteral("a usage error (an unknown option, no -o, no ROM, options that "
-                                   "do not go together); the usage lines follow the sentence"),
+    help += wrapped(QCoreApplication::translate(
+                        "cli::CommandHelp",
+                        "a usage error (an unknown option, no -o, no ROM, options that do not go "
+                        "together); the usage lines follow the sentence"),
                     QStringLiteral("  2"), 5);
-    help += section(QStringLiteral("Files"), filesText());
-    help +=
-        QStringLiteral("\nExample:\n"
-                       "  romweaver-build --sorted --numbered -o nes.gba roms/a.nes roms/b.zip\n");
+    help += section(QCoreApplication::translate("cli::CommandHelp", "Files:"), filesText());
+    help += QLatin1Char('\n') + QCoreApplication::translate("cli::CommandHelp", "Example:") +
+            QStringLiteral(
+                "\n  romweaver-build --sorted --numbered -o nes.gba roms/a.nes roms/b.zip\n");
     return help;
 }
 
