@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <QTextBoundaryFinder>
 
 namespace cli
 {
@@ -17,6 +18,52 @@ using platform::ProgramFiles;
 constexpr qsizetype LineWidth = 79;
 constexpr qsizetype TermWidth = 26; // where option descriptions begin
 
+// The columns a character takes in a terminal: two for the wide characters of
+// Chinese, Japanese and Korean, one for the rest. Qt knows a character's script
+// but not its width; these are the ranges of Unicode's East Asian Wide and
+// Fullwidth characters.
+int columns(char32_t c)
+{
+    const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
+                      (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+                      (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+                      (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+    return wide ? 2 : 1;
+}
+
+qsizetype columns(const QString& text)
+{
+    qsizetype count = 0;
+    for (char32_t c : text.toUcs4())
+        count += columns(c);
+    return count;
+}
+
+// A piece of a line: a word, or in text without blanks (Chinese, Japanese)
+// what lies between two places where the line may break.
+struct Piece {
+    QString text;
+    bool blankBefore;
+};
+
+QList<Piece> pieces(const QString& text)
+{
+    QList<Piece> result;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (columns(word) == word.size()) { // no wide characters: the word is one piece
+            result.append({word, true});
+            continue;
+        }
+        QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, word);
+        qsizetype start = 0;
+        while (breaks.toNextBoundary() > 0) {
+            result.append({word.mid(start, breaks.position() - start), start == 0});
+            start = breaks.position();
+        }
+    }
+    return result;
+}
+
 // The text in lines of at most LineWidth columns, each indented by indent
 // columns. The first begins with term, when there is one, padded to the
 // indent; a term that leaves no room stands on a line of its own.
@@ -28,16 +75,21 @@ QString wrapped(const QString& text, const QString& term, qsizetype indent)
         line = term.leftJustified(indent, QLatin1Char(' '));
     else if (!term.isEmpty())
         result = term + QLatin1Char('\n');
+    qsizetype lineColumns = line.size();
     bool lineHasWords = false;
-    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (lineHasWords && line.size() + 1 + word.size() > LineWidth) {
+    for (const Piece& piece : pieces(text)) {
+        const bool blank = lineHasWords && piece.blankBefore;
+        const qsizetype pieceColumns = columns(piece.text);
+        if (lineHasWords && lineColumns + (blank ? 1 : 0) + pieceColumns > LineWidth) {
             result += line + QLatin1Char('\n');
             line = QString(indent, QLatin1Char(' '));
-            lineHasWords = false;
-        }
-        if (lineHasWords)
+            lineColumns = indent;
+        } else if (blank) {
             line += QLatin1Char(' ');
-        line += word;
+            ++lineColumns;
+        }
+        line += piece.text;
+        lineColumns += pieceColumns;
         lineHasWords = true;
     }
     return result + line + QLatin1Char('\n');
