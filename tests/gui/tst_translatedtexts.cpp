@@ -86,8 +86,8 @@ void TestTranslatedTexts::everyTextTranslated_data()
     QTest::newRow("main window, every page") << QByteArray() << QByteArray("frmRomweaver");
     QTest::newRow("About") << QByteArray("btnAbout") << QByteArray("frmAbout");
     QTest::newRow("new option") << QByteArray("btnNewOption") << QByteArray("frmNewOption");
-    QTest::newRow("sprite number") << QByteArray("btnAddSpriteNumber")
-                                   << QByteArray("frmAddSpriteNumber");
+    QTest::newRow("sprite number")
+        << QByteArray("btnAddSpriteNumber") << QByteArray("frmAddSpriteNumber");
     QTest::newRow("a warning box") << QByteArray("btnWrite") << QByteArray();
 }
 
