@@ -10,9 +10,6 @@
 #include <QRegularExpression>
 #include <QTranslator>
 
-#include "wizard/UnitAbout.h"
-#include "wizard/UnitAddSpriteNumber.h"
-#include "wizard/UnitNewOption.h"
 #include "wizard/controls/FilterComboBox.h"
 
 namespace
