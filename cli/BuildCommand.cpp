@@ -38,12 +38,6 @@ using platform::ProgramFiles;
 constexpr int BuildFailed = 1;
 constexpr int UsageError = 2;
 
-const QString Usage = QStringLiteral(
-    "usage: romweaver-build [--numbered] [--sorted] [--menu FILE] [--allow-non-rom] [--force] "
-    "[--quiet] [--save-compilation FILE] -o OUTPUT ROM...\n"
-    "       romweaver-build --compilation FILE [--allow-non-rom] [--force] [--quiet] [-o OUTPUT]\n"
-    "       romweaver-build --help | --version");
-
 // Ends the command: its exit status and what it says on standard error.
 struct CommandFailure {
     int status;
@@ -128,57 +122,78 @@ Options parseArguments(const QStringList& arguments)
 {
     QCommandLineParser parser;
     // Its own help and version options: the parser's would add Qt's --help-all.
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Print this help and exit."));
-    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Print the version and exit."));
+    const QCommandLineOption help(
+        QStringList{QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("cli::CommandHelp", "Print this help and exit."));
+    const QCommandLineOption version(
+        QStringList{QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("cli::CommandHelp", "Print the version and exit."));
     const QCommandLineOption numbered(
         QStringLiteral("numbered"),
-        QStringLiteral("Number the menu lines (01. to 12. for 12 roms), as \"Enable numbering\"."));
+        //: "Enable numbering" is the wizard's check box: its caption in this language.
+        QCoreApplication::translate(
+            "cli::CommandHelp",
+            "Number the menu lines (01. to 12. for 12 roms), as \"Enable numbering\"."));
     const QCommandLineOption sorted(
         QStringLiteral("sorted"),
-        QStringLiteral("Sort menu and roms by title, as \"Sorted by title\"."));
+        //: "Sorted by title" is the wizard's check box: its caption in this language.
+        QCoreApplication::translate("cli::CommandHelp",
+                                    "Sort menu and roms by title, as \"Sorted by title\"."));
     const QCommandLineOption menu(
         QStringLiteral("menu"),
-        QStringLiteral("Take the menu lines verbatim from FILE, one line per rom, in rom order."),
+        QCoreApplication::translate(
+            "cli::CommandHelp",
+            "Take the menu lines verbatim from FILE, one line per rom, in rom order."),
         QStringLiteral("FILE"));
     const QCommandLineOption allowNonRom(
         QStringLiteral("allow-non-rom"),
-        QStringLiteral("Write a file that is not an iNES rom as well (the size check may change "
-                       "its bytes 4 and 5, keeping a backup); without it such a file is refused."));
+        QCoreApplication::translate(
+            "cli::CommandHelp",
+            "Write a file that is not an iNES rom as well (the size check may change "
+            "its bytes 4 and 5, keeping a backup); without it such a file is refused."));
     const QCommandLineOption force(
         QStringLiteral("force"),
-        QStringLiteral("Replace OUTPUT also where it is a file that is no GBA rom made with %1; "
-                       "without it such a file is refused (an earlier GBA rom is always "
-                       "replaced).")
+        QCoreApplication::translate(
+            "cli::CommandHelp",
+            "Replace OUTPUT also where it is a file that is no GBA rom made with %1; "
+            "without it such a file is refused (an earlier GBA rom is always "
+            "replaced).")
             .arg(ProgramFiles::BaseRomName));
-    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("The GBA rom to write."),
-                                    QStringLiteral("OUTPUT"));
+    const QCommandLineOption output(
+        QStringList{QStringLiteral("o"), QStringLiteral("output")},
+        QCoreApplication::translate("cli::CommandHelp", "The GBA rom to write."),
+        QStringLiteral("OUTPUT"));
     const QCommandLineOption compilation(
         QStringLiteral("compilation"),
-        QStringLiteral("Build the compilation FILE (saved by the wizard or --save-compilation): "
-                       "its roms, titles, options and sprite values, numbering and sorting, and "
-                       "its GBA rom unless -o names another."),
+        QCoreApplication::translate(
+            "cli::CommandHelp",
+            "Build the compilation FILE (saved by the wizard or --save-compilation): "
+            "its roms, titles, options and sprite values, numbering and sorting, and "
+            "its GBA rom unless -o names another."),
         QStringLiteral("FILE"));
     const QCommandLineOption saveCompilation(
         QStringLiteral("save-compilation"),
-        QStringLiteral("Write the compilation of the other arguments to FILE, to open it in the "
-                       "wizard or build it with --compilation; without -o nothing is built."),
+        QCoreApplication::translate(
+            "cli::CommandHelp",
+            "Write the compilation of the other arguments to FILE, to open it in the "
+            "wizard or build it with --compilation; without -o nothing is built."),
         QStringLiteral("FILE"));
     const QCommandLineOption quiet(
         QStringLiteral("quiet"),
-        QStringLiteral("Print nothing of what the build logs (the roms it cut or repaired)."));
+        QCoreApplication::translate(
+            "cli::CommandHelp",
+            "Print nothing of what the build logs (the roms it cut or repaired)."));
     // In the order --help lists them.
     const QList<QCommandLineOption> all{
         numbered,    sorted,          menu,  allowNonRom, force,   output,
         compilation, saveCompilation, quiet, help,        version,
     };
     parser.addOptions(all);
-    const QString roms =
-        QStringLiteral("NES roms (files or archives), all in one directory, in menu order. "
-                       "Titles are those stored in %1, else the file names.")
-            .arg(ProgramFiles::SettingsName);
+    const QString roms = QCoreApplication::translate(
+                             "cli::CommandHelp",
+                             "NES roms (files or archives), all in one directory, in menu order. "
+                             "Titles are those stored in %1, else the file names.")
+                             .arg(ProgramFiles::SettingsName);
     parser.addPositionalArgument(QStringLiteral("ROM"), roms, QStringLiteral("ROM..."));
 
     if (!parser.parse(arguments))
@@ -186,7 +201,7 @@ Options parseArguments(const QStringList& arguments)
     Options options;
     if (parser.isSet(help) || parser.isSet(version)) {
         options.printOnly = parser.isSet(help)
-                                ? commandHelp(Usage, all, roms)
+                                ? commandHelp(commandUsage(), all, roms)
                                 : QCoreApplication::applicationName() + QLatin1Char(' ') +
                                       QCoreApplication::applicationVersion() + QLatin1Char('\n');
         return options;
@@ -422,7 +437,7 @@ int runBuildCommand(const QStringList& arguments)
     } catch (const CommandFailure& failure) {
         printMessage(failure.message);
         if (failure.status == UsageError)
-            printLine(Usage);
+            printLine(commandUsage());
         return failure.status;
     } catch (const std::exception& error) {
         printMessage(QString::fromStdString(error.what()));

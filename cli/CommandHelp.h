@@ -12,6 +12,9 @@ namespace cli
 // option added there is listed here), the ROM arguments, archives, the exit
 // statuses, where the program's files are looked for on this machine
 // (portable and installed), and an example. Lines are wrapped to 80 columns.
+// The usage lines, the first beginning with "usage:".
+QString commandUsage();
+
 QString commandHelp(const QString& usage, const QList<QCommandLineOption>& options,
                     const QString& romsDescription);
 

@@ -18,22 +18,22 @@ using Fate = builder::CartridgeLayout::Rom::Fate;
 
 QString kb(qint64 bytes)
 {
-    return QLocale().toString(builder::kbRoundedUp(bytes)) + QStringLiteral(" KB");
+    return CartridgeView::tr("%1 KB").arg(QLocale().toString(builder::kbRoundedUp(bytes)));
 }
 
 QString fateText(Fate fate)
 {
     switch (fate) {
     case Fate::Whole:
-        return QStringLiteral("whole");
+        return CartridgeView::tr("whole");
     case Fate::Cut:
-        return QStringLiteral("cut to the size its header declares");
+        return CartridgeView::tr("cut to the size its header declares");
     case Fate::Repaired:
-        return QStringLiteral("its header to be repaired");
+        return CartridgeView::tr("its header to be repaired");
     case Fate::Unreadable:
         break;
     }
-    return QStringLiteral("cannot be read");
+    return CartridgeView::tr("cannot be read");
 }
 
 } // namespace
@@ -54,11 +54,12 @@ void CartridgeView::setCartridgeLayout(const builder::CartridgeLayout& layout)
 
 QString CartridgeView::summary() const
 {
-    const qsizetype count = m_layout.roms.size();
-    return QStringLiteral("%1 of %2 used by %3 %4")
-        .arg(kb(m_layout.usedLength()), kb(builder::gba::CartridgeCapacity))
-        .arg(count)
-        .arg(count == 1 ? QStringLiteral("rom") : QStringLiteral("roms"));
+    const int count = int(m_layout.roms.size());
+    // Two texts, so English reads right without a translation of its own; each
+    // language gives both the plural forms it needs.
+    const QString text = count == 1 ? tr("%1 of %2 used by %n rom", nullptr, count)
+                                    : tr("%1 of %2 used by %n roms", nullptr, count);
+    return text.arg(kb(m_layout.usedLength()), kb(builder::gba::CartridgeCapacity));
 }
 
 qint64 CartridgeView::scaleLength() const
@@ -111,12 +112,12 @@ QString CartridgeView::toolTipAt(const QPoint& point) const
         return point.x() >= area.left() && point.x() <= area.right();
     };
     if (hits(0, m_layout.headLength))
-        return QStringLiteral("%1 and the menu: %2")
+        return tr("%1 and the menu: %2")
             .arg(platform::ProgramFiles::BaseRomName, kb(m_layout.headLength));
     qint64 start = m_layout.headLength;
     for (const builder::CartridgeLayout::Rom& rom : m_layout.roms) {
         if (rom.length > 0 && hits(start, rom.length))
-            return QStringLiteral("%1: %2, %3").arg(rom.title, kb(rom.length), fateText(rom.fate));
+            return tr("%1: %2, %3").arg(rom.title, kb(rom.length), fateText(rom.fate));
         start += rom.length;
     }
     return summary();

@@ -19,7 +19,7 @@ namespace
 
 QString fileFilter()
 {
-    return QStringLiteral("Romweaver compilations (*.%1)")
+    return CompilationMenu::tr("Romweaver compilations (*.%1)")
         .arg(QLatin1String(builder::CompilationExtension));
 }
 
@@ -31,7 +31,7 @@ CompilationMenu::CompilationMenu(TfrmRomweaver* window)
 {
     // Below the pages, left of the shell's buttons, where no page has a control.
     m_button->setObjectName(QStringLiteral("btnCompilation"));
-    m_button->setText(QStringLiteral("Compilation"));
+    m_button->setText(tr("Compilation"));
     m_button->setGeometry(16, 224, 100, 25);
     // In the Tab order where it stands: after the pages, before About.
     QWidget* previous = nullptr;
@@ -43,9 +43,9 @@ CompilationMenu::CompilationMenu(TfrmRomweaver* window)
     }
     m_button->setPopupMode(QToolButton::InstantPopup);
     m_button->setMenu(m_menu);
-    m_button->setAccessibleName(QStringLiteral("Compilation"));
+    m_button->setAccessibleName(tr("Compilation"));
     m_button->setToolTip(
-        QStringLiteral("Open or save a compilation (%1, %2)")
+        tr("Open or save a compilation (%1, %2)")
             .arg(QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText),
                  QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText)));
 
@@ -59,12 +59,11 @@ CompilationMenu::CompilationMenu(TfrmRomweaver* window)
                 [this, slot] { RunGuarded(m_window, [&] { (this->*slot)(); }); });
         return action;
     };
-    addAction(QStringLiteral("Open compilation…"), QKeySequence(Qt::CTRL | Qt::Key_O),
+    addAction(tr("Open compilation…"), QKeySequence(Qt::CTRL | Qt::Key_O),
               &CompilationMenu::openChosen);
-    addAction(QStringLiteral("Save compilation…"), QKeySequence(Qt::CTRL | Qt::Key_S),
-              &CompilationMenu::save);
-    addAction(QStringLiteral("Save compilation as…"),
-              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &CompilationMenu::saveAs);
+    addAction(tr("Save compilation…"), QKeySequence(Qt::CTRL | Qt::Key_S), &CompilationMenu::save);
+    addAction(tr("Save compilation as…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+              &CompilationMenu::saveAs);
     m_recentSeparator = m_menu->addSeparator();
     m_recentSeparator->setVisible(false);
 }
@@ -98,8 +97,8 @@ void CompilationMenu::openChosen()
 {
     if (!m_window->maySetCompilationAside())
         return;
-    const QString path = QFileDialog::getOpenFileName(m_window, QStringLiteral("Open compilation"),
-                                                      startFolder(), fileFilter());
+    const QString path =
+        QFileDialog::getOpenFileName(m_window, tr("Open compilation"), startFolder(), fileFilter());
     if (!path.isEmpty())
         m_window->openCompilation(QDir::toNativeSeparators(path));
 }
@@ -120,7 +119,7 @@ void CompilationMenu::save()
 
 void CompilationMenu::saveAs()
 {
-    QFileDialog dialog(m_window, QStringLiteral("Save compilation"), startFolder(), fileFilter());
+    QFileDialog dialog(m_window, tr("Save compilation"), startFolder(), fileFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QLatin1String(builder::CompilationExtension));
     if (!m_window->compilationPath().isEmpty())

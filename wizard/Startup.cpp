@@ -9,6 +9,7 @@
 #include "wizard/controls/MessageBoxes.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -28,13 +29,16 @@ namespace wizard
 
 QString missingBaseRomText(const QString& userDataDirectory)
 {
-    QString text = QStringLiteral("Cannot find Tessel.gba! Make sure it is installed in the same "
-                                  "directory as Romweaver program. The program will be closed.");
+    QString text = QCoreApplication::translate(
+        "wizard::Startup", "Cannot find Tessel.gba! Make sure it is installed in the same "
+                           "directory as Romweaver program. The program will be closed.");
     // Installed under a system directory, the executable's directory is not the
     // user's: say where else the program looks.
     if (!userDataDirectory.isEmpty())
-        text += QStringLiteral("\n\nWhen Romweaver is installed, put %1 into this directory "
-                               "instead:\n%2")
+        text += QStringLiteral("\n\n") +
+                QCoreApplication::translate("wizard::Startup",
+                                            "When Romweaver is installed, put %1 into this "
+                                            "directory instead:\n%2")
                     .arg(platform::ProgramFiles::BaseRomName, userDataDirectory);
     return text;
 }

@@ -6,10 +6,30 @@
 #include "wizard/controls/FormLook.h"
 #include "wizard/controls/WindowPlacement.h"
 
+#include <QDate>
+#include <QLocale>
 #include <QPixmap>
 #include <QPointer>
 #include <QShortcut>
 #include <QTimer>
+
+namespace
+{
+
+// The release month in the language of the window's texts: the translation
+// names its language, English without one, so the line reads as it did.
+QString releaseMonth()
+{
+    const QLocale language(TfrmAbout::tr("en", "the code of this translation's language (de, "
+                                               "pt_BR): the release month is named in it"));
+    if (language.language() == QLocale::English)
+        return QLatin1String(ROMWEAVER_RELEASE_MONTH);
+    const QDate released = QDate::fromString(QLatin1String(ROMWEAVER_RELEASE_DATE), Qt::ISODate);
+    return TfrmAbout::tr("%1 %2", "the release: the month's name, the year")
+        .arg(language.standaloneMonthName(released.month()), QString::number(released.year()));
+}
+
+} // namespace
 
 TfrmAbout::TfrmAbout(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TfrmAbout>())
 {
@@ -19,8 +39,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
     setObjectName(QStringLiteral("frmAbout"));
     // The form holds the lines' wording; the version and release come from the build.
     ui->lblVersion->setText(ui->lblVersion->text().arg(QLatin1String(ROMWEAVER_VERSION)));
-    ui->lblReleaseDate->setText(
-        ui->lblReleaseDate->text().arg(QLatin1String(ROMWEAVER_RELEASE_MONTH)));
+    ui->lblReleaseDate->setText(ui->lblReleaseDate->text().arg(releaseMonth()));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     // Closing the About window must not end the program.

@@ -24,8 +24,7 @@ void TfrmAddSpriteNumber::btnAddClick()
 {
     const QString value = ui->txtAddSpriteNumber->text();
     if (value.contains(QLatin1Char('|'))) {
-        wizard::showError(
-            this, QStringLiteral("Illegal character '|' found. Please remove the character."));
+        wizard::showError(this, tr("Illegal character '|' found. Please remove the character."));
         return;
     }
     emit addRequested(value);

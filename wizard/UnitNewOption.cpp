@@ -25,11 +25,10 @@ void TfrmNewOption::btnAddClick()
 {
     if (ui->txtNewOption->text().isEmpty()) {
         const auto answer = wizard::askYesNoCancel(
-            this, QStringLiteral(
-                      "No description is inserted. Are you sure you do not want a description?"));
+            this, tr("No description is inserted. Are you sure you do not want a description?"));
         if (answer != QMessageBox::Yes)
             return;
-        ui->txtNewOption->setText(QStringLiteral("no description available"));
+        ui->txtNewOption->setText(tr("no description available"));
     }
     emit addRequested(ui->txtNewOption->text());
 }

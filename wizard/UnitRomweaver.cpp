@@ -69,6 +69,11 @@ QWidget* pageEntryControl(const Ui::TfrmRomweaver& ui, int step)
     return controls[step - 1];
 }
 
+QString currentDirectoryText(const QString& directory)
+{
+    return TfrmRomweaver::tr("Current directory: %1").arg(directory);
+}
+
 void setTextColour(QLabel* label, const QColor& colour)
 {
     QPalette palette = label->palette();
@@ -93,9 +98,11 @@ TfrmRomweaver::TfrmRomweaver(platform::ProgramFiles files, QWidget* parent)
     ui->DriveComboBox1->setDirectoryList(ui->DirectoryListBox1);
     ui->DriveComboBox2->setDirectoryList(ui->DirectoryListBox2);
     // The third entry also lists the archives Romweaver reads a rom out of.
-    ui->FilterComboBox1->setFilter(
-        QStringLiteral("NES roms|*.nes|All files (*.*)|*.*|"
-                       "NES roms, also in archives|*.nes *.zip *.7z *.gz"));
+    // The descriptions are translated; the masks are the same in every language.
+    ui->FilterComboBox1->setFilter(tr("NES roms") + QStringLiteral("|*.nes|") +
+                                   tr("All files (*.*)") + QStringLiteral("|*.*|") +
+                                   tr("NES roms, also in archives") +
+                                   QStringLiteral("|*.nes *.zip *.7z *.gz"));
     ui->FilterComboBox1->setFileList(ui->FileListBox1);
     ui->FileListBox1->setMask(QStringLiteral("*.nes"));
     // A rom already selected stays out of the file list when its file changes on disk.
@@ -184,8 +191,8 @@ void TfrmRomweaver::connectHandlers()
             if (button->isEnabled())
                 button->click();
         });
-        button->setToolTip(button->text() + QStringLiteral(" (") +
-                           keys.toString(QKeySequence::NativeText) + u')');
+        button->setToolTip(tr("%1 (%2)", "a button's tooltip: its caption, its keys")
+                               .arg(button->text(), keys.toString(QKeySequence::NativeText)));
     }
 
     wire(ui->DirectoryListBox1, &wizard::DirectoryListBox::changed,
@@ -271,7 +278,7 @@ void TfrmRomweaver::FormShow()
     // it is; the rom directory is then what the list shows.
     if (NESRomsDir.isEmpty() || !ui->DirectoryListBox1->setDirectory(NESRomsDir))
         m_compilation.setRomsDirectory(ui->DirectoryListBox1->directory());
-    ui->lblCurrentDir->setText(QStringLiteral("Current directory: ") + NESRomsDir);
+    ui->lblCurrentDir->setText(currentDirectoryText(NESRomsDir));
     ui->FileListBox1->setDirectory(NESRomsDir);
     ui->FilterComboBox1->chooseMask(settings::storedFileFilter(*IniFile));
 
@@ -331,7 +338,7 @@ void TfrmRomweaver::showPage(int step)
 void TfrmRomweaver::btnNextClick()
 {
     if (m_compilation.romCount() == 0) {
-        wizard::showWarning(this, QStringLiteral("No NES rom(s) selected!"));
+        wizard::showWarning(this, tr("No NES rom(s) selected!"));
         return;
     }
     saveRomsDirectory();
@@ -378,7 +385,7 @@ QString TfrmRomweaver::changedSinceSaved(const QString& fileName) const
         return QString();
     const auto now = builder::fingerprintOf(platform::joinPath(NESRomsDir, fileName));
     if (now && *now != *m_compilation.roms().at(index).saved)
-        return QStringLiteral("Changed since the compilation was saved");
+        return tr("Changed since the compilation was saved");
     return QString();
 }
 
@@ -403,7 +410,7 @@ bool TfrmRomweaver::openCompilation(const QString& givenPath)
     m_compilationPath = path;
     m_savedCompilation = m_compilation;
 
-    ui->lblCurrentDir->setText(QStringLiteral("Current directory: ") + NESRomsDir);
+    ui->lblCurrentDir->setText(currentDirectoryText(NESRomsDir));
     ui->FileListBox1->setDirectory(NESRomsDir);
     showSelection();
     {
@@ -455,7 +462,7 @@ bool TfrmRomweaver::maySetCompilationAside()
     if (m_compilationPath.isEmpty() || m_compilation == m_savedCompilation)
         return true;
     switch (wizard::askYesNoCancel(
-        this, QStringLiteral("The compilation %1 has changes that are not saved. Save them?")
+        this, tr("The compilation %1 has changes that are not saved. Save them?")
                   .arg(QFileInfo(m_compilationPath).fileName()))) {
     case QMessageBox::Yes:
         return saveCompilation(m_compilationPath);
@@ -483,14 +490,12 @@ void TfrmRomweaver::showCompilationState()
 
 void TfrmRomweaver::setCountLabel()
 {
-    ui->lblTotalRoms->setText(QStringLiteral("Total NES roms selected: ") +
-                              QString::number(m_compilation.romCount()));
+    ui->lblTotalRoms->setText(tr("Total NES roms selected: %1").arg(m_compilation.romCount()));
 }
 
 void TfrmRomweaver::setDefaultSizeLabel()
 {
-    ui->lblTotalSize->setText(QStringLiteral("GBA rom size: ~") + QString::number(BaseRomSizeKB) +
-                              QStringLiteral(" KB (default)"));
+    ui->lblTotalSize->setText(tr("GBA rom size: ~%1 KB (default)").arg(BaseRomSizeKB));
     markSizeLabel(std::nullopt);
     showCartridge();
 }
@@ -507,15 +512,13 @@ void TfrmRomweaver::setEstimateSizeLabel()
 {
     const int romsKB = SelectedRomsSizeKB();
     if (romsKB < 0) {
-        ui->lblTotalSize->setText(
-            QStringLiteral("GBA rom size: unknown (a rom could not be read)"));
+        ui->lblTotalSize->setText(tr("GBA rom size: unknown (a rom could not be read)"));
         markSizeLabel(std::nullopt);
         showCartridge();
         return;
     }
     const qint64 estimateKB = qint64(BaseRomSizeKB) + romsKB;
-    ui->lblTotalSize->setText(QStringLiteral("GBA rom size: ~") + QString::number(estimateKB) +
-                              QStringLiteral(" KB"));
+    ui->lblTotalSize->setText(tr("GBA rom size: ~%1 KB").arg(estimateKB));
     markSizeLabel(estimateKB);
     showCartridge();
 }
@@ -573,7 +576,7 @@ void TfrmRomweaver::showSelection()
 void TfrmRomweaver::DirectoryListBox1Change()
 {
     m_compilation.setRomsDirectory(ui->DirectoryListBox1->directory());
-    ui->lblCurrentDir->setText(QStringLiteral("Current directory: ") + NESRomsDir);
+    ui->lblCurrentDir->setText(currentDirectoryText(NESRomsDir));
     ui->FileListBox1->setDirectory(NESRomsDir);
     ui->lstNESRoms->clear();
     setCountLabel();
@@ -663,7 +666,7 @@ void TfrmRomweaver::FilterComboBox1Change()
 void TfrmRomweaver::lstNESRomsDragDrop(const wizard::DroppedFiles& dropped)
 {
     if (dropped.severalDirectories) {
-        wizard::showWarning(this, QStringLiteral("All NES roms have to be in the same directory."));
+        wizard::showWarning(this, tr("All NES roms have to be in the same directory."));
         return;
     }
     // Files from another directory move the directory list there first, with
@@ -827,10 +830,9 @@ void TfrmRomweaver::btnAddToMenuItemClick()
             flagSum += qint32(1) << row;
     }
     if (unrepresentable)
-        wizard::showInformation(
-            this, QStringLiteral("Only the first %1 options can be added to a menu item; "
-                                 "options further down the list are left out.")
-                      .arg(MaxOptionPosition + 1));
+        wizard::showInformation(this, tr("Only the first %1 options can be added to a menu item; "
+                                         "options further down the list are left out.")
+                                          .arg(MaxOptionPosition + 1));
     const int position = ui->lstTitleAndOptions->currentRow();
     if (flagSum == 0 || position < 0)
         return;
@@ -870,13 +872,12 @@ void TfrmRomweaver::btnNewOptionClick()
 {
     if (ui->lstOptions->count() > MaxOptionPosition) {
         wizard::showInformation(
-            this, QStringLiteral("No more options can be added: a menu item can carry "
-                                 "at most %1 options.")
+            this, tr("No more options can be added: a menu item can carry at most %1 options.")
                       .arg(MaxOptionPosition + 1));
         return;
     }
     if (m_newOption)
-        m_newOption->open(QStringLiteral("Option nr ") + QString::number(nextOptionNumber()));
+        m_newOption->open(tr("Option nr %1").arg(nextOptionNumber()));
 }
 
 void TfrmRomweaver::addOption(const QString& description)
@@ -926,8 +927,7 @@ void TfrmRomweaver::btnWriteClick()
 {
     // A name of blanks only is no name either: no system keeps such a file well.
     if (m_compilation.outputName.trimmed().isEmpty()) {
-        wizard::showWarning(
-            this, QStringLiteral("No GBA rom filename specified! Please insert a filename!"));
+        wizard::showWarning(this, tr("No GBA rom filename specified! Please insert a filename!"));
         return;
     }
     const QString outputPath = m_compilation.outputPath();
@@ -954,7 +954,7 @@ void TfrmRomweaver::showBuildReport(const builder::BuildReport& report)
     m_reportMessages = report.logMessages;
     // Only a written build has something to tell; a failure has its warning.
     ui->lblReport->setText(roms == 0 ? QString()
-                                     : QStringLiteral("%1 whole, %2 cut, %3 repaired")
+                                     : tr("%1 whole, %2 cut, %3 repaired")
                                            .arg(report.whole)
                                            .arg(report.cut)
                                            .arg(report.repaired));
@@ -963,7 +963,7 @@ void TfrmRomweaver::showBuildReport(const builder::BuildReport& report)
 
 void TfrmRomweaver::btnReportDetailsClick()
 {
-    wizard::showInformation(this, QStringLiteral("This build's log:\n\n") +
+    wizard::showInformation(this, tr("This build's log:") + QStringLiteral("\n\n") +
                                       m_reportMessages.join(QLatin1Char('\n')));
 }
 

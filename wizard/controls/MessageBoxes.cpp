@@ -1,5 +1,6 @@
 #include "wizard/controls/MessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 
@@ -14,13 +15,13 @@ QString kindName(QMessageBox::Icon icon)
 {
     switch (icon) {
     case QMessageBox::Warning:
-        return QStringLiteral("Warning");
+        return QCoreApplication::translate("wizard::MessageBoxes", "Warning");
     case QMessageBox::Critical:
-        return QStringLiteral("Error");
+        return QCoreApplication::translate("wizard::MessageBoxes", "Error");
     case QMessageBox::Question:
-        return QStringLiteral("Confirm");
+        return QCoreApplication::translate("wizard::MessageBoxes", "Confirm");
     default:
-        return QStringLiteral("Information");
+        return QCoreApplication::translate("wizard::MessageBoxes", "Information");
     }
 }
 
@@ -49,29 +50,30 @@ showBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const Q
 
 void showWarning(QWidget* parent, const QString& text)
 {
-    showBox(parent, QMessageBox::Warning, QStringLiteral("Warning"), text, QMessageBox::Ok);
+    showBox(parent, QMessageBox::Warning, kindName(QMessageBox::Warning), text, QMessageBox::Ok);
 }
 
 void showError(QWidget* parent, const QString& text)
 {
-    showBox(parent, QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok);
+    showBox(parent, QMessageBox::Critical, kindName(QMessageBox::Critical), text, QMessageBox::Ok);
 }
 
 void showInformation(QWidget* parent, const QString& text)
 {
-    showBox(parent, QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok);
+    showBox(parent, QMessageBox::Information, kindName(QMessageBox::Information), text,
+            QMessageBox::Ok);
 }
 
 bool confirm(QWidget* parent, const QString& text)
 {
-    return showBox(parent, QMessageBox::Question, QStringLiteral("Confirm"), text,
+    return showBox(parent, QMessageBox::Question, kindName(QMessageBox::Question), text,
                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 QMessageBox::StandardButton askYesNoCancel(QWidget* parent, const QString& text)
 {
     const auto answer =
-        showBox(parent, QMessageBox::Warning, QStringLiteral("Warning"), text,
+        showBox(parent, QMessageBox::Warning, kindName(QMessageBox::Warning), text,
                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     return answer == QMessageBox::Yes || answer == QMessageBox::No ? answer : QMessageBox::Cancel;
 }

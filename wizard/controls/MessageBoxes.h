@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QString>
 
@@ -36,7 +37,8 @@ template <typename Body> void RunGuarded(QWidget* parent, Body&& body)
     } catch (const std::exception& error) {
         showUncaughtError(parent, QString::fromStdString(error.what()));
     } catch (...) {
-        showUncaughtError(parent, QStringLiteral("Unexpected error"));
+        showUncaughtError(parent,
+                          QCoreApplication::translate("wizard::MessageBoxes", "Unexpected error"));
     }
 }
 
