@@ -5,6 +5,7 @@
 #include "platform/Paths.h"
 #include "wizard/controls/IconColumnDelegate.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPalette>
@@ -16,8 +17,17 @@ namespace wizard
 namespace
 {
 
-const QString Oversize = QStringLiteral("More than a GBA cartridge holds (32768 KB)");
-const QString NotInes = QStringLiteral("Not an iNES rom");
+QString text(const char* source)
+{
+    return QCoreApplication::translate("wizard::SelectionWarnings", source);
+}
+
+QString oversizeText()
+{
+    return text(QT_TRANSLATE_NOOP("wizard::SelectionWarnings",
+                                  "More than a GBA cartridge holds (%1 KB)"))
+        .arg(builder::gba::CartridgeCapacityKB);
+}
 
 // The caller's warning for an entry, found once when it came.
 constexpr int OtherWarningRole = Qt::UserRole + 1;
@@ -30,18 +40,24 @@ QString unreadableReason(const builder::RomSurvey& rom)
     if (!rom.badArchiveReason.isEmpty())
         return rom.badArchiveReason;
     if (rom.notAFile)
-        return QStringLiteral("Not a regular file: a folder, a device, a pipe or a socket");
+        return text(
+            QT_TRANSLATE_NOOP("wizard::SelectionWarnings",
+                              "Not a regular file: a folder, a device, a pipe or a socket"));
     switch (rom.failure) {
     case platform::FileFailure::Missing:
-        return QStringLiteral("Missing: the file was moved, renamed or deleted");
+        return text(QT_TRANSLATE_NOOP("wizard::SelectionWarnings",
+                                      "Missing: the file was moved, renamed or deleted"));
     case platform::FileFailure::InUse:
-        return QStringLiteral("Locked: another program has the file open");
+        return text(QT_TRANSLATE_NOOP("wizard::SelectionWarnings",
+                                      "Locked: another program has the file open"));
     case platform::FileFailure::AccessDenied:
-        return QStringLiteral("No access: you may not read the file");
+        return text(
+            QT_TRANSLATE_NOOP("wizard::SelectionWarnings", "No access: you may not read the file"));
     case platform::FileFailure::Other:
         break;
     }
-    return QStringLiteral("Cannot be read: ") + rom.problem;
+    return text(QT_TRANSLATE_NOOP("wizard::SelectionWarnings", "Cannot be read: %1"))
+        .arg(rom.problem);
 }
 
 } // namespace
@@ -56,8 +72,9 @@ bool markOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB)
     } else {
         sizeLabel->setPalette(QPalette()); // back to the window's own colours
     }
-    sizeLabel->setToolTip(oversize ? Oversize : QString());
-    sizeLabel->setAccessibleDescription(oversize ? Oversize : QString());
+    const QString why = oversize ? oversizeText() : QString();
+    sizeLabel->setToolTip(why);
+    sizeLabel->setAccessibleDescription(why);
     return oversize;
 }
 
@@ -100,7 +117,7 @@ void NonRomMarker::mark(QListWidgetItem* entry, const builder::RomSurvey& rom)
 {
     QString why = unreadableReason(rom);
     if (why.isEmpty() && !rom.ines)
-        why = NotInes;
+        why = text(QT_TRANSLATE_NOOP("wizard::SelectionWarnings", "Not an iNES rom"));
     if (why.isEmpty())
         why = entry->data(OtherWarningRole).toString();
     if (why == entry->toolTip())

@@ -555,7 +555,7 @@ int TfrmRomweaver::SelectedRomsSizeKB()
     // The list shows which roms failed while their boxes are up.
     m_nonRomMarker->remark(surveys);
     for (int box = 0; box < failures; ++box)
-        wizard::showError(this, QStringLiteral("Failed to read NES rom(s)"));
+        wizard::showError(this, tr("Failed to read NES rom(s)"));
     return failures > 0 ? -1 : int(qMin<qint64>(builder::roundedKB(total), INT_MAX));
 }
 
