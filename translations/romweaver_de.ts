@@ -639,12 +639,12 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
     <message>
         <location filename="../cli/CommandHelp.cpp" line="+131"/>
         <source>%1 (the base emulator rom, which you provide), %2 (the titles the wizard stores; read only), %3 (the build log) and %4 (the menu script of the last build) are those of the program folder: the folder of romweaver-build. Here that is %5.</source>
-        <translation>%1 (das Emulator-ROM, das Sie selbst bereitstellen), %2 (die Titel, die der Assistent speichert; wird nur gelesen), %3 (das Protokoll) und %4 (das Menüskript der letzten Erstellung) liegen im Programmordner: im Ordner von romweaver-build. Hier ist das %5.</translation>
+        <translation>%1 (das Emulator-ROM, das Sie selbst bereitstellen), %2 (die Titel, die der Assistent speichert; nur gelesen), %3 (das Protokoll) und %4 (das Menüskript der letzten Erstellung) liegen im Programmordner: im Ordner von romweaver-build. Hier ist das %5.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>%1 (the base emulator rom, which you provide), %2 (the titles the wizard stores; read only), %3 (the build log) and %4 (the menu script of the last build) are those of the program folder: the folder of romweaver-build when %1 lies there (a portable copy), otherwise %5 (an installed copy), which is created when missing. Here that is %6.</source>
-        <translation>%1 (das Emulator-ROM, das Sie selbst bereitstellen), %2 (die Titel, die der Assistent speichert; wird nur gelesen), %3 (das Protokoll) und %4 (das Menüskript der letzten Erstellung) liegen im Programmordner: im Ordner von romweaver-build, wenn sich %1 dort befindet (eine portable Kopie), sonst in %5 (eine installierte Kopie), der angelegt wird, falls er fehlt. Hier ist das %6.</translation>
+        <translation>%1 (das Emulator-ROM, das Sie selbst bereitstellen), %2 (die Titel, die der Assistent speichert; nur gelesen), %3 (das Protokoll) und %4 (das Menüskript der letzten Erstellung) liegen im Programmordner: im Ordner von romweaver-build, wenn sich %1 dort befindet (eine portable Kopie), sonst im Ordner %5 (eine installierte Kopie), der angelegt wird, falls er fehlt. Hier ist das %6.</translation>
     </message>
     <message>
         <location line="+16"/>
