@@ -36,13 +36,13 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
         <location filename="../wizard/UnitAbout.cpp" line="+23"/>
         <source>en</source>
         <comment>the code of this translation&apos;s language (de, pt_BR): the release month is named in it</comment>
-        <translation type="unfinished"></translation>
+        <translation>de</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 %2</source>
         <comment>the release: the month&apos;s name, the year</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -85,7 +85,7 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
     <message>
         <location filename="../wizard/UnitAddSpriteNumber.cpp" line="+27"/>
         <source>Illegal character &apos;|&apos; found. Please remove the character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unzulässiges Zeichen „|“ gefunden. Bitte das Zeichen entfernen.</translation>
     </message>
 </context>
 <context>
@@ -124,12 +124,12 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
     <message>
         <location filename="../wizard/UnitNewOption.cpp" line="+28"/>
         <source>No description is inserted. Are you sure you do not want a description?</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Beschreibung eingegeben. Soll die Option wirklich ohne Beschreibung bleiben?</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>no description available</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Beschreibung vorhanden</translation>
     </message>
 </context>
 <context>
@@ -473,103 +473,103 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
     <message>
         <location filename="../wizard/UnitRomweaver.cpp" line="+74"/>
         <source>Current directory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktueller Ordner: %1</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>NES roms</source>
-        <translation type="unfinished"></translation>
+        <translation>NES-ROMs</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>NES roms, also in archives</source>
-        <translation type="unfinished"></translation>
+        <translation>NES-ROMs, auch in Archiven</translation>
     </message>
     <message>
         <location line="+90"/>
         <source>%1 (%2)</source>
         <comment>a button&apos;s tooltip: its caption, its keys</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <location line="+147"/>
         <source>No NES rom(s) selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine NES-ROMs ausgewählt!</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Changed since the compilation was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Seit dem Speichern der Zusammenstellung geändert</translation>
     </message>
     <message>
         <location line="+77"/>
         <source>The compilation %1 has changes that are not saved. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zusammenstellung %1 enthält nicht gespeicherte Änderungen. Änderungen speichern?</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Total NES roms selected: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte NES-ROMs: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>GBA rom size: ~%1 KB (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe des GBA-ROMs: ca. %1 KB (Standard)</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>GBA rom size: unknown (a rom could not be read)</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe des GBA-ROMs: unbekannt (ein ROM war nicht lesbar)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>GBA rom size: ~%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe des GBA-ROMs: ca. %1 KB</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Failed to read NES rom(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>NES-ROMs konnten nicht gelesen werden</translation>
     </message>
     <message>
         <location line="+111"/>
         <source>All NES roms have to be in the same directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle NES-ROMs müssen im selben Ordner liegen.</translation>
     </message>
     <message>
         <location line="+164"/>
         <source>Only the first %1 options can be added to a menu item; options further down the list are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die ersten %1 Optionen können zu einem Menüeintrag hinzugefügt werden; Optionen weiter unten in der Liste werden ausgelassen.</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>No more options can be added: a menu item can carry at most %1 options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es können keine weiteren Optionen hinzugefügt werden: Ein Menüeintrag kann höchstens %1 Optionen haben.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Option nr %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Option Nr. %1</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>No GBA rom filename specified! Please insert a filename!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Dateiname für das GBA-ROM angegeben! Bitte einen Dateinamen eingeben!</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>%1 whole, %2 cut, %3 repaired</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vollständig, %2 gekürzt, %3 repariert</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>This build&apos;s log:</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll dieser Erstellung:</translation>
     </message>
 </context>
 <context>
@@ -577,129 +577,129 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
     <message>
         <location filename="../cli/BuildCommand.cpp" line="+127"/>
         <source>Print this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Hilfe ausgeben und beenden.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Print the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Version ausgeben und beenden.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Number the menu lines (01. to 12. for 12 roms), as &quot;Enable numbering&quot;.</source>
         <extracomment>&quot;Enable numbering&quot; is the wizard&apos;s check box: its caption in this language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Menüzeilen nummerieren (01. bis 12. bei 12 ROMs), wie „Nummerieren“.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Sort menu and roms by title, as &quot;Sorted by title&quot;.</source>
         <extracomment>&quot;Sorted by title&quot; is the wizard&apos;s check box: its caption in this language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Menü und ROMs nach Titel sortieren, wie „Nach Titel sortiert“.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Take the menu lines verbatim from FILE, one line per rom, in rom order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Menüzeilen unverändert aus FILE übernehmen, eine Zeile je ROM, in der Reihenfolge der ROMs.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Write a file that is not an iNES rom as well (the size check may change its bytes 4 and 5, keeping a backup); without it such a file is refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch eine Datei schreiben, die kein iNES-ROM ist (die Größenprüfung kann ihre Bytes 4 und 5 ändern und legt dann eine Sicherungskopie an); ohne diese Option wird eine solche Datei abgelehnt.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Replace OUTPUT also where it is a file that is no GBA rom made with %1; without it such a file is refused (an earlier GBA rom is always replaced).</source>
-        <translation type="unfinished"></translation>
+        <translation>OUTPUT auch dann ersetzen, wenn es eine Datei ist, die kein mit %1 erstelltes GBA-ROM ist; ohne diese Option wird eine solche Datei abgelehnt (ein früheres GBA-ROM wird immer ersetzt).</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The GBA rom to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das zu schreibende GBA-ROM.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Build the compilation FILE (saved by the wizard or --save-compilation): its roms, titles, options and sprite values, numbering and sorting, and its GBA rom unless -o names another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zusammenstellung FILE erstellen (vom Assistenten oder mit --save-compilation gespeichert): mit ihren ROMs, Titeln, Optionen und Sprite-Werten, ihrer Nummerierung und Sortierung und in ihr GBA-ROM, sofern -o kein anderes nennt.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Write the compilation of the other arguments to FILE, to open it in the wizard or build it with --compilation; without -o nothing is built.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zusammenstellung aus den übrigen Argumenten in FILE schreiben, um sie im Assistenten zu öffnen oder mit --compilation zu erstellen; ohne -o wird nichts erstellt.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Print nothing of what the build logs (the roms it cut or repaired).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts von dem ausgeben, was die Erstellung protokolliert (die gekürzten oder reparierten ROMs).</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>NES roms (files or archives), all in one directory, in menu order. Titles are those stored in %1, else the file names.</source>
-        <translation type="unfinished"></translation>
+        <translation>NES-ROMs (Dateien oder Archive), alle in einem Ordner, in der Reihenfolge des Menüs. Als Titel dienen die in %1 gespeicherten, sonst die Dateinamen.</translation>
     </message>
     <message>
         <location filename="../cli/CommandHelp.cpp" line="+131"/>
         <source>%1 (the base emulator rom, which you provide), %2 (the titles the wizard stores; read only), %3 (the build log) and %4 (the menu script of the last build) are those of the program folder: the folder of romweaver-build. Here that is %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (das Emulator-ROM, das Sie selbst bereitstellen), %2 (die Titel, die der Assistent speichert; nur gelesen), %3 (das Protokoll) und %4 (das Menüskript der letzten Erstellung) liegen im Programmordner: im Ordner von romweaver-build. Hier ist das %5.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>%1 (the base emulator rom, which you provide), %2 (the titles the wizard stores; read only), %3 (the build log) and %4 (the menu script of the last build) are those of the program folder: the folder of romweaver-build when %1 lies there (a portable copy), otherwise %5 (an installed copy), which is created when missing. Here that is %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (das Emulator-ROM, das Sie selbst bereitstellen), %2 (die Titel, die der Assistent speichert; nur gelesen), %3 (das Protokoll) und %4 (das Menüskript der letzten Erstellung) liegen im Programmordner: im Ordner von romweaver-build, wenn sich %1 dort befindet (eine portable Kopie), sonst im Ordner %5 (eine installierte Kopie), der angelegt wird, falls er fehlt. Hier ist das %6.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Writes a GBA rom as the Romweaver wizard does, without a window: %1, then the menu script, then each ROM in menu order, each cut to the size its header declares or, when shorter, backed up and repaired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt ein GBA-ROM wie der Romweaver-Assistent, nur ohne Fenster: %1, dann das Menüskript, dann jedes ROM in der Reihenfolge des Menüs, jedes auf die im Header angegebene Größe gekürzt oder, wenn es kürzer ist, gesichert und repariert.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Archives:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A ROM may be a .zip, .7z or .gz archive holding one rom: the one member that is an iNES rom or, when none is, the one member named *.nes. It is read in memory and never changed; a rom shorter than its header declares is repaired in the GBA rom only. An archive that holds no rom or several, is encrypted or damaged is refused before anything is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein ROM kann ein .zip-, .7z- oder .gz-Archiv sein, das ein ROM enthält: den einzigen Eintrag, der ein iNES-ROM ist, oder, wenn keiner eines ist, den einzigen Eintrag namens *.nes. Das Archiv wird im Speicher gelesen und nie verändert; ein ROM, das kürzer ist als im Header angegeben, wird nur im GBA-ROM repariert. Ein Archiv, das kein oder mehrere ROMs enthält, verschlüsselt oder beschädigt ist, wird abgelehnt, bevor irgendetwas geschrieben wird.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Exit status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgabewert:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the GBA rom was written (with --save-compilation and no -o: the compilation was saved)</source>
-        <translation type="unfinished"></translation>
+        <translation>das GBA-ROM wurde geschrieben (mit --save-compilation und ohne -o: die Zusammenstellung wurde gespeichert)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the build was refused or failed; one sentence on standard error, after &quot;romweaver-build: &quot;, says why</source>
-        <translation type="unfinished"></translation>
+        <translation>die Erstellung wurde abgelehnt oder ist fehlgeschlagen; ein Satz auf der Standardfehlerausgabe nach „romweaver-build: “ nennt den Grund</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>a usage error (an unknown option, no -o, no ROM, options that do not go together); the usage lines follow the sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Aufruffehler (eine unbekannte Option, kein -o, kein ROM, Optionen, die nicht zusammenpassen); auf den Satz folgen die Aufrufzeilen</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Files:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Example:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel:</translation>
     </message>
 </context>
 <context>
@@ -707,53 +707,53 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
     <message>
         <location filename="../wizard/CartridgeView.cpp" line="+21"/>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>whole</source>
-        <translation type="unfinished"></translation>
+        <translation>vollständig</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cut to the size its header declares</source>
-        <translation type="unfinished"></translation>
+        <translation>auf die im Header angegebene Größe gekürzt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>its header to be repaired</source>
-        <translation type="unfinished"></translation>
+        <translation>Header wird repariert</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht lesbar</translation>
     </message>
     <message numerus="yes">
         <location line="+24"/>
         <source>%1 of %2 used by %n rom</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 von %2 belegt durch %n ROM</numerusform>
+            <numerusform>%1 von %2 belegt durch %n ROMs</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%1 of %2 used by %n roms</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 von %2 belegt durch %n ROM</numerusform>
+            <numerusform>%1 von %2 belegt durch %n ROMs</numerusform>
         </translation>
     </message>
     <message>
         <location line="+54"/>
         <source>%1 and the menu: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und das Menü: %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
 </context>
 <context>
@@ -761,43 +761,43 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
     <message>
         <location filename="../wizard/CompilationMenu.cpp" line="+22"/>
         <source>Romweaver compilations (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Romweaver-Zusammenstellungen (*.%1)</translation>
     </message>
     <message>
         <location line="+12"/>
         <location line="+12"/>
         <source>Compilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenstellung</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Open or save a compilation (%1, %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenstellung öffnen oder speichern (%1, %2)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Open compilation…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenstellung öffnen…</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Save compilation…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenstellung speichern…</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save compilation as…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenstellung speichern unter…</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Open compilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenstellung öffnen</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Save compilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenstellung speichern</translation>
     </message>
 </context>
 <context>
@@ -805,27 +805,27 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
     <message>
         <location filename="../wizard/controls/MessageBoxes.cpp" line="+18"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <location filename="../wizard/controls/MessageBoxes.h" line="+41"/>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwarteter Fehler</translation>
     </message>
 </context>
 <context>
@@ -833,37 +833,37 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
     <message>
         <location filename="../wizard/SelectionWarnings.cpp" line="+27"/>
         <source>More than a GBA cartridge holds (%1 KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr, als ein GBA-Modul fasst (%1 KB)</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Not a regular file: a folder, a device, a pipe or a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine normale Datei: ein Ordner, ein Gerät, eine Pipe oder ein Socket</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Missing: the file was moved, renamed or deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlt: Die Datei wurde verschoben, umbenannt oder gelöscht</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Locked: another program has the file open</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesperrt: Ein anderes Programm hat die Datei geöffnet</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>No access: you may not read the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zugriff: Die Datei darf nicht gelesen werden</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht lesbar: %1</translation>
     </message>
     <message>
         <location line="+61"/>
         <source>Not an iNES rom</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein iNES-ROM</translation>
     </message>
 </context>
 <context>
@@ -871,13 +871,14 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
     <message>
         <location filename="../wizard/Startup.cpp" line="+32"/>
         <source>Cannot find Tessel.gba! Make sure it is installed in the same directory as Romweaver program. The program will be closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessel.gba nicht gefunden! Bitte sicherstellen, dass es im selben Ordner wie das Programm Romweaver installiert ist. Das Programm wird beendet.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>When Romweaver is installed, put %1 into this directory instead:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Romweaver installiert ist, gehört %1 stattdessen in diesen Ordner:
+%2</translation>
     </message>
 </context>
 </TS>
