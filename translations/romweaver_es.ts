@@ -36,13 +36,13 @@ Escrito por los desarrolladores de Romweaver.</translation>
         <location filename="../wizard/UnitAbout.cpp" line="+23"/>
         <source>en</source>
         <comment>the code of this translation&apos;s language (de, pt_BR): the release month is named in it</comment>
-        <translation type="unfinished"></translation>
+        <translation>es</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 %2</source>
         <comment>the release: the month&apos;s name, the year</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>
@@ -85,7 +85,7 @@ Escrito por los desarrolladores de Romweaver.</translation>
     <message>
         <location filename="../wizard/UnitAddSpriteNumber.cpp" line="+27"/>
         <source>Illegal character &apos;|&apos; found. Please remove the character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha encontrado un carácter no permitido: &apos;|&apos;. Elimine ese carácter.</translation>
     </message>
 </context>
 <context>
@@ -124,12 +124,12 @@ Escrito por los desarrolladores de Romweaver.</translation>
     <message>
         <location filename="../wizard/UnitNewOption.cpp" line="+28"/>
         <source>No description is inserted. Are you sure you do not want a description?</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha introducido ninguna descripción. ¿Seguro que no desea una descripción?</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>no description available</source>
-        <translation type="unfinished"></translation>
+        <translation>sin descripción disponible</translation>
     </message>
 </context>
 <context>
@@ -473,103 +473,103 @@ Escrito por los desarrolladores de Romweaver.</translation>
     <message>
         <location filename="../wizard/UnitRomweaver.cpp" line="+74"/>
         <source>Current directory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta actual: %1</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>NES roms</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM de NES</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*.*)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>NES roms, also in archives</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM de NES, también en archivos comprimidos</translation>
     </message>
     <message>
         <location line="+90"/>
         <source>%1 (%2)</source>
         <comment>a button&apos;s tooltip: its caption, its keys</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <location line="+147"/>
         <source>No NES rom(s) selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se ha seleccionado ninguna ROM de NES!</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Changed since the compilation was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha cambiado desde que se guardó la recopilación</translation>
     </message>
     <message>
         <location line="+77"/>
         <source>The compilation %1 has changes that are not saved. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>La recopilación %1 tiene cambios sin guardar. ¿Guardarlos?</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Total NES roms selected: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM de NES seleccionadas: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>GBA rom size: ~%1 KB (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de la ROM de GBA: ~%1 KB (por defecto)</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>GBA rom size: unknown (a rom could not be read)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de la ROM de GBA: desconocido (ROM ilegible)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>GBA rom size: ~%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de la ROM de GBA: ~%1 KB</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Failed to read NES rom(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer las ROM de NES</translation>
     </message>
     <message>
         <location line="+111"/>
         <source>All NES roms have to be in the same directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las ROM de NES deben estar en la misma carpeta.</translation>
     </message>
     <message>
         <location line="+164"/>
         <source>Only the first %1 options can be added to a menu item; options further down the list are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo se pueden añadir las primeras %1 opciones a una entrada del menú; las opciones que siguen en la lista se omiten.</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>No more options can be added: a menu item can carry at most %1 options.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden añadir más opciones: una entrada del menú admite como máximo %1 opciones.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Option nr %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción n.º %1</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>No GBA rom filename specified! Please insert a filename!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se ha indicado ningún nombre de archivo para la ROM de GBA! ¡Introduzca un nombre de archivo!</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>%1 whole, %2 cut, %3 repaired</source>
-        <translation type="unfinished"></translation>
+        <translation>Completas: %1, recortadas: %2, reparadas: %3</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>This build&apos;s log:</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de esta generación:</translation>
     </message>
 </context>
 <context>
@@ -577,129 +577,129 @@ Escrito por los desarrolladores de Romweaver.</translation>
     <message>
         <location filename="../cli/BuildCommand.cpp" line="+127"/>
         <source>Print this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar esta ayuda y salir.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Print the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la versión y salir.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Number the menu lines (01. to 12. for 12 roms), as &quot;Enable numbering&quot;.</source>
         <extracomment>&quot;Enable numbering&quot; is the wizard&apos;s check box: its caption in this language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Numerar las líneas del menú (01. a 12. para 12 ROM), como «Numerar».</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Sort menu and roms by title, as &quot;Sorted by title&quot;.</source>
         <extracomment>&quot;Sorted by title&quot; is the wizard&apos;s check box: its caption in this language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar el menú y las ROM por título, como «Ordenar por título».</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Take the menu lines verbatim from FILE, one line per rom, in rom order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomar las líneas del menú tal cual de FILE, una línea por ROM, en el orden de las ROM.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Write a file that is not an iNES rom as well (the size check may change its bytes 4 and 5, keeping a backup); without it such a file is refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir también un archivo que no sea una ROM iNES (la comprobación del tamaño puede cambiar sus bytes 4 y 5, con copia de seguridad); sin esta opción, ese archivo se rechaza.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Replace OUTPUT also where it is a file that is no GBA rom made with %1; without it such a file is refused (an earlier GBA rom is always replaced).</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar OUTPUT también si es un archivo que no es una ROM de GBA hecha con %1; sin esta opción, ese archivo se rechaza (una ROM de GBA anterior siempre se reemplaza).</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The GBA rom to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ROM de GBA que se va a escribir.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Build the compilation FILE (saved by the wizard or --save-compilation): its roms, titles, options and sprite values, numbering and sorting, and its GBA rom unless -o names another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Generar la recopilación FILE (guardada por el asistente o con --save-compilation): sus ROM, títulos, opciones y valores de sprite, numeración y orden, y su ROM de GBA, salvo que -o indique otra.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Write the compilation of the other arguments to FILE, to open it in the wizard or build it with --compilation; without -o nothing is built.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir la recopilación de los demás argumentos en FILE, para abrirla en el asistente o generarla con --compilation; sin -o no se genera nada.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Print nothing of what the build logs (the roms it cut or repaired).</source>
-        <translation type="unfinished"></translation>
+        <translation>No mostrar nada de lo que la generación anota en el registro (las ROM que recortó o reparó).</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>NES roms (files or archives), all in one directory, in menu order. Titles are those stored in %1, else the file names.</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM de NES (archivos o archivos comprimidos), todas en una misma carpeta, en el orden del menú. Los títulos son los guardados en %1 o, si no los hay, los nombres de archivo.</translation>
     </message>
     <message>
         <location filename="../cli/CommandHelp.cpp" line="+131"/>
         <source>%1 (the base emulator rom, which you provide), %2 (the titles the wizard stores; read only), %3 (the build log) and %4 (the menu script of the last build) are those of the program folder: the folder of romweaver-build. Here that is %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (la ROM del emulador, que usted aporta), %2 (los títulos que guarda el asistente; solo lectura), %3 (el registro de la generación) y %4 (el script del menú de la última generación) son los de la carpeta del programa: la carpeta de romweaver-build. Aquí es %5.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>%1 (the base emulator rom, which you provide), %2 (the titles the wizard stores; read only), %3 (the build log) and %4 (the menu script of the last build) are those of the program folder: the folder of romweaver-build when %1 lies there (a portable copy), otherwise %5 (an installed copy), which is created when missing. Here that is %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (la ROM del emulador, que usted aporta), %2 (los títulos que guarda el asistente; solo lectura), %3 (el registro de la generación) y %4 (el script del menú de la última generación) son los de la carpeta del programa: la carpeta de romweaver-build si %1 está allí (una copia portátil); si no, %5 (una copia instalada), que se crea si no existe. Aquí es %6.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>uso:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Writes a GBA rom as the Romweaver wizard does, without a window: %1, then the menu script, then each ROM in menu order, each cut to the size its header declares or, when shorter, backed up and repaired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe una ROM de GBA como lo hace el asistente de Romweaver, pero sin ventana: %1, luego el script del menú y luego cada ROM en el orden del menú, cada una recortada al tamaño indicado en su cabecera o, si es más corta, reparada tras hacer una copia de seguridad.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Archives:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos comprimidos:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A ROM may be a .zip, .7z or .gz archive holding one rom: the one member that is an iNES rom or, when none is, the one member named *.nes. It is read in memory and never changed; a rom shorter than its header declares is repaired in the GBA rom only. An archive that holds no rom or several, is encrypted or damaged is refused before anything is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una ROM puede ser un archivo comprimido .zip, .7z o .gz que contenga una sola ROM: el único elemento que sea una ROM iNES o, si no hay ninguno, el único elemento llamado *.nes. Se lee en memoria y nunca se modifica; una ROM más corta de lo que indica su cabecera se repara solo en la ROM de GBA. Un archivo comprimido que no contenga ninguna ROM o varias, o que esté cifrado o dañado, se rechaza antes de escribir nada.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Exit status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de salida:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the GBA rom was written (with --save-compilation and no -o: the compilation was saved)</source>
-        <translation type="unfinished"></translation>
+        <translation>se escribió la ROM de GBA (con --save-compilation y sin -o: se guardó la recopilación)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the build was refused or failed; one sentence on standard error, after &quot;romweaver-build: &quot;, says why</source>
-        <translation type="unfinished"></translation>
+        <translation>la generación se rechazó o falló; una frase en la salida de error estándar, tras «romweaver-build: », indica el motivo</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>a usage error (an unknown option, no -o, no ROM, options that do not go together); the usage lines follow the sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>un error de uso (una opción desconocida, falta -o, falta ROM, opciones incompatibles); tras la frase siguen las líneas de uso</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Files:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Example:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplo:</translation>
     </message>
 </context>
 <context>
@@ -707,53 +707,53 @@ Escrito por los desarrolladores de Romweaver.</translation>
     <message>
         <location filename="../wizard/CartridgeView.cpp" line="+21"/>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>whole</source>
-        <translation type="unfinished"></translation>
+        <translation>completa</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cut to the size its header declares</source>
-        <translation type="unfinished"></translation>
+        <translation>recortada al tamaño indicado en su cabecera</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>its header to be repaired</source>
-        <translation type="unfinished"></translation>
+        <translation>se reparará su cabecera</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer</translation>
     </message>
     <message numerus="yes">
         <location line="+24"/>
         <source>%1 of %2 used by %n rom</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %2 ocupados por %n ROM</numerusform>
+            <numerusform>%1 de %2 ocupados por %n ROM</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%1 of %2 used by %n roms</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %2 ocupados por %n ROM</numerusform>
+            <numerusform>%1 de %2 ocupados por %n ROM</numerusform>
         </translation>
     </message>
     <message>
         <location line="+54"/>
         <source>%1 and the menu: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y el menú: %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
 </context>
 <context>
@@ -761,43 +761,43 @@ Escrito por los desarrolladores de Romweaver.</translation>
     <message>
         <location filename="../wizard/CompilationMenu.cpp" line="+22"/>
         <source>Romweaver compilations (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Recopilaciones de Romweaver (*.%1)</translation>
     </message>
     <message>
         <location line="+12"/>
         <location line="+12"/>
         <source>Compilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Recopilación</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Open or save a compilation (%1, %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir o guardar una recopilación (%1, %2)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Open compilation…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir recopilación…</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Save compilation…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar recopilación…</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save compilation as…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar recopilación como…</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Open compilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir recopilación</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Save compilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar recopilación</translation>
     </message>
 </context>
 <context>
@@ -805,27 +805,27 @@ Escrito por los desarrolladores de Romweaver.</translation>
     <message>
         <location filename="../wizard/controls/MessageBoxes.cpp" line="+18"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmación</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <location filename="../wizard/controls/MessageBoxes.h" line="+41"/>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error inesperado</translation>
     </message>
 </context>
 <context>
@@ -833,37 +833,37 @@ Escrito por los desarrolladores de Romweaver.</translation>
     <message>
         <location filename="../wizard/SelectionWarnings.cpp" line="+27"/>
         <source>More than a GBA cartridge holds (%1 KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Más de lo que cabe en un cartucho de GBA (%1 KB)</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Not a regular file: a folder, a device, a pipe or a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo normal: es una carpeta, un dispositivo, una tubería o un socket</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Missing: the file was moved, renamed or deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>No encontrado: el archivo se ha movido, se ha cambiado de nombre o se ha eliminado</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Locked: another program has the file open</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueado: otro programa tiene el archivo abierto</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>No access: you may not read the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin acceso: no tiene permiso para leer el archivo</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer: %1</translation>
     </message>
     <message>
         <location line="+61"/>
         <source>Not an iNES rom</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una ROM iNES</translation>
     </message>
 </context>
 <context>
@@ -871,13 +871,14 @@ Escrito por los desarrolladores de Romweaver.</translation>
     <message>
         <location filename="../wizard/Startup.cpp" line="+32"/>
         <source>Cannot find Tessel.gba! Make sure it is installed in the same directory as Romweaver program. The program will be closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se encuentra Tessel.gba! Asegúrese de que está instalado en la misma carpeta que el programa Romweaver. El programa se cerrará.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>When Romweaver is installed, put %1 into this directory instead:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Si Romweaver está instalado, coloque %1 en esta otra carpeta:
+%2</translation>
     </message>
 </context>
 </TS>
