@@ -36,13 +36,13 @@ Written by the Romweaver developers.</source>
         <location filename="../wizard/UnitAbout.cpp" line="+23"/>
         <source>en</source>
         <comment>the code of this translation&apos;s language (de, pt_BR): the release month is named in it</comment>
-        <translation type="unfinished"></translation>
+        <translation>fr</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 %2</source>
         <comment>the release: the month&apos;s name, the year</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -85,7 +85,7 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../wizard/UnitAddSpriteNumber.cpp" line="+27"/>
         <source>Illegal character &apos;|&apos; found. Please remove the character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le caractère «&#xa0;|&#xa0;» n&apos;est pas autorisé. Veuillez retirer ce caractère.</translation>
     </message>
 </context>
 <context>
@@ -124,12 +124,12 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../wizard/UnitNewOption.cpp" line="+28"/>
         <source>No description is inserted. Are you sure you do not want a description?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune description n&apos;a été saisie. Voulez-vous vraiment laisser l&apos;option sans description&#xa0;?</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>no description available</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune description disponible</translation>
     </message>
 </context>
 <context>
@@ -473,103 +473,103 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../wizard/UnitRomweaver.cpp" line="+74"/>
         <source>Current directory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier actuel&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>NES roms</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM NES</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*.*)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>NES roms, also in archives</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM NES, y compris dans des archives</translation>
     </message>
     <message>
         <location line="+90"/>
         <source>%1 (%2)</source>
         <comment>a button&apos;s tooltip: its caption, its keys</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <location line="+147"/>
         <source>No NES rom(s) selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune ROM NES sélectionnée&#xa0;!</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Changed since the compilation was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiée depuis l&apos;enregistrement de la compilation</translation>
     </message>
     <message>
         <location line="+77"/>
         <source>The compilation %1 has changes that are not saved. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>La compilation %1 contient des modifications non enregistrées. Les enregistrer&#xa0;?</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Total NES roms selected: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM NES sélectionnées&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>GBA rom size: ~%1 KB (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de la ROM GBA&#xa0;: ~%1&#xa0;Ko (par défaut)</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>GBA rom size: unknown (a rom could not be read)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de la ROM GBA&#xa0;: inconnue (ROM illisible)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>GBA rom size: ~%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de la ROM GBA&#xa0;: ~%1&#xa0;Ko</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Failed to read NES rom(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire la ou les ROM NES</translation>
     </message>
     <message>
         <location line="+111"/>
         <source>All NES roms have to be in the same directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les ROM NES doivent se trouver dans le même dossier.</translation>
     </message>
     <message>
         <location line="+164"/>
         <source>Only the first %1 options can be added to a menu item; options further down the list are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seules les %1 premières options peuvent être ajoutées à une entrée du menu&#xa0;; les options situées plus bas dans la liste sont ignorées.</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>No more options can be added: a menu item can carry at most %1 options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ajouter d&apos;autres options&#xa0;: une entrée du menu peut porter au plus %1 options.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Option nr %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Option n°&#xa0;%1</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>No GBA rom filename specified! Please insert a filename!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun nom de fichier indiqué pour la ROM GBA&#xa0;! Veuillez saisir un nom de fichier&#xa0;!</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>%1 whole, %2 cut, %3 repaired</source>
-        <translation type="unfinished"></translation>
+        <translation>Entières&#xa0;: %1, tronquées&#xa0;: %2, réparées&#xa0;: %3</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>This build&apos;s log:</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal de cette génération&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -577,129 +577,129 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../cli/BuildCommand.cpp" line="+127"/>
         <source>Print this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette aide et quitter.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Print the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la version et quitter.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Number the menu lines (01. to 12. for 12 roms), as &quot;Enable numbering&quot;.</source>
         <extracomment>&quot;Enable numbering&quot; is the wizard&apos;s check box: its caption in this language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Numéroter les lignes du menu (01. à 12. pour 12 ROM), comme «&#xa0;Numéroter&#xa0;».</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Sort menu and roms by title, as &quot;Sorted by title&quot;.</source>
         <extracomment>&quot;Sorted by title&quot; is the wizard&apos;s check box: its caption in this language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trier le menu et les ROM par titre, comme «&#xa0;Trier par titre&#xa0;».</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Take the menu lines verbatim from FILE, one line per rom, in rom order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendre les lignes du menu telles quelles dans FILE, une ligne par ROM, dans l&apos;ordre des ROM.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Write a file that is not an iNES rom as well (the size check may change its bytes 4 and 5, keeping a backup); without it such a file is refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire aussi un fichier qui n&apos;est pas une ROM iNES (le contrôle de la taille peut modifier ses octets 4 et 5, en gardant une copie de sauvegarde)&#xa0;; sans cette option, un tel fichier est refusé.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Replace OUTPUT also where it is a file that is no GBA rom made with %1; without it such a file is refused (an earlier GBA rom is always replaced).</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer OUTPUT même s&apos;il s&apos;agit d&apos;un fichier qui n&apos;est pas une ROM GBA faite avec %1&#xa0;; sans cette option, un tel fichier est refusé (une ROM GBA antérieure est toujours remplacée).</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The GBA rom to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ROM GBA à écrire.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Build the compilation FILE (saved by the wizard or --save-compilation): its roms, titles, options and sprite values, numbering and sorting, and its GBA rom unless -o names another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Générer la compilation FILE (enregistrée par l&apos;assistant ou par --save-compilation)&#xa0;: ses ROM, titres, options et valeurs de sprite, sa numérotation et son tri, et sa ROM GBA, sauf si -o en désigne une autre.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Write the compilation of the other arguments to FILE, to open it in the wizard or build it with --compilation; without -o nothing is built.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire dans FILE la compilation formée par les autres arguments, pour l&apos;ouvrir dans l&apos;assistant ou la générer avec --compilation&#xa0;; sans -o, rien n&apos;est généré.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Print nothing of what the build logs (the roms it cut or repaired).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne rien afficher de ce que la génération écrit dans le journal (les ROM qu&apos;elle a tronquées ou réparées).</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>NES roms (files or archives), all in one directory, in menu order. Titles are those stored in %1, else the file names.</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM NES (fichiers ou archives), toutes dans un même dossier, dans l&apos;ordre du menu. Les titres sont ceux enregistrés dans %1, sinon les noms de fichier.</translation>
     </message>
     <message>
         <location filename="../cli/CommandHelp.cpp" line="+131"/>
         <source>%1 (the base emulator rom, which you provide), %2 (the titles the wizard stores; read only), %3 (the build log) and %4 (the menu script of the last build) are those of the program folder: the folder of romweaver-build. Here that is %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (la ROM de l&apos;émulateur, que vous fournissez), %2 (les titres enregistrés par l&apos;assistant&#xa0;; en lecture seule), %3 (le journal) et %4 (le script du menu de la dernière génération) sont ceux du dossier du programme&#xa0;: le dossier de romweaver-build. Ici, c&apos;est %5.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>%1 (the base emulator rom, which you provide), %2 (the titles the wizard stores; read only), %3 (the build log) and %4 (the menu script of the last build) are those of the program folder: the folder of romweaver-build when %1 lies there (a portable copy), otherwise %5 (an installed copy), which is created when missing. Here that is %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (la ROM de l&apos;émulateur, que vous fournissez), %2 (les titres enregistrés par l&apos;assistant&#xa0;; en lecture seule), %3 (le journal) et %4 (le script du menu de la dernière génération) sont ceux du dossier du programme&#xa0;: le dossier de romweaver-build si %1 s&apos;y trouve (une copie portable), sinon %5 (une copie installée), qui est créé s&apos;il n&apos;existe pas. Ici, c&apos;est %6.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation&#xa0;:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Writes a GBA rom as the Romweaver wizard does, without a window: %1, then the menu script, then each ROM in menu order, each cut to the size its header declares or, when shorter, backed up and repaired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit une ROM GBA comme le fait l&apos;assistant Romweaver, sans fenêtre&#xa0;: %1, puis le script du menu, puis chaque ROM dans l&apos;ordre du menu, chacune tronquée à la taille indiquée par son en-tête ou, si elle est plus courte, sauvegardée puis réparée.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Options&#xa0;:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Archives:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archives&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A ROM may be a .zip, .7z or .gz archive holding one rom: the one member that is an iNES rom or, when none is, the one member named *.nes. It is read in memory and never changed; a rom shorter than its header declares is repaired in the GBA rom only. An archive that holds no rom or several, is encrypted or damaged is refused before anything is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une ROM peut être une archive .zip, .7z ou .gz contenant une seule ROM&#xa0;: le seul élément qui est une ROM iNES ou, s&apos;il n&apos;y en a aucun, le seul élément nommé *.nes. L&apos;archive est lue en mémoire et jamais modifiée&#xa0;; une ROM plus courte que ne l&apos;indique son en-tête n&apos;est réparée que dans la ROM GBA. Une archive qui ne contient aucune ROM ou en contient plusieurs, qui est chiffrée ou endommagée, est refusée avant toute écriture.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Exit status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de sortie&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the GBA rom was written (with --save-compilation and no -o: the compilation was saved)</source>
-        <translation type="unfinished"></translation>
+        <translation>la ROM GBA a été écrite (avec --save-compilation et sans -o&#xa0;: la compilation a été enregistrée)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the build was refused or failed; one sentence on standard error, after &quot;romweaver-build: &quot;, says why</source>
-        <translation type="unfinished"></translation>
+        <translation>la génération a été refusée ou a échoué&#xa0;; une phrase sur la sortie d&apos;erreur standard, après &quot;romweaver-build: &quot;, en donne la raison</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>a usage error (an unknown option, no -o, no ROM, options that do not go together); the usage lines follow the sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>une erreur d&apos;utilisation (une option inconnue, pas de -o, pas de ROM, des options incompatibles)&#xa0;; les lignes d&apos;utilisation suivent la phrase</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Files:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Example:</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -707,53 +707,53 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../wizard/CartridgeView.cpp" line="+21"/>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;Ko</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>whole</source>
-        <translation type="unfinished"></translation>
+        <translation>entière</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cut to the size its header declares</source>
-        <translation type="unfinished"></translation>
+        <translation>tronquée à la taille indiquée par l&apos;en-tête</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>its header to be repaired</source>
-        <translation type="unfinished"></translation>
+        <translation>en-tête à réparer</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible</translation>
     </message>
     <message numerus="yes">
         <location line="+24"/>
         <source>%1 of %2 used by %n rom</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 sur %2 occupés par %n ROM</numerusform>
+            <numerusform>%1 sur %2 occupés par %n ROM</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%1 of %2 used by %n roms</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 sur %2 occupés par %n ROM</numerusform>
+            <numerusform>%1 sur %2 occupés par %n ROM</numerusform>
         </translation>
     </message>
     <message>
         <location line="+54"/>
         <source>%1 and the menu: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et le menu&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2, %3</translation>
     </message>
 </context>
 <context>
@@ -761,43 +761,43 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../wizard/CompilationMenu.cpp" line="+22"/>
         <source>Romweaver compilations (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilations Romweaver (*.%1)</translation>
     </message>
     <message>
         <location line="+12"/>
         <location line="+12"/>
         <source>Compilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilation</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Open or save a compilation (%1, %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir ou enregistrer une compilation (%1, %2)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Open compilation…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une compilation…</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Save compilation…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la compilation…</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save compilation as…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la compilation sous…</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Open compilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une compilation</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Save compilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la compilation</translation>
     </message>
 </context>
 <context>
@@ -805,27 +805,27 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../wizard/controls/MessageBoxes.cpp" line="+18"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <location filename="../wizard/controls/MessageBoxes.h" line="+41"/>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inattendue</translation>
     </message>
 </context>
 <context>
@@ -833,37 +833,37 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../wizard/SelectionWarnings.cpp" line="+27"/>
         <source>More than a GBA cartridge holds (%1 KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus que la capacité d&apos;une cartouche GBA (%1&#xa0;Ko)</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Not a regular file: a folder, a device, a pipe or a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas un fichier ordinaire&#xa0;: un dossier, un périphérique, un tube ou un socket</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Missing: the file was moved, renamed or deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Introuvable&#xa0;: le fichier a été déplacé, renommé ou supprimé</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Locked: another program has the file open</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillé&#xa0;: un autre programme a ouvert le fichier</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>No access: you may not read the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès refusé&#xa0;: vous n&apos;avez pas le droit de lire le fichier</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Illisible&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+61"/>
         <source>Not an iNES rom</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas une ROM iNES</translation>
     </message>
 </context>
 <context>
@@ -871,13 +871,14 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../wizard/Startup.cpp" line="+32"/>
         <source>Cannot find Tessel.gba! Make sure it is installed in the same directory as Romweaver program. The program will be closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de trouver Tessel.gba&#xa0;! Vérifiez qu&apos;il est installé dans le même dossier que le programme Romweaver. Le programme va se fermer.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>When Romweaver is installed, put %1 into this directory instead:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Si Romweaver est installé, placez plutôt %1 dans ce dossier&#xa0;:
+%2</translation>
     </message>
 </context>
 </TS>
