@@ -36,13 +36,13 @@ Escrito pelos desenvolvedores do Romweaver.</translation>
         <location filename="../wizard/UnitAbout.cpp" line="+23"/>
         <source>en</source>
         <comment>the code of this translation&apos;s language (de, pt_BR): the release month is named in it</comment>
-        <translation type="unfinished"></translation>
+        <translation>pt_BR</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 %2</source>
         <comment>the release: the month&apos;s name, the year</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>
@@ -85,7 +85,7 @@ Escrito pelos desenvolvedores do Romweaver.</translation>
     <message>
         <location filename="../wizard/UnitAddSpriteNumber.cpp" line="+27"/>
         <source>Illegal character &apos;|&apos; found. Please remove the character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caractere inválido &apos;|&apos; encontrado. Remova o caractere.</translation>
     </message>
 </context>
 <context>
@@ -124,12 +124,12 @@ Escrito pelos desenvolvedores do Romweaver.</translation>
     <message>
         <location filename="../wizard/UnitNewOption.cpp" line="+28"/>
         <source>No description is inserted. Are you sure you do not want a description?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma descrição foi informada. Tem certeza de que não quer uma descrição?</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>no description available</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhuma descrição disponível</translation>
     </message>
 </context>
 <context>
@@ -473,103 +473,103 @@ Escrito pelos desenvolvedores do Romweaver.</translation>
     <message>
         <location filename="../wizard/UnitRomweaver.cpp" line="+74"/>
         <source>Current directory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta atual: %1</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>NES roms</source>
-        <translation type="unfinished"></translation>
+        <translation>ROMs de NES</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os arquivos (*.*)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>NES roms, also in archives</source>
-        <translation type="unfinished"></translation>
+        <translation>ROMs de NES, também em arquivos compactados</translation>
     </message>
     <message>
         <location line="+90"/>
         <source>%1 (%2)</source>
         <comment>a button&apos;s tooltip: its caption, its keys</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <location line="+147"/>
         <source>No NES rom(s) selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma ROM de NES selecionada!</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Changed since the compilation was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterada desde que a coletânea foi salva</translation>
     </message>
     <message>
         <location line="+77"/>
         <source>The compilation %1 has changes that are not saved. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>A coletânea %1 tem alterações que não foram salvas. Salvá-las?</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Total NES roms selected: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ROMs de NES selecionadas: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>GBA rom size: ~%1 KB (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho da ROM de GBA: ~%1 KB (padrão)</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>GBA rom size: unknown (a rom could not be read)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho da ROM de GBA: ? (uma ROM é ilegível)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>GBA rom size: ~%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho da ROM de GBA: ~%1 KB</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Failed to read NES rom(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao ler as ROMs de NES</translation>
     </message>
     <message>
         <location line="+111"/>
         <source>All NES roms have to be in the same directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas as ROMs de NES devem estar na mesma pasta.</translation>
     </message>
     <message>
         <location line="+164"/>
         <source>Only the first %1 options can be added to a menu item; options further down the list are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Somente as primeiras %1 opções podem ser adicionadas a um item do menu; as opções mais abaixo na lista ficam de fora.</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>No more options can be added: a menu item can carry at most %1 options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível adicionar mais opções: um item do menu pode ter no máximo %1 opções.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Option nr %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opção nº %1</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>No GBA rom filename specified! Please insert a filename!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum nome de arquivo informado para a ROM de GBA! Informe um nome de arquivo!</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>%1 whole, %2 cut, %3 repaired</source>
-        <translation type="unfinished"></translation>
+        <translation>Inteiras: %1, cortadas: %2, reparadas: %3</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>This build&apos;s log:</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro desta geração:</translation>
     </message>
 </context>
 <context>
@@ -577,129 +577,129 @@ Escrito pelos desenvolvedores do Romweaver.</translation>
     <message>
         <location filename="../cli/BuildCommand.cpp" line="+127"/>
         <source>Print this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar esta ajuda e sair.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Print the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar a versão e sair.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Number the menu lines (01. to 12. for 12 roms), as &quot;Enable numbering&quot;.</source>
         <extracomment>&quot;Enable numbering&quot; is the wizard&apos;s check box: its caption in this language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Numerar as linhas do menu (01. a 12. para 12 ROMs), como &quot;Numerar&quot;.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Sort menu and roms by title, as &quot;Sorted by title&quot;.</source>
         <extracomment>&quot;Sorted by title&quot; is the wizard&apos;s check box: its caption in this language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar o menu e as ROMs por título, como &quot;Ordenar por título&quot;.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Take the menu lines verbatim from FILE, one line per rom, in rom order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler as linhas do menu de FILE tal como estão, uma linha por ROM, na ordem das ROMs.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Write a file that is not an iNES rom as well (the size check may change its bytes 4 and 5, keeping a backup); without it such a file is refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar também um arquivo que não seja uma ROM iNES (a verificação de tamanho pode alterar seus bytes 4 e 5, mantendo um backup); sem esta opção, um arquivo assim é recusado.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Replace OUTPUT also where it is a file that is no GBA rom made with %1; without it such a file is refused (an earlier GBA rom is always replaced).</source>
-        <translation type="unfinished"></translation>
+        <translation>Substituir OUTPUT também quando for um arquivo que não é uma ROM de GBA feita com %1; sem esta opção, um arquivo assim é recusado (uma ROM de GBA anterior é sempre substituída).</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The GBA rom to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>A ROM de GBA a gravar.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Build the compilation FILE (saved by the wizard or --save-compilation): its roms, titles, options and sprite values, numbering and sorting, and its GBA rom unless -o names another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerar a coletânea FILE (salva pelo assistente ou por --save-compilation): suas ROMs, títulos, opções e valores do sprite, numeração e ordenação, e sua ROM de GBA, a menos que -o indique outra.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Write the compilation of the other arguments to FILE, to open it in the wizard or build it with --compilation; without -o nothing is built.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar em FILE a coletânea dos demais argumentos, para abri-la no assistente ou gerá-la com --compilation; sem -o, nada é gerado.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Print nothing of what the build logs (the roms it cut or repaired).</source>
-        <translation type="unfinished"></translation>
+        <translation>Não mostrar nada do que a geração registra (as ROMs que ela cortou ou reparou).</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>NES roms (files or archives), all in one directory, in menu order. Titles are those stored in %1, else the file names.</source>
-        <translation type="unfinished"></translation>
+        <translation>ROMs de NES (arquivos ou arquivos compactados), todas em uma só pasta, na ordem do menu. Os títulos são os salvos em %1; na falta deles, os nomes dos arquivos.</translation>
     </message>
     <message>
         <location filename="../cli/CommandHelp.cpp" line="+131"/>
         <source>%1 (the base emulator rom, which you provide), %2 (the titles the wizard stores; read only), %3 (the build log) and %4 (the menu script of the last build) are those of the program folder: the folder of romweaver-build. Here that is %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (a ROM do emulador, que você fornece), %2 (os títulos que o assistente salva; somente leitura), %3 (o registro) e %4 (o script do menu da última geração) ficam na pasta do programa: a pasta do romweaver-build. Aqui, essa pasta é %5.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>%1 (the base emulator rom, which you provide), %2 (the titles the wizard stores; read only), %3 (the build log) and %4 (the menu script of the last build) are those of the program folder: the folder of romweaver-build when %1 lies there (a portable copy), otherwise %5 (an installed copy), which is created when missing. Here that is %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (a ROM do emulador, que você fornece), %2 (os títulos que o assistente salva; somente leitura), %3 (o registro) e %4 (o script do menu da última geração) ficam na pasta do programa: a pasta do romweaver-build quando %1 está nela (uma cópia portátil); caso contrário, %5 (uma cópia instalada), que é criada se não existir. Aqui, essa pasta é %6.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>uso:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Writes a GBA rom as the Romweaver wizard does, without a window: %1, then the menu script, then each ROM in menu order, each cut to the size its header declares or, when shorter, backed up and repaired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grava uma ROM de GBA como o assistente do Romweaver, mas sem janela: %1, depois o script do menu, depois cada ROM na ordem do menu, cada uma cortada para o tamanho indicado no cabeçalho ou, se for menor, reparada após um backup.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Archives:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos compactados:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A ROM may be a .zip, .7z or .gz archive holding one rom: the one member that is an iNES rom or, when none is, the one member named *.nes. It is read in memory and never changed; a rom shorter than its header declares is repaired in the GBA rom only. An archive that holds no rom or several, is encrypted or damaged is refused before anything is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma ROM pode ser um arquivo compactado .zip, .7z ou .gz que contenha uma ROM: o único item que seja uma ROM iNES ou, se nenhum for, o único item com nome *.nes. Ele é lido na memória e nunca é alterado; uma ROM menor que o tamanho indicado no cabeçalho é reparada somente na ROM de GBA. Um arquivo compactado sem nenhuma ROM ou com várias, criptografado ou danificado é recusado antes que qualquer coisa seja gravada.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Exit status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de saída:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the GBA rom was written (with --save-compilation and no -o: the compilation was saved)</source>
-        <translation type="unfinished"></translation>
+        <translation>a ROM de GBA foi gravada (com --save-compilation e sem -o: a coletânea foi salva)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the build was refused or failed; one sentence on standard error, after &quot;romweaver-build: &quot;, says why</source>
-        <translation type="unfinished"></translation>
+        <translation>a geração foi recusada ou falhou; uma frase na saída de erro padrão, após &quot;romweaver-build: &quot;, diz o motivo</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>a usage error (an unknown option, no -o, no ROM, options that do not go together); the usage lines follow the sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>um erro de uso (uma opção desconhecida, sem -o, sem ROM, opções que não podem ser combinadas); as linhas de uso vêm depois da frase</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Files:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Example:</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemplo:</translation>
     </message>
 </context>
 <context>
@@ -707,53 +707,53 @@ Escrito pelos desenvolvedores do Romweaver.</translation>
     <message>
         <location filename="../wizard/CartridgeView.cpp" line="+21"/>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>whole</source>
-        <translation type="unfinished"></translation>
+        <translation>inteira</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cut to the size its header declares</source>
-        <translation type="unfinished"></translation>
+        <translation>cortada para o tamanho indicado no cabeçalho</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>its header to be repaired</source>
-        <translation type="unfinished"></translation>
+        <translation>o cabeçalho será reparado</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>não pode ser lida</translation>
     </message>
     <message numerus="yes">
         <location line="+24"/>
         <source>%1 of %2 used by %n rom</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %2 usados por %n ROM</numerusform>
+            <numerusform>%1 de %2 usados por %n ROMs</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%1 of %2 used by %n roms</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %2 usados por %n ROM</numerusform>
+            <numerusform>%1 de %2 usados por %n ROMs</numerusform>
         </translation>
     </message>
     <message>
         <location line="+54"/>
         <source>%1 and the menu: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e o menu: %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
 </context>
 <context>
@@ -761,43 +761,43 @@ Escrito pelos desenvolvedores do Romweaver.</translation>
     <message>
         <location filename="../wizard/CompilationMenu.cpp" line="+22"/>
         <source>Romweaver compilations (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Coletâneas do Romweaver (*.%1)</translation>
     </message>
     <message>
         <location line="+12"/>
         <location line="+12"/>
         <source>Compilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Coletânea</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Open or save a compilation (%1, %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir ou salvar uma coletânea (%1, %2)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Open compilation…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir coletânea…</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Save compilation…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar coletânea…</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save compilation as…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar coletânea como…</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Open compilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir coletânea</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Save compilation</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar coletânea</translation>
     </message>
 </context>
 <context>
@@ -805,27 +805,27 @@ Escrito pelos desenvolvedores do Romweaver.</translation>
     <message>
         <location filename="../wizard/controls/MessageBoxes.cpp" line="+18"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmação</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informação</translation>
     </message>
     <message>
         <location filename="../wizard/controls/MessageBoxes.h" line="+41"/>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro inesperado</translation>
     </message>
 </context>
 <context>
@@ -833,37 +833,37 @@ Escrito pelos desenvolvedores do Romweaver.</translation>
     <message>
         <location filename="../wizard/SelectionWarnings.cpp" line="+27"/>
         <source>More than a GBA cartridge holds (%1 KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais do que cabe em um cartucho de GBA (%1 KB)</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Not a regular file: a folder, a device, a pipe or a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um arquivo comum: é uma pasta, um dispositivo, um pipe ou um socket</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Missing: the file was moved, renamed or deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausente: o arquivo foi movido, renomeado ou excluído</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Locked: another program has the file open</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueado: outro programa está com o arquivo aberto</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>No access: you may not read the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem acesso: você não tem permissão para ler o arquivo</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler: %1</translation>
     </message>
     <message>
         <location line="+61"/>
         <source>Not an iNES rom</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é uma ROM iNES</translation>
     </message>
 </context>
 <context>
@@ -871,13 +871,14 @@ Escrito pelos desenvolvedores do Romweaver.</translation>
     <message>
         <location filename="../wizard/Startup.cpp" line="+32"/>
         <source>Cannot find Tessel.gba! Make sure it is installed in the same directory as Romweaver program. The program will be closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível encontrar Tessel.gba! Verifique se ele está instalado na mesma pasta do programa Romweaver. O programa será fechado.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>When Romweaver is installed, put %1 into this directory instead:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Com o Romweaver instalado, coloque %1 nesta pasta em vez disso:
+%2</translation>
     </message>
 </context>
 </TS>
