@@ -36,13 +36,13 @@ Written by the Romweaver developers.</source>
         <location filename="../wizard/UnitAbout.cpp" line="+23"/>
         <source>en</source>
         <comment>the code of this translation&apos;s language (de, pt_BR): the release month is named in it</comment>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 %2</source>
         <comment>the release: the month&apos;s name, the year</comment>
-        <translation type="unfinished"></translation>
+        <translation>%2年%1</translation>
     </message>
 </context>
 <context>
@@ -85,7 +85,7 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../wizard/UnitAddSpriteNumber.cpp" line="+27"/>
         <source>Illegal character &apos;|&apos; found. Please remove the character.</source>
-        <translation type="unfinished"></translation>
+        <translation>使用できない文字「|」が含まれています。この文字を削除してください。</translation>
     </message>
 </context>
 <context>
@@ -124,12 +124,12 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../wizard/UnitNewOption.cpp" line="+28"/>
         <source>No description is inserted. Are you sure you do not want a description?</source>
-        <translation type="unfinished"></translation>
+        <translation>説明が入力されていません。説明なしでよろしいですか？</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>no description available</source>
-        <translation type="unfinished"></translation>
+        <translation>説明なし</translation>
     </message>
 </context>
 <context>
@@ -473,103 +473,103 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../wizard/UnitRomweaver.cpp" line="+74"/>
         <source>Current directory: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のフォルダー: %1</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>NES roms</source>
-        <translation type="unfinished"></translation>
+        <translation>NES ROM</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>全ファイル (*.*)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>NES roms, also in archives</source>
-        <translation type="unfinished"></translation>
+        <translation>NES ROM（アーカイブも）</translation>
     </message>
     <message>
         <location line="+90"/>
         <source>%1 (%2)</source>
         <comment>a button&apos;s tooltip: its caption, its keys</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1（%2）</translation>
     </message>
     <message>
         <location line="+147"/>
         <source>No NES rom(s) selected!</source>
-        <translation type="unfinished"></translation>
+        <translation>NES ROMが選択されていません！</translation>
     </message>
     <message>
         <location line="+47"/>
         <source>Changed since the compilation was saved</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピレーションの保存後に変更されています</translation>
     </message>
     <message>
         <location line="+77"/>
         <source>The compilation %1 has changes that are not saved. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピレーション「%1」には保存されていない変更があります。保存しますか？</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>Total NES roms selected: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したNES ROMの数: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>GBA rom size: ~%1 KB (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>GBA ROMのサイズ: 約%1 KB（既定）</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>GBA rom size: unknown (a rom could not be read)</source>
-        <translation type="unfinished"></translation>
+        <translation>GBA ROMのサイズ: 不明（読み込めないROMあり）</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>GBA rom size: ~%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>GBA ROMのサイズ: 約%1 KB</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Failed to read NES rom(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>NES ROMを読み込めませんでした</translation>
     </message>
     <message>
         <location line="+111"/>
         <source>All NES roms have to be in the same directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのNES ROMが同じフォルダー内にある必要があります。</translation>
     </message>
     <message>
         <location line="+164"/>
         <source>Only the first %1 options can be added to a menu item; options further down the list are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>メニュー項目に追加できるのは、一覧の先頭から%1個のオプションまでです。それより後のオプションは追加されません。</translation>
     </message>
     <message>
         <location line="+42"/>
         <source>No more options can be added: a menu item can carry at most %1 options.</source>
-        <translation type="unfinished"></translation>
+        <translation>これ以上オプションを追加できません。1つのメニュー項目に付けられるオプションは最大%1個です。</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Option nr %1</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション%1</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>No GBA rom filename specified! Please insert a filename!</source>
-        <translation type="unfinished"></translation>
+        <translation>GBA ROMのファイル名が指定されていません！ファイル名を入力してください！</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>%1 whole, %2 cut, %3 repaired</source>
-        <translation type="unfinished"></translation>
+        <translation>そのまま%1個、切り詰め%2個、修復%3個</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>This build&apos;s log:</source>
-        <translation type="unfinished"></translation>
+        <translation>今回の作成のログ:</translation>
     </message>
 </context>
 <context>
@@ -577,129 +577,129 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../cli/BuildCommand.cpp" line="+127"/>
         <source>Print this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>このヘルプを表示して終了します。</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Print the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョンを表示して終了します。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Number the menu lines (01. to 12. for 12 roms), as &quot;Enable numbering&quot;.</source>
         <extracomment>&quot;Enable numbering&quot; is the wizard&apos;s check box: its caption in this language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>メニュー行に番号を付けます（ROMが12個なら01.から12.まで）。「番号を付ける」と同じです。</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Sort menu and roms by title, as &quot;Sorted by title&quot;.</source>
         <extracomment>&quot;Sorted by title&quot; is the wizard&apos;s check box: its caption in this language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>メニューとROMをタイトル順に並べます。「タイトル順」と同じです。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Take the menu lines verbatim from FILE, one line per rom, in rom order.</source>
-        <translation type="unfinished"></translation>
+        <translation>メニュー行をFILEからそのまま読み込みます（ROMごとに1行、ROMの順）。</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Write a file that is not an iNES rom as well (the size check may change its bytes 4 and 5, keeping a backup); without it such a file is refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>iNES ROMでないファイルも書き込みます（サイズの確認でファイルのバイト4と5が変わることがあり、その場合はバックアップを残します）。指定しない場合、そのようなファイルは拒否されます。</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Replace OUTPUT also where it is a file that is no GBA rom made with %1; without it such a file is refused (an earlier GBA rom is always replaced).</source>
-        <translation type="unfinished"></translation>
+        <translation>OUTPUTが%1で作成したGBA ROMではないファイルでも置き換えます。指定しない場合、そのようなファイルは拒否されます（以前に作成したGBA ROMは常に置き換えられます）。</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The GBA rom to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込むGBA ROMです。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Build the compilation FILE (saved by the wizard or --save-compilation): its roms, titles, options and sprite values, numbering and sorting, and its GBA rom unless -o names another.</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィザードや--save-compilationで保存したコンピレーションFILEから作成します。ROM、タイトル、オプションとスプライト値、番号付けとタイトル順、GBA ROMはそのファイルのものを使います（-oで別のGBA ROMを指定できます）。</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Write the compilation of the other arguments to FILE, to open it in the wizard or build it with --compilation; without -o nothing is built.</source>
-        <translation type="unfinished"></translation>
+        <translation>ほかの引数から成るコンピレーションをFILEに保存します。--compilationでの作成や、ウィザードで開くのに使えます。-oがない場合は何も作成しません。</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Print nothing of what the build logs (the roms it cut or repaired).</source>
-        <translation type="unfinished"></translation>
+        <translation>作成でログに書き込む内容（切り詰めたROMや修復したROM）を何も表示しません。</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>NES roms (files or archives), all in one directory, in menu order. Titles are those stored in %1, else the file names.</source>
-        <translation type="unfinished"></translation>
+        <translation>NES ROM（ファイルまたはアーカイブ）。すべて同じフォルダー内にあるものを、メニューの順に指定します。タイトルは%1に保存されたもの、なければファイル名です。</translation>
     </message>
     <message>
         <location filename="../cli/CommandHelp.cpp" line="+131"/>
         <source>%1 (the base emulator rom, which you provide), %2 (the titles the wizard stores; read only), %3 (the build log) and %4 (the menu script of the last build) are those of the program folder: the folder of romweaver-build. Here that is %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（エミュレーターのROM。別途用意が必要）、%2（ウィザードが保存するタイトル。読み取り専用）、%3（ログ）、%4（前回の作成のメニュースクリプト）は、プログラムフォルダー、つまりromweaver-buildのフォルダーにあるものを使います。この環境では%5です。</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>%1 (the base emulator rom, which you provide), %2 (the titles the wizard stores; read only), %3 (the build log) and %4 (the menu script of the last build) are those of the program folder: the folder of romweaver-build when %1 lies there (a portable copy), otherwise %5 (an installed copy), which is created when missing. Here that is %6.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（エミュレーターのROM。別途用意が必要）、%2（ウィザードが保存するタイトル。読み取り専用）、%3（ログ）、%4（前回の作成のメニュースクリプト）は、プログラムフォルダーにあるものを使います。プログラムフォルダーは、romweaver-buildのフォルダーに%1があればそのフォルダー（ポータブル版）、なければ%5（インストール版。ない場合は作成されます）です。この環境では%6です。</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Writes a GBA rom as the Romweaver wizard does, without a window: %1, then the menu script, then each ROM in menu order, each cut to the size its header declares or, when shorter, backed up and repaired.</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウを使わずに、Romweaverウィザードと同じようにGBA ROMを書き込みます。内容は%1、メニュースクリプト、そしてメニューの順に各ROMです。各ROMは、ヘッダーのサイズより長ければ切り詰め、短ければバックアップを取ってから修復します。</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Archives:</source>
-        <translation type="unfinished"></translation>
+        <translation>アーカイブ:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A ROM may be a .zip, .7z or .gz archive holding one rom: the one member that is an iNES rom or, when none is, the one member named *.nes. It is read in memory and never changed; a rom shorter than its header declares is repaired in the GBA rom only. An archive that holds no rom or several, is encrypted or damaged is refused before anything is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>ROMには、ROMを1つ含む.zip、.7z、.gzアーカイブも指定できます。使われるのは、iNES ROMである唯一のメンバー、それがなければ*.nesという名前の唯一のメンバーです。アーカイブはメモリ上で読み込まれ、変更されることはありません。ヘッダーのサイズより短いROMは、GBA ROMの中でのみ修復されます。ROMを含まないか複数含むアーカイブ、暗号化または破損したアーカイブは、何も書き込む前に拒否されます。</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Exit status:</source>
-        <translation type="unfinished"></translation>
+        <translation>終了ステータス:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the GBA rom was written (with --save-compilation and no -o: the compilation was saved)</source>
-        <translation type="unfinished"></translation>
+        <translation>GBA ROMを書き込みました（-oなしの--save-compilationでは、コンピレーションを保存しました）</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the build was refused or failed; one sentence on standard error, after &quot;romweaver-build: &quot;, says why</source>
-        <translation type="unfinished"></translation>
+        <translation>作成が拒否されたか、失敗しました。標準エラー出力の「romweaver-build: 」の後の1文が理由を示します</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>a usage error (an unknown option, no -o, no ROM, options that do not go together); the usage lines follow the sentence</source>
-        <translation type="unfinished"></translation>
+        <translation>使い方の誤り（不明なオプション、-oがない、ROMがない、同時に使えないオプション）。その文の後に使い方の行が続きます</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Files:</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Example:</source>
-        <translation type="unfinished"></translation>
+        <translation>例:</translation>
     </message>
 </context>
 <context>
@@ -707,51 +707,51 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../wizard/CartridgeView.cpp" line="+21"/>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>whole</source>
-        <translation type="unfinished"></translation>
+        <translation>そのまま</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cut to the size its header declares</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘッダーのサイズに切り詰め</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>its header to be repaired</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘッダーを修復予定</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込めません</translation>
     </message>
     <message numerus="yes">
         <location line="+24"/>
         <source>%1 of %2 used by %n rom</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n個のROMで%2のうち%1を使用</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%1 of %2 used by %n roms</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n個のROMで%2のうち%1を使用</numerusform>
         </translation>
     </message>
     <message>
         <location line="+54"/>
         <source>%1 and the menu: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1とメニュー: %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2、%3</translation>
     </message>
 </context>
 <context>
@@ -759,43 +759,43 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../wizard/CompilationMenu.cpp" line="+22"/>
         <source>Romweaver compilations (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Romweaverコンピレーション (*.%1)</translation>
     </message>
     <message>
         <location line="+12"/>
         <location line="+12"/>
         <source>Compilation</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピレーション</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Open or save a compilation (%1, %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピレーションを開くか保存します（%1、%2）</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Open compilation…</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピレーションを開く…</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Save compilation…</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピレーションを保存…</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save compilation as…</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けてコンピレーションを保存…</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Open compilation</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピレーションを開く</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Save compilation</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピレーションを保存</translation>
     </message>
 </context>
 <context>
@@ -803,27 +803,27 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../wizard/controls/MessageBoxes.cpp" line="+18"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>確認</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>情報</translation>
     </message>
     <message>
         <location filename="../wizard/controls/MessageBoxes.h" line="+41"/>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>予期しないエラー</translation>
     </message>
 </context>
 <context>
@@ -831,37 +831,37 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../wizard/SelectionWarnings.cpp" line="+27"/>
         <source>More than a GBA cartridge holds (%1 KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>GBAカートリッジの容量（%1 KB）を超えています</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Not a regular file: a folder, a device, a pipe or a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>通常のファイルではありません（フォルダー、デバイス、パイプまたはソケット）</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Missing: the file was moved, renamed or deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>見つかりません（ファイルが移動、名前変更または削除されました）</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Locked: another program has the file open</source>
-        <translation type="unfinished"></translation>
+        <translation>ロックされています（別のプログラムがファイルを開いています）</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>No access: you may not read the file</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスできません（ファイルを読み取る権限がありません）</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込めません: %1</translation>
     </message>
     <message>
         <location line="+61"/>
         <source>Not an iNES rom</source>
-        <translation type="unfinished"></translation>
+        <translation>iNES ROMではありません</translation>
     </message>
 </context>
 <context>
@@ -869,13 +869,14 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../wizard/Startup.cpp" line="+32"/>
         <source>Cannot find Tessel.gba! Make sure it is installed in the same directory as Romweaver program. The program will be closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessel.gbaが見つかりません！Romweaverのプログラムと同じフォルダーにインストールされていることを確認してください。プログラムを終了します。</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>When Romweaver is installed, put %1 into this directory instead:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Romweaverをインストールして使う場合は、代わりに次のフォルダーに%1を置いてください:
+%2</translation>
     </message>
 </context>
 </TS>
