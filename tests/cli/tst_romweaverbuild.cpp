@@ -206,7 +206,8 @@ private slots:
     void failures();
     void helpAndVersion_data();
     void helpAndVersion();
-    void qtMessagesInTheUsersLanguage();
+    void inTheUsersLanguage_data();
+    void inTheUsersLanguage();
     void fileThatIsNotARom_data();
     void fileThatIsNotARom();
     void twoBuildsAtOnceNeverMix();
@@ -578,22 +579,36 @@ void TestRomweaverBuild::helpAndVersion()
              run.out.constData());
 }
 
-// The argument parser's messages are Qt's own: they come in German with Qt's
-// translation, which romweaver-build installs beside its own.
-void TestRomweaverBuild::qtMessagesInTheUsersLanguage()
+// The command speaks the user's language: its own texts from its translation,
+// the argument parser's from Qt's, which romweaver-build installs beside it.
+void TestRomweaverBuild::inTheUsersLanguage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("outputBegins"); // standard output, else error output
+    QTest::newRow("--help") << QStringList{"--help"} << 0
+                            << QByteArray("Aufruf: romweaver-build [--numbered]");
+    // "Nach '%1' fehlt der Wert." as a clause of the command's message.
+    QTest::newRow("Qt's parser") << QStringList{"{roms}/a.nes", "-o"} << 2
+                                 << QByteArray("romweaver-build: nach '-o' fehlt der Wert\n");
+}
+
+void TestRomweaverBuild::inTheUsersLanguage()
 {
 #ifdef Q_OS_WIN
     QSKIP("The display language is the system's on Windows; windows-test.sh starts the zip's "
           "programs in German");
 #endif
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QByteArray, outputBegins);
     Setup setup;
     CommandLine command(setup.places.program);
     command.setEnvironment(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
-    const Run run = command.run({setup.places.fill(QStringLiteral("{roms}/a.nes")), "-o"});
-    QCOMPARE(run.status, 2);
-    // "Nach '%1' fehlt der Wert." as a clause of the command's message.
-    QVERIFY2(run.err.startsWith("romweaver-build: nach '-o' fehlt der Wert\n"),
-             run.err.constData());
+    const Run run = command.run(setup.places.fill(arguments));
+    QCOMPARE(run.status, status);
+    const QByteArray& output = status == 0 ? run.out : run.err;
+    QVERIFY2(output.startsWith(outputBegins), output.constData());
 }
 
 void TestRomweaverBuild::fileThatIsNotARom_data()
