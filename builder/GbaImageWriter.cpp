@@ -41,12 +41,12 @@ void writeImage(const BuildRequest& request, ProgressReporter& progress, BuildLo
 
     stepBar(progress, plan);
     showPercentage(progress);
-    progress.setStatusText(QStringLiteral("Writing GBA rom - adding base rom tessel.gba..."));
+    progress.setStatus(BuildStatus::AddingBaseRom);
     appendWholeFile(request.files.baseRom(), output, buffer);
 
     stepBar(progress, plan);
     showPercentage(progress);
-    progress.setStatusText(QStringLiteral("Writing GBA rom - adding menu script..."));
+    progress.setStatus(BuildStatus::AddingMenuScript);
     appendWholeFile(request.files.menuScript(), output, buffer);
 
     const qsizetype romCount = request.romFileNames.size();
@@ -55,8 +55,7 @@ void writeImage(const BuildRequest& request, ProgressReporter& progress, BuildLo
             stepBar(progress, plan);
         showPercentage(progress);
         const QString& fileName = request.romFileNames.at(i);
-        progress.setStatusText(QStringLiteral("Writing GBA rom - adding nes rom ") + fileName +
-                               QStringLiteral("..."));
+        progress.setStatus(BuildStatus::AddingRom, fileName);
         report.count(AppendNESRom(output, request.romsDirectory, fileName, log, buffer,
                                   i < surveyed.size() ? &surveyed.at(i) : nullptr));
     }

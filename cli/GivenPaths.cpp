@@ -42,6 +42,11 @@ QString GivenPaths::rom(const QString& fileName) const
     return m_roms.value(fileName, fileName);
 }
 
+QString GivenPaths::path(const QString& used) const
+{
+    return m_paths.value(used, used);
+}
+
 QString GivenPaths::inText(const QString& text) const
 {
     if (m_paths.isEmpty())

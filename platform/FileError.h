@@ -11,20 +11,24 @@ namespace platform
 // sharing and locks); Other for every other error.
 enum class FileFailure { Other, Missing, AccessDenied, InUse };
 
-// The one error type of the program's file work. The text is what the user
-// sees in an error box, so it is composed where the context (the path) is known.
+// The one error type of the program's file work: what failed (text, in
+// English), the failure it stands for and, where the system said, its reason
+// (cause: the system's own text, in the user's language).
 class FileError : public std::runtime_error
 {
 public:
-    explicit FileError(const QString& text, FileFailure failure = FileFailure::Other)
-        : std::runtime_error(text.toStdString()), m_failure(failure)
+    explicit FileError(const QString& text, FileFailure failure = FileFailure::Other,
+                       const QString& cause = {})
+        : std::runtime_error(text.toStdString()), m_failure(failure), m_cause(cause)
     {
     }
     QString text() const { return QString::fromStdString(what()); }
     FileFailure failure() const { return m_failure; }
+    QString cause() const { return m_cause; }
 
 private:
     FileFailure m_failure;
+    QString m_cause;
 };
 
 // A path names a folder, device, pipe or socket where a file was wanted.

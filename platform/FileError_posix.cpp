@@ -32,7 +32,8 @@ void throwSystemError(const QString& what, const QString& path)
 {
     const int error = errno;
     const QString message = QString::fromLocal8Bit(std::strerror(error));
-    throw FileError(QStringLiteral("%1 \"%2\": %3").arg(what, path, message), failureOf(error));
+    throw FileError(QStringLiteral("%1 \"%2\": %3").arg(what, path, message), failureOf(error),
+                    message);
 }
 
 } // namespace platform

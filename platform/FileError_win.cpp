@@ -31,7 +31,8 @@ void throwSystemError(const QString& what, const QString& path)
 {
     const DWORD error = GetLastError();
     const QString message = qt_error_string(int(error));
-    throw FileError(QStringLiteral("%1 \"%2\": %3").arg(what, path, message), failureOf(error));
+    throw FileError(QStringLiteral("%1 \"%2\": %3").arg(what, path, message), failureOf(error),
+                    message);
 }
 
 } // namespace platform

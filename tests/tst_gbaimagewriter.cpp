@@ -417,8 +417,12 @@ void TestGbaImageWriter::refusesOutputNamingAnInput()
     req.menuLines = QStringList{"B", "A"};
     const BuildResult result = build(req, progress, log);
     QCOMPARE(result.outcome, BuildResult::Outcome::Refused);
-    QVERIFY2(result.reason.startsWith("The GBA rom was not written: " + req.outputPath + " is "),
-             qPrintable(result.reason));
+    QCOMPARE(result.problems.size(), 1);
+    QCOMPARE(result.problems.constFirst().path, req.outputPath);
+    const BuildProblem::Kind kind = result.problems.constFirst().kind;
+    QVERIFY(kind == BuildProblem::Kind::OutputIsInput ||
+            kind == BuildProblem::Kind::OutputIsSettings ||
+            kind == BuildProblem::Kind::OutputIsLog);
     QVERIFY(progress.events.isEmpty());
     QCOMPARE(readFile(m_programDir + "Tessel.GBA"), m_base);
     QCOMPARE(readFile(m_programDir + "menu.out"), m_menu);

@@ -4,6 +4,7 @@
 #include "builder/ArchiveError.h"
 #include "builder/Build.h"
 #include "builder/BuildLog.h"
+#include "builder/BuildStatus.h"
 #include "builder/CartridgeLayout.h"
 #include "builder/CompilationFile.h"
 #include "builder/FileMeasure.h"
@@ -25,6 +26,7 @@
 #include "wizard/UnitAddSpriteNumber.h"
 #include "wizard/UnitNewOption.h"
 #include "wizard/WritePageProgress.h"
+#include "wizard/MessageTexts.h"
 #include "wizard/WriteQuestions.h"
 #include "wizard/controls/ButtonEnterKey.h"
 #include "wizard/controls/FormLook.h"
@@ -971,10 +973,10 @@ void TfrmRomweaver::showWriteOutcome(bool written)
 {
     if (written) {
         setTextColour(ui->lblStatus, QColor(0, 128, 0));
-        ui->lblStatus->setText(QStringLiteral("Writing succesfully completed."));
+        ui->lblStatus->setText(builder::statusText(builder::BuildStatus::Completed));
     } else {
         setTextColour(ui->lblStatus, QColor(255, 0, 0));
-        ui->lblStatus->setText(QStringLiteral("Writing the GBA rom failed."));
+        ui->lblStatus->setText(builder::statusText(builder::BuildStatus::Failed));
     }
     ui->ProgressBar1->setValue(100);
     ui->lblProgress->setText(QString::number(ui->ProgressBar1->value()) +

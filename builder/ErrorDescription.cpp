@@ -1,12 +1,10 @@
-#include "builder/NotWrittenText.h"
+#include "builder/ErrorDescription.h"
 
 namespace builder
 {
 
 namespace
 {
-
-const QString NotWritten = QStringLiteral("The GBA rom was not written:");
 
 // Whether the text begins with a word of letters only, all but the first in
 // lower case: an ordinary word whose first letter may change case, unlike a
@@ -24,6 +22,8 @@ bool beginsWithPlainWord(const QString& text)
     return true;
 }
 
+} // namespace
+
 QString withFullStop(QString text)
 {
     if (!text.endsWith(QLatin1Char('.')) && !text.endsWith(QLatin1Char('!')) &&
@@ -32,15 +32,12 @@ QString withFullStop(QString text)
     return text;
 }
 
-// A sentence of its own: a plain first word capitalised, a closing full stop.
 QString asSentence(QString text)
 {
     if (beginsWithPlainWord(text))
         text[0] = text.at(0).toUpper();
     return withFullStop(text);
 }
-
-} // namespace
 
 QString asClause(QString text)
 {
@@ -49,26 +46,6 @@ QString asClause(QString text)
     if (text.endsWith(QLatin1Char('.')))
         text.chop(1);
     return text;
-}
-
-QString notWrittenText(const QStringList& problems, qsizetype shownAtMost)
-{
-    if (problems.size() == 1)
-        return NotWritten + QLatin1Char(' ') + withFullStop(asClause(problems.constFirst()));
-    QString text = NotWritten;
-    for (const QString& problem : problems.first(qMin(problems.size(), shownAtMost)))
-        text += QLatin1Char('\n') + asSentence(problem);
-    if (problems.size() > shownAtMost)
-        text += QStringLiteral("\nand %1 more.").arg(problems.size() - shownAtMost);
-    return text;
-}
-
-QString failedBuildText(const QString& failure, const QString& outputPath, bool outputExisted)
-{
-    return NotWritten + QLatin1Char(' ') + withFullStop(asClause(failure)) + QLatin1Char(' ') +
-           (outputExisted ? QStringLiteral("%1 is unchanged.")
-                          : QStringLiteral("Nothing was written to %1."))
-               .arg(outputPath);
 }
 
 } // namespace builder
