@@ -10,26 +10,17 @@
 namespace cli
 {
 
-namespace
-{
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("cli::CommandMessages", text);
-}
-
-} // namespace
-
 QString statusBesideBar(builder::BuildStatus status, const QString& romFileName)
 {
     using builder::BuildStatus;
     switch (status) {
     case BuildStatus::AddingBaseRom:
-        return tr("adding base rom tessel.gba...");
+        return QCoreApplication::translate("cli::CommandMessages", "adding base rom tessel.gba...");
     case BuildStatus::AddingMenuScript:
-        return tr("adding menu script...");
+        return QCoreApplication::translate("cli::CommandMessages", "adding menu script...");
     case BuildStatus::AddingRom:
-        return tr("adding nes rom %1...").arg(romFileName);
+        return QCoreApplication::translate("cli::CommandMessages", "adding nes rom %1...")
+            .arg(romFileName);
     default:
         return builder::statusText(status, romFileName);
     }
@@ -37,21 +28,27 @@ QString statusBesideBar(builder::BuildStatus status, const QString& romFileName)
 
 QString otherFileRefusal(const QString& output)
 {
-    return tr("%1 already exists and is not a GBA rom made with %2, so the GBA rom was not "
-              "written; give --force to replace it")
+    return QCoreApplication::translate(
+               "cli::CommandMessages",
+               "%1 already exists and is not a GBA rom made with %2, so the GBA rom was not "
+               "written; give --force to replace it")
         .arg(output, platform::ProgramFiles::BaseRomName);
 }
 
 QString nonRomRefusal(const QString& rom)
 {
-    return tr("%1 is not an iNES rom; give --allow-non-rom to write it all the same (its bytes 4 "
-              "and 5 may then be changed to fit its size)")
+    return QCoreApplication::translate(
+               "cli::CommandMessages",
+               "%1 is not an iNES rom; give --allow-non-rom to write it all the same (its bytes 4 "
+               "and 5 may then be changed to fit its size)")
         .arg(rom);
 }
 
 QString nonRomWarning(const QString& rom)
 {
-    return tr("warning: %1 is not an iNES rom; its bytes 4 and 5 may be changed to fit its size")
+    return QCoreApplication::translate(
+               "cli::CommandMessages",
+               "warning: %1 is not an iNES rom; its bytes 4 and 5 may be changed to fit its size")
         .arg(rom);
 }
 
@@ -69,21 +66,34 @@ QString problemClause(const builder::BuildProblem& problem, const GivenPaths& gi
     const QString path = given.path(problem.path);
     switch (problem.kind) {
     case Kind::MenuLineBreak:
-        return tr("the menu line of %1 holds a line break; a menu line has to stay on one line, "
-                  "so rename the file or give it another title")
+        return QCoreApplication::translate(
+                   "cli::CommandMessages",
+                   "the menu line of %1 holds a line break; a menu line has to stay on one line, "
+                   "so rename the file or give it another title")
             .arg(problem.path);
     case Kind::OutputIsInput:
-        return tr("%1 is one of the files it is made from").arg(path);
+        return QCoreApplication::translate("cli::CommandMessages",
+                                           "%1 is one of the files it is made from")
+            .arg(path);
     case Kind::OutputIsSettings:
-        return tr("%1 is the file Romweaver keeps its settings in").arg(path);
+        return QCoreApplication::translate("cli::CommandMessages",
+                                           "%1 is the file Romweaver keeps its settings in")
+            .arg(path);
     case Kind::OutputIsLog:
-        return tr("%1 is Romweaver's build log").arg(path);
+        return QCoreApplication::translate("cli::CommandMessages", "%1 is Romweaver's build log")
+            .arg(path);
     case Kind::NotAFile:
-        return tr("%1 is not a regular file (a folder, a device, a pipe or a socket)").arg(path);
+        return QCoreApplication::translate(
+                   "cli::CommandMessages",
+                   "%1 is not a regular file (a folder, a device, a pipe or a socket)")
+            .arg(path);
     case Kind::NonRom:
         return nonRomRefusal(path);
     case Kind::Busy:
-        return tr("another build is writing in %1; try again when it has finished").arg(path);
+        return QCoreApplication::translate(
+                   "cli::CommandMessages",
+                   "another build is writing in %1; try again when it has finished")
+            .arg(path);
     case Kind::UnreadableRom:
     case Kind::Failed:
         break;
@@ -103,8 +113,11 @@ QStringList notWrittenLines(const QList<builder::BuildProblem>& problems, const 
     if (first.kind == Kind::Busy || first.kind == Kind::Failed)
         return {problemClause(first, given)};
     if (problems.size() == 1)
-        return {tr("the GBA rom was not written: %1").arg(problemClause(first, given))};
-    QStringList lines{tr("the GBA rom was not written:")};
+        return {
+            QCoreApplication::translate("cli::CommandMessages", "the GBA rom was not written: %1")
+                .arg(problemClause(first, given))};
+    QStringList lines{
+        QCoreApplication::translate("cli::CommandMessages", "the GBA rom was not written:")};
     for (const builder::BuildProblem& problem : problems)
         lines << problemClause(problem, given);
     return lines;
@@ -112,7 +125,9 @@ QStringList notWrittenLines(const QList<builder::BuildProblem>& problems, const 
 
 QString oversizeWarning(qint64 imageKB)
 {
-    return tr("warning: the GBA rom will be %1 KB, more than the %2 KB a GBA cartridge holds")
+    return QCoreApplication::translate(
+               "cli::CommandMessages",
+               "warning: the GBA rom will be %1 KB, more than the %2 KB a GBA cartridge holds")
         .arg(imageKB)
         .arg(builder::gba::CartridgeCapacityKB);
 }
