@@ -39,10 +39,10 @@ QList<BuildProblem> problems(const BuildRequest& request, const ImageSurvey& sur
             problem = {Kind::NotAFile, path, {}};
         // Every archive is read through before anything is written: one that
         // gives no rom would otherwise fail the build halfway.
-        else if (!rom.badArchive.isEmpty())
-            problem = {Kind::UnreadableRom, path, rom.badArchive};
+        else if (rom.badArchive())
+            problem = {Kind::UnreadableRom, path, rom.error};
         else if (!rom.readable && hooks.unreadableRomRefused)
-            problem = {Kind::UnreadableRom, path, rom.problem};
+            problem = {Kind::UnreadableRom, path, rom.error};
         else if (rom.readable && !rom.ines && hooks.nonRomRefused)
             problem = {Kind::NonRom, path, {}};
         else
@@ -97,7 +97,7 @@ BuildResult build(const BuildRequest& request, ProgressReporter& progress, Build
         result.outcome = outcome;
         return result;
     };
-    const auto failed = [&result, &ended](const QString& error) {
+    const auto failed = [&result, &ended](const KeptError& error) {
         result.problems = {BuildProblem{Kind::Failed, {}, error}};
         return ended(BuildResult::Outcome::Failed);
     };
@@ -116,7 +116,7 @@ BuildResult build(const BuildRequest& request, ProgressReporter& progress, Build
         // script either: the same failure.
         if (hooks.menuScriptFailureThrown)
             throw;
-        return failed(error.text());
+        return failed(keptError(error));
     }
 
     const ImageSurvey survey = surveyImage(request, hooks.surveyRom);
@@ -133,11 +133,11 @@ BuildResult build(const BuildRequest& request, ProgressReporter& progress, Build
     } catch (const platform::FileError& error) {
         if (hooks.menuScriptFailureThrown)
             throw;
-        return failed(error.text());
+        return failed(keptError(error));
     }
 
     progress.setStatus(BuildStatus::Writing);
-    QString failure;
+    KeptError failure;
     const qsizetype firstLogMessage = log.messages().size();
     if (!WriteGBARom(request, progress, log, failure, hooks.outputSink, &result.report,
                      survey.roms))

@@ -1,9 +1,18 @@
 #pragma once
 
+#include "platform/FileError.h"
+
 #include <QString>
+
+#include <memory>
 
 namespace builder
 {
+
+// A lower layer's error as a build keeps it: a FileError, or one of its kinds
+// (an ArchiveError), copied whole.
+using KeptError = std::shared_ptr<const platform::FileError>;
+KeptError keptError(const platform::FileError& error);
 
 // What stands in the way of a build or ended it: a kind and what it is about.
 // The wizard and the command line each word it in their own sentence, in the
@@ -17,17 +26,18 @@ struct BuildProblem {
         OutputIsLog,      // the output `path` is the program's build log
         NotAFile,         // `path` (the output or a rom) is a folder, device, pipe or socket
         NonRom,           // the rom `path` is not an iNES rom (BuildHooks::nonRomRefused)
-        UnreadableRom,    // the rom `path` gives no rom: `error` says why, naming it
+        UnreadableRom,    // the rom `path` gives no rom: `error` says why
         Busy,             // another build is writing in the program folder `path`
-        Failed,           // a step failed: `error` says what, naming the file
+        Failed,           // a step failed: `error` says what (none: an unexpected error)
     };
     Kind kind = Kind::Failed;
     QString path;
-    // The description of the error of a lower layer (a file error, an archive
-    // that gives no rom), for UnreadableRom and Failed.
-    QString error;
+    // The error of a lower layer (a file error, an archive that gives no rom),
+    // for UnreadableRom and Failed.
+    KeptError error;
 
-    bool operator==(const BuildProblem&) const = default;
+    // The same problem: of the same kind, about the same file, for the same reason.
+    bool operator==(const BuildProblem& other) const;
 };
 
 } // namespace builder

@@ -32,20 +32,16 @@ QString withFullStop(QString text)
     return text;
 }
 
-QString asSentence(QString text)
+QString capitalised(QString text)
 {
     if (beginsWithPlainWord(text))
         text[0] = text.at(0).toUpper();
-    return withFullStop(text);
+    return text;
 }
 
-QString asClause(QString text)
+QString asSentence(QString text)
 {
-    if (beginsWithPlainWord(text))
-        text[0] = text.at(0).toLower();
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    return text;
+    return withFullStop(capitalised(text));
 }
 
 } // namespace builder

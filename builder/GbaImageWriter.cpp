@@ -67,12 +67,12 @@ void writeImage(const BuildRequest& request, ProgressReporter& progress, BuildLo
 } // namespace
 
 bool WriteGBARom(const BuildRequest& request, ProgressReporter& progress, BuildLog& log,
-                 QString& failure, const OutputSinkFactory& outputSink, BuildReport* report,
+                 KeptError& failure, const OutputSinkFactory& outputSink, BuildReport* report,
                  const QList<RomSurvey>& surveyed)
 {
     // On a failure the file objects close themselves on the way out, and the
     // unfinished image goes with them.
-    failure.clear();
+    failure.reset();
     try {
         BuildReport counted;
         writeImage(request, progress, log, outputSink, counted, surveyed);
@@ -82,10 +82,10 @@ bool WriteGBARom(const BuildRequest& request, ProgressReporter& progress, BuildL
             report->repaired = counted.repaired;
         }
         return true;
-    } catch (const std::exception& error) {
-        failure = QString::fromStdString(error.what());
+    } catch (const platform::FileError& error) {
+        failure = keptError(error);
     } catch (...) {
-        failure = QStringLiteral("unexpected error");
+        // Anything else (memory exhausted) is an unexpected error: no file to name.
     }
     return false;
 }

@@ -413,7 +413,7 @@ int runBuildCommand(const QStringList& arguments)
             printLine(Usage);
         return failure.status;
     } catch (const std::exception& error) {
-        printMessage(foreignClause(QString::fromStdString(error.what())));
+        printMessage(uncaughtErrorClause(error));
         return BuildFailed;
     }
 }

@@ -3,7 +3,11 @@
 #include "builder/BuildProblem.h"
 #include "builder/BuildStatus.h"
 
+#include "platform/FileError.h"
+
 #include <QString>
+
+#include <exception>
 
 namespace cli
 {
@@ -32,9 +36,15 @@ QString oversizeWarning(qint64 imageKB);
 // description says it; another build writing.
 QStringList notWrittenLines(const QList<builder::BuildProblem>& problems, const GivenPaths& given);
 
-// A text of someone else's (Qt's argument parser, a lower layer's error
-// description) as the command's sentence: a plain first word in lower case,
-// no closing full stop.
-QString foreignClause(const QString& text);
+// A lower layer's error (a file, an archive that gives no rom, a compilation
+// file, the settings file) as the command's sentence, its files as given.
+QString errorClause(const platform::FileError& error, const GivenPaths& given);
+// An error no other handler caught, as the command's sentence.
+QString uncaughtErrorClause(const std::exception& error);
+
+// A sentence of Qt's argument parser ("Missing value after '-o'.") in the
+// command's style: its capitalised first word in lower case, no closing full
+// stop. The parser tells no kinds to word its errors from.
+QString foreignClause(QString text);
 
 } // namespace cli

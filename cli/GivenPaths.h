@@ -22,11 +22,6 @@ public:
     QString rom(const QString& fileName) const;
     // How the file the build opens at used was given; used when it was not.
     QString path(const QString& used) const;
-    // The text with each path the build opens, and each rom's file name where
-    // it stands alone (not as the end of a path), as given: for the
-    // descriptions of errors of the layers below the build (file errors,
-    // archives), which name their files in their text.
-    QString inText(const QString& text) const;
 
 private:
     QHash<QString, QString> m_paths; // as used -> as given

@@ -16,15 +16,13 @@ class SettingsWriteError : public platform::FileError
 public:
     SettingsWriteError(const QString& path, const QString& cause, bool busy = false,
                        platform::FileFailure failure = platform::FileFailure::Other)
-        : platform::FileError(QStringLiteral("Unable to write to ") + path, failure, cause),
-          m_path(path), m_busy(busy)
+        : platform::FileError(QStringLiteral("Unable to write to ") + path, path, failure, cause),
+          m_busy(busy)
     {
     }
-    const QString& path() const { return m_path; }
     bool busy() const { return m_busy; }
 
 private:
-    QString m_path;
     bool m_busy;
 };
 

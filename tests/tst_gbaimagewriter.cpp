@@ -61,7 +61,9 @@ public:
         m_file.write(data, fits);
         m_room -= fits;
         if (fits < size)
-            throw FileError(QStringLiteral("Cannot write file: No space left on device"));
+            throw FileError(platform::FileAction::Write, QStringLiteral("out.gba"),
+                            platform::FileFailure::Other,
+                            QStringLiteral("No space left on device"));
     }
 
 private:
@@ -77,7 +79,8 @@ public:
     void write(const char*, qint64) override {}
     void flush() override
     {
-        throw FileError(QStringLiteral("Cannot write file: No space left on device"));
+        throw FileError(platform::FileAction::Write, QStringLiteral("out.gba"),
+                        platform::FileFailure::Other, QStringLiteral("No space left on device"));
     }
 };
 
@@ -180,7 +183,7 @@ private:
         format.shortDateFormat = "M/d/yyyy";
         BuildLog log(logPath(), format,
                      [] { return QDateTime(QDate(2026, 12, 6), QTime(11, 19, 34)); });
-        QString failure;
+        builder::KeptError failure;
         return WriteGBARom(request, progress, log, failure, sink);
     }
     // Every file of the build has been closed: each opens exclusively again.

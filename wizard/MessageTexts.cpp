@@ -1,5 +1,7 @@
 #include "wizard/MessageTexts.h"
 
+#include "builder/ArchiveError.h"
+#include "builder/CompilationFile.h"
 #include "builder/ErrorDescription.h"
 #include "settings/SettingsWriteError.h"
 
@@ -14,7 +16,159 @@ namespace
 // More lines than this make a box taller than most screens.
 constexpr qsizetype ProblemsShown = 10;
 
+QString tr(const char* text, const char* comment = nullptr, int n = -1)
+{
+    return QCoreApplication::translate("wizard::MessageTexts", text, comment, n);
+}
+
+QString quoted(const QString& path)
+{
+    return QLatin1Char('"') + path + QLatin1Char('"');
+}
+
+// What was done to the file, as the start of a clause.
+QString actionClause(const platform::FileError& error)
+{
+    using platform::FileAction;
+    const QString path = quoted(error.path());
+    switch (error.action()) {
+    case FileAction::Open:
+        return tr("cannot open file %1").arg(path);
+    case FileAction::Read:
+        return tr("cannot read file %1").arg(path);
+    case FileAction::ReadRom:
+        return tr("cannot read %1").arg(path);
+    case FileAction::ReadByte:
+        return tr("cannot read byte %1 of %2").arg(error.count()).arg(path);
+    case FileAction::Write:
+        return tr("cannot write file %1").arg(path);
+    case FileAction::Create:
+        return tr("cannot create file %1").arg(path);
+    case FileAction::CreateLockFile:
+        return tr("cannot create lock file %1").arg(path);
+    case FileAction::CreateFolder:
+        return tr("cannot create directory %1").arg(path);
+    case FileAction::Measure:
+        return tr("cannot measure file %1").arg(path);
+    case FileAction::Seek:
+        return tr("cannot seek in file %1").arg(path);
+    case FileAction::Close:
+        return tr("cannot close file %1").arg(path);
+    case FileAction::Identify:
+        return tr("cannot identify file %1").arg(path);
+    case FileAction::Lock:
+        return tr("cannot lock file %1").arg(path);
+    case FileAction::Empty:
+        return tr("cannot empty file %1").arg(path);
+    case FileAction::Replace:
+        return tr("cannot replace %1").arg(path);
+    case FileAction::Copy:
+        return tr("cannot copy %1 to %2").arg(quoted(error.source()), path);
+    case FileAction::Repair:
+        return tr("cannot repair %1").arg(path);
+    case FileAction::Describe:
+        break;
+    }
+    return error.text();
+}
+
+// Why it failed; nothing where nothing more is known.
+QString reasonClause(const platform::FileError& error)
+{
+    using platform::FileReason;
+    switch (error.reason()) {
+    case FileReason::System:
+        return error.cause();
+    case FileReason::None:
+        break;
+    case FileReason::InUse:
+        return tr("it is in use by another program");
+    case FileReason::NotARegularFile:
+        return tr("it is not a regular file (a folder, a device, a pipe or a socket)");
+    case FileReason::EndedEarly:
+        return tr("it ended early");
+    case FileReason::EndedBefore:
+        return tr("it ended before %1 more bytes").arg(error.count());
+    case FileReason::RomEndedBefore:
+        return tr("its rom ended before %1 more bytes").arg(error.count());
+    case FileReason::ChangedSinceChecked:
+        return tr("it changed after the build checked it");
+    case FileReason::ChangedWhileRead:
+        return tr("the file changed while it was read");
+    }
+    return QString();
+}
+
+QString archiveClause(const builder::ArchiveError& error)
+{
+    using Kind = builder::ArchiveError::Kind;
+    const QString& name = error.archiveName();
+    const QString& detail = error.detail();
+    switch (error.kind()) {
+    case Kind::NoRom:
+        return tr("%1 holds no NES rom").arg(name);
+    case Kind::SeveralRoms:
+        return tr("%1 holds %2 NES roms; Romweaver takes one rom per archive")
+            .arg(name)
+            .arg(error.romCount());
+    case Kind::Encrypted:
+        return tr("%1 is encrypted").arg(name);
+    case Kind::Damaged:
+        return tr("%1 is damaged: %2").arg(name, detail);
+    case Kind::WrongFormat:
+        return tr("%1 is not a %2 archive").arg(name, detail);
+    case Kind::TooLarge:
+        return tr("%1 is too large to read: %2").arg(name, detail);
+    case Kind::Unreadable:
+        break;
+    }
+    return tr("%1 cannot be read: %2").arg(name, detail);
+}
+
+QString compilationClause(const builder::CompilationFileError& error)
+{
+    using Kind = builder::CompilationFileError::Kind;
+    QString detail = QCoreApplication::translate("builder::CompilationFile",
+                                                 error.detail().toUtf8().constData());
+    if (!error.name().isEmpty())
+        detail = detail.arg(error.name());
+    switch (error.kind()) {
+    case Kind::CannotRead:
+        return tr("cannot read the compilation %1: %2").arg(error.path(), detail);
+    case Kind::CannotWrite:
+        return tr("cannot write the compilation %1: %2")
+            .arg(error.path(), error.fileError() ? errorSentence(*error.fileError()) : detail);
+    case Kind::NotACompilation:
+        return tr("%1 is not a Romweaver compilation: %2").arg(error.path(), detail);
+    case Kind::NewerFormat:
+        break;
+    }
+    return tr("%1 was saved by a newer Romweaver (format version %2); this one reads versions up "
+              "to %3")
+        .arg(error.path(), error.detail())
+        .arg(builder::CompilationFormatVersion);
+}
+
 } // namespace
+
+QString errorClause(const platform::FileError& error)
+{
+    if (const auto* archive = dynamic_cast<const builder::ArchiveError*>(&error))
+        return archiveClause(*archive);
+    if (const auto* compilation = dynamic_cast<const builder::CompilationFileError*>(&error))
+        return compilationClause(*compilation);
+    if (const auto* settings = dynamic_cast<const settings::SettingsWriteError*>(&error))
+        return tr("Unable to write to %1").arg(settings->path());
+    const QString reason = reasonClause(error);
+    return reason.isEmpty() ? actionClause(error)
+                            : tr("%1: %2", "what was done to a file: why it failed")
+                                  .arg(actionClause(error), reason);
+}
+
+QString errorSentence(const platform::FileError& error)
+{
+    return builder::capitalised(errorClause(error));
+}
 
 QString problemClause(const builder::BuildProblem& problem)
 {
@@ -54,7 +208,7 @@ QString problemClause(const builder::BuildProblem& problem)
     case Kind::Failed:
         break;
     }
-    return builder::asClause(problem.error);
+    return problem.error ? errorClause(*problem.error) : tr("unexpected error");
 }
 
 QString notWrittenWarning(const builder::BuildResult& result, const QString& outputPath)
@@ -97,10 +251,10 @@ ErrorMessage uncaughtErrorMessage(const std::exception& error)
                                    "wizard::MessageTexts",
                                    "Another program was writing it and did not finish in time.")
                              : settings->cause();
-        return {QCoreApplication::translate("wizard::MessageTexts", "Unable to write to %1")
-                    .arg(settings->path()),
-                reason};
+        return {errorClause(*settings), reason};
     }
+    if (const auto* file = dynamic_cast<const platform::FileError*>(&error))
+        return {errorSentence(*file), QString()};
     return {QString::fromStdString(error.what()), QString()};
 }
 

@@ -13,6 +13,13 @@ namespace wizard
 // language: each kind of problem, the warning for a build that wrote nothing,
 // an error no handler caught.
 
+// A lower layer's error (a file, an archive that gives no rom, a compilation
+// file, the settings file) as the end of a sentence, after a colon:
+// "cannot open file "<path>": <the system's reason>", no full stop.
+QString errorClause(const platform::FileError& error);
+// The same as a sentence of its own: a plain first word capitalised.
+QString errorSentence(const platform::FileError& error);
+
 // A problem as the end of a sentence (after "The GBA rom was not written:").
 QString problemClause(const builder::BuildProblem& problem);
 

@@ -20,13 +20,13 @@
 #include "wizard/CartridgeView.h"
 #include "wizard/CompilationMenu.h"
 #include "wizard/FormGrowth.h"
+#include "wizard/MessageTexts.h"
 #include "wizard/RomDropHandler.h"
 #include "wizard/SelectionWarnings.h"
 #include "wizard/UnitAbout.h"
 #include "wizard/UnitAddSpriteNumber.h"
 #include "wizard/UnitNewOption.h"
 #include "wizard/WritePageProgress.h"
-#include "wizard/MessageTexts.h"
 #include "wizard/WriteQuestions.h"
 #include "wizard/controls/ButtonEnterKey.h"
 #include "wizard/controls/FormLook.h"
@@ -391,7 +391,7 @@ bool TfrmRomweaver::openCompilation(const QString& givenPath)
     try {
         opened = builder::readCompilationFile(path);
     } catch (const builder::CompilationFileError& error) {
-        wizard::showWarning(this, error.text());
+        wizard::showWarning(this, wizard::errorSentence(error));
         return false;
     }
     // The rom directory first: entering it empties the selection.
@@ -441,7 +441,7 @@ bool TfrmRomweaver::saveCompilation(const QString& givenPath)
     try {
         builder::writeCompilationFile(path, m_compilation);
     } catch (const builder::CompilationFileError& error) {
-        wizard::showWarning(this, error.text());
+        wizard::showWarning(this, wizard::errorSentence(error));
         return false;
     }
     m_compilationPath = path;
@@ -545,7 +545,7 @@ int TfrmRomweaver::SelectedRomsSizeKB()
         surveys.insert(rom.fileName, survey);
         if (survey.readable)
             total += survey.length;
-        else if (survey.badArchive.isEmpty())
+        else if (!survey.badArchive())
             ++failures;
         // An archive that gives no rom adds nothing: it is marked in the list,
         // and "Write!" refuses it.
