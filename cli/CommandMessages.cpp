@@ -67,11 +67,6 @@ QString foreignClause(QString text)
 namespace
 {
 
-QString tr(const char* text, const char* comment = nullptr, int n = -1)
-{
-    return QCoreApplication::translate("cli::CommandMessages", text, comment, n);
-}
-
 QString quoted(const QString& path)
 {
     return QLatin1Char('"') + path + QLatin1Char('"');
@@ -84,39 +79,51 @@ QString actionClause(const platform::FileError& error, const GivenPaths& given)
     const QString path = quoted(given.path(error.path()));
     switch (error.action()) {
     case FileAction::Open:
-        return tr("cannot open file %1").arg(path);
+        return QCoreApplication::translate("cli::CommandMessages", "cannot open file %1").arg(path);
     case FileAction::Read:
-        return tr("cannot read file %1").arg(path);
+        return QCoreApplication::translate("cli::CommandMessages", "cannot read file %1").arg(path);
     case FileAction::ReadRom:
-        return tr("cannot read %1").arg(path);
+        return QCoreApplication::translate("cli::CommandMessages", "cannot read %1").arg(path);
     case FileAction::ReadByte:
-        return tr("cannot read byte %1 of %2").arg(error.count()).arg(path);
+        return QCoreApplication::translate("cli::CommandMessages", "cannot read byte %1 of %2")
+            .arg(error.count())
+            .arg(path);
     case FileAction::Write:
-        return tr("cannot write file %1").arg(path);
+        return QCoreApplication::translate("cli::CommandMessages", "cannot write file %1")
+            .arg(path);
     case FileAction::Create:
-        return tr("cannot create file %1").arg(path);
+        return QCoreApplication::translate("cli::CommandMessages", "cannot create file %1")
+            .arg(path);
     case FileAction::CreateLockFile:
-        return tr("cannot create lock file %1").arg(path);
+        return QCoreApplication::translate("cli::CommandMessages", "cannot create lock file %1")
+            .arg(path);
     case FileAction::CreateFolder:
-        return tr("cannot create directory %1").arg(path);
+        return QCoreApplication::translate("cli::CommandMessages", "cannot create directory %1")
+            .arg(path);
     case FileAction::Measure:
-        return tr("cannot measure file %1").arg(path);
+        return QCoreApplication::translate("cli::CommandMessages", "cannot measure file %1")
+            .arg(path);
     case FileAction::Seek:
-        return tr("cannot seek in file %1").arg(path);
+        return QCoreApplication::translate("cli::CommandMessages", "cannot seek in file %1")
+            .arg(path);
     case FileAction::Close:
-        return tr("cannot close file %1").arg(path);
+        return QCoreApplication::translate("cli::CommandMessages", "cannot close file %1")
+            .arg(path);
     case FileAction::Identify:
-        return tr("cannot identify file %1").arg(path);
+        return QCoreApplication::translate("cli::CommandMessages", "cannot identify file %1")
+            .arg(path);
     case FileAction::Lock:
-        return tr("cannot lock file %1").arg(path);
+        return QCoreApplication::translate("cli::CommandMessages", "cannot lock file %1").arg(path);
     case FileAction::Empty:
-        return tr("cannot empty file %1").arg(path);
+        return QCoreApplication::translate("cli::CommandMessages", "cannot empty file %1")
+            .arg(path);
     case FileAction::Replace:
-        return tr("cannot replace %1").arg(path);
+        return QCoreApplication::translate("cli::CommandMessages", "cannot replace %1").arg(path);
     case FileAction::Copy:
-        return tr("cannot copy %1 to %2").arg(quoted(given.path(error.source())), path);
+        return QCoreApplication::translate("cli::CommandMessages", "cannot copy %1 to %2")
+            .arg(quoted(given.path(error.source())), path);
     case FileAction::Repair:
-        return tr("cannot repair %1").arg(path);
+        return QCoreApplication::translate("cli::CommandMessages", "cannot repair %1").arg(path);
     case FileAction::Describe:
         break;
     }
@@ -133,19 +140,27 @@ QString reasonClause(const platform::FileError& error)
     case FileReason::None:
         break;
     case FileReason::InUse:
-        return tr("it is in use by another program");
+        return QCoreApplication::translate("cli::CommandMessages",
+                                           "it is in use by another program");
     case FileReason::NotARegularFile:
-        return tr("it is not a regular file (a folder, a device, a pipe or a socket)");
+        return QCoreApplication::translate(
+            "cli::CommandMessages",
+            "it is not a regular file (a folder, a device, a pipe or a socket)");
     case FileReason::EndedEarly:
-        return tr("it ended early");
+        return QCoreApplication::translate("cli::CommandMessages", "it ended early");
     case FileReason::EndedBefore:
-        return tr("it ended before %1 more bytes").arg(error.count());
+        return QCoreApplication::translate("cli::CommandMessages", "it ended before %1 more bytes")
+            .arg(error.count());
     case FileReason::RomEndedBefore:
-        return tr("its rom ended before %1 more bytes").arg(error.count());
+        return QCoreApplication::translate("cli::CommandMessages",
+                                           "its rom ended before %1 more bytes")
+            .arg(error.count());
     case FileReason::ChangedSinceChecked:
-        return tr("it changed after the build checked it");
+        return QCoreApplication::translate("cli::CommandMessages",
+                                           "it changed after the build checked it");
     case FileReason::ChangedWhileRead:
-        return tr("the file changed while it was read");
+        return QCoreApplication::translate("cli::CommandMessages",
+                                           "the file changed while it was read");
     }
     return QString();
 }
@@ -157,23 +172,29 @@ QString archiveClause(const builder::ArchiveError& error, const GivenPaths& give
     const QString& detail = error.detail();
     switch (error.kind()) {
     case Kind::NoRom:
-        return tr("%1 holds no NES rom").arg(name);
+        return QCoreApplication::translate("cli::CommandMessages", "%1 holds no NES rom").arg(name);
     case Kind::SeveralRoms:
-        return tr("%1 holds %2 NES roms; Romweaver takes one rom per archive")
+        return QCoreApplication::translate(
+                   "cli::CommandMessages",
+                   "%1 holds %2 NES roms; Romweaver takes one rom per archive")
             .arg(name)
             .arg(error.romCount());
     case Kind::Encrypted:
-        return tr("%1 is encrypted").arg(name);
+        return QCoreApplication::translate("cli::CommandMessages", "%1 is encrypted").arg(name);
     case Kind::Damaged:
-        return tr("%1 is damaged: %2").arg(name, detail);
+        return QCoreApplication::translate("cli::CommandMessages", "%1 is damaged: %2")
+            .arg(name, detail);
     case Kind::WrongFormat:
-        return tr("%1 is not a %2 archive").arg(name, detail);
+        return QCoreApplication::translate("cli::CommandMessages", "%1 is not a %2 archive")
+            .arg(name, detail);
     case Kind::TooLarge:
-        return tr("%1 is too large to read: %2").arg(name, detail);
+        return QCoreApplication::translate("cli::CommandMessages", "%1 is too large to read: %2")
+            .arg(name, detail);
     case Kind::Unreadable:
         break;
     }
-    return tr("%1 cannot be read: %2").arg(name, detail);
+    return QCoreApplication::translate("cli::CommandMessages", "%1 cannot be read: %2")
+        .arg(name, detail);
 }
 
 QString compilationClause(const builder::CompilationFileError& error, const GivenPaths& given)
@@ -186,17 +207,24 @@ QString compilationClause(const builder::CompilationFileError& error, const Give
         detail = detail.arg(error.name());
     switch (error.kind()) {
     case Kind::CannotRead:
-        return tr("cannot read the compilation %1: %2").arg(path, detail);
+        return QCoreApplication::translate("cli::CommandMessages",
+                                           "cannot read the compilation %1: %2")
+            .arg(path, detail);
     case Kind::CannotWrite:
-        return tr("cannot write the compilation %1: %2")
+        return QCoreApplication::translate("cli::CommandMessages",
+                                           "cannot write the compilation %1: %2")
             .arg(path, error.fileError() ? errorClause(*error.fileError(), given) : detail);
     case Kind::NotACompilation:
-        return tr("%1 is not a Romweaver compilation: %2").arg(path, detail);
+        return QCoreApplication::translate("cli::CommandMessages",
+                                           "%1 is not a Romweaver compilation: %2")
+            .arg(path, detail);
     case Kind::NewerFormat:
         break;
     }
-    return tr("%1 was saved by a newer Romweaver (format version %2); this one reads versions up "
-              "to %3")
+    return QCoreApplication::translate(
+               "cli::CommandMessages",
+               "%1 was saved by a newer Romweaver (format version %2); this one reads versions up "
+               "to %3")
         .arg(path, error.detail())
         .arg(builder::CompilationFormatVersion);
 }
@@ -210,11 +238,13 @@ QString errorClause(const platform::FileError& error, const GivenPaths& given)
     if (const auto* compilation = dynamic_cast<const builder::CompilationFileError*>(&error))
         return compilationClause(*compilation, given);
     if (const auto* settings = dynamic_cast<const settings::SettingsWriteError*>(&error))
-        return tr("unable to write to %1").arg(given.path(settings->path())) +
+        return QCoreApplication::translate("cli::CommandMessages", "unable to write to %1")
+                   .arg(given.path(settings->path())) +
                (settings->cause().isEmpty() ? QString() : QStringLiteral(": ") + settings->cause());
     const QString reason = reasonClause(error);
     return reason.isEmpty() ? actionClause(error, given)
-                            : tr("%1: %2", "what was done to a file: why it failed")
+                            : QCoreApplication::translate("cli::CommandMessages", "%1: %2",
+                                                          "what was done to a file: why it failed")
                                   .arg(actionClause(error, given), reason);
 }
 
@@ -266,7 +296,8 @@ QString problemClause(const builder::BuildProblem& problem, const GivenPaths& gi
     case Kind::Failed:
         break;
     }
-    return problem.error ? errorClause(*problem.error, given) : tr("unexpected error");
+    return problem.error ? errorClause(*problem.error, given)
+                         : QCoreApplication::translate("cli::CommandMessages", "unexpected error");
 }
 
 } // namespace

@@ -16,11 +16,6 @@ namespace
 // More lines than this make a box taller than most screens.
 constexpr qsizetype ProblemsShown = 10;
 
-QString tr(const char* text, const char* comment = nullptr, int n = -1)
-{
-    return QCoreApplication::translate("wizard::MessageTexts", text, comment, n);
-}
-
 QString quoted(const QString& path)
 {
     return QLatin1Char('"') + path + QLatin1Char('"');
@@ -33,39 +28,51 @@ QString actionClause(const platform::FileError& error)
     const QString path = quoted(error.path());
     switch (error.action()) {
     case FileAction::Open:
-        return tr("cannot open file %1").arg(path);
+        return QCoreApplication::translate("wizard::MessageTexts", "cannot open file %1").arg(path);
     case FileAction::Read:
-        return tr("cannot read file %1").arg(path);
+        return QCoreApplication::translate("wizard::MessageTexts", "cannot read file %1").arg(path);
     case FileAction::ReadRom:
-        return tr("cannot read %1").arg(path);
+        return QCoreApplication::translate("wizard::MessageTexts", "cannot read %1").arg(path);
     case FileAction::ReadByte:
-        return tr("cannot read byte %1 of %2").arg(error.count()).arg(path);
+        return QCoreApplication::translate("wizard::MessageTexts", "cannot read byte %1 of %2")
+            .arg(error.count())
+            .arg(path);
     case FileAction::Write:
-        return tr("cannot write file %1").arg(path);
+        return QCoreApplication::translate("wizard::MessageTexts", "cannot write file %1")
+            .arg(path);
     case FileAction::Create:
-        return tr("cannot create file %1").arg(path);
+        return QCoreApplication::translate("wizard::MessageTexts", "cannot create file %1")
+            .arg(path);
     case FileAction::CreateLockFile:
-        return tr("cannot create lock file %1").arg(path);
+        return QCoreApplication::translate("wizard::MessageTexts", "cannot create lock file %1")
+            .arg(path);
     case FileAction::CreateFolder:
-        return tr("cannot create directory %1").arg(path);
+        return QCoreApplication::translate("wizard::MessageTexts", "cannot create directory %1")
+            .arg(path);
     case FileAction::Measure:
-        return tr("cannot measure file %1").arg(path);
+        return QCoreApplication::translate("wizard::MessageTexts", "cannot measure file %1")
+            .arg(path);
     case FileAction::Seek:
-        return tr("cannot seek in file %1").arg(path);
+        return QCoreApplication::translate("wizard::MessageTexts", "cannot seek in file %1")
+            .arg(path);
     case FileAction::Close:
-        return tr("cannot close file %1").arg(path);
+        return QCoreApplication::translate("wizard::MessageTexts", "cannot close file %1")
+            .arg(path);
     case FileAction::Identify:
-        return tr("cannot identify file %1").arg(path);
+        return QCoreApplication::translate("wizard::MessageTexts", "cannot identify file %1")
+            .arg(path);
     case FileAction::Lock:
-        return tr("cannot lock file %1").arg(path);
+        return QCoreApplication::translate("wizard::MessageTexts", "cannot lock file %1").arg(path);
     case FileAction::Empty:
-        return tr("cannot empty file %1").arg(path);
+        return QCoreApplication::translate("wizard::MessageTexts", "cannot empty file %1")
+            .arg(path);
     case FileAction::Replace:
-        return tr("cannot replace %1").arg(path);
+        return QCoreApplication::translate("wizard::MessageTexts", "cannot replace %1").arg(path);
     case FileAction::Copy:
-        return tr("cannot copy %1 to %2").arg(quoted(error.source()), path);
+        return QCoreApplication::translate("wizard::MessageTexts", "cannot copy %1 to %2")
+            .arg(quoted(error.source()), path);
     case FileAction::Repair:
-        return tr("cannot repair %1").arg(path);
+        return QCoreApplication::translate("wizard::MessageTexts", "cannot repair %1").arg(path);
     case FileAction::Describe:
         break;
     }
@@ -82,19 +89,27 @@ QString reasonClause(const platform::FileError& error)
     case FileReason::None:
         break;
     case FileReason::InUse:
-        return tr("it is in use by another program");
+        return QCoreApplication::translate("wizard::MessageTexts",
+                                           "it is in use by another program");
     case FileReason::NotARegularFile:
-        return tr("it is not a regular file (a folder, a device, a pipe or a socket)");
+        return QCoreApplication::translate(
+            "wizard::MessageTexts",
+            "it is not a regular file (a folder, a device, a pipe or a socket)");
     case FileReason::EndedEarly:
-        return tr("it ended early");
+        return QCoreApplication::translate("wizard::MessageTexts", "it ended early");
     case FileReason::EndedBefore:
-        return tr("it ended before %1 more bytes").arg(error.count());
+        return QCoreApplication::translate("wizard::MessageTexts", "it ended before %1 more bytes")
+            .arg(error.count());
     case FileReason::RomEndedBefore:
-        return tr("its rom ended before %1 more bytes").arg(error.count());
+        return QCoreApplication::translate("wizard::MessageTexts",
+                                           "its rom ended before %1 more bytes")
+            .arg(error.count());
     case FileReason::ChangedSinceChecked:
-        return tr("it changed after the build checked it");
+        return QCoreApplication::translate("wizard::MessageTexts",
+                                           "it changed after the build checked it");
     case FileReason::ChangedWhileRead:
-        return tr("the file changed while it was read");
+        return QCoreApplication::translate("wizard::MessageTexts",
+                                           "the file changed while it was read");
     }
     return QString();
 }
@@ -106,23 +121,29 @@ QString archiveClause(const builder::ArchiveError& error)
     const QString& detail = error.detail();
     switch (error.kind()) {
     case Kind::NoRom:
-        return tr("%1 holds no NES rom").arg(name);
+        return QCoreApplication::translate("wizard::MessageTexts", "%1 holds no NES rom").arg(name);
     case Kind::SeveralRoms:
-        return tr("%1 holds %2 NES roms; Romweaver takes one rom per archive")
+        return QCoreApplication::translate(
+                   "wizard::MessageTexts",
+                   "%1 holds %2 NES roms; Romweaver takes one rom per archive")
             .arg(name)
             .arg(error.romCount());
     case Kind::Encrypted:
-        return tr("%1 is encrypted").arg(name);
+        return QCoreApplication::translate("wizard::MessageTexts", "%1 is encrypted").arg(name);
     case Kind::Damaged:
-        return tr("%1 is damaged: %2").arg(name, detail);
+        return QCoreApplication::translate("wizard::MessageTexts", "%1 is damaged: %2")
+            .arg(name, detail);
     case Kind::WrongFormat:
-        return tr("%1 is not a %2 archive").arg(name, detail);
+        return QCoreApplication::translate("wizard::MessageTexts", "%1 is not a %2 archive")
+            .arg(name, detail);
     case Kind::TooLarge:
-        return tr("%1 is too large to read: %2").arg(name, detail);
+        return QCoreApplication::translate("wizard::MessageTexts", "%1 is too large to read: %2")
+            .arg(name, detail);
     case Kind::Unreadable:
         break;
     }
-    return tr("%1 cannot be read: %2").arg(name, detail);
+    return QCoreApplication::translate("wizard::MessageTexts", "%1 cannot be read: %2")
+        .arg(name, detail);
 }
 
 QString compilationClause(const builder::CompilationFileError& error)
@@ -134,17 +155,24 @@ QString compilationClause(const builder::CompilationFileError& error)
         detail = detail.arg(error.name());
     switch (error.kind()) {
     case Kind::CannotRead:
-        return tr("cannot read the compilation %1: %2").arg(error.path(), detail);
+        return QCoreApplication::translate("wizard::MessageTexts",
+                                           "cannot read the compilation %1: %2")
+            .arg(error.path(), detail);
     case Kind::CannotWrite:
-        return tr("cannot write the compilation %1: %2")
+        return QCoreApplication::translate("wizard::MessageTexts",
+                                           "cannot write the compilation %1: %2")
             .arg(error.path(), error.fileError() ? errorSentence(*error.fileError()) : detail);
     case Kind::NotACompilation:
-        return tr("%1 is not a Romweaver compilation: %2").arg(error.path(), detail);
+        return QCoreApplication::translate("wizard::MessageTexts",
+                                           "%1 is not a Romweaver compilation: %2")
+            .arg(error.path(), detail);
     case Kind::NewerFormat:
         break;
     }
-    return tr("%1 was saved by a newer Romweaver (format version %2); this one reads versions up "
-              "to %3")
+    return QCoreApplication::translate(
+               "wizard::MessageTexts",
+               "%1 was saved by a newer Romweaver (format version %2); this one reads versions up "
+               "to %3")
         .arg(error.path(), error.detail())
         .arg(builder::CompilationFormatVersion);
 }
@@ -158,10 +186,12 @@ QString errorClause(const platform::FileError& error)
     if (const auto* compilation = dynamic_cast<const builder::CompilationFileError*>(&error))
         return compilationClause(*compilation);
     if (const auto* settings = dynamic_cast<const settings::SettingsWriteError*>(&error))
-        return tr("Unable to write to %1").arg(settings->path());
+        return QCoreApplication::translate("wizard::MessageTexts", "Unable to write to %1")
+            .arg(settings->path());
     const QString reason = reasonClause(error);
     return reason.isEmpty() ? actionClause(error)
-                            : tr("%1: %2", "what was done to a file: why it failed")
+                            : QCoreApplication::translate("wizard::MessageTexts", "%1: %2",
+                                                          "what was done to a file: why it failed")
                                   .arg(actionClause(error), reason);
 }
 
@@ -208,7 +238,8 @@ QString problemClause(const builder::BuildProblem& problem)
     case Kind::Failed:
         break;
     }
-    return problem.error ? errorClause(*problem.error) : tr("unexpected error");
+    return problem.error ? errorClause(*problem.error)
+                         : QCoreApplication::translate("wizard::MessageTexts", "unexpected error");
 }
 
 QString notWrittenWarning(const builder::BuildResult& result, const QString& outputPath)
