@@ -130,7 +130,7 @@ double timeBuild(const Setup& setup, const QString& logPath)
     bench::SilentProgress progress;
     QElapsedTimer timer;
     timer.start();
-    QString failure;
+    builder::KeptError failure;
     if (!WriteGBARom(setup.request, progress, log, failure))
         qFatal("the build failed");
     return timer.nsecsElapsed() / 1e6;

@@ -43,7 +43,8 @@ Texts textsFor(ArchiveError::Kind kind, int romCount, const QString& detail)
 
 ArchiveError::ArchiveError(const QString& archiveName, Kind kind, int romCount,
                            const QString& detail)
-    : platform::FileError(archiveName + textsFor(kind, romCount, detail).sentence), m_kind(kind),
+    : platform::FileError(archiveName + textsFor(kind, romCount, detail).sentence, archiveName),
+      m_kind(kind), m_romCount(romCount), m_detail(detail),
       m_reason(textsFor(kind, romCount, detail).reason)
 {
 }

@@ -29,11 +29,18 @@ public:
                  const QString& detail = QString());
 
     Kind kind() const { return m_kind; }
-    // The reason without the archive's name, for the mark in the selection.
+    // The archive's name as the reader was given it (its file name).
+    const QString& archiveName() const { return path(); }
+    int romCount() const { return m_romCount; }
+    const QString& detail() const { return m_detail; }
+    // The reason without the archive's name, in English, for the mark in the
+    // selection.
     const QString& reason() const { return m_reason; }
 
 private:
     Kind m_kind;
+    int m_romCount;
+    QString m_detail;
     QString m_reason;
 };
 

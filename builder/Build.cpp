@@ -5,7 +5,6 @@
 #include "builder/ExistingOutput.h"
 #include "builder/ImageSurvey.h"
 #include "builder/MenuScript.h"
-#include "builder/NotWrittenText.h"
 #include "platform/FileError.h"
 #include "platform/Paths.h"
 
@@ -17,41 +16,40 @@ namespace builder
 namespace
 {
 
-QString notAFile(const QString& path)
-{
-    return QStringLiteral("%1 is not a regular file (a folder, a device, a pipe or a socket).")
-        .arg(path);
-}
+using Kind = BuildProblem::Kind;
 
 // What makes the build impossible, found before anything is written: every
-// problem, one sentence each, in the order of the request (its menu lines, its
-// output, its roms in menu order).
-QStringList problems(const BuildRequest& request, const ImageSurvey& survey,
-                     ExistingOutput existingOutput, const BuildHooks& hooks)
+// problem, in the order of the request (its menu lines, its output, its roms
+// in menu order).
+QList<BuildProblem> problems(const BuildRequest& request, const ImageSurvey& survey,
+                             ExistingOutput existingOutput, const BuildHooks& hooks)
 {
-    QStringList found;
-    if (const QString lineBreak = menuLineBreakRefusal(request.menuLines, request.romFileNames);
-        !lineBreak.isEmpty())
-        found << lineBreak;
-    if (const QString output = outputRefusal(request); !output.isEmpty())
-        found << output;
+    QList<BuildProblem> found;
+    if (const auto rom = romWithLineBreak(request.menuLines, request.romFileNames))
+        found << BuildProblem{Kind::MenuLineBreak, *rom, {}};
+    if (const auto output = outputRefusal(request))
+        found << *output;
     else if (existingOutput == ExistingOutput::NotAFile)
-        found << notAFile(request.outputPath);
+        found << BuildProblem{Kind::NotAFile, request.outputPath, {}};
     for (qsizetype i = 0; i < survey.roms.size(); ++i) {
         const RomSurvey& rom = survey.roms.at(i);
         const QString path = platform::joinPath(request.romsDirectory, request.romFileNames.at(i));
+        BuildProblem problem;
         if (rom.notAFile)
-            found << notAFile(path);
+            problem = {Kind::NotAFile, path, {}};
         // Every archive is read through before anything is written: one that
         // gives no rom would otherwise fail the build halfway.
-        else if (!rom.badArchive.isEmpty())
-            found << rom.badArchive;
+        else if (rom.badArchive())
+            problem = {Kind::UnreadableRom, path, rom.error};
         else if (!rom.readable && hooks.unreadableRomRefused)
-            found << rom.problem;
-        else if (rom.readable && !rom.ines && hooks.nonRomProblem)
-            found << hooks.nonRomProblem(path);
+            problem = {Kind::UnreadableRom, path, rom.error};
+        else if (rom.readable && !rom.ines && hooks.nonRomRefused)
+            problem = {Kind::NonRom, path, {}};
+        else
+            continue;
+        if (!found.contains(problem)) // a rom selected twice is named once
+            found << problem;
     }
-    found.removeDuplicates(); // a rom selected twice is named once
     return found;
 }
 
@@ -72,7 +70,7 @@ bool declined(const ImageSurvey& survey, ExistingOutput existingOutput, const Bu
 
 } // namespace
 
-QString outputRefusal(const BuildRequest& request)
+std::optional<BuildProblem> outputRefusal(const BuildRequest& request)
 {
     const QString& output = request.outputPath;
     QStringList inputs{request.files.baseRom(), request.files.menuScript()};
@@ -80,14 +78,14 @@ QString outputRefusal(const BuildRequest& request)
         inputs << platform::joinPath(request.romsDirectory, name);
     for (const QString& input : inputs) {
         if (platform::namesSameFile(output, input))
-            return QStringLiteral("%1 is one of the files it is made from.").arg(output);
+            return BuildProblem{Kind::OutputIsInput, output, {}};
     }
     // These two may not exist yet; the output would become them all the same.
     if (platform::namesSameFile(output, request.files.settings()))
-        return QStringLiteral("%1 is the file Romweaver keeps its settings in.").arg(output);
+        return BuildProblem{Kind::OutputIsSettings, output, {}};
     if (platform::namesSameFile(output, request.files.log()))
-        return QStringLiteral("%1 is Romweaver's build log.").arg(output);
-    return QString();
+        return BuildProblem{Kind::OutputIsLog, output, {}};
+    return std::nullopt;
 }
 
 BuildResult build(const BuildRequest& request, ProgressReporter& progress, BuildLog& log,
@@ -95,10 +93,13 @@ BuildResult build(const BuildRequest& request, ProgressReporter& progress, Build
 {
     BuildResult result;
     result.outputExisted = QFileInfo::exists(request.outputPath);
-    const auto ended = [&result](BuildResult::Outcome outcome, const QString& reason = {}) {
+    const auto ended = [&result](BuildResult::Outcome outcome) {
         result.outcome = outcome;
-        result.reason = reason;
         return result;
+    };
+    const auto failed = [&result, &ended](const KeptError& error) {
+        result.problems = {BuildProblem{Kind::Failed, {}, error}};
+        return ended(BuildResult::Outcome::Failed);
     };
 
     // The lock comes first: where files are opened without sharing (Windows),
@@ -106,39 +107,41 @@ BuildResult build(const BuildRequest& request, ProgressReporter& progress, Build
     // appending, and would take that for a rom it cannot read.
     BuildLock lock(request.files);
     try {
-        if (!lock.tryLock())
-            return ended(BuildResult::Outcome::Refused, lock.busyText());
+        if (!lock.tryLock()) {
+            result.problems = {BuildProblem{Kind::Busy, lock.programDirectory(), {}}};
+            return ended(BuildResult::Outcome::Refused);
+        }
     } catch (const platform::FileError& error) {
         // A program directory where no lock file can be made takes no menu
         // script either: the same failure.
         if (hooks.menuScriptFailureThrown)
             throw;
-        return ended(BuildResult::Outcome::Failed, error.text());
+        return failed(keptError(error));
     }
 
     const ImageSurvey survey = surveyImage(request, hooks.surveyRom);
     const ExistingOutput existingOutput = lookAtOutput(request.outputPath, request.files.baseRom());
     result.problems = problems(request, survey, existingOutput, hooks);
     if (!result.problems.isEmpty())
-        return ended(BuildResult::Outcome::Refused, notWrittenText(result.problems));
+        return ended(BuildResult::Outcome::Refused);
     if (declined(survey, existingOutput, request, hooks))
         return ended(BuildResult::Outcome::Declined);
 
     try {
-        progress.setStatusText(QStringLiteral("Preparing to write..."));
+        progress.setStatus(BuildStatus::Preparing);
         WriteMenuScript(request.files.menuScript(), request.menuLines);
     } catch (const platform::FileError& error) {
         if (hooks.menuScriptFailureThrown)
             throw;
-        return ended(BuildResult::Outcome::Failed, error.text());
+        return failed(keptError(error));
     }
 
-    progress.setStatusText(QStringLiteral("Writing GBA rom..."));
-    QString failure;
+    progress.setStatus(BuildStatus::Writing);
+    KeptError failure;
     const qsizetype firstLogMessage = log.messages().size();
     if (!WriteGBARom(request, progress, log, failure, hooks.outputSink, &result.report,
                      survey.roms))
-        return ended(BuildResult::Outcome::Failed, failure);
+        return failed(failure);
     result.report.logMessages = log.messages().mid(firstLogMessage);
     return ended(BuildResult::Outcome::Written);
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "builder/BuildProblem.h"
 #include "builder/BuildRequest.h"
 #include "builder/GbaImageWriter.h"
 
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace builder
 {
@@ -26,10 +28,10 @@ struct BuildHooks {
     // file that is no earlier image (it does not begin with the base rom's
     // bytes); false stops the build (Declined). Unset: the file is replaced.
     std::function<bool(const QString& outputPath)> replaceOtherFile;
-    // Where set, each selected file that is not an iNES rom (its full path) is
-    // one of the problems the build is refused for, in the sentence it gives,
-    // instead of a question (writeNonRom).
-    std::function<QString(const QString& romPath)> nonRomProblem;
+    // Each selected file that is not an iNES rom is one of the problems the
+    // build is refused for (NonRom, its full path) instead of a question
+    // (writeNonRom).
+    bool nonRomRefused = false;
     // A rom that cannot be read is refused before anything is written, rather
     // than failing the build when its turn comes (the command line: a user
     // learns every problem in one run).
@@ -49,15 +51,15 @@ struct BuildHooks {
 struct BuildResult {
     enum class Outcome {
         Written,  // the GBA rom is complete
-        Failed,   // a step failed; reason is the error's description
-        Refused,  // nothing was written; reason is what the user is told
+        Failed,   // a step failed; problems holds the failure
+        Refused,  // nothing was written; problems holds every problem found
         Declined, // a question was answered no; nothing was written
     };
     Outcome outcome = Outcome::Failed;
-    QString reason;
-    // Refused for what the request would do: every problem found, one
-    // sentence each (reason says them all).
-    QStringList problems;
+    // Refused: every problem found, in the order of the request (its menu
+    // lines, its output, its roms in menu order), or another build writing.
+    // Failed: the failure (BuildProblem::Failed).
+    QList<BuildProblem> problems;
     // Whether a file was at the output path before the build.
     bool outputExisted = false;
     // Written: what the build did with each rom, and its log messages.
@@ -77,11 +79,11 @@ struct BuildResult {
 BuildResult build(const BuildRequest& request, ProgressReporter& progress, BuildLog& log,
                   const BuildHooks& hooks = {});
 
-// Why the output path may not be written, as the end of a sentence for the
-// user, or an empty text when it may. Writing the output replaces the file it
-// names, so it may not name one of the build's inputs (the base rom, the menu
-// script, a rom) nor the program's own settings file or build log, by any
+// Why the output path may not be written (OutputIsInput, OutputIsSettings,
+// OutputIsLog), or nothing when it may. Writing the output replaces the file
+// it names, so it may not name one of the build's inputs (the base rom, the
+// menu script, a rom) nor the program's own settings file or build log, by any
 // spelling or link.
-QString outputRefusal(const BuildRequest& request);
+std::optional<BuildProblem> outputRefusal(const BuildRequest& request);
 
 } // namespace builder

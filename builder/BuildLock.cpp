@@ -15,10 +15,9 @@ bool BuildLock::tryLock()
     return m_lock.tryLock();
 }
 
-QString BuildLock::busyText() const
+QString BuildLock::programDirectory() const
 {
-    return QStringLiteral("Another build is writing in %1; try again when it has finished.")
-        .arg(platform::nativeDirectory(m_programDirectory));
+    return platform::nativeDirectory(m_programDirectory);
 }
 
 } // namespace builder

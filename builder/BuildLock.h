@@ -23,8 +23,8 @@ public:
     // read-only program directory).
     bool tryLock();
 
-    // "Another build is writing in <folder>; try again when it has finished."
-    QString busyText() const;
+    // The program folder, as the busy refusal names it.
+    QString programDirectory() const;
 
 private:
     QString m_programDirectory;

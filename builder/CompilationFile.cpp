@@ -61,9 +61,9 @@ QString restoredFolder(const QString& stored, const QDir& fileFolder)
     return platform::nativeDirectory(QDir::cleanPath(fileFolder.absoluteFilePath(stored)));
 }
 
-[[noreturn]] void notACompilation(const QString& path, const QString& what)
+[[noreturn]] void notACompilation(const QString& path, const char* what, const QString& name = {})
 {
-    throw CompilationFileError(Kind::NotACompilation, path, what);
+    throw CompilationFileError(Kind::NotACompilation, path, QString::fromUtf8(what), name);
 }
 
 QString crcText(quint32 crc)
@@ -73,8 +73,19 @@ QString crcText(quint32 crc)
 
 } // namespace
 
-CompilationFileError::CompilationFileError(Kind kind, const QString& path, const QString& detail)
-    : platform::FileError(sentenceFor(kind, path, detail)), m_kind(kind)
+CompilationFileError::CompilationFileError(Kind kind, const QString& path, const QString& detail,
+                                           const QString& name)
+    : platform::FileError(
+          sentenceFor(kind, path, QString(detail).replace(QLatin1String("%1"), name)), path),
+      m_kind(kind), m_detail(detail), m_name(name)
+{
+}
+
+CompilationFileError::CompilationFileError(const QString& path,
+                                           const platform::FileError& fileError)
+    : platform::FileError(sentenceFor(Kind::CannotWrite, path, fileError.text()), path,
+                          fileError.failure(), fileError.cause()),
+      m_kind(Kind::CannotWrite), m_fileError(fileError)
 {
 }
 
@@ -135,7 +146,7 @@ void writeCompilationFile(const QString& path, const Compilation& compilation)
         file->write(bytes.constData(), bytes.size());
         file->commit();
     } catch (const platform::FileError& error) {
-        throw CompilationFileError(Kind::CannotWrite, path, error.text());
+        throw CompilationFileError(path, error);
     }
 }
 
@@ -143,13 +154,15 @@ Compilation readCompilationFile(const QString& path)
 {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw CompilationFileError(Kind::CannotRead, path,
-                                   QFileInfo(path).isDir() ? QStringLiteral("it is a folder")
-                                                           : file.errorString());
+        throw CompilationFileError(
+            Kind::CannotRead, path,
+            QFileInfo(path).isDir()
+                ? QString::fromUtf8(QT_TRANSLATE_NOOP("builder::CompilationFile", "it is a folder"))
+                : file.errorString());
     // A compilation is a few hundred bytes a rom; anything far larger is not one.
     constexpr qint64 MaxSize = 64 * 1024 * 1024;
     if (file.size() > MaxSize)
-        notACompilation(path, QStringLiteral("it is far too large"));
+        notACompilation(path, QT_TRANSLATE_NOOP("builder::CompilationFile", "it is far too large"));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw CompilationFileError(Kind::CannotRead, path, file.errorString());
@@ -157,13 +170,15 @@ Compilation readCompilationFile(const QString& path)
     QJsonParseError parseError;
     const QJsonDocument json = QJsonDocument::fromJson(bytes, &parseError);
     if (json.isNull())
-        notACompilation(path, parseError.errorString());
+        throw CompilationFileError(Kind::NotACompilation, path, parseError.errorString());
     const QJsonObject document = json.object();
     if (document.value(QStringLiteral("format")).toString() != FormatName)
-        notACompilation(path, QStringLiteral("it does not say it is one"));
+        notACompilation(path,
+                        QT_TRANSLATE_NOOP("builder::CompilationFile", "it does not say it is one"));
     const int version = document.value(QStringLiteral("version")).toInt(0);
     if (version < 1)
-        notACompilation(path, QStringLiteral("it has no format version"));
+        notACompilation(path,
+                        QT_TRANSLATE_NOOP("builder::CompilationFile", "it has no format version"));
     if (version > CompilationFormatVersion)
         throw CompilationFileError(Kind::NewerFormat, path, QString::number(version));
 
@@ -172,10 +187,12 @@ Compilation readCompilationFile(const QString& path)
     compilation.setRomsDirectory(
         restoredFolder(document.value(QStringLiteral("romFolder")).toString(), fileFolder));
     if (compilation.romsDirectory().isEmpty())
-        notACompilation(path, QStringLiteral("it names no rom folder"));
+        notACompilation(path,
+                        QT_TRANSLATE_NOOP("builder::CompilationFile", "it names no rom folder"));
     const QJsonValue roms = document.value(QStringLiteral("roms"));
     if (!roms.isArray())
-        notACompilation(path, QStringLiteral("it has no list of roms"));
+        notACompilation(path,
+                        QT_TRANSLATE_NOOP("builder::CompilationFile", "it has no list of roms"));
     for (const QJsonValue& value : roms.toArray()) {
         const QJsonObject entry = value.toObject();
         CompilationRom rom;
@@ -184,9 +201,12 @@ Compilation readCompilationFile(const QString& path)
         if (rom.fileName.isEmpty() || rom.fileName.contains(QLatin1Char('/')) ||
             rom.fileName.contains(QLatin1Char('\\')) || rom.fileName == QStringLiteral("..") ||
             rom.fileName == QStringLiteral("."))
-            notACompilation(path, QStringLiteral("a rom has no file name of its own"));
+            notACompilation(path, QT_TRANSLATE_NOOP("builder::CompilationFile",
+                                                    "a rom has no file name of its own"));
         if (compilation.contains(rom.fileName))
-            notACompilation(path, QStringLiteral("%1 is listed twice").arg(rom.fileName));
+            notACompilation(path,
+                            QT_TRANSLATE_NOOP("builder::CompilationFile", "%1 is listed twice"),
+                            rom.fileName);
         rom.title = entry.value(QStringLiteral("title")).toString(rom.fileName);
         for (const QJsonValue& field : entry.value(QStringLiteral("menuFields")).toArray())
             rom.menuFields << field.toString();

@@ -20,16 +20,27 @@ class CompilationFileError : public platform::FileError
 {
 public:
     enum class Kind {
-        CannotRead,      // the file cannot be opened or read (detail: the system's reason)
-        CannotWrite,     // the file cannot be written (detail: the system's reason)
-        NotACompilation, // not JSON, or not the shape of a compilation (detail: what is wrong)
+        CannotRead,      // the file cannot be opened or read (detail: the system's reason,
+                         // or a phrase marked QT_TRANSLATE_NOOP("builder::CompilationFile"))
+        CannotWrite,     // the file cannot be written (fileError: why)
+        NotACompilation, // not JSON, or not the shape of a compilation (detail: a phrase
+                         // marked QT_TRANSLATE_NOOP("builder::CompilationFile"), its %1
+                         // standing for `name`; or the JSON parser's reason)
         NewerFormat,     // written by a later Romweaver (detail: its format version)
     };
-    CompilationFileError(Kind kind, const QString& path, const QString& detail);
+    CompilationFileError(Kind kind, const QString& path, const QString& detail,
+                         const QString& name = {});
+    CompilationFileError(const QString& path, const platform::FileError& fileError);
     Kind kind() const { return m_kind; }
+    const QString& detail() const { return m_detail; }
+    const QString& name() const { return m_name; }
+    const std::optional<platform::FileError>& fileError() const { return m_fileError; }
 
 private:
     Kind m_kind;
+    QString m_detail;
+    QString m_name;
+    std::optional<platform::FileError> m_fileError;
 };
 
 // The format version this Romweaver writes and the newest it reads.

@@ -16,10 +16,8 @@ void copyBytes(platform::ExclusiveFile& from, qint64 count, platform::ByteSink& 
     while (count > 0) {
         const qint64 done = from.read(buffer.data(), qMin(count, CopyBuffer::Size));
         if (done <= 0)
-            throw platform::FileError(
-                QStringLiteral("Cannot read file \"%1\": it ended before %2 more bytes")
-                    .arg(from.path())
-                    .arg(count));
+            throw platform::FileError(platform::FileAction::Read, from.path(),
+                                      platform::FileReason::EndedBefore, count);
         to.write(buffer.data(), done);
         count -= done;
     }

@@ -41,12 +41,12 @@ void writeImage(const BuildRequest& request, ProgressReporter& progress, BuildLo
 
     stepBar(progress, plan);
     showPercentage(progress);
-    progress.setStatusText(QStringLiteral("Writing GBA rom - adding base rom tessel.gba..."));
+    progress.setStatus(BuildStatus::AddingBaseRom);
     appendWholeFile(request.files.baseRom(), output, buffer);
 
     stepBar(progress, plan);
     showPercentage(progress);
-    progress.setStatusText(QStringLiteral("Writing GBA rom - adding menu script..."));
+    progress.setStatus(BuildStatus::AddingMenuScript);
     appendWholeFile(request.files.menuScript(), output, buffer);
 
     const qsizetype romCount = request.romFileNames.size();
@@ -55,8 +55,7 @@ void writeImage(const BuildRequest& request, ProgressReporter& progress, BuildLo
             stepBar(progress, plan);
         showPercentage(progress);
         const QString& fileName = request.romFileNames.at(i);
-        progress.setStatusText(QStringLiteral("Writing GBA rom - adding nes rom ") + fileName +
-                               QStringLiteral("..."));
+        progress.setStatus(BuildStatus::AddingRom, fileName);
         report.count(AppendNESRom(output, request.romsDirectory, fileName, log, buffer,
                                   i < surveyed.size() ? &surveyed.at(i) : nullptr));
     }
@@ -68,12 +67,12 @@ void writeImage(const BuildRequest& request, ProgressReporter& progress, BuildLo
 } // namespace
 
 bool WriteGBARom(const BuildRequest& request, ProgressReporter& progress, BuildLog& log,
-                 QString& failure, const OutputSinkFactory& outputSink, BuildReport* report,
+                 KeptError& failure, const OutputSinkFactory& outputSink, BuildReport* report,
                  const QList<RomSurvey>& surveyed)
 {
     // On a failure the file objects close themselves on the way out, and the
     // unfinished image goes with them.
-    failure.clear();
+    failure.reset();
     try {
         BuildReport counted;
         writeImage(request, progress, log, outputSink, counted, surveyed);
@@ -83,10 +82,10 @@ bool WriteGBARom(const BuildRequest& request, ProgressReporter& progress, BuildL
             report->repaired = counted.repaired;
         }
         return true;
-    } catch (const std::exception& error) {
-        failure = QString::fromStdString(error.what());
+    } catch (const platform::FileError& error) {
+        failure = keptError(error);
     } catch (...) {
-        failure = QStringLiteral("unexpected error");
+        // Anything else (memory exhausted) is an unexpected error: no file to name.
     }
     return false;
 }

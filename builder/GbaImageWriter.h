@@ -1,5 +1,6 @@
 #pragma once
 
+#include "builder/BuildProblem.h"
 #include "builder/BuildReport.h"
 #include "builder/BuildRequest.h"
 #include "builder/ImageSurvey.h"
@@ -36,14 +37,14 @@ using OutputSinkFactory =
 // absence) exactly as it was and no new file behind; the reporter keeps what
 // it showed at the failing step. The output is held without sharing while the
 // image is written: one that another program holds fails the build at once.
-// failure receives the error's description, for the wizard's warning and the
-// command line's message, and is emptied on success. The caller
+// failure receives the file error, for the wizard's warning and the command
+// line's message (none for an unexpected error), and is emptied on success. The caller
 // (builder's build) has made sure the output may be written.
 // report, where given, counts the roms whole, cut and repaired. surveyed,
 // where given, is the build's survey of each rom (menu order), which an
 // archive's rom is taken from (AppendNESRom).
 bool WriteGBARom(const BuildRequest& request, ProgressReporter& progress, BuildLog& log,
-                 QString& failure, const OutputSinkFactory& outputSink = {},
+                 KeptError& failure, const OutputSinkFactory& outputSink = {},
                  BuildReport* report = nullptr, const QList<RomSurvey>& surveyed = {});
 
 } // namespace builder

@@ -52,14 +52,16 @@ RomSurvey surveyRom(const QString& path, bool keepArchiveRom)
         survey.stamp = lookedAt;
         survey.appendedBytes = rom.keptBytes();
     } catch (const ArchiveError& error) {
+        survey.error = keptError(error);
         survey.problem = error.text();
-        survey.badArchive = error.text();
         survey.badArchiveReason = error.reason();
         survey.stamp = lookedAt;
     } catch (const platform::NotARegularFile& error) {
+        survey.error = keptError(error);
         survey.problem = error.text();
         survey.notAFile = true;
     } catch (const platform::FileError& error) {
+        survey.error = keptError(error);
         survey.problem = error.text();
         survey.failure = error.failure();
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "builder/ArchiveError.h"
+#include "builder/BuildProblem.h"
 #include "platform/FileError.h"
 #include "platform/FileStamp.h"
 
@@ -37,10 +39,9 @@ qint64 menuScriptLength(const QStringList& lines);
 // One rom as its first 16 bytes show it (RomSource: a plain file, or the rom
 // in an archive, which is read through to know its length). A file that
 // cannot be opened and read is not readable; the build fails on it, so
-// nothing else is known but why (problem, a sentence naming the file), and
-// whether the path names a folder, device, pipe or socket rather than a file.
-// An archive that gives no rom is not readable either, and badArchive says
-// why in a sentence naming it (ArchiveError), badArchiveReason without the name.
+// nothing else is known but why (error), and whether the path names a folder,
+// device, pipe or socket rather than a file. An archive that gives no rom is
+// not readable either, and its error is an ArchiveError (badArchive()).
 struct RomSurvey {
     bool readable = false;
     bool ines = false;
@@ -50,11 +51,18 @@ struct RomSurvey {
     qint64 declaredLength = 0;
     qint64 appendedLength = 0;
     bool notAFile = false;
-    // Why it cannot be read, where the system told.
+    // Why it cannot be read: the error, the failure it stands for where the
+    // system told, and, in English, its description (problem) and for an
+    // archive its reason without the name (badArchiveReason).
+    KeptError error;
     platform::FileFailure failure = platform::FileFailure::Other;
     QString problem;
-    QString badArchive;
     QString badArchiveReason;
+    // The archive that gives no rom: why; nothing for any other file.
+    const ArchiveError* badArchive() const
+    {
+        return dynamic_cast<const ArchiveError*>(error.get());
+    }
     // The rom's first 16 bytes (fewer when it is shorter) and, in an archive,
     // its place among the entries: what a build needs to take it again.
     QByteArray header;

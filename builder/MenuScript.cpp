@@ -48,7 +48,7 @@ void WriteMenuScript(const QString& path, const QStringList& lines)
     file.close();
 }
 
-QString menuLineBreakRefusal(const QStringList& lines, const QStringList& romFileNames)
+std::optional<QString> romWithLineBreak(const QStringList& lines, const QStringList& romFileNames)
 {
     const auto holdsLineBreak = [](const QString& text) {
         return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
@@ -60,11 +60,9 @@ QString menuLineBreakRefusal(const QStringList& lines, const QStringList& romFil
         QString name = romFileNames.value(i, lines.at(i));
         name.replace(QLatin1Char('\n'), QStringLiteral("\\n"))
             .replace(QLatin1Char('\r'), QStringLiteral("\\r"));
-        return QStringLiteral("the menu line of %1 holds a line break; a menu line has to stay on "
-                              "one line, so rename the file or give it another title.")
-            .arg(name);
+        return name;
     }
-    return QString();
+    return std::nullopt;
 }
 
 } // namespace builder

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace builder
 {
 
@@ -17,10 +19,11 @@ QString ResetMenuLine(const QString& previewLine);
 // followed by CR LF. Throws FileError on any failure.
 void WriteMenuScript(const QString& path, const QStringList& lines);
 
-// Why the menu lines cannot be written, as the end of a sentence for the user,
-// or an empty text when they can: a line holding CR or LF would become two
-// menu lines for one rom, and every menu line after it would belong to the
-// wrong rom. romFileNames (menu order) name the rom of each line.
-QString menuLineBreakRefusal(const QStringList& lines, const QStringList& romFileNames);
+// The rom whose menu line holds a line break (its file name, the breaks spelt
+// out as \n and \r, so it reads on one line), or nothing when none does: a
+// line holding CR or LF would become two menu lines for one rom, and every
+// menu line after it would belong to the wrong rom. romFileNames (menu order)
+// name the rom of each line.
+std::optional<QString> romWithLineBreak(const QStringList& lines, const QStringList& romFileNames);
 
 } // namespace builder

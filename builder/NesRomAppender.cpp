@@ -33,8 +33,8 @@ void makeBackup(platform::ExclusiveFile& rom, qint64 fileLength, const QString& 
                 const QString& fileName, CopyBuffer& buffer)
 {
     if (!QFileInfo(backupDirectory).isDir() && !QDir().mkdir(backupDirectory))
-        throw platform::FileError(
-            QStringLiteral("Cannot create directory \"%1\"").arg(backupDirectory));
+        throw platform::FileError(platform::FileAction::CreateFolder, backupDirectory,
+                                  platform::FileReason::None);
     platform::ExclusiveFile backup(platform::joinPath(backupDirectory, fileName), Mode::Create);
     rom.seek(0);
     copyBytes(rom, fileLength, backup, buffer);

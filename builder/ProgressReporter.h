@@ -1,5 +1,7 @@
 #pragma once
 
+#include "builder/BuildStatus.h"
+
 #include <QString>
 
 namespace builder
@@ -16,6 +18,11 @@ public:
     virtual void setPosition(int position) = 0;
     virtual void setProgressText(const QString& text) = 0;
     virtual void setStatusText(const QString& text) = 0;
+    // A step of the build: by default its text as the write page words it.
+    virtual void setStatus(BuildStatus status, const QString& romFileName = {})
+    {
+        setStatusText(statusText(status, romFileName));
+    }
 };
 
 } // namespace builder

@@ -102,8 +102,8 @@ RomSource::RomSource(const QString& path, const Measured& measured)
     const platform::FileStamp& now = m_stamp;
     if (now.identity != measured.stamp.identity || now.size != measured.stamp.size ||
         now.modified != measured.stamp.modified)
-        throw platform::FileError(
-            QStringLiteral("Cannot read \"%1\": it changed after the build checked it").arg(path));
+        throw platform::FileError(platform::FileAction::ReadRom, path,
+                                  platform::FileReason::ChangedSinceChecked);
     m_member = measured.member;
     m_size = measured.size;
     m_header = measured.header;
@@ -117,8 +117,8 @@ void RomSource::lookThrough(platform::FileLook& file, bool keepArchiveRom)
         m_size = file.size();
         m_header.resize(qMin(ines::HeaderSize, m_size));
         if (file.readAt(0, m_header.data(), m_header.size()) < m_header.size())
-            throw platform::FileError(
-                QStringLiteral("Cannot read file \"%1\": it ended early").arg(m_path));
+            throw platform::FileError(platform::FileAction::Read, m_path,
+                                      platform::FileReason::EndedEarly);
         return;
     }
     LookInput input(file);
@@ -178,10 +178,8 @@ void RomSource::copyTo(platform::ByteSink& to, qint64 count, CopyBuffer& buffer,
     for (qint64 done = 0; done < count;) {
         const qint64 got = readSome(buffer.data(), qMin(count - done, CopyBuffer::Size));
         if (got <= 0)
-            throw platform::FileError(
-                QStringLiteral("Cannot read \"%1\": its rom ended before %2 more bytes")
-                    .arg(m_path)
-                    .arg(count - done));
+            throw platform::FileError(platform::FileAction::ReadRom, m_path,
+                                      platform::FileReason::RomEndedBefore, count - done);
         const auto patch = [&](qint64 offset, quint8 value) {
             if (offset >= done && offset < done + got)
                 buffer.data()[offset - done] = char(value);
@@ -207,8 +205,8 @@ void RomSource::reopenForRepair()
     m_file.reset();
     m_file = std::make_unique<platform::ExclusiveFile>(m_path, Mode::ReadWriteExisting);
     if (m_file->identity() != identity || m_file->size() != m_size)
-        throw platform::FileError(
-            QStringLiteral("Cannot repair \"%1\": the file changed while it was read").arg(m_path));
+        throw platform::FileError(platform::FileAction::Repair, m_path,
+                                  platform::FileReason::ChangedWhileRead);
 }
 
 void RomSource::close()

@@ -6,8 +6,8 @@
 #include "builder/CompilationFile.h"
 #include "builder/ImageSurvey.h"
 #include "builder/MenuTitles.h"
-#include "builder/NotWrittenText.h"
 #include "cli/CommandHelp.h"
+#include "cli/CommandMessages.h"
 #include "cli/GivenPaths.h"
 #include "cli/TerminalProgress.h"
 #include "platform/FileError.h"
@@ -67,14 +67,13 @@ void printLine(const QString& text)
 }
 
 // Every message is "romweaver-build: " and one sentence in the command's own
-// style: the program's error texts are written for its windows ("Cannot open
-// file ...", "Unknown option 'x'."), here they go on in lower case after the
-// command's name, without a closing full stop. A message of several lines
-// (every problem of a refused build) gets the name on each.
+// style, lower case, without a closing full stop (cli/CommandMessages). A
+// message of several lines (every problem of a refused build) gets the name
+// on each.
 void printMessage(const QString& message)
 {
     for (const QString& line : message.split(QLatin1Char('\n')))
-        printLine(QStringLiteral("romweaver-build: ") + builder::asClause(line));
+        printLine(QStringLiteral("romweaver-build: ") + line);
 }
 
 // "1 line", "2 lines".
@@ -103,7 +102,7 @@ QString parseError(const QCommandLineParser& parser, const QStringList& argument
 {
     const QStringList unknown = parser.unknownOptionNames();
     if (unknown.isEmpty())
-        return parser.errorText();
+        return foreignClause(parser.errorText());
     const QString& name = unknown.constFirst();
     for (const QString& argument : arguments.mid(1)) {
         if (argument == QStringLiteral("--"))
@@ -289,29 +288,18 @@ builder::BuildHooks commandLineHooks(const Options& options, const GivenPaths& g
     builder::BuildHooks hooks;
     hooks.replaceOtherFile = [&options, &given, &declined](const QString& outputPath) {
         if (!options.force)
-            declined = QStringLiteral("%1 already exists and is not a GBA rom made with %2, so "
-                                      "the GBA rom was not written; give --force to replace it")
-                           .arg(given.inText(outputPath), ProgramFiles::BaseRomName);
+            declined = otherFileRefusal(given.path(outputPath));
         return options.force;
     };
-    if (!options.allowNonRom)
-        hooks.nonRomProblem = [&given](const QString& romPath) {
-            return QStringLiteral("%1 is not an iNES rom; give --allow-non-rom to write it all "
-                                  "the same (its bytes 4 and 5 may then be changed to fit its "
-                                  "size)")
-                .arg(given.inText(romPath));
-        };
+    hooks.nonRomRefused = !options.allowNonRom;
     hooks.writeNonRom = [&given](const QStringList& romFileNames) {
         for (const QString& name : romFileNames)
-            printLine(QStringLiteral("romweaver-build: warning: %1 is not an iNES rom; its bytes "
-                                     "4 and 5 may be changed to fit its size")
-                          .arg(given.rom(name)));
+            printLine(QStringLiteral("romweaver-build: ") + nonRomWarning(given.rom(name)));
         return true;
     };
     hooks.writeOversizeImage = [](qint64 imageLength) {
-        printLine(QStringLiteral("romweaver-build: warning: the GBA rom will be %1 KB, more than "
-                                 "the 32768 KB a GBA cartridge holds")
-                      .arg(builder::kbRoundedUp(imageLength)));
+        printLine(QStringLiteral("romweaver-build: ") +
+                  oversizeWarning(builder::kbRoundedUp(imageLength)));
         return true;
     };
     // Every rom has to be readable now, rather than fail halfway through the build.
@@ -411,10 +399,10 @@ void runBuild(const Options& options)
         fail(declined);
     if (result.outcome == builder::BuildResult::Outcome::Written ||
         result.outcome == builder::BuildResult::Outcome::Failed)
-        progress.finish(result.written() ? QStringLiteral("Writing succesfully completed.")
-                                         : QStringLiteral("Writing the GBA rom failed."));
+        progress.finish(result.written() ? builder::BuildStatus::Completed
+                                         : builder::BuildStatus::Failed);
     if (!result.written())
-        fail(given.inText(result.reason));
+        fail(notWrittenLines(result.problems, given).join(QLatin1Char('\n')));
     // What the build logged (roms cut or repaired), as it goes into the log.
     if (!options.quiet) {
         for (const QString& message : result.report.logMessages)
@@ -440,7 +428,7 @@ int runBuildCommand(const QStringList& arguments)
             printLine(commandUsage());
         return failure.status;
     } catch (const std::exception& error) {
-        printMessage(QString::fromStdString(error.what()));
+        printMessage(uncaughtErrorClause(error));
         return BuildFailed;
     }
 }

@@ -20,9 +20,8 @@ public:
 
     // How the rom of that file name was given; the file name when it was not.
     QString rom(const QString& fileName) const;
-    // The text with each path the build opens, and each rom's file name where
-    // it stands alone (not as the end of a path), as given.
-    QString inText(const QString& text) const;
+    // How the file the build opens at used was given; used when it was not.
+    QString path(const QString& used) const;
 
 private:
     QHash<QString, QString> m_paths; // as used -> as given

@@ -1,5 +1,7 @@
 #include "cli/TerminalProgress.h"
 
+#include "cli/CommandMessages.h"
+
 #include <QtGlobal>
 
 #include <cstdio>
@@ -27,16 +29,19 @@ void TerminalProgress::setPosition(int position)
 
 void TerminalProgress::setStatusText(const QString& text)
 {
-    // Every status of a build begins so; beside the bar it only takes room.
-    const QString redundant = QStringLiteral("Writing GBA rom - ");
-    m_status = text.startsWith(redundant) ? text.mid(redundant.size()) : text;
+    m_status = text;
     draw();
 }
 
-void TerminalProgress::finish(const QString& status)
+void TerminalProgress::setStatus(builder::BuildStatus status, const QString& romFileName)
+{
+    setStatusText(statusBesideBar(status, romFileName));
+}
+
+void TerminalProgress::finish(builder::BuildStatus status)
 {
     m_position = 100;
-    m_status = status;
+    m_status = statusBesideBar(status);
     draw();
     if (m_drawn)
         std::fputc('\n', stderr);

@@ -20,9 +20,11 @@ public:
     void setPosition(int position) override;
     void setProgressText(const QString&) override {} // the bar shows the figure
     void setStatusText(const QString& text) override;
+    void setStatus(builder::BuildStatus status, const QString& romFileName = {}) override;
 
-    // Sets the bar to 100 with the closing status and ends the line.
-    void finish(const QString& status);
+    // Sets the bar to 100 with the closing status (Completed or Failed) and
+    // ends the line.
+    void finish(builder::BuildStatus status);
 
 private:
     void draw();

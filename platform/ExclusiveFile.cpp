@@ -3,16 +3,16 @@
 namespace platform
 {
 
-void ExclusiveFile::fail(const QString& what) const
+void ExclusiveFile::fail(FileAction action) const
 {
-    throwSystemError(what, m_path);
+    throwSystemError(action, m_path);
 }
 
 FileStamp ExclusiveFile::stamp() const
 {
     const std::optional<FileStamp> stamp = fileStampOfHandle(m_handle);
     if (!stamp)
-        fail(QStringLiteral("Cannot measure file"));
+        fail(FileAction::Measure);
     return *stamp;
 }
 
@@ -21,7 +21,7 @@ quint8 ExclusiveFile::readByteAt(qint64 offset)
     seek(offset);
     char byte = 0;
     if (read(&byte, 1) != 1)
-        throw FileError(QStringLiteral("Cannot read byte %1 of \"%2\"").arg(offset).arg(m_path));
+        throw FileError(FileAction::ReadByte, m_path, FileReason::None, offset);
     return quint8(byte);
 }
 

@@ -81,7 +81,7 @@ public:
     void close();
 
 private:
-    [[noreturn]] void fail(const QString& what) const;
+    [[noreturn]] void fail(FileAction action) const;
     int descriptor() const { return int(m_handle); } // where the handle is a descriptor
 
     static constexpr qintptr NoHandle = -1;

@@ -37,18 +37,18 @@ ExclusiveFile::ExclusiveFile(const QString& path, Mode mode) : m_path(path)
     }
     const int fd = ::open(QFile::encodeName(path).constData(), flags, 0666);
     if (fd < 0)
-        fail(QStringLiteral("Cannot open file"));
+        fail(FileAction::Open);
     // A throwing constructor runs no destructor: the descriptor is released
     // here, keeping the error that made it give up.
-    auto giveUp = [fd, this](const QString& what) {
+    auto giveUp = [fd, this](FileAction action) {
         const int savedErrno = errno;
         ::close(fd);
         errno = savedErrno;
-        fail(what);
+        fail(action);
     };
     struct stat st;
     if (::fstat(fd, &st) != 0)
-        giveUp(QStringLiteral("Cannot open file"));
+        giveUp(FileAction::Open);
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
         throwNotARegularFile(m_path);
@@ -57,16 +57,14 @@ ExclusiveFile::ExclusiveFile(const QString& path, Mode mode) : m_path(path)
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno == EWOULDBLOCK) {
             ::close(fd);
-            throw FileError(
-                QStringLiteral("Cannot open file \"%1\": it is in use by another program")
-                    .arg(m_path));
+            throw FileError(FileAction::Open, m_path, FileReason::InUse);
         }
-        giveUp(QStringLiteral("Cannot lock file"));
+        giveUp(FileAction::Lock);
     }
     // A file that is empty already is left alone: truncating even an empty
     // file makes some file systems (ext4) write it out at once on close.
     if (mode == Mode::Create && st.st_size != 0 && ::ftruncate(fd, 0) != 0)
-        giveUp(QStringLiteral("Cannot empty file"));
+        giveUp(FileAction::Empty);
     // Inputs are read from start to end: the kernel may read further ahead.
     if (mode == Mode::ReadExisting)
         ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
@@ -83,7 +81,7 @@ qint64 ExclusiveFile::size() const
 {
     struct stat st;
     if (::fstat(descriptor(), &st) != 0)
-        fail(QStringLiteral("Cannot measure file"));
+        fail(FileAction::Measure);
     return st.st_size;
 }
 
@@ -91,7 +89,7 @@ platform::FileIdentity ExclusiveFile::identity() const
 {
     struct stat st;
     if (::fstat(descriptor(), &st) != 0)
-        fail(QStringLiteral("Cannot identify file"));
+        fail(FileAction::Identify);
     return {quint64(st.st_dev), quint64(st.st_ino)};
 }
 
@@ -102,14 +100,14 @@ qint64 ExclusiveFile::read(char* buffer, qint64 maxSize)
         if (done >= 0)
             return done;
         if (errno != EINTR)
-            fail(QStringLiteral("Cannot read file"));
+            fail(FileAction::Read);
     }
 }
 
 void ExclusiveFile::seek(qint64 offset)
 {
     if (::lseek(descriptor(), off_t(offset), SEEK_SET) < 0)
-        fail(QStringLiteral("Cannot seek in file"));
+        fail(FileAction::Seek);
 }
 
 void ExclusiveFile::write(const char* data, qint64 size)
@@ -134,7 +132,7 @@ qint64 ExclusiveFile::copyInKernel(const KernelCopyTarget& to, qint64 count, qin
         if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)
             break; // not between these files: the caller's buffer takes over
         // The error belongs to whichever side failed; name both.
-        throwSystemError(QStringLiteral("Cannot copy \"%1\" to").arg(m_path), to.path);
+        throwSystemError(FileAction::Copy, to.path, m_path);
     }
     return copied;
 }
@@ -144,7 +142,7 @@ void ExclusiveFile::close()
     const qintptr handle = m_handle;
     m_handle = NoHandle;
     if (handle != NoHandle && ::close(int(handle)) != 0)
-        fail(QStringLiteral("Cannot close file"));
+        fail(FileAction::Close);
 }
 
 } // namespace platform

@@ -30,15 +30,13 @@ ExclusiveFile::ExclusiveFile(const QString& path, Mode mode) : m_path(path)
     if (h == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         if (error == ERROR_SHARING_VIOLATION)
-            throw FileError(
-                QStringLiteral("Cannot open file \"%1\": it is in use by another program")
-                    .arg(m_path));
+            throw FileError(FileAction::Open, m_path, FileReason::InUse);
         // A folder cannot be opened as a file at all: say what it is.
         const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t*>(path.utf16()));
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
             throwNotARegularFile(m_path);
         SetLastError(error);
-        fail(QStringLiteral("Cannot open file"));
+        fail(FileAction::Open);
     }
     m_handle = qintptr(h);
     // Devices (NUL, CON, COM1 under any folder) and pipes are no files.
@@ -59,7 +57,7 @@ qint64 ExclusiveFile::size() const
 {
     LARGE_INTEGER size;
     if (!GetFileSizeEx(HANDLE(m_handle), &size))
-        fail(QStringLiteral("Cannot measure file"));
+        fail(FileAction::Measure);
     return size.QuadPart;
 }
 
@@ -67,7 +65,7 @@ platform::FileIdentity ExclusiveFile::identity() const
 {
     BY_HANDLE_FILE_INFORMATION info;
     if (!GetFileInformationByHandle(HANDLE(m_handle), &info))
-        fail(QStringLiteral("Cannot identify file"));
+        fail(FileAction::Identify);
     return {info.dwVolumeSerialNumber, (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
 }
 
@@ -75,7 +73,7 @@ qint64 ExclusiveFile::read(char* buffer, qint64 maxSize)
 {
     DWORD done = 0;
     if (!ReadFile(HANDLE(m_handle), buffer, DWORD(maxSize), &done, nullptr))
-        fail(QStringLiteral("Cannot read file"));
+        fail(FileAction::Read);
     return done;
 }
 
@@ -84,7 +82,7 @@ void ExclusiveFile::seek(qint64 offset)
     LARGE_INTEGER to;
     to.QuadPart = offset;
     if (!SetFilePointerEx(HANDLE(m_handle), to, nullptr, FILE_BEGIN))
-        fail(QStringLiteral("Cannot seek in file"));
+        fail(FileAction::Seek);
 }
 
 void ExclusiveFile::write(const char* data, qint64 size)
@@ -102,7 +100,7 @@ void ExclusiveFile::close()
     const qintptr handle = m_handle;
     m_handle = NoHandle;
     if (handle != NoHandle && !CloseHandle(HANDLE(handle)))
-        fail(QStringLiteral("Cannot close file"));
+        fail(FileAction::Close);
 }
 
 } // namespace platform

@@ -28,11 +28,11 @@ FileFailure failureOf(int error)
 
 } // namespace
 
-void throwSystemError(const QString& what, const QString& path)
+void throwSystemError(FileAction action, const QString& path, const QString& source)
 {
     const int error = errno;
     const QString message = QString::fromLocal8Bit(std::strerror(error));
-    throw FileError(QStringLiteral("%1 \"%2\": %3").arg(what, path, message), failureOf(error));
+    throw FileError(action, path, failureOf(error), message, source);
 }
 
 } // namespace platform

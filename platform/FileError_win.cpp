@@ -27,11 +27,11 @@ FileFailure failureOf(DWORD error)
 
 } // namespace
 
-void throwSystemError(const QString& what, const QString& path)
+void throwSystemError(FileAction action, const QString& path, const QString& source)
 {
     const DWORD error = GetLastError();
     const QString message = qt_error_string(int(error));
-    throw FileError(QStringLiteral("%1 \"%2\": %3").arg(what, path, message), failureOf(error));
+    throw FileError(action, path, failureOf(error), message, source);
 }
 
 } // namespace platform

@@ -17,14 +17,14 @@ FileLook::FileLook(const QString& path) : m_path(path)
     // O_NONBLOCK: opening a pipe for reading otherwise waits for a writer.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        throwSystemError(QStringLiteral("Cannot open file"), path);
+        throwSystemError(FileAction::Open, path);
     m_handle = fd;
     struct stat st;
     if (::fstat(fd, &st) != 0) {
         const int error = errno;
         ::close(fd);
         errno = error;
-        throwSystemError(QStringLiteral("Cannot measure file"), path);
+        throwSystemError(FileAction::Measure, path);
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
@@ -54,7 +54,7 @@ qint64 FileLook::readAt(qint64 offset, char* data, qint64 maxSize)
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            throwSystemError(QStringLiteral("Cannot read file"), m_path);
+            throwSystemError(FileAction::Read, m_path);
         if (got == 0)
             break; // its end, or shorter now than it was measured
         done += got;

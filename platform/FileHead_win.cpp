@@ -16,7 +16,7 @@ FileLook::FileLook(const QString& path) : m_path(path)
         const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t*>(path.utf16()));
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
             throwNotARegularFile(path);
-        throwSystemError(QStringLiteral("Cannot open file"), path);
+        throwSystemError(FileAction::Open, path);
     }
     m_handle = qintptr(handle);
     // Devices (NUL, CON, COM1 under any folder) and pipes are no files.
@@ -29,7 +29,7 @@ FileLook::FileLook(const QString& path) : m_path(path)
         const DWORD error = GetLastError();
         CloseHandle(handle);
         SetLastError(error);
-        throwSystemError(QStringLiteral("Cannot measure file"), path);
+        throwSystemError(FileAction::Measure, path);
     }
     m_stamp = *stamp;
 }
@@ -67,7 +67,7 @@ qint64 FileLook::readAt(qint64 offset, char* data, qint64 maxSize)
         if (!ReadFile(HANDLE(m_handle), data + done, wanted, &got, &at)) {
             if (GetLastError() == ERROR_HANDLE_EOF)
                 break;
-            throwSystemError(QStringLiteral("Cannot read file"), m_path);
+            throwSystemError(FileAction::Read, m_path);
         }
         if (got == 0)
             break;

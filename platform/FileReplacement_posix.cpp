@@ -28,12 +28,12 @@ public:
         const bool exists = ::stat(name.constData(), &old) == 0;
         if (exists && S_ISDIR(old.st_mode)) {
             errno = EISDIR;
-            throwSystemError(QStringLiteral("Cannot replace"), m_target);
+            throwSystemError(FileAction::Replace, m_target);
         }
         // The rename below would go through where the old file itself may not
         // be written (read-only, immutable); such a file is left alone.
         if (exists && ::access(name.constData(), W_OK) != 0)
-            throwSystemError(QStringLiteral("Cannot replace"), m_target);
+            throwSystemError(FileAction::Replace, m_target);
         if (options.holdsOldFile)
             m_heldOldFile = holdOldFile(m_target);
         for (int attempt = 0; attempt < 100; ++attempt) {
@@ -44,13 +44,13 @@ public:
                 break;
         }
         if (m_fd < 0)
-            throwSystemError(QStringLiteral("Cannot create file"), m_target);
+            throwSystemError(FileAction::Create, m_target);
         // Without sharing, as every file the program writes: the lock also
         // tells removeLeftoverReplacements that this file is still written.
         if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0)
-            abandon(QStringLiteral("Cannot lock file"));
+            abandon(FileAction::Lock);
         if (exists && ::fchmod(m_fd, old.st_mode & 07777) != 0)
-            abandon(QStringLiteral("Cannot create file"));
+            abandon(FileAction::Create);
     }
 
     ~AtomicReplacement() override
@@ -90,11 +90,11 @@ public:
         // could leave an empty file where the old one was. File systems that
         // cannot sync say EINVAL; every other failure counts.
         if (::fsync(m_fd) != 0 && errno != EINVAL)
-            throwSystemError(QStringLiteral("Cannot write file"), m_target);
+            throwSystemError(FileAction::Write, m_target);
         m_heldOldFile.reset();
         if (::rename(QFile::encodeName(m_newPath).constData(),
                      QFile::encodeName(m_target).constData()) != 0)
-            throwSystemError(QStringLiteral("Cannot replace"), m_target);
+            throwSystemError(FileAction::Replace, m_target);
         m_committed = true;
         // The new file is in place: a failure to close it changes nothing the
         // caller could act on, its bytes being synced already.
@@ -106,13 +106,13 @@ public:
 private:
     // A throwing constructor runs no destructor: the new file goes here,
     // keeping the error that made it give up.
-    [[noreturn]] void abandon(const QString& what)
+    [[noreturn]] void abandon(FileAction action)
     {
         const int savedErrno = errno;
         ::unlink(QFile::encodeName(m_newPath).constData());
         ::close(m_fd);
         errno = savedErrno;
-        throwSystemError(what, m_target);
+        throwSystemError(action, m_target);
     }
 
     // Makes the rename itself durable. The new contents are in place already,

@@ -29,11 +29,11 @@ public:
         if (attributes != INVALID_FILE_ATTRIBUTES) {
             if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
                 SetLastError(ERROR_DIRECTORY_NOT_SUPPORTED);
-                throwSystemError(QStringLiteral("Cannot replace"), m_target);
+                throwSystemError(FileAction::Replace, m_target);
             }
             if (attributes & FILE_ATTRIBUTE_READONLY) {
                 SetLastError(ERROR_ACCESS_DENIED);
-                throwSystemError(QStringLiteral("Cannot replace"), m_target);
+                throwSystemError(FileAction::Replace, m_target);
             }
         }
         if (options.holdsOldFile)
@@ -47,7 +47,7 @@ public:
                 break;
         }
         if (m_handle == INVALID_HANDLE_VALUE)
-            throwSystemError(QStringLiteral("Cannot create file"), m_target);
+            throwSystemError(FileAction::Create, m_target);
     }
 
     ~AtomicReplacement() override
@@ -72,17 +72,17 @@ public:
     void commit() override
     {
         if (!FlushFileBuffers(m_handle))
-            throwSystemError(QStringLiteral("Cannot write file"), m_target);
+            throwSystemError(FileAction::Write, m_target);
         const HANDLE handle = m_handle;
         m_handle = INVALID_HANDLE_VALUE;
         if (!CloseHandle(handle))
-            throwSystemError(QStringLiteral("Cannot close file"), m_target);
+            throwSystemError(FileAction::Close, m_target);
         // A file open anywhere cannot be replaced, this program's own hold included.
         m_heldOldFile.reset();
         // Fails while another program has the old file open without sharing.
         if (!MoveFileExW(wide(m_newPath), wide(m_target),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            throwSystemError(QStringLiteral("Cannot replace"), m_target);
+            throwSystemError(FileAction::Replace, m_target);
         m_committed = true;
     }
 

@@ -18,14 +18,14 @@ bool LockFile::tryLockOnce()
     const QByteArray name = QFile::encodeName(m_path);
     const int fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0)
-        throwSystemError(QStringLiteral("Cannot create lock file"), m_path);
+        throwSystemError(FileAction::CreateLockFile, m_path);
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         ::close(fd);
         if (error == EWOULDBLOCK || error == EINTR)
             return false;
         errno = error;
-        throwSystemError(QStringLiteral("Cannot lock"), m_path);
+        throwSystemError(FileAction::Lock, m_path);
     }
     // The previous holder removes the file as it lets go: a lock taken on a
     // file that is no longer at the path guards nothing, so try again there.

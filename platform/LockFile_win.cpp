@@ -26,7 +26,7 @@ bool LockFile::tryLockOnce()
         if (error == ERROR_SHARING_VIOLATION)
             return false;
         if (error != ERROR_ACCESS_DENIED || attempt == 20)
-            throwSystemError(QStringLiteral("Cannot create lock file"), m_path);
+            throwSystemError(FileAction::CreateLockFile, m_path);
         Sleep(5);
     }
 }

@@ -15,7 +15,7 @@ void writeAll(qintptr handle, const char* data, qint64 size, const QString& path
         if (done < 0 && errno == EINTR)
             continue;
         if (done <= 0)
-            throwSystemError(QStringLiteral("Cannot write file"), path);
+            throwSystemError(FileAction::Write, path);
         data += done;
         size -= done;
     }

@@ -12,7 +12,7 @@ void writeAll(qintptr handle, const char* data, qint64 size, const QString& path
         DWORD done = 0;
         if (!WriteFile(HANDLE(handle), data, DWORD(qMin<qint64>(size, 1 << 30)), &done, nullptr) ||
             done == 0)
-            throwSystemError(QStringLiteral("Cannot write file"), path);
+            throwSystemError(FileAction::Write, path);
         data += done;
         size -= done;
     }

@@ -6,6 +6,7 @@
 #include "platform/LockFile.h"
 #include "settings/IniEdit.h"
 #include "settings/IniText.h"
+#include "settings/SettingsWriteError.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -22,13 +23,19 @@ namespace
 
 enum class FileState { Missing, Read, Unreadable };
 
-FileState readFile(const QString& path, QByteArray& bytes)
+// why receives the system's reason when the file is Unreadable.
+FileState readFile(const QString& path, QByteArray& bytes, QString* why = nullptr)
 {
     QFile file(path);
+    const auto unreadable = [&file, why] {
+        if (why)
+            *why = file.errorString();
+        return FileState::Unreadable;
+    };
     if (!file.open(QIODevice::ReadOnly))
-        return QFileInfo::exists(path) ? FileState::Unreadable : FileState::Missing;
+        return QFileInfo::exists(path) ? unreadable() : FileState::Missing;
     bytes = file.readAll();
-    return file.error() == QFileDevice::NoError ? FileState::Read : FileState::Unreadable;
+    return file.error() == QFileDevice::NoError ? FileState::Read : unreadable();
 }
 
 } // namespace
@@ -129,7 +136,7 @@ SettingsFile::SettingsFile(QString path, Replacement replacement)
         m_replacement = [](const QString& path) { return platform::startReplacing(path); };
 }
 
-bool SettingsFile::changeFile(
+void SettingsFile::changeFile(
     const std::function<std::optional<QByteArray>(const QByteArray&)>& change)
 {
     m_reading.reset();
@@ -138,28 +145,30 @@ bool SettingsFile::changeFile(
         // to the file as it is once the lock is held, so no write is lost.
         platform::LockFile lock(m_path);
         if (!lock.tryLock(LockWait))
-            return false;
+            throw SettingsWriteError(m_path, QString(), true, platform::FileFailure::InUse);
         if (!m_leftoversRemoved) {
             platform::removeLeftoverReplacements(m_path);
             m_leftoversRemoved = true;
         }
         QByteArray bytes;
-        const FileState state = readFile(m_path, bytes);
+        QString why;
+        const FileState state = readFile(m_path, bytes, &why);
         // A file that exists but cannot be read must not be replaced by a new one.
         if (state == FileState::Unreadable)
-            return false;
+            throw SettingsWriteError(m_path, why);
         const std::optional<QByteArray> changed = change(bytes);
         if (!changed)
-            return true; // nothing to change
+            return; // nothing to change
         // The new text goes to a new file beside the old one, which takes its
         // place only once every byte is written and synced, so a failed or
         // interrupted write leaves the old file whole.
         const std::unique_ptr<platform::FileReplacement> file = m_replacement(m_path);
         file->write(changed->constData(), changed->size());
         file->commit();
-        return true;
-    } catch (const platform::FileError&) {
-        return false;
+    } catch (const SettingsWriteError&) {
+        throw;
+    } catch (const platform::FileError& error) {
+        throw SettingsWriteError(m_path, error.cause(), false, error.failure());
     }
 }
 
@@ -178,13 +187,10 @@ QByteArray SettingsFile::ReadValue(const QByteArray& section, const QByteArray& 
 void SettingsFile::WriteValue(const QByteArray& section, const QByteArray& key,
                               const QByteArray& value)
 {
-    const QString failure = QStringLiteral("Unable to write to ") + m_path;
-    const bool written = changeFile([&](const QByteArray& bytes) -> std::optional<QByteArray> {
+    changeFile([&](const QByteArray& bytes) -> std::optional<QByteArray> {
         return ini::withValue(bytes, ini::lookupName(section), ini::lookupName(key),
                               ini::firstLine(value));
     });
-    if (!written)
-        throw platform::FileError(failure);
 }
 
 QList<QByteArray> SettingsFile::ListKeys(const QByteArray& section) const
@@ -219,9 +225,13 @@ QList<SettingsFile::Pair> SettingsFile::ListPairs(const QByteArray& section) con
 
 void SettingsFile::DeleteValue(const QByteArray& section, const QByteArray& key)
 {
-    changeFile([&](const QByteArray& bytes) {
-        return ini::withoutKey(bytes, ini::lookupName(section), ini::lookupName(key));
-    });
+    try {
+        changeFile([&](const QByteArray& bytes) {
+            return ini::withoutKey(bytes, ini::lookupName(section), ini::lookupName(key));
+        });
+    } catch (const SettingsWriteError&) {
+        // ignored: the file stays whole
+    }
 }
 
 QByteArray SettingsFile::FileNameForTitle(const QByteArray& title) const

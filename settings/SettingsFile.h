@@ -53,8 +53,8 @@ public:
     // the section at the end of the file. The new text lands whole or not at
     // all: when it cannot be written (a full disk, a size limit, a failure at
     // sync or rename, another writer holding the file for longer than
-    // LockWait) the old file stays byte for byte, and FileError "Unable to
-    // write to <path>" is thrown.
+    // LockWait) the old file stays byte for byte, and SettingsWriteError
+    // ("Unable to write to <path>", with the system's reason) is thrown.
     void WriteValue(const QByteArray& section, const QByteArray& key, const QByteArray& value);
 
     // Key names of the section in file order, within the 16384-byte listing limit.
@@ -79,10 +79,10 @@ private:
     struct Reading;
 
     // Under the writers' lock: reads the file, hands its bytes to change and
-    // replaces the file with what change returns (nothing: no change). False
-    // when the lock is not had in time or the file cannot be read or replaced;
-    // the file then stays as it was.
-    bool changeFile(const std::function<std::optional<QByteArray>(const QByteArray&)>& change);
+    // replaces the file with what change returns (nothing: no change). Throws
+    // SettingsWriteError when the lock is not had in time or the file cannot
+    // be read or replaced; the file then stays as it was.
+    void changeFile(const std::function<std::optional<QByteArray>(const QByteArray&)>& change);
     template <typename Visit>
     static void walkListing(const Reading& reading, QByteArrayView section, Visit visit);
     // The file's contents as they are on disk now: the kept reading when the

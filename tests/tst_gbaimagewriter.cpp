@@ -61,7 +61,9 @@ public:
         m_file.write(data, fits);
         m_room -= fits;
         if (fits < size)
-            throw FileError(QStringLiteral("Cannot write file: No space left on device"));
+            throw FileError(platform::FileAction::Write, QStringLiteral("out.gba"),
+                            platform::FileFailure::Other,
+                            QStringLiteral("No space left on device"));
     }
 
 private:
@@ -77,7 +79,8 @@ public:
     void write(const char*, qint64) override {}
     void flush() override
     {
-        throw FileError(QStringLiteral("Cannot write file: No space left on device"));
+        throw FileError(platform::FileAction::Write, QStringLiteral("out.gba"),
+                        platform::FileFailure::Other, QStringLiteral("No space left on device"));
     }
 };
 
@@ -180,7 +183,7 @@ private:
         format.shortDateFormat = "M/d/yyyy";
         BuildLog log(logPath(), format,
                      [] { return QDateTime(QDate(2026, 12, 6), QTime(11, 19, 34)); });
-        QString failure;
+        builder::KeptError failure;
         return WriteGBARom(request, progress, log, failure, sink);
     }
     // Every file of the build has been closed: each opens exclusively again.
@@ -417,8 +420,12 @@ void TestGbaImageWriter::refusesOutputNamingAnInput()
     req.menuLines = QStringList{"B", "A"};
     const BuildResult result = build(req, progress, log);
     QCOMPARE(result.outcome, BuildResult::Outcome::Refused);
-    QVERIFY2(result.reason.startsWith("The GBA rom was not written: " + req.outputPath + " is "),
-             qPrintable(result.reason));
+    QCOMPARE(result.problems.size(), 1);
+    QCOMPARE(result.problems.constFirst().path, req.outputPath);
+    const BuildProblem::Kind kind = result.problems.constFirst().kind;
+    QVERIFY(kind == BuildProblem::Kind::OutputIsInput ||
+            kind == BuildProblem::Kind::OutputIsSettings ||
+            kind == BuildProblem::Kind::OutputIsLog);
     QVERIFY(progress.events.isEmpty());
     QCOMPARE(readFile(m_programDir + "Tessel.GBA"), m_base);
     QCOMPARE(readFile(m_programDir + "menu.out"), m_menu);

@@ -36,7 +36,8 @@ public:
     {
         if (m_limit >= 0 && bytes.size() + size > m_limit) {
             bytes.append(data, m_limit - bytes.size());
-            throw FileError(QStringLiteral("Cannot write file \"memory\": disk full"));
+            throw FileError(platform::FileAction::Write, QStringLiteral("memory"),
+                            platform::FileFailure::Other, QStringLiteral("disk full"));
         }
         bytes.append(data, size);
     }

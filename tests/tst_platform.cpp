@@ -255,8 +255,9 @@ void TestPlatform::buildAtADriveRoot()
     request.selectedRomCount = 1;
     BuildLog log(programDirectory + "Romweaver.log");
     SilentProgress progress;
-    QString failure;
-    QVERIFY2(WriteGBARom(request, progress, log, failure), qPrintable(failure));
+    builder::KeptError failure;
+    QVERIFY2(WriteGBARom(request, progress, log, failure),
+             qPrintable(failure ? failure->text() : QString()));
     QCOMPARE(readFile(root + "Whatever.gba"), "BASEAlpha\r\n" + rom);
 #endif
 }
@@ -353,7 +354,7 @@ void TestPlatform::heldByAnotherProgram()
         output, platform::ProgramFiles(programDirectory), roms, {"a.nes", "b.nes"}, 2, {}};
     BuildLog log(programDirectory + "Romweaver.log");
     SilentProgress progress;
-    QString failure;
+    builder::KeptError failure;
     QVERIFY(!WriteGBARom(request, progress, log, failure));
     QCOMPARE(readFile(heldPath), before);
     // The build had started where an input was held; the earlier image stays whole.

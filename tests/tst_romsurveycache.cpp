@@ -33,7 +33,8 @@ QString figures(const RomSurvey& survey)
         .arg(survey.appendedLength)
         .arg(survey.notAFile)
         .arg(survey.member)
-        .arg(QString::fromLatin1(survey.header.toHex()), survey.problem, survey.badArchive,
+        .arg(QString::fromLatin1(survey.header.toHex()), survey.problem,
+             survey.badArchive() ? survey.badArchive()->text() : QString(),
              survey.badArchiveReason);
 }
 

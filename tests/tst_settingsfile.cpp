@@ -107,12 +107,15 @@ public:
     {
         m_real->write(data, m_fault == AtWrite ? size / 2 : size);
         if (m_fault == AtWrite)
-            throw FileError("Cannot write file: No space left on device");
+            throw FileError(platform::FileAction::Write, QStringLiteral("Romweaver.ini"),
+                            platform::FileFailure::Other,
+                            QStringLiteral("No space left on device"));
     }
     void commit() override
     {
         if (m_fault == AtCommit)
-            throw FileError("Cannot write file: Input/output error");
+            throw FileError(platform::FileAction::Write, QStringLiteral("Romweaver.ini"),
+                            platform::FileFailure::Other, QStringLiteral("Input/output error"));
         m_real->commit();
     }
 

@@ -4,6 +4,7 @@
 #include "builder/ArchiveError.h"
 #include "builder/Build.h"
 #include "builder/BuildLog.h"
+#include "builder/BuildStatus.h"
 #include "builder/CartridgeLayout.h"
 #include "builder/CompilationFile.h"
 #include "builder/FileMeasure.h"
@@ -19,6 +20,7 @@
 #include "wizard/CartridgeView.h"
 #include "wizard/CompilationMenu.h"
 #include "wizard/FormGrowth.h"
+#include "wizard/MessageTexts.h"
 #include "wizard/RomDropHandler.h"
 #include "wizard/SelectionWarnings.h"
 #include "wizard/UnitAbout.h"
@@ -396,7 +398,7 @@ bool TfrmRomweaver::openCompilation(const QString& givenPath)
     try {
         opened = builder::readCompilationFile(path);
     } catch (const builder::CompilationFileError& error) {
-        wizard::showWarning(this, error.text());
+        wizard::showWarning(this, wizard::errorSentence(error));
         return false;
     }
     // The rom directory first: entering it empties the selection.
@@ -446,7 +448,7 @@ bool TfrmRomweaver::saveCompilation(const QString& givenPath)
     try {
         builder::writeCompilationFile(path, m_compilation);
     } catch (const builder::CompilationFileError& error) {
-        wizard::showWarning(this, error.text());
+        wizard::showWarning(this, wizard::errorSentence(error));
         return false;
     }
     m_compilationPath = path;
@@ -546,7 +548,7 @@ int TfrmRomweaver::SelectedRomsSizeKB()
         surveys.insert(rom.fileName, survey);
         if (survey.readable)
             total += survey.length;
-        else if (survey.badArchive.isEmpty())
+        else if (!survey.badArchive())
             ++failures;
         // An archive that gives no rom adds nothing: it is marked in the list,
         // and "Write!" refuses it.
@@ -971,10 +973,10 @@ void TfrmRomweaver::showWriteOutcome(bool written)
 {
     if (written) {
         setTextColour(ui->lblStatus, QColor(0, 128, 0));
-        ui->lblStatus->setText(QStringLiteral("Writing succesfully completed."));
+        ui->lblStatus->setText(builder::statusText(builder::BuildStatus::Completed));
     } else {
         setTextColour(ui->lblStatus, QColor(255, 0, 0));
-        ui->lblStatus->setText(QStringLiteral("Writing the GBA rom failed."));
+        ui->lblStatus->setText(builder::statusText(builder::BuildStatus::Failed));
     }
     ui->ProgressBar1->setValue(100);
     ui->lblProgress->setText(QString::number(ui->ProgressBar1->value()) +

@@ -1,20 +1,11 @@
 #include "wizard/WriteQuestions.h"
 
 #include "builder/ImageSurvey.h"
-#include "builder/NotWrittenText.h"
 #include "platform/ProgramFiles.h"
 #include "wizard/controls/MessageBoxes.h"
 
 namespace wizard
 {
-
-namespace
-{
-
-// More lines than this make a box taller than most screens.
-constexpr qsizetype ProblemsShown = 10;
-
-} // namespace
 
 builder::BuildHooks writePageHooks(QWidget* parent)
 {
@@ -37,15 +28,6 @@ builder::BuildHooks writePageHooks(QWidget* parent)
     };
     hooks.menuScriptFailureThrown = true;
     return hooks;
-}
-
-QString notWrittenWarning(const builder::BuildResult& result, const QString& outputPath)
-{
-    if (result.outcome == builder::BuildResult::Outcome::Failed)
-        return builder::failedBuildText(result.reason, outputPath, result.outputExisted);
-    if (!result.problems.isEmpty())
-        return builder::notWrittenText(result.problems, ProblemsShown);
-    return result.reason;
 }
 
 } // namespace wizard

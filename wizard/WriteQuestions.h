@@ -14,8 +14,4 @@ namespace wizard
 // error a handler does not catch.
 builder::BuildHooks writePageHooks(QWidget* parent);
 
-// The warning for a build that wrote nothing (Refused or Failed): why, and
-// what became of the output; of many problems the first ten.
-QString notWrittenWarning(const builder::BuildResult& result, const QString& outputPath);
-
 } // namespace wizard

@@ -81,7 +81,7 @@ bench::Paired measure(int romCount, int runs)
             return bench::timeMs([&] {
                 BuildLog log(logPath);
                 bench::SilentProgress progress;
-                QString failure;
+                builder::KeptError failure;
                 if (!WriteGBARom(request, progress, log, failure))
                     qFatal("the reference write failed");
             });

@@ -28,9 +28,11 @@ QString kindName(QMessageBox::Icon icon)
 QMessageBox::StandardButton
 showBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text,
         QMessageBox::StandardButtons buttons,
-        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+        const QString& detail = {})
 {
     QMessageBox box(icon, caption, text, buttons, parent);
+    box.setInformativeText(detail);
     box.setWindowModality(Qt::ApplicationModal);
     // Screen readers would read the icon and the row of buttons as unnamed
     // objects (an image, a panel); they carry the box's kind instead.
@@ -85,10 +87,10 @@ QString withClosingFullStop(const QString& text)
     return text;
 }
 
-void showUncaughtError(QWidget* parent, const QString& text)
+void showUncaughtError(QWidget* parent, const QString& text, const QString& detail)
 {
     showBox(parent, QMessageBox::Critical, QStringLiteral("Romweaver"), withClosingFullStop(text),
-            QMessageBox::Ok);
+            QMessageBox::Ok, QMessageBox::NoButton, detail);
 }
 
 } // namespace wizard

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wizard/MessageTexts.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QString>
@@ -25,7 +27,9 @@ QMessageBox::StandardButton askYesNoCancel(QWidget* parent, const QString& text)
 // The box for an error no handler caught: the program's name as caption and the
 // error's text, with a full stop appended where the text ends in a character
 // that comes after "." (a letter or digit does, "!" and ")" do not).
-void showUncaughtError(QWidget* parent, const QString& text);
+// The detail, where there is one, stands beneath the text (the system's
+// reason for a file error).
+void showUncaughtError(QWidget* parent, const QString& text, const QString& detail = {});
 QString withClosingFullStop(const QString& text);
 
 // Runs a handler's body so that no exception crosses the event loop: an error
@@ -35,7 +39,8 @@ template <typename Body> void RunGuarded(QWidget* parent, Body&& body)
     try {
         body();
     } catch (const std::exception& error) {
-        showUncaughtError(parent, QString::fromStdString(error.what()));
+        const ErrorMessage message = uncaughtErrorMessage(error);
+        showUncaughtError(parent, message.text, message.detail);
     } catch (...) {
         showUncaughtError(parent,
                           QCoreApplication::translate("wizard::MessageBoxes", "Unexpected error"));
