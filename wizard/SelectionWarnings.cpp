@@ -3,6 +3,7 @@
 #include "builder/ImageSurvey.h"
 #include "builder/RomSurveyCache.h"
 #include "platform/Paths.h"
+#include "wizard/MessageTexts.h"
 #include "wizard/controls/IconColumnDelegate.h"
 
 #include <QCoreApplication>
@@ -56,8 +57,9 @@ QString unreadableReason(const builder::RomSurvey& rom)
     case platform::FileFailure::Other:
         break;
     }
+    // The system's reason in the user's language where the survey kept it.
     return text(QT_TRANSLATE_NOOP("wizard::SelectionWarnings", "Cannot be read: %1"))
-        .arg(rom.problem);
+        .arg(rom.error ? errorSentence(*rom.error) : rom.problem);
 }
 
 } // namespace
