@@ -577,37 +577,37 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../builder/BuildStatus.cpp" line="+12"/>
         <source>Preparing to write...</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparation de l&apos;écriture...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Writing GBA rom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture de la ROM GBA...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Writing GBA rom - adding base rom tessel.gba...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture de la ROM GBA - ajout de la ROM de l&apos;émulateur tessel.gba...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Writing GBA rom - adding menu script...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture de la ROM GBA - ajout du script du menu...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Writing GBA rom - adding nes rom %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture de la ROM GBA - ajout de la ROM NES %1...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Writing succesfully completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture terminée avec succès.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Writing the GBA rom failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;écriture de la ROM GBA a échoué.</translation>
     </message>
 </context>
 <context>
@@ -615,42 +615,42 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../builder/CompilationFile.cpp" line="+160"/>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>it is far too large</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est beaucoup trop volumineux</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>it does not say it is one</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier ne se présente pas comme une compilation</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it has no format version</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n&apos;indique aucune version de format</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>it names no rom folder</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n&apos;indique aucun dossier des ROM</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it has no list of roms</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier ne contient pas de liste de ROM</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>a rom has no file name of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>une ROM n&apos;a pas son propre nom de fichier</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is listed twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 figure deux fois dans la liste</translation>
     </message>
 </context>
 <context>
@@ -788,268 +788,268 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../cli/CommandMessages.cpp" line="+20"/>
         <source>adding base rom tessel.gba...</source>
-        <translation type="unfinished"></translation>
+        <translation>ajout de la ROM de l&apos;émulateur tessel.gba...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>adding menu script...</source>
-        <translation type="unfinished"></translation>
+        <translation>ajout du script du menu...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>adding nes rom %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>ajout de la ROM NES %1...</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>%1 already exists and is not a GBA rom made with %2, so the GBA rom was not written; give --force to replace it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà et n&apos;est pas une ROM GBA faite avec %2, la ROM GBA n&apos;a donc pas été écrite&#xa0;; indiquez --force pour le remplacer</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>%1 is not an iNES rom; give --allow-non-rom to write it all the same (its bytes 4 and 5 may then be changed to fit its size)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une ROM iNES&#xa0;; indiquez --allow-non-rom pour l&apos;écrire quand même (ses octets 4 et 5 pourront alors être modifiés pour correspondre à sa taille)</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>warning: %1 is not an iNES rom; its bytes 4 and 5 may be changed to fit its size</source>
-        <translation type="unfinished"></translation>
+        <translation>avertissement&#xa0;: %1 n&apos;est pas une ROM iNES&#xa0;; ses octets 4 et 5 pourront être modifiés pour correspondre à sa taille</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;ouvrir le fichier %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire le fichier %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read byte %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire l&apos;octet %1 de %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot write file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire le fichier %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le fichier %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le fichier de verrou %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create directory %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot measure file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de mesurer la taille du fichier %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot seek in file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de se positionner dans le fichier %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot close file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de fermer le fichier %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot identify file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;identifier le fichier %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de verrouiller le fichier %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot empty file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de vider le fichier %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot replace %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de remplacer %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot copy %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de copier %1 vers %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot repair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de réparer %1</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>it is in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>il est utilisé par un autre programme</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>it is not a regular file (a folder, a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire (un dossier, un périphérique, un tube ou un socket)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it ended early</source>
-        <translation type="unfinished"></translation>
+        <translation>il s&apos;est terminé trop tôt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it ended before %1 more bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>il s&apos;est terminé alors que %1 octets restaient à lire</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>its rom ended before %1 more bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>sa ROM s&apos;est terminée alors que %1 octets restaient à lire</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it changed after the build checked it</source>
-        <translation type="unfinished"></translation>
+        <translation>il a été modifié après avoir été vérifié par la génération</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the file changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier a été modifié pendant sa lecture</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1 holds no NES rom</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient aucune ROM NES</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 holds %2 NES roms; Romweaver takes one rom per archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient %2 ROM NES&#xa0;; Romweaver ne prend qu&apos;une ROM par archive</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est une archive chiffrée</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est une archive endommagée&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is not a %2 archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une archive %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is too large to read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est une archive trop volumineuse pour être lue&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire l&apos;archive %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>cannot read the compilation %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire la compilation %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot write the compilation %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire la compilation %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is not a Romweaver compilation: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une compilation Romweaver&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 was saved by a newer Romweaver (format version %2); this one reads versions up to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été enregistré par une version plus récente de Romweaver (version de format %2)&#xa0;; cette version de Romweaver lit les formats jusqu&apos;à la version %3</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire dans %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: %2</source>
         <comment>what was done to a file: why it failed</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>the menu line of %1 holds a line break; a menu line has to stay on one line, so rename the file or give it another title</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne du menu de %1 contient un saut de ligne&#xa0;; une ligne du menu doit tenir sur une seule ligne, renommez donc le fichier ou donnez-lui un autre titre</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is one of the files it is made from</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est l&apos;un des fichiers à partir desquels elle est générée</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is the file Romweaver keeps its settings in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est le fichier où Romweaver conserve ses paramètres</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is Romweaver&apos;s build log</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est le journal de Romweaver</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is not a regular file (a folder, a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier ordinaire (un dossier, un périphérique, un tube ou un socket)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>another build is writing in %1; try again when it has finished</source>
-        <translation type="unfinished"></translation>
+        <translation>une autre génération écrit dans %1&#xa0;; réessayez quand elle sera terminée</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur inattendue</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>the GBA rom was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la ROM GBA n&apos;a pas été écrite&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the GBA rom was not written:</source>
-        <translation type="unfinished"></translation>
+        <translation>la ROM GBA n&apos;a pas été écrite&#xa0;:</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>warning: the GBA rom will be %1 KB, more than the %2 KB a GBA cartridge holds</source>
-        <translation type="unfinished"></translation>
+        <translation>avertissement&#xa0;: la ROM GBA fera %1&#xa0;Ko, plus que les %2&#xa0;Ko que contient une cartouche GBA</translation>
     </message>
 </context>
 <context>
@@ -1183,256 +1183,256 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../wizard/MessageTexts.cpp" line="+31"/>
         <source>cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;ouvrir le fichier %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire le fichier %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read byte %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire l&apos;octet %1 de %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot write file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire le fichier %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le fichier %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le fichier de verrou %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create directory %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot measure file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de mesurer la taille du fichier %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot seek in file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de se positionner dans le fichier %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot close file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de fermer le fichier %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot identify file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;identifier le fichier %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de verrouiller le fichier %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot empty file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de vider le fichier %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot replace %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de remplacer %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot copy %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de copier %1 vers %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot repair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de réparer %1</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>it is in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>il est utilisé par un autre programme</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>it is not a regular file (a folder, a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire (un dossier, un périphérique, un tube ou un socket)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it ended early</source>
-        <translation type="unfinished"></translation>
+        <translation>il s&apos;est terminé trop tôt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it ended before %1 more bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>il s&apos;est terminé alors que %1 octets restaient à lire</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>its rom ended before %1 more bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>sa ROM s&apos;est terminée alors que %1 octets restaient à lire</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it changed after the build checked it</source>
-        <translation type="unfinished"></translation>
+        <translation>il a été modifié après avoir été vérifié par la génération</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the file changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier a été modifié pendant sa lecture</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1 holds no NES rom</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient aucune ROM NES</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 holds %2 NES roms; Romweaver takes one rom per archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient %2 ROM NES&#xa0;; Romweaver ne prend qu&apos;une ROM par archive</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est une archive chiffrée</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est une archive endommagée&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is not a %2 archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une archive %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is too large to read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est une archive trop volumineuse pour être lue&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire l&apos;archive %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>cannot read the compilation %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire la compilation %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot write the compilation %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire la compilation %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is not a Romweaver compilation: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une compilation Romweaver&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 was saved by a newer Romweaver (format version %2); this one reads versions up to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été enregistré par une version plus récente de Romweaver (version de format %2)&#xa0;; cette version de Romweaver lit les formats jusqu&apos;à la version %3</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1: %2</source>
         <comment>what was done to a file: why it failed</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>the menu line of %1 holds a line break; a menu line has to stay on one line, so rename the file or give it another title</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne du menu de %1 contient un saut de ligne&#xa0;; une ligne du menu doit tenir sur une seule ligne, renommez donc le fichier ou donnez-lui un autre titre</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is one of the files it is made from</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est l&apos;un des fichiers à partir desquels elle est générée</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is the file Romweaver keeps its settings in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est le fichier où Romweaver conserve ses paramètres</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is Romweaver&apos;s build log</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est le journal de Romweaver</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is not a regular file (a folder, a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier ordinaire (un dossier, un périphérique, un tube ou un socket)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 is not an iNES rom</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une ROM iNES</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>another build is writing in %1; try again when it has finished</source>
-        <translation type="unfinished"></translation>
+        <translation>une autre génération écrit dans %1&#xa0;; réessayez quand elle sera terminée</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur inattendue</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>The GBA rom was not written:</source>
-        <translation type="unfinished"></translation>
+        <translation>La ROM GBA n&apos;a pas été écrite&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas été modifié.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Nothing was written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été écrit dans %1.</translation>
     </message>
     <message numerus="yes">
         <location line="+11"/>
         <source>and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>et %n autre.</numerusform>
+            <numerusform>et %n autres.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Another program was writing it and did not finish in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme était en train de l&apos;écrire et n&apos;a pas terminé à temps.</translation>
     </message>
 </context>
 <context>
