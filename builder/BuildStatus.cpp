@@ -31,4 +31,9 @@ QString statusText(BuildStatus status, const QString& romFileName)
     return QString();
 }
 
+QString percentDoneText(int percent)
+{
+    return QCoreApplication::translate("builder::BuildStatus", "%1 % done").arg(percent);
+}
+
 } // namespace builder

@@ -19,5 +19,7 @@ enum class BuildStatus {
 // The status as the wizard's write page shows it, in the user's language;
 // romFileName for AddingRom.
 QString statusText(BuildStatus status, const QString& romFileName = {});
+// The progress label beside the bar: "<percent> % done".
+QString percentDoneText(int percent);
 
 } // namespace builder

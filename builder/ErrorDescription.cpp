@@ -26,9 +26,12 @@ bool beginsWithPlainWord(const QString& text)
 
 QString withFullStop(QString text)
 {
-    if (!text.endsWith(QLatin1Char('.')) && !text.endsWith(QLatin1Char('!')) &&
-        !text.endsWith(QLatin1Char('?')))
-        text += QLatin1Char('.');
+    // The full stops of Chinese and Japanese text count too, and such text
+    // ends with its own (a full-width one) rather than ".".
+    static const QString Stops =
+        QStringLiteral(".!?") + QChar(0x3002) + QChar(0xff01) + QChar(0xff1f);
+    if (text.isEmpty() || !Stops.contains(text.back()))
+        text += text.isEmpty() || text.back().unicode() < 0x2e80 ? QChar(u'.') : QChar(0x3002);
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "builder/GbaImageWriter.h"
 
+#include "builder/BuildStatus.h"
 #include "builder/CopyBuffer.h"
 #include "builder/NesRomAppender.h"
 #include "builder/ProgressPlan.h"
@@ -20,7 +21,7 @@ void stepBar(ProgressReporter& progress, const ProgressPlan& plan)
 
 void showPercentage(ProgressReporter& progress)
 {
-    progress.setProgressText(QString::number(progress.position()) + QStringLiteral(" % done"));
+    progress.setProgressText(percentDoneText(progress.position()));
 }
 
 void writeImage(const BuildRequest& request, ProgressReporter& progress, BuildLog& log,

@@ -77,9 +77,11 @@ void printMessage(const QString& message)
 }
 
 // "1 line", "2 lines".
-QString counted(qsizetype count, const QString& singular, const QString& plural)
+// The command's own messages, in the user's language (the lower-case style of
+// its one-line messages).
+QString text(const char* source)
 {
-    return QString::number(count) + QLatin1Char(' ') + (count == 1 ? singular : plural);
+    return QCoreApplication::translate("cli::BuildCommand", source);
 }
 
 struct Options {
@@ -112,9 +114,9 @@ QString parseError(const QCommandLineParser& parser, const QStringList& argument
             argument.startsWith(QLatin1Char('-')) && !argument.startsWith(QStringLiteral("--"));
         if (typed == QStringLiteral("--") + name || typed == QStringLiteral("-") + name ||
             (shortOptions && name.size() == 1 && argument.contains(name)))
-            return QStringLiteral("unknown option '%1'").arg(typed);
+            return text(QT_TRANSLATE_NOOP("cli::BuildCommand", "unknown option '%1'")).arg(typed);
     }
-    return QStringLiteral("unknown option '%1'").arg(name);
+    return text(QT_TRANSLATE_NOOP("cli::BuildCommand", "unknown option '%1'")).arg(name);
 }
 
 Options parseArguments(const QStringList& arguments)
@@ -216,22 +218,24 @@ Options parseArguments(const QStringList& arguments)
     options.compilationFile = parser.value(compilation);
     options.saveCompilationFile = parser.value(saveCompilation);
     if (parser.isSet(output) && options.output.isEmpty())
-        usageError(QStringLiteral("no output given (-o OUTPUT)"));
+        usageError(text(QT_TRANSLATE_NOOP("cli::BuildCommand", "no output given (-o OUTPUT)")));
     if (parser.isSet(compilation)) {
         if (!options.roms.isEmpty() || parser.isSet(numbered) || parser.isSet(sorted) ||
             parser.isSet(menu) || parser.isSet(saveCompilation))
-            usageError(QStringLiteral("--compilation takes the roms, the menu and its options "
-                                      "from the file: it cannot be combined with ROMs, "
-                                      "--numbered, --sorted, --menu or --save-compilation"));
+            usageError(text(QT_TRANSLATE_NOOP(
+                "cli::BuildCommand", "--compilation takes the roms, the menu and its options "
+                                     "from the file: it cannot be combined with ROMs, "
+                                     "--numbered, --sorted, --menu or --save-compilation")));
         return options;
     }
     if (options.output.isEmpty() && options.saveCompilationFile.isEmpty())
-        usageError(QStringLiteral("no output given (-o OUTPUT)"));
+        usageError(text(QT_TRANSLATE_NOOP("cli::BuildCommand", "no output given (-o OUTPUT)")));
     if (options.roms.isEmpty())
-        usageError(QStringLiteral("no ROM given"));
+        usageError(text(QT_TRANSLATE_NOOP("cli::BuildCommand", "no ROM given")));
     if (parser.isSet(menu) && (options.numbered || options.sorted))
-        usageError(QStringLiteral("--menu takes the menu lines as they are: it cannot be "
-                                  "combined with --numbered or --sorted"));
+        usageError(text(QT_TRANSLATE_NOOP("cli::BuildCommand",
+                                          "--menu takes the menu lines as they are: it cannot be "
+                                          "combined with --numbered or --sorted")));
     return options;
 }
 
@@ -245,11 +249,13 @@ void collectRoms(const QStringList& paths, builder::Compilation& compilation)
             compilation.setRomsDirectory(romDirectory);
         } else if (romDirectory != compilation.romsDirectory() &&
                    !platform::namesSameFile(romDirectory, compilation.romsDirectory())) {
-            fail(QStringLiteral("all NES roms have to be in the same directory: %1 and %2 are not")
+            fail(text(QT_TRANSLATE_NOOP(
+                          "cli::BuildCommand",
+                          "all NES roms have to be in the same directory: %1 and %2 are not"))
                      .arg(paths.constFirst(), path));
         }
         if (!compilation.addRom(rom.fileName()))
-            usageError(QStringLiteral("%1 is given twice").arg(path));
+            usageError(text(QT_TRANSLATE_NOOP("cli::BuildCommand", "%1 is given twice")).arg(path));
     }
 }
 
@@ -259,10 +265,12 @@ QStringList readMenuFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        fail(QStringLiteral("cannot read the menu file %1: %2").arg(path, file.errorString()));
+        fail(text(QT_TRANSLATE_NOOP("cli::BuildCommand", "cannot read the menu file %1: %2"))
+                 .arg(path, file.errorString()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        fail(QStringLiteral("cannot read the menu file %1: %2").arg(path, file.errorString()));
+        fail(text(QT_TRANSLATE_NOOP("cli::BuildCommand", "cannot read the menu file %1: %2"))
+                 .arg(path, file.errorString()));
     QStringList lines;
     if (bytes.isEmpty())
         return lines;
@@ -314,11 +322,16 @@ void takeMenuLines(const QStringList& lines, const QString& menuFile,
                    builder::Compilation& compilation)
 {
     if (lines.size() != compilation.romCount())
-        fail(QStringLiteral("the menu file %1 has %2 for %3: one line per rom")
+        fail(text(QT_TRANSLATE_NOOP("cli::BuildCommand",
+                                    "the menu file %1 has %2 for %3: one line per rom"))
                  .arg(menuFile,
-                      counted(lines.size(), QStringLiteral("line"), QStringLiteral("lines")),
-                      counted(compilation.romCount(), QStringLiteral("rom"),
-                              QStringLiteral("roms"))));
+                      lines.size() == 1 ? text(QT_TRANSLATE_NOOP("cli::BuildCommand", "1 line"))
+                                        : text(QT_TRANSLATE_NOOP("cli::BuildCommand", "%1 lines"))
+                                              .arg(lines.size()),
+                      compilation.romCount() == 1
+                          ? text(QT_TRANSLATE_NOOP("cli::BuildCommand", "1 rom"))
+                          : text(QT_TRANSLATE_NOOP("cli::BuildCommand", "%1 roms"))
+                                .arg(compilation.romCount())));
     for (qsizetype position = 0; position < lines.size(); ++position) {
         const QString& line = lines.at(position);
         const qsizetype bar = line.indexOf(QLatin1Char('|'));
@@ -380,10 +393,11 @@ void runBuild(const Options& options)
             return; // saved only
     }
     if (compilation.outputName.isEmpty())
-        usageError(QStringLiteral("the compilation %1 names no GBA rom: give -o OUTPUT")
+        usageError(text(QT_TRANSLATE_NOOP("cli::BuildCommand",
+                                          "the compilation %1 names no GBA rom: give -o OUTPUT"))
                        .arg(options.compilationFile));
     if (!QFileInfo(files.baseRom()).isFile())
-        fail(QStringLiteral("cannot find %1 in %2")
+        fail(text(QT_TRANSLATE_NOOP("cli::BuildCommand", "cannot find %1 in %2"))
                  .arg(ProgramFiles::BaseRomName, files.directory()));
 
     const builder::BuildRequest request = compilation.buildRequest(

@@ -153,7 +153,7 @@ QString commandUsage()
 {
     // The lines after the first are indented under the first's command.
     const QString usage = QCoreApplication::translate("cli::CommandHelp", "usage:");
-    const QString indent(usage.size(), QLatin1Char(' '));
+    const QString indent(columns(usage), QLatin1Char(' ')); // as wide as the word on screen
     return usage +
            QStringLiteral(" romweaver-build [--numbered] [--sorted] [--menu FILE] "
                           "[--allow-non-rom] [--force] [--quiet] [--save-compilation FILE] -o "

@@ -979,7 +979,6 @@ void TfrmRomweaver::showWriteOutcome(bool written)
         ui->lblStatus->setText(builder::statusText(builder::BuildStatus::Failed));
     }
     ui->ProgressBar1->setValue(100);
-    ui->lblProgress->setText(QString::number(ui->ProgressBar1->value()) +
-                             QStringLiteral(" % done"));
+    ui->lblProgress->setText(builder::percentDoneText(ui->ProgressBar1->value()));
     ui->lblStatus->announce();
 }
