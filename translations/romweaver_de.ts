@@ -577,37 +577,37 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
     <message>
         <location filename="../builder/BuildStatus.cpp" line="+12"/>
         <source>Preparing to write...</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben wird vorbereitet...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Writing GBA rom...</source>
-        <translation type="unfinished"></translation>
+        <translation>GBA-ROM wird geschrieben...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Writing GBA rom - adding base rom tessel.gba...</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben - Emulator-ROM tessel.gba wird hinzugefügt...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Writing GBA rom - adding menu script...</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben - Menüskript wird hinzugefügt...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Writing GBA rom - adding nes rom %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben - NES-ROM %1 wird hinzugefügt...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Writing succesfully completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben erfolgreich abgeschlossen.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Writing the GBA rom failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Schreiben des GBA-ROMs ist fehlgeschlagen.</translation>
     </message>
 </context>
 <context>
@@ -615,42 +615,42 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
     <message>
         <location filename="../builder/CompilationFile.cpp" line="+160"/>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>das ist ein Ordner</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>it is far too large</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist viel zu groß</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>it does not say it is one</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei gibt sich nicht als solche aus</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it has no format version</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei hat keine Formatversion</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>it names no rom folder</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei nennt keinen ROM-Ordner</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it has no list of roms</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei hat keine Liste der ROMs</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>a rom has no file name of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>ein ROM hat keinen eigenen Dateinamen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is listed twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zweimal aufgeführt</translation>
     </message>
 </context>
 <context>
@@ -788,268 +788,268 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
     <message>
         <location filename="../cli/CommandMessages.cpp" line="+20"/>
         <source>adding base rom tessel.gba...</source>
-        <translation type="unfinished"></translation>
+        <translation>Emulator-ROM tessel.gba wird hinzugefügt...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>adding menu script...</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüskript wird hinzugefügt...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>adding nes rom %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>NES-ROM %1 wird hinzugefügt...</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>%1 already exists and is not a GBA rom made with %2, so the GBA rom was not written; give --force to replace it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert bereits und ist kein mit %2 erstelltes GBA-ROM, daher wurde das GBA-ROM nicht geschrieben; mit --force wird die Datei ersetzt</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>%1 is not an iNES rom; give --allow-non-rom to write it all the same (its bytes 4 and 5 may then be changed to fit its size)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein iNES-ROM; mit --allow-non-rom wird die Datei trotzdem geschrieben (ihre Bytes 4 und 5 werden dann womöglich an ihre Größe angepasst)</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>warning: %1 is not an iNES rom; its bytes 4 and 5 may be changed to fit its size</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: %1 ist kein iNES-ROM; die Bytes 4 und 5 der Datei werden womöglich an ihre Größe angepasst</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht geöffnet werden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read byte %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Byte %1 von %2 kann nicht gelesen werden</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot write file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperrdatei %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create directory %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot measure file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe der Datei %1 kann nicht ermittelt werden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot seek in file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>in der Datei %1 kann nicht positioniert werden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot close file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht geschlossen werden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot identify file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht identifiziert werden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht gesperrt werden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot empty file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht geleert werden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot replace %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht ersetzt werden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot copy %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht nach %2 kopiert werden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot repair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht repariert werden</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>it is in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei wird von einem anderen Programm verwendet</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>it is not a regular file (a folder, a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>das ist keine normale Datei (sondern ein Ordner, ein Gerät, eine Pipe oder ein Socket)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it ended early</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endete vorzeitig</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it ended before %1 more bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endete %1 Bytes zu früh</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>its rom ended before %1 more bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>das ROM darin endete %1 Bytes zu früh</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it changed after the build checked it</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei wurde nach der Prüfung durch die Erstellung geändert</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the file changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei wurde während des Lesens geändert</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1 holds no NES rom</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält kein NES-ROM</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 holds %2 NES roms; Romweaver takes one rom per archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält %2 NES-ROMs; Romweaver nimmt ein ROM je Archiv</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist verschlüsselt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist beschädigt: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is not a %2 archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein %2-Archiv</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is too large to read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zu groß zum Lesen: %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>cannot read the compilation %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zusammenstellung %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot write the compilation %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zusammenstellung %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is not a Romweaver compilation: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Romweaver-Zusammenstellung: %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 was saved by a newer Romweaver (format version %2); this one reads versions up to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde von einem neueren Romweaver gespeichert (Formatversion %2); diese Version liest Formatversionen bis %3</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: %2</source>
         <comment>what was done to a file: why it failed</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>the menu line of %1 holds a line break; a menu line has to stay on one line, so rename the file or give it another title</source>
-        <translation type="unfinished"></translation>
+        <translation>die Menüzeile von %1 enthält einen Zeilenumbruch; eine Menüzeile muss in einer Zeile bleiben, benennen Sie also die Datei um oder geben Sie ihr einen anderen Titel</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is one of the files it is made from</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine der Dateien, aus denen es erstellt wird</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is the file Romweaver keeps its settings in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist die Datei, in der Romweaver seine Einstellungen speichert</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is Romweaver&apos;s build log</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist das Protokoll von Romweaver</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is not a regular file (a folder, a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine normale Datei (sondern ein Ordner, ein Gerät, eine Pipe oder ein Socket)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>another build is writing in %1; try again when it has finished</source>
-        <translation type="unfinished"></translation>
+        <translation>eine andere Erstellung schreibt in %1; bitte erneut versuchen, wenn sie abgeschlossen ist</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwarteter Fehler</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>the GBA rom was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das GBA-ROM wurde nicht geschrieben: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the GBA rom was not written:</source>
-        <translation type="unfinished"></translation>
+        <translation>das GBA-ROM wurde nicht geschrieben:</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>warning: the GBA rom will be %1 KB, more than the %2 KB a GBA cartridge holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: das GBA-ROM wird %1 KB groß, mehr als die %2 KB, die ein GBA-Modul fasst</translation>
     </message>
 </context>
 <context>
@@ -1183,256 +1183,256 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
     <message>
         <location filename="../wizard/MessageTexts.cpp" line="+31"/>
         <source>cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht geöffnet werden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read byte %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Byte %1 von %2 kann nicht gelesen werden</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot write file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperrdatei %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create directory %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot measure file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe der Datei %1 kann nicht ermittelt werden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot seek in file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>in der Datei %1 kann nicht positioniert werden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot close file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht geschlossen werden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot identify file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht identifiziert werden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht gesperrt werden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot empty file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 kann nicht geleert werden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot replace %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht ersetzt werden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot copy %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht nach %2 kopiert werden</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot repair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht repariert werden</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>it is in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei wird von einem anderen Programm verwendet</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>it is not a regular file (a folder, a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>das ist keine normale Datei (sondern ein Ordner, ein Gerät, eine Pipe oder ein Socket)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it ended early</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endete vorzeitig</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it ended before %1 more bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endete %1 Bytes zu früh</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>its rom ended before %1 more bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>das ROM darin endete %1 Bytes zu früh</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it changed after the build checked it</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei wurde nach der Prüfung durch die Erstellung geändert</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the file changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei wurde während des Lesens geändert</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1 holds no NES rom</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält kein NES-ROM</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 holds %2 NES roms; Romweaver takes one rom per archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält %2 NES-ROMs; Romweaver nimmt ein ROM je Archiv</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist verschlüsselt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist beschädigt: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is not a %2 archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein %2-Archiv</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is too large to read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zu groß zum Lesen: %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>cannot read the compilation %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zusammenstellung %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot write the compilation %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zusammenstellung %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is not a Romweaver compilation: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Romweaver-Zusammenstellung: %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 was saved by a newer Romweaver (format version %2); this one reads versions up to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde von einem neueren Romweaver gespeichert (Formatversion %2); diese Version liest Formatversionen bis %3</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1: %2</source>
         <comment>what was done to a file: why it failed</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>the menu line of %1 holds a line break; a menu line has to stay on one line, so rename the file or give it another title</source>
-        <translation type="unfinished"></translation>
+        <translation>die Menüzeile von %1 enthält einen Zeilenumbruch; eine Menüzeile muss in einer Zeile bleiben, benennen Sie also die Datei um oder geben Sie ihr einen anderen Titel</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is one of the files it is made from</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine der Dateien, aus denen es erstellt wird</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is the file Romweaver keeps its settings in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist die Datei, in der Romweaver seine Einstellungen speichert</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is Romweaver&apos;s build log</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist das Protokoll von Romweaver</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is not a regular file (a folder, a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine normale Datei (sondern ein Ordner, ein Gerät, eine Pipe oder ein Socket)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 is not an iNES rom</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein iNES-ROM</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>another build is writing in %1; try again when it has finished</source>
-        <translation type="unfinished"></translation>
+        <translation>eine andere Erstellung schreibt in %1; bitte erneut versuchen, wenn sie abgeschlossen ist</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwarteter Fehler</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>The GBA rom was not written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das GBA-ROM wurde nicht geschrieben:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist unverändert.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Nothing was written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts nach %1 geschrieben.</translation>
     </message>
     <message numerus="yes">
         <location line="+11"/>
         <source>and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>und %n weiteres Problem.</numerusform>
+            <numerusform>und %n weitere Probleme.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Another program was writing it and did not finish in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm schrieb gerade in die Datei und wurde nicht rechtzeitig fertig.</translation>
     </message>
 </context>
 <context>
