@@ -577,37 +577,37 @@ Escrito por los desarrolladores de Romweaver.</translation>
     <message>
         <location filename="../builder/BuildStatus.cpp" line="+12"/>
         <source>Preparing to write...</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparando la escritura...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Writing GBA rom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo ROM de GBA...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Writing GBA rom - adding base rom tessel.gba...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo ROM de GBA - añadiendo ROM del emulador tessel.gba...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Writing GBA rom - adding menu script...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo ROM de GBA - añadiendo script del menú...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Writing GBA rom - adding nes rom %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo ROM de GBA - añadiendo ROM de NES %1...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Writing succesfully completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritura completada correctamente.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Writing the GBA rom failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir la ROM de GBA.</translation>
     </message>
 </context>
 <context>
@@ -615,42 +615,42 @@ Escrito por los desarrolladores de Romweaver.</translation>
     <message>
         <location filename="../builder/CompilationFile.cpp" line="+160"/>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>it is far too large</source>
-        <translation type="unfinished"></translation>
+        <translation>es demasiado grande</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>it does not say it is one</source>
-        <translation type="unfinished"></translation>
+        <translation>no indica que lo sea</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it has no format version</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene versión de formato</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>it names no rom folder</source>
-        <translation type="unfinished"></translation>
+        <translation>no indica ninguna carpeta de las ROM</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it has no list of roms</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene lista de ROM</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>a rom has no file name of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>una ROM no tiene nombre de archivo propio</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is listed twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aparece dos veces</translation>
     </message>
 </context>
 <context>
@@ -788,268 +788,268 @@ Escrito por los desarrolladores de Romweaver.</translation>
     <message>
         <location filename="../cli/CommandMessages.cpp" line="+20"/>
         <source>adding base rom tessel.gba...</source>
-        <translation type="unfinished"></translation>
+        <translation>añadiendo ROM del emulador tessel.gba...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>adding menu script...</source>
-        <translation type="unfinished"></translation>
+        <translation>añadiendo script del menú...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>adding nes rom %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>añadiendo ROM de NES %1...</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>%1 already exists and is not a GBA rom made with %2, so the GBA rom was not written; give --force to replace it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe y no es una ROM de GBA hecha con %2, así que no se ha escrito la ROM de GBA; use --force para reemplazarlo</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>%1 is not an iNES rom; give --allow-non-rom to write it all the same (its bytes 4 and 5 may then be changed to fit its size)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una ROM iNES; use --allow-non-rom para escribirlo de todos modos (entonces sus bytes 4 y 5 pueden cambiarse para ajustarse a su tamaño)</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>warning: %1 is not an iNES rom; its bytes 4 and 5 may be changed to fit its size</source>
-        <translation type="unfinished"></translation>
+        <translation>advertencia: %1 no es una ROM iNES; sus bytes 4 y 5 pueden cambiarse para ajustarse a su tamaño</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir el archivo %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read byte %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el byte %1 de %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot write file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir el archivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear el archivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear el archivo de bloqueo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create directory %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot measure file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede obtener el tamaño del archivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot seek in file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede saltar a una posición del archivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot close file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede cerrar el archivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot identify file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede identificar el archivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede bloquear el archivo %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot empty file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede vaciar el archivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot replace %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede reemplazar %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot copy %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede copiar %1 en %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot repair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede reparar %1</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>it is in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>está en uso por otro programa</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>it is not a regular file (a folder, a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal (es una carpeta, un dispositivo, una tubería o un socket)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it ended early</source>
-        <translation type="unfinished"></translation>
+        <translation>terminó antes de lo esperado</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it ended before %1 more bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>terminó cuando aún faltaban %1 bytes</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>its rom ended before %1 more bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>su ROM terminó cuando aún faltaban %1 bytes</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it changed after the build checked it</source>
-        <translation type="unfinished"></translation>
+        <translation>ha cambiado después de que la generación lo comprobara</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the file changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo ha cambiado mientras se leía</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1 holds no NES rom</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no contiene ninguna ROM de NES</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 holds %2 NES roms; Romweaver takes one rom per archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene %2 ROM de NES; Romweaver admite una sola ROM por archivo comprimido</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está cifrado</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está dañado: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is not a %2 archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo comprimido %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is too large to read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es demasiado grande para leerlo: %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer %1: %2</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>cannot read the compilation %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer la recopilación %1: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot write the compilation %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir la recopilación %1: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is not a Romweaver compilation: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una recopilación de Romweaver: %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 was saved by a newer Romweaver (format version %2); this one reads versions up to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se guardó con una versión más reciente de Romweaver (versión de formato %2); esta lee versiones hasta la %3</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir en %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: %2</source>
         <comment>what was done to a file: why it failed</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>the menu line of %1 holds a line break; a menu line has to stay on one line, so rename the file or give it another title</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea del menú de %1 contiene un salto de línea; una línea del menú debe ocupar una sola línea, así que cambie el nombre del archivo o dele otro título</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is one of the files it is made from</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es uno de los archivos a partir de los que se genera</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is the file Romweaver keeps its settings in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es el archivo en el que Romweaver guarda su configuración</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is Romweaver&apos;s build log</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es el registro de generación de Romweaver</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is not a regular file (a folder, a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo normal (es una carpeta, un dispositivo, una tubería o un socket)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>another build is writing in %1; try again when it has finished</source>
-        <translation type="unfinished"></translation>
+        <translation>otra generación está escribiendo en %1; vuelva a intentarlo cuando haya terminado</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>error inesperado</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>the GBA rom was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha escrito la ROM de GBA: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the GBA rom was not written:</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha escrito la ROM de GBA:</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>warning: the GBA rom will be %1 KB, more than the %2 KB a GBA cartridge holds</source>
-        <translation type="unfinished"></translation>
+        <translation>advertencia: la ROM de GBA ocupará %1 KB, más de los %2 KB que caben en un cartucho de GBA</translation>
     </message>
 </context>
 <context>
@@ -1183,256 +1183,256 @@ Escrito por los desarrolladores de Romweaver.</translation>
     <message>
         <location filename="../wizard/MessageTexts.cpp" line="+31"/>
         <source>cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir el archivo %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read byte %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el byte %1 de %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot write file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir el archivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear el archivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear el archivo de bloqueo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create directory %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot measure file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede obtener el tamaño del archivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot seek in file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede saltar a una posición del archivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot close file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede cerrar el archivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot identify file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede identificar el archivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede bloquear el archivo %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot empty file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede vaciar el archivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot replace %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede reemplazar %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot copy %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede copiar %1 en %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot repair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede reparar %1</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>it is in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>está en uso por otro programa</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>it is not a regular file (a folder, a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal (es una carpeta, un dispositivo, una tubería o un socket)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it ended early</source>
-        <translation type="unfinished"></translation>
+        <translation>terminó antes de lo esperado</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it ended before %1 more bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>terminó cuando aún faltaban %1 bytes</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>its rom ended before %1 more bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>su ROM terminó cuando aún faltaban %1 bytes</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it changed after the build checked it</source>
-        <translation type="unfinished"></translation>
+        <translation>ha cambiado después de que la generación lo comprobara</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the file changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo ha cambiado mientras se leía</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1 holds no NES rom</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no contiene ninguna ROM de NES</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 holds %2 NES roms; Romweaver takes one rom per archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene %2 ROM de NES; Romweaver admite una sola ROM por archivo comprimido</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está cifrado</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está dañado: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is not a %2 archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo comprimido %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is too large to read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es demasiado grande para leerlo: %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer %1: %2</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>cannot read the compilation %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer la recopilación %1: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot write the compilation %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir la recopilación %1: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is not a Romweaver compilation: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una recopilación de Romweaver: %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 was saved by a newer Romweaver (format version %2); this one reads versions up to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se guardó con una versión más reciente de Romweaver (versión de formato %2); esta lee versiones hasta la %3</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1: %2</source>
         <comment>what was done to a file: why it failed</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>the menu line of %1 holds a line break; a menu line has to stay on one line, so rename the file or give it another title</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea del menú de %1 contiene un salto de línea; una línea del menú debe ocupar una sola línea, así que cambie el nombre del archivo o dele otro título</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is one of the files it is made from</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es uno de los archivos a partir de los que se genera</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is the file Romweaver keeps its settings in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es el archivo en el que Romweaver guarda su configuración</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is Romweaver&apos;s build log</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es el registro de generación de Romweaver</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is not a regular file (a folder, a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo normal (es una carpeta, un dispositivo, una tubería o un socket)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 is not an iNES rom</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una ROM iNES</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>another build is writing in %1; try again when it has finished</source>
-        <translation type="unfinished"></translation>
+        <translation>otra generación está escribiendo en %1; vuelva a intentarlo cuando haya terminado</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>error inesperado</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>The GBA rom was not written:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha escrito la ROM de GBA:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se ha modificado.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Nothing was written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha escrito nada en %1.</translation>
     </message>
     <message numerus="yes">
         <location line="+11"/>
         <source>and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>y %n más.</numerusform>
+            <numerusform>y %n más.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Another program was writing it and did not finish in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa lo estaba escribiendo y no terminó a tiempo.</translation>
     </message>
 </context>
 <context>
