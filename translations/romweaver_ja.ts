@@ -577,37 +577,37 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../builder/BuildStatus.cpp" line="+12"/>
         <source>Preparing to write...</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込みの準備中...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Writing GBA rom...</source>
-        <translation type="unfinished"></translation>
+        <translation>GBA ROMを書き込み中...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Writing GBA rom - adding base rom tessel.gba...</source>
-        <translation type="unfinished"></translation>
+        <translation>GBA ROMを書き込み中 - エミュレーター（tessel.gba）を追加中...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Writing GBA rom - adding menu script...</source>
-        <translation type="unfinished"></translation>
+        <translation>GBA ROMを書き込み中 - メニュースクリプトを追加中...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Writing GBA rom - adding nes rom %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>GBA ROMを書き込み中 - NES ROM %1を追加中...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Writing succesfully completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込みが完了しました。</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Writing the GBA rom failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>GBA ROMの書き込みに失敗しました。</translation>
     </message>
 </context>
 <context>
@@ -615,42 +615,42 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../builder/CompilationFile.cpp" line="+160"/>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーです</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>it is far too large</source>
-        <translation type="unfinished"></translation>
+        <translation>大きすぎます</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>it does not say it is one</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピレーションであることが記されていません</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it has no format version</source>
-        <translation type="unfinished"></translation>
+        <translation>形式のバージョンがありません</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>it names no rom folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ROMフォルダーが指定されていません</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it has no list of roms</source>
-        <translation type="unfinished"></translation>
+        <translation>ROMの一覧がありません</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>a rom has no file name of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>正しいファイル名のないROMがあります</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is listed twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1が2回記載されています</translation>
     </message>
 </context>
 <context>
@@ -788,268 +788,268 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../cli/CommandMessages.cpp" line="+20"/>
         <source>adding base rom tessel.gba...</source>
-        <translation type="unfinished"></translation>
+        <translation>エミュレーター（tessel.gba）を追加中...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>adding menu script...</source>
-        <translation type="unfinished"></translation>
+        <translation>メニュースクリプトを追加中...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>adding nes rom %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>NES ROM %1を追加中...</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>%1 already exists and is not a GBA rom made with %2, so the GBA rom was not written; give --force to replace it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1は既に存在し、%2で作成したGBA ROMではないため、GBA ROMを書き込みませんでした（置き換えるには--forceを指定してください）</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>%1 is not an iNES rom; give --allow-non-rom to write it all the same (its bytes 4 and 5 may then be changed to fit its size)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1はiNES ROMではないため、書き込むには--allow-non-romの指定が必要です（その場合、サイズに合わせてバイト4と5が変更されることがあります）</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>warning: %1 is not an iNES rom; its bytes 4 and 5 may be changed to fit its size</source>
-        <translation type="unfinished"></translation>
+        <translation>警告: %1はiNES ROMではないため、サイズに合わせてバイト4と5が変更されることがあります</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル%1を開けません</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル%1を読み込めません</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1を読み込めません</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read byte %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2のバイト%1を読み込めません</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot write file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル%1に書き込めません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル%1を作成できません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ロックファイル%1を作成できません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create directory %1</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー%1を作成できません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot measure file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル%1のサイズを取得できません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot seek in file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル%1をシークできません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot close file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル%1を閉じられません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot identify file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル%1を識別できません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル%1をロックできません</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot empty file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル%1を空にできません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot replace %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1を置き換えられません</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot copy %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1を%2にコピーできません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot repair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1を修復できません</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>it is in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>別のプログラムが使用中です</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>it is not a regular file (a folder, a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>通常のファイルではありません（フォルダー、デバイス、パイプまたはソケット）</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it ended early</source>
-        <translation type="unfinished"></translation>
+        <translation>途中で終わっています</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it ended before %1 more bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>あと%1バイトを読む前に終わっています</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>its rom ended before %1 more bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>含まれるROMが、あと%1バイトを読む前に終わっています</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it changed after the build checked it</source>
-        <translation type="unfinished"></translation>
+        <translation>作成時の確認の後に変更されました</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the file changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み中にファイルが変更されました</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1 holds no NES rom</source>
-        <translation type="unfinished"></translation>
+        <translation>%1にはNES ROMが含まれていません</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 holds %2 NES roms; Romweaver takes one rom per archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1にはNES ROMが%2個含まれていますが、Romweaverはアーカイブ1つにつきROMを1つしか使いません</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1は暗号化されています</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1は破損しています: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is not a %2 archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1は%2アーカイブではありません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is too large to read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1は大きすぎて読み込めません: %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1を読み込めません: %2</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>cannot read the compilation %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピレーション%1を読み込めません: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot write the compilation %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピレーション%1を保存できません: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is not a Romweaver compilation: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1はRomweaverのコンピレーションではありません: %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 was saved by a newer Romweaver (format version %2); this one reads versions up to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1は新しいRomweaverで保存されています（形式のバージョン%2。このRomweaverが読み込めるのはバージョン%3まで）</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1に書き込めません</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: %2</source>
         <comment>what was done to a file: why it failed</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>the menu line of %1 holds a line break; a menu line has to stay on one line, so rename the file or give it another title</source>
-        <translation type="unfinished"></translation>
+        <translation>%1のメニュー行に改行が含まれていますが、メニュー行は1行でなければならないため、ファイル名を変更するか別のタイトルを付けてください</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is one of the files it is made from</source>
-        <translation type="unfinished"></translation>
+        <translation>%1はGBA ROMの作成に使うファイルの1つです</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is the file Romweaver keeps its settings in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1はRomweaverが設定を保存するファイルです</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is Romweaver&apos;s build log</source>
-        <translation type="unfinished"></translation>
+        <translation>%1はRomweaverのログです</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is not a regular file (a folder, a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1は通常のファイルではありません（フォルダー、デバイス、パイプまたはソケット）</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>another build is writing in %1; try again when it has finished</source>
-        <translation type="unfinished"></translation>
+        <translation>別の作成処理が%1に書き込み中のため、終了後にもう一度お試しください</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>予期しないエラー</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>the GBA rom was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>GBA ROMは書き込まれませんでした: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the GBA rom was not written:</source>
-        <translation type="unfinished"></translation>
+        <translation>GBA ROMは書き込まれませんでした:</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>warning: the GBA rom will be %1 KB, more than the %2 KB a GBA cartridge holds</source>
-        <translation type="unfinished"></translation>
+        <translation>警告: GBA ROMは%1 KBになり、GBAカートリッジの容量%2 KBを超えます</translation>
     </message>
 </context>
 <context>
@@ -1181,255 +1181,255 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../wizard/MessageTexts.cpp" line="+31"/>
         <source>cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル%1を開けません</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル%1を読み込めません</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1を読み込めません</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read byte %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2のバイト%1を読み込めません</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot write file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル%1に書き込めません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル%1を作成できません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ロックファイル%1を作成できません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create directory %1</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー%1を作成できません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot measure file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル%1のサイズを取得できません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot seek in file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル%1をシークできません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot close file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル%1を閉じられません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot identify file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル%1を識別できません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル%1をロックできません</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot empty file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル%1を空にできません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot replace %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1を置き換えられません</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot copy %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1を%2にコピーできません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot repair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1を修復できません</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>it is in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>別のプログラムが使用中です</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>it is not a regular file (a folder, a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>通常のファイルではありません（フォルダー、デバイス、パイプまたはソケット）</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it ended early</source>
-        <translation type="unfinished"></translation>
+        <translation>途中で終わっています</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it ended before %1 more bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>あと%1バイトを読む前に終わっています</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>its rom ended before %1 more bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>含まれるROMが、あと%1バイトを読む前に終わっています</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it changed after the build checked it</source>
-        <translation type="unfinished"></translation>
+        <translation>作成時の確認の後に変更されました</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the file changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み中にファイルが変更されました</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1 holds no NES rom</source>
-        <translation type="unfinished"></translation>
+        <translation>%1にはNES ROMが含まれていません</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 holds %2 NES roms; Romweaver takes one rom per archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1にはNES ROMが%2個含まれていますが、Romweaverはアーカイブ1つにつきROMを1つしか使いません</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1は暗号化されています</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1は破損しています: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is not a %2 archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1は%2アーカイブではありません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is too large to read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1は大きすぎて読み込めません: %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1を読み込めません: %2</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>cannot read the compilation %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピレーション%1を読み込めません: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot write the compilation %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピレーション%1を保存できません: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is not a Romweaver compilation: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1はRomweaverのコンピレーションではありません: %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 was saved by a newer Romweaver (format version %2); this one reads versions up to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1は新しいRomweaverで保存されています（形式のバージョン%2。このRomweaverが読み込めるのはバージョン%3まで）</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1に書き込めません</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1: %2</source>
         <comment>what was done to a file: why it failed</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>the menu line of %1 holds a line break; a menu line has to stay on one line, so rename the file or give it another title</source>
-        <translation type="unfinished"></translation>
+        <translation>%1のメニュー行に改行が含まれていますが、メニュー行は1行でなければならないため、ファイル名を変更するか別のタイトルを付けてください</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is one of the files it is made from</source>
-        <translation type="unfinished"></translation>
+        <translation>%1はGBA ROMの作成に使うファイルの1つです</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is the file Romweaver keeps its settings in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1はRomweaverが設定を保存するファイルです</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is Romweaver&apos;s build log</source>
-        <translation type="unfinished"></translation>
+        <translation>%1はRomweaverのログです</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is not a regular file (a folder, a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1は通常のファイルではありません（フォルダー、デバイス、パイプまたはソケット）</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 is not an iNES rom</source>
-        <translation type="unfinished"></translation>
+        <translation>%1はiNES ROMではありません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>another build is writing in %1; try again when it has finished</source>
-        <translation type="unfinished"></translation>
+        <translation>別の作成処理が%1に書き込み中のため、終了後にもう一度お試しください</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>予期しないエラー</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>The GBA rom was not written:</source>
-        <translation type="unfinished"></translation>
+        <translation>GBA ROMは書き込まれませんでした:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1は変更されていません。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Nothing was written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1には何も書き込まれていません。</translation>
     </message>
     <message numerus="yes">
         <location line="+11"/>
         <source>and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ほか%n件。</numerusform>
         </translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Another program was writing it and did not finish in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>別のプログラムが書き込み中で、時間内に終わりませんでした。</translation>
     </message>
 </context>
 <context>
