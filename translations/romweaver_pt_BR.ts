@@ -577,37 +577,37 @@ Escrito pelos desenvolvedores do Romweaver.</translation>
     <message>
         <location filename="../builder/BuildStatus.cpp" line="+12"/>
         <source>Preparing to write...</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparando a gravação...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Writing GBA rom...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravando a ROM de GBA...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Writing GBA rom - adding base rom tessel.gba...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravando a ROM de GBA - adicionando a ROM do emulador tessel.gba...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Writing GBA rom - adding menu script...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravando a ROM de GBA - adicionando o script do menu...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Writing GBA rom - adding nes rom %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravando a ROM de GBA - adicionando %1...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Writing succesfully completed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravação concluída com sucesso.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Writing the GBA rom failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao gravar a ROM de GBA.</translation>
     </message>
 </context>
 <context>
@@ -615,42 +615,42 @@ Escrito pelos desenvolvedores do Romweaver.</translation>
     <message>
         <location filename="../builder/CompilationFile.cpp" line="+160"/>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>é uma pasta</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>it is far too large</source>
-        <translation type="unfinished"></translation>
+        <translation>é grande demais</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>it does not say it is one</source>
-        <translation type="unfinished"></translation>
+        <translation>não se declara como coletânea</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it has no format version</source>
-        <translation type="unfinished"></translation>
+        <translation>não tem versão de formato</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>it names no rom folder</source>
-        <translation type="unfinished"></translation>
+        <translation>não indica a pasta das ROMs</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it has no list of roms</source>
-        <translation type="unfinished"></translation>
+        <translation>não tem lista de ROMs</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>a rom has no file name of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>uma ROM não tem um nome de arquivo próprio</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is listed twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aparece duas vezes na lista</translation>
     </message>
 </context>
 <context>
@@ -788,268 +788,268 @@ Escrito pelos desenvolvedores do Romweaver.</translation>
     <message>
         <location filename="../cli/CommandMessages.cpp" line="+20"/>
         <source>adding base rom tessel.gba...</source>
-        <translation type="unfinished"></translation>
+        <translation>adicionando a ROM do emulador tessel.gba...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>adding menu script...</source>
-        <translation type="unfinished"></translation>
+        <translation>adicionando o script do menu...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>adding nes rom %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>adicionando a ROM de NES %1...</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>%1 already exists and is not a GBA rom made with %2, so the GBA rom was not written; give --force to replace it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já existe e não é uma ROM de GBA feita com %2, então a ROM de GBA não foi gravada; use --force para substituí-lo</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>%1 is not an iNES rom; give --allow-non-rom to write it all the same (its bytes 4 and 5 may then be changed to fit its size)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é uma ROM iNES; use --allow-non-rom para gravá-lo mesmo assim (os bytes 4 e 5 dele podem então ser alterados para se ajustar ao seu tamanho)</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>warning: %1 is not an iNES rom; its bytes 4 and 5 may be changed to fit its size</source>
-        <translation type="unfinished"></translation>
+        <translation>aviso: %1 não é uma ROM iNES; os bytes 4 e 5 dele podem ser alterados para se ajustar ao seu tamanho</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível abrir o arquivo %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler o arquivo %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read byte %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler o byte %1 de %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot write file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível gravar o arquivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível criar o arquivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível criar o arquivo de bloqueio %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create directory %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível criar a pasta %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot measure file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível obter o tamanho do arquivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot seek in file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível se posicionar no arquivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot close file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível fechar o arquivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot identify file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível identificar o arquivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível bloquear o arquivo %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot empty file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível esvaziar o arquivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot replace %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível substituir %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot copy %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível copiar %1 para %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot repair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível reparar %1</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>it is in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>está em uso por outro programa</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>it is not a regular file (a folder, a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo comum (é uma pasta, um dispositivo, um pipe ou um socket)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it ended early</source>
-        <translation type="unfinished"></translation>
+        <translation>terminou antes do esperado</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it ended before %1 more bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>terminou quando ainda faltavam %1 bytes</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>its rom ended before %1 more bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>a ROM contida nele terminou quando ainda faltavam %1 bytes</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it changed after the build checked it</source>
-        <translation type="unfinished"></translation>
+        <translation>foi alterado depois que a geração o verificou</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the file changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo foi alterado enquanto era lido</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1 holds no NES rom</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não contém nenhuma ROM de NES</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 holds %2 NES roms; Romweaver takes one rom per archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contém %2 ROMs de NES; o Romweaver aceita uma ROM por arquivo compactado</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está criptografado</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está danificado: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is not a %2 archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um arquivo compactado %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is too large to read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é grande demais para ser lido: %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler %1: %2</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>cannot read the compilation %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler a coletânea %1: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot write the compilation %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível salvar a coletânea %1: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is not a Romweaver compilation: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é uma coletânea do Romweaver: %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 was saved by a newer Romweaver (format version %2); this one reads versions up to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>a coletânea %1 foi salva por um Romweaver mais novo (versão de formato %2); este lê versões até a %3</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível gravar em %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: %2</source>
         <comment>what was done to a file: why it failed</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>the menu line of %1 holds a line break; a menu line has to stay on one line, so rename the file or give it another title</source>
-        <translation type="unfinished"></translation>
+        <translation>a linha do menu de %1 contém uma quebra de linha; uma linha do menu deve ficar em uma só linha, então renomeie o arquivo ou dê a ele outro título</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is one of the files it is made from</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é um dos arquivos usados para gerá-la</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is the file Romweaver keeps its settings in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é o arquivo em que o Romweaver guarda suas configurações</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is Romweaver&apos;s build log</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é o registro do Romweaver</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is not a regular file (a folder, a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um arquivo comum (é uma pasta, um dispositivo, um pipe ou um socket)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>another build is writing in %1; try again when it has finished</source>
-        <translation type="unfinished"></translation>
+        <translation>outra geração está gravando em %1; tente de novo quando ela terminar</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>erro inesperado</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>the GBA rom was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a ROM de GBA não foi gravada: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the GBA rom was not written:</source>
-        <translation type="unfinished"></translation>
+        <translation>a ROM de GBA não foi gravada:</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>warning: the GBA rom will be %1 KB, more than the %2 KB a GBA cartridge holds</source>
-        <translation type="unfinished"></translation>
+        <translation>aviso: a ROM de GBA terá %1 KB, mais do que os %2 KB que cabem em um cartucho de GBA</translation>
     </message>
 </context>
 <context>
@@ -1183,256 +1183,256 @@ Escrito pelos desenvolvedores do Romweaver.</translation>
     <message>
         <location filename="../wizard/MessageTexts.cpp" line="+31"/>
         <source>cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível abrir o arquivo %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler o arquivo %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot read byte %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler o byte %1 de %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot write file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível gravar o arquivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível criar o arquivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível criar o arquivo de bloqueio %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot create directory %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível criar a pasta %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot measure file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível obter o tamanho do arquivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot seek in file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível se posicionar no arquivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot close file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível fechar o arquivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot identify file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível identificar o arquivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot lock file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível bloquear o arquivo %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot empty file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível esvaziar o arquivo %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot replace %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível substituir %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>cannot copy %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível copiar %1 para %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>cannot repair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível reparar %1</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>it is in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>está em uso por outro programa</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>it is not a regular file (a folder, a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo comum (é uma pasta, um dispositivo, um pipe ou um socket)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it ended early</source>
-        <translation type="unfinished"></translation>
+        <translation>terminou antes do esperado</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it ended before %1 more bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>terminou quando ainda faltavam %1 bytes</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>its rom ended before %1 more bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>a ROM contida nele terminou quando ainda faltavam %1 bytes</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it changed after the build checked it</source>
-        <translation type="unfinished"></translation>
+        <translation>foi alterado depois que a geração o verificou</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the file changed while it was read</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo foi alterado enquanto era lido</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1 holds no NES rom</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não contém nenhuma ROM de NES</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 holds %2 NES roms; Romweaver takes one rom per archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contém %2 ROMs de NES; o Romweaver aceita uma ROM por arquivo compactado</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está criptografado</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 is damaged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está danificado: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is not a %2 archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um arquivo compactado %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is too large to read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é grande demais para ser lido: %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler %1: %2</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>cannot read the compilation %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler a coletânea %1: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot write the compilation %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível salvar a coletânea %1: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is not a Romweaver compilation: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é uma coletânea do Romweaver: %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 was saved by a newer Romweaver (format version %2); this one reads versions up to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>a coletânea %1 foi salva por um Romweaver mais novo (versão de formato %2); este lê versões até a %3</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Unable to write to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar em %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1: %2</source>
         <comment>what was done to a file: why it failed</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>the menu line of %1 holds a line break; a menu line has to stay on one line, so rename the file or give it another title</source>
-        <translation type="unfinished"></translation>
+        <translation>a linha do menu de %1 contém uma quebra de linha; uma linha do menu deve ficar em uma só linha, então renomeie o arquivo ou dê a ele outro título</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is one of the files it is made from</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é um dos arquivos usados para gerá-la</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is the file Romweaver keeps its settings in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é o arquivo em que o Romweaver guarda suas configurações</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is Romweaver&apos;s build log</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é o registro do Romweaver</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is not a regular file (a folder, a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um arquivo comum (é uma pasta, um dispositivo, um pipe ou um socket)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 is not an iNES rom</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é uma ROM iNES</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>another build is writing in %1; try again when it has finished</source>
-        <translation type="unfinished"></translation>
+        <translation>outra geração está gravando em %1; tente de novo quando ela terminar</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>erro inesperado</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>The GBA rom was not written:</source>
-        <translation type="unfinished"></translation>
+        <translation>A ROM de GBA não foi gravada:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não foi alterado.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Nothing was written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi gravado em %1.</translation>
     </message>
     <message numerus="yes">
         <location line="+11"/>
         <source>and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>e mais %n.</numerusform>
+            <numerusform>e mais %n.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Another program was writing it and did not finish in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Outro programa estava gravando o arquivo e não terminou a tempo.</translation>
     </message>
 </context>
 <context>
