@@ -2,6 +2,8 @@
 
 #include "builder/ArchiveError.h"
 
+#include <QCoreApplication>
+
 namespace builder
 {
 
@@ -20,24 +22,31 @@ QString mebibytes(qint64 bytes)
 
 QString tooManyMembers()
 {
-    return QStringLiteral("Romweaver reads at most %1 members of an archive").arg(Members);
+    return QCoreApplication::translate("builder::ArchiveError",
+                                       "Romweaver reads at most %1 members of an archive")
+        .arg(Members);
 }
 
 QString tooMuchUnpacked()
 {
-    return QStringLiteral("Romweaver unpacks at most %1 of an archive").arg(mebibytes(Unpacked));
+    return QCoreApplication::translate("builder::ArchiveError",
+                                       "Romweaver unpacks at most %1 of an archive")
+        .arg(mebibytes(Unpacked));
 }
 
 QString memberListTooLong()
 {
-    return QStringLiteral("Romweaver reads at most %1 of an archive's list of members")
+    return QCoreApplication::translate("builder::ArchiveError",
+                                       "Romweaver reads at most %1 of an archive's list of members")
         .arg(mebibytes(MemberList));
 }
 
 QString tooMuchMemory(qint64 declared)
 {
-    return QStringLiteral("Romweaver unpacks with at most %1 of memory, and this archive asks "
-                          "for %2")
+    return QCoreApplication::translate(
+               "builder::ArchiveError",
+               "Romweaver unpacks with at most %1 of memory, and this archive asks "
+               "for %2")
         .arg(mebibytes(UnpackMemory), mebibytes(declared));
 }
 

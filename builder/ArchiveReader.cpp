@@ -9,6 +9,8 @@
 #include "builder/SevenZipCheck.h"
 #include "builder/ZipCheck.h"
 
+#include <QCoreApplication>
+
 #include <archive.h>
 #include <archive_entry.h>
 
@@ -79,9 +81,14 @@ public:
             return false;
         if (status < ARCHIVE_WARN) {
             // A zip's list was read before; a 7-Zip archive's list is read now.
-            fail(m_passed > 0 ? QStringLiteral("the member after %1 is damaged").arg(m_memberName)
-                 : m_format == Format::Zip ? QStringLiteral("its first member is damaged")
-                                           : QStringLiteral("its list of members is damaged"));
+            fail(m_passed > 0 ? QCoreApplication::translate("builder::ArchiveError",
+                                                            "the member after %1 is damaged")
+                                    .arg(m_memberName)
+                 : m_format == Format::Zip
+                     ? QCoreApplication::translate("builder::ArchiveError",
+                                                   "its first member is damaged")
+                     : QCoreApplication::translate("builder::ArchiveError",
+                                                   "its list of members is damaged"));
         }
         ++m_passed;
         QString path;
@@ -101,7 +108,8 @@ public:
     {
         const la_ssize_t done = archive_read_data(m_handle, data, size_t(maxSize));
         if (done < 0)
-            fail(QStringLiteral("the data of %1 is damaged").arg(m_memberName));
+            fail(QCoreApplication::translate("builder::ArchiveError", "the data of %1 is damaged")
+                     .arg(m_memberName));
         m_unpacked.add(done);
         return qint64(done);
     }
@@ -123,7 +131,8 @@ private:
         archive_read_set_seek_callback(m_handle, &LibarchiveMembers::seekInput);
         archive_read_set_skip_callback(m_handle, &LibarchiveMembers::skipInput);
         if (archive_read_open1(m_handle) != ARCHIVE_OK)
-            fail(QStringLiteral("its list of members is damaged"));
+            fail(QCoreApplication::translate("builder::ArchiveError",
+                                             "its list of members is damaged"));
     }
 
     // Says what went wrong as exactly as libarchive's message allows; where
@@ -139,12 +148,15 @@ private:
         const char* text = archive_error_string(m_handle);
         const QString message = text ? QString::fromLocal8Bit(text) : QString();
         if (message.contains(QStringLiteral("truncated"), Qt::CaseInsensitive))
-            throw ArchiveError(m_archiveName, Kind::Damaged, 0, QStringLiteral("it is truncated"));
+            throw ArchiveError(
+                m_archiveName, Kind::Damaged, 0,
+                QCoreApplication::translate("builder::ArchiveError", "it is truncated"));
         if (message.contains(QStringLiteral("CRC"))) {
             throw ArchiveError(m_archiveName, Kind::Damaged, 0,
                                m_passed == 0
-                                   ? QStringLiteral("its list of members fails its "
-                                                    "CRC check")
+                                   ? QCoreApplication::translate("builder::ArchiveError",
+                                                                 "its list of members fails its "
+                                                                 "CRC check")
                                    : QStringLiteral("%1 fails its CRC check").arg(m_memberName));
         }
         if (message.contains(QStringLiteral("supported")) ||
@@ -379,8 +391,10 @@ void ArchiveReader::startMember(int member)
     ArchiveMembers::Member entry;
     for (int place = 0; place <= member; ++place) {
         if (!s.members->next(entry))
-            throw ArchiveError(s.archiveName, ArchiveError::Kind::Damaged, 0,
-                               QStringLiteral("its rom is gone since it was first read"));
+            throw ArchiveError(
+                s.archiveName, ArchiveError::Kind::Damaged, 0,
+                QCoreApplication::translate("builder::ArchiveError",
+                                            "its rom is gone since it was first read"));
     }
 }
 

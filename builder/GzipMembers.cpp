@@ -3,6 +3,8 @@
 #include "builder/ArchiveError.h"
 #include "builder/ArchiveLimits.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 
@@ -154,7 +156,7 @@ qint64 GzipMembers::read(char* data, qint64 maxSize)
     } else {
         done = m_stream.read(data, maxSize);
         if (done == 0 && m_tar)
-            failDamaged(QStringLiteral("it is truncated"));
+            failDamaged(QCoreApplication::translate("builder::ArchiveError", "it is truncated"));
     }
     m_remaining -= done;
     return done;
@@ -180,7 +182,7 @@ void GzipMembers::skip(qint64 count)
     while (count > 0) {
         const qint64 got = m_stream.read(scratch, qMin<qint64>(count, sizeof scratch));
         if (got == 0)
-            failDamaged(QStringLiteral("it is truncated"));
+            failDamaged(QCoreApplication::translate("builder::ArchiveError", "it is truncated"));
         count -= got;
     }
 }
@@ -188,7 +190,8 @@ void GzipMembers::skip(qint64 count)
 QByteArray GzipMembers::readTarData(qint64 size)
 {
     if (size > ExtensionLimit)
-        failDamaged(QStringLiteral("a tar header in it is longer than 1 MiB"));
+        failDamaged(QCoreApplication::translate("builder::ArchiveError",
+                                                "a tar header in it is longer than 1 MiB"));
     QByteArray bytes(size, Qt::Uninitialized);
     m_remaining = size;
     for (qint64 done = 0; done < size;)
@@ -212,7 +215,7 @@ bool GzipMembers::nextTarMember(Member& member)
         if (block.isEmpty())
             return m_ended = true, false;
         if (block.size() < Block)
-            failDamaged(QStringLiteral("it is truncated"));
+            failDamaged(QCoreApplication::translate("builder::ArchiveError", "it is truncated"));
         if (block.count('\0') == Block) {
             // The end of the archive: the rest is read for the gzip trailer's check.
             char scratch[16384];
@@ -221,12 +224,17 @@ bool GzipMembers::nextTarMember(Member& member)
             return m_ended = true, false;
         }
         if (!checksumMatches(block))
-            failDamaged(QStringLiteral("the tar header after %1 is damaged")
-                            .arg(m_passed == 0 ? QStringLiteral("its start")
-                                               : QStringLiteral("member %1").arg(m_passed)));
+            failDamaged(
+                QCoreApplication::translate("builder::ArchiveError",
+                                            "the tar header after %1 is damaged")
+                    .arg(m_passed == 0
+                             ? QCoreApplication::translate("builder::ArchiveError", "its start")
+                             : QCoreApplication::translate("builder::ArchiveError", "member %1")
+                                   .arg(m_passed)));
         const qint64 size = number(block, SizeField);
         if (size < 0)
-            failDamaged(QStringLiteral("a tar header in it gives no size"));
+            failDamaged(QCoreApplication::translate("builder::ArchiveError",
+                                                    "a tar header in it gives no size"));
         const char type = block.at(TypeOffset);
         switch (type) {
         case 'L': // a GNU long name for the next member

@@ -4,6 +4,8 @@
 #include "builder/ArchiveInput.h"
 #include "builder/ArchiveLimits.h"
 
+#include <QCoreApplication>
+
 #include <zlib.h>
 
 #include <cstring>
@@ -86,15 +88,22 @@ struct GzipStream::State {
         if (status == Z_MEM_ERROR)
             throw std::bad_alloc();
         if (std::strcmp(message, "incorrect data check") == 0)
-            fail(Kind::Damaged, QStringLiteral("its unpacked data does not match the CRC-32 its "
-                                               "gzip trailer records"));
+            fail(Kind::Damaged,
+                 QCoreApplication::translate("builder::ArchiveError",
+                                             "its unpacked data does not match the CRC-32 its "
+                                             "gzip trailer records"));
         if (std::strcmp(message, "incorrect length check") == 0)
-            fail(Kind::Damaged, QStringLiteral("its unpacked length does not match the length "
-                                               "its gzip trailer records"));
+            fail(Kind::Damaged,
+                 QCoreApplication::translate("builder::ArchiveError",
+                                             "its unpacked length does not match the length "
+                                             "its gzip trailer records"));
         if (std::strcmp(message, "unknown compression method") == 0)
-            fail(Kind::Unreadable, QStringLiteral("it is compressed with a method other than "
-                                                  "Deflate, which Romweaver cannot unpack"));
-        fail(Kind::Damaged, QStringLiteral("its compressed data is invalid (%1)")
+            fail(Kind::Unreadable,
+                 QCoreApplication::translate("builder::ArchiveError",
+                                             "it is compressed with a method other than "
+                                             "Deflate, which Romweaver cannot unpack"));
+        fail(Kind::Damaged, QCoreApplication::translate("builder::ArchiveError",
+                                                        "its compressed data is invalid (%1)")
                                 .arg(QString::fromLatin1(message)));
     }
 
@@ -105,7 +114,8 @@ struct GzipStream::State {
         while (!ended && stream.avail_out > 0 &&
                stream.next_out == reinterpret_cast<Bytef*>(data)) {
             if (stream.avail_in == 0 && !refill())
-                fail(Kind::Damaged, QStringLiteral("it is truncated"));
+                fail(Kind::Damaged,
+                     QCoreApplication::translate("builder::ArchiveError", "it is truncated"));
             const int status = inflate(&stream, Z_NO_FLUSH);
             if (status == Z_STREAM_END)
                 nextMember();

@@ -4,6 +4,7 @@
 #include "builder/ArchiveInput.h"
 #include "builder/ArchiveLimits.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QtEndian>
 
@@ -104,7 +105,7 @@ QString methodName(quint64 method)
     case Bzip2:
         return QStringLiteral("BZip2");
     case 0x04:
-        return QStringLiteral("the x86 filter of 7-Zip 23");
+        return QCoreApplication::translate("builder::ArchiveError", "the x86 filter of 7-Zip 23");
     case 0x0a:
         return QStringLiteral("ARM64");
     case 0x0b:
@@ -116,7 +117,8 @@ QString methodName(quint64 method)
     case 0x04f71104:
         return QStringLiteral("LZ4");
     default:
-        return QStringLiteral("compression method %1").arg(method, 0, 16);
+        return QCoreApplication::translate("builder::ArchiveError", "compression method %1")
+            .arg(method, 0, 16);
     }
 }
 
@@ -520,8 +522,9 @@ Contents readHeader(HeaderReader& r, quint64 headerOffset)
         id = r.byte();
     }
     if (id == AdditionalStreamsInfo)
-        throw NotUnpacked{QStringLiteral("its list of members has additional streams, which "
-                                         "Romweaver cannot read")};
+        throw NotUnpacked{QCoreApplication::translate(
+            "builder::ArchiveError", "its list of members has additional streams, which "
+                                     "Romweaver cannot read")};
     if (id == MainStreamsInfo) {
         contents.streams = readStreamsInfo(r, headerOffset);
         id = r.byte();
@@ -605,8 +608,10 @@ qint64 coderMemory(const Coder& coder, bool bzip2Unpacked)
     default:
         break;
     }
-    throw NotUnpacked{QStringLiteral("it is compressed with %1, which Romweaver cannot unpack")
-                          .arg(methodName(coder.method))};
+    throw NotUnpacked{
+        QCoreApplication::translate("builder::ArchiveError",
+                                    "it is compressed with %1, which Romweaver cannot unpack")
+            .arg(methodName(coder.method))};
 }
 
 void checkMemory(qint64 memory)
@@ -696,12 +701,14 @@ int check(ArchiveInput& input, const QString& archiveName, bool bzip2Unpacked)
     const auto damaged = [&archiveName](const QString& detail) {
         return ArchiveError(archiveName, Kind::Damaged, 0, detail);
     };
-    const QString truncated = QStringLiteral("it is truncated");
+    const QString truncated =
+        QCoreApplication::translate("builder::ArchiveError", "it is truncated");
     if (start.size() < StartHeaderSize)
         throw damaged(truncated);
     if (crc32(0, reinterpret_cast<const Bytef*>(start.constData()) + 12, 20) !=
         qFromLittleEndian<quint32>(start.constData() + 8))
-        throw damaged(QStringLiteral("its start header is damaged"));
+        throw damaged(
+            QCoreApplication::translate("builder::ArchiveError", "its start header is damaged"));
     const quint64 headerOffset = qFromLittleEndian<quint64>(start.constData() + 12);
     const quint64 headerSize = qFromLittleEndian<quint64>(start.constData() + 20);
     const quint32 headerCrc = qFromLittleEndian<quint32>(start.constData() + 28);
@@ -720,7 +727,8 @@ int check(ArchiveInput& input, const QString& archiveName, bool bzip2Unpacked)
             crc32(0, reinterpret_cast<const Bytef*>(bytes.constData()), uInt(bytes.size())));
     };
     if (crcOf(header) != headerCrc)
-        throw damaged(QStringLiteral("its list of members fails its CRC check"));
+        throw damaged(QCoreApplication::translate("builder::ArchiveError",
+                                                  "its list of members fails its CRC check"));
 
     std::optional<HeaderReader> r(std::in_place, header);
     if (r->byte() == EncodedHeader) {
@@ -736,8 +744,9 @@ int check(ArchiveInput& input, const QString& archiveName, bool bzip2Unpacked)
         const Coder& coder = folder.coders.first();
         if (folder.coders.size() != 1 || folder.packedStreams != 1 ||
             !(coder.method == Copy || coder.method == Lzma || coder.method == Lzma2))
-            throw NotUnpacked{QStringLiteral("its list of members is compressed in a way "
-                                             "Romweaver cannot unpack")};
+            throw NotUnpacked{QCoreApplication::translate(
+                "builder::ArchiveError", "its list of members is compressed in a way "
+                                         "Romweaver cannot unpack")};
         const quint64 size = folder.finalSize();
         const quint64 packedSize = encoded.packSizes.first();
         if (size > quint64(archiveLimits::MemberList) ||
@@ -752,7 +761,8 @@ int check(ArchiveInput& input, const QString& archiveName, bool bzip2Unpacked)
             throw damaged(truncated);
         header = unpackHeader(coder, packed, qint64(size));
         if (folder.digest && crcOf(header) != *folder.digest)
-            throw damaged(QStringLiteral("its list of members fails its CRC check"));
+            throw damaged(QCoreApplication::translate("builder::ArchiveError",
+                                                      "its list of members fails its CRC check"));
         r.emplace(header);
         r->expect(Header);
     }
@@ -771,7 +781,8 @@ int checkSevenZip(ArchiveInput& input, const QString& archiveName, bool bzip2Unp
     try {
         return check(input, archiveName, bzip2Unpacked);
     } catch (const Malformed&) {
-        throw refuse(Kind::Damaged, QStringLiteral("its list of members is damaged"));
+        throw refuse(Kind::Damaged, QCoreApplication::translate("builder::ArchiveError",
+                                                                "its list of members is damaged"));
     } catch (const TooMany&) {
         throw refuse(Kind::TooLarge, archiveLimits::tooManyMembers());
     } catch (const Encrypted&) {

@@ -4,6 +4,7 @@
 #include "builder/ArchiveInput.h"
 #include "builder/ArchiveLimits.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 namespace builder
@@ -78,7 +79,8 @@ QString methodName(int method)
     case 98:
         return QStringLiteral("PPMd");
     default:
-        return QStringLiteral("compression method %1").arg(method);
+        return QCoreApplication::translate("builder::ArchiveError", "compression method %1")
+            .arg(method);
     }
 }
 
@@ -154,8 +156,10 @@ int checkZip(ArchiveInput& input, const QString& archiveName, bool bzip2Unpacked
     if (at < 0 || (at == 0 && !fileStartsWithEnd)) {
         const QByteArray start = input.readAt(0, 4);
         if (start == QByteArrayView("PK\3\4") || start == QByteArrayView("PK\7\x08"))
-            fail(Kind::Damaged, QStringLiteral("its list of members is missing; it may be "
-                                               "truncated"));
+            fail(Kind::Damaged,
+                 QCoreApplication::translate("builder::ArchiveError",
+                                             "its list of members is missing; it may be "
+                                             "truncated"));
         fail(Kind::WrongFormat, QStringLiteral("zip"));
     }
     if (fileStartsWithEnd)
@@ -163,9 +167,12 @@ int checkZip(ArchiveInput& input, const QString& archiveName, bool bzip2Unpacked
     const qint64 endOffset = size - tailSize + at;
     const Directory directory = directoryOf(input, tail, at, endOffset);
     if (!directory.valid && directory.split)
-        fail(Kind::Unreadable, QStringLiteral("it is one part of an archive split into "
-                                              "several files"));
-    const QString damaged = QStringLiteral("its list of members is damaged");
+        fail(Kind::Unreadable,
+             QCoreApplication::translate("builder::ArchiveError",
+                                         "it is one part of an archive split into "
+                                         "several files"));
+    const QString damaged =
+        QCoreApplication::translate("builder::ArchiveError", "its list of members is damaged");
     if (!directory.valid || directory.start < 0 || directory.start > endOffset)
         fail(Kind::Damaged, damaged);
 

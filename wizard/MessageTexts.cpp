@@ -179,6 +179,35 @@ QString compilationClause(const builder::CompilationFileError& error)
 
 } // namespace
 
+QString archiveMark(const builder::ArchiveError& error)
+{
+    using Kind = builder::ArchiveError::Kind;
+    const QString& detail = error.detail();
+    switch (error.kind()) {
+    case Kind::NoRom:
+        return QCoreApplication::translate("wizard::MessageTexts", "No NES rom in this archive");
+    case Kind::SeveralRoms:
+        return QCoreApplication::translate(
+                   "wizard::MessageTexts",
+                   "%1 NES roms in this archive; Romweaver takes one rom per archive")
+            .arg(error.romCount());
+    case Kind::Encrypted:
+        return QCoreApplication::translate("wizard::MessageTexts", "Encrypted archive");
+    case Kind::Damaged:
+        return QCoreApplication::translate("wizard::MessageTexts", "Damaged archive: %1")
+            .arg(detail);
+    case Kind::WrongFormat:
+        return QCoreApplication::translate("wizard::MessageTexts", "Not a %1 archive").arg(detail);
+    case Kind::TooLarge:
+        return QCoreApplication::translate("wizard::MessageTexts", "Archive too large to read: %1")
+            .arg(detail);
+    case Kind::Unreadable:
+        break;
+    }
+    return QCoreApplication::translate("wizard::MessageTexts", "Archive that cannot be read: %1")
+        .arg(detail);
+}
+
 QString errorClause(const platform::FileError& error)
 {
     if (const auto* archive = dynamic_cast<const builder::ArchiveError*>(&error))

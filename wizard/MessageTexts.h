@@ -6,6 +6,11 @@
 
 #include <exception>
 
+namespace builder
+{
+class ArchiveError;
+} // namespace builder
+
 namespace wizard
 {
 
@@ -19,6 +24,10 @@ namespace wizard
 QString errorClause(const platform::FileError& error);
 // The same as a sentence of its own: a plain first word capitalised.
 QString errorSentence(const platform::FileError& error);
+
+// Why an archive gives no rom, as the selection's mark says it (the archive's
+// name stands beside it): "Damaged archive: <what is damaged>".
+QString archiveMark(const builder::ArchiveError& error);
 
 // A problem as the end of a sentence (after "The GBA rom was not written:").
 QString problemClause(const builder::BuildProblem& problem);

@@ -38,8 +38,8 @@ QString unreadableReason(const builder::RomSurvey& rom)
 {
     if (rom.readable)
         return QString();
-    if (!rom.badArchiveReason.isEmpty())
-        return rom.badArchiveReason;
+    if (const builder::ArchiveError* archive = rom.badArchive())
+        return archiveMark(*archive);
     if (rom.notAFile)
         return text(
             QT_TRANSLATE_NOOP("wizard::SelectionWarnings",
