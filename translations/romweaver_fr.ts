@@ -573,6 +573,160 @@ Written by the Romweaver developers.</source>
     </message>
 </context>
 <context>
+    <name>builder::ArchiveError</name>
+    <message>
+        <location filename="../builder/ArchiveLimits.cpp" line="+25"/>
+        <source>Romweaver reads at most %1 members of an archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Romweaver unpacks at most %1 of an archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Romweaver reads at most %1 of an archive&apos;s list of members</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Romweaver unpacks with at most %1 of memory, and this archive asks for %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../builder/ArchiveReader.cpp" line="+84"/>
+        <source>the member after %1 is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>its first member is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+44"/>
+        <location filename="../builder/SevenZipCheck.cpp" line="+784"/>
+        <location filename="../builder/ZipCheck.cpp" line="+175"/>
+        <source>its list of members is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-23"/>
+        <source>the data of %1 is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <location filename="../builder/GzipMembers.cpp" line="+159"/>
+        <location line="+26"/>
+        <location line="+33"/>
+        <location filename="../builder/GzipStream.cpp" line="+118"/>
+        <location filename="../builder/SevenZipCheck.cpp" line="-79"/>
+        <source>it is truncated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location filename="../builder/SevenZipCheck.cpp" line="+25"/>
+        <location line="+34"/>
+        <source>its list of members fails its CRC check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+239"/>
+        <source>its rom is gone since it was first read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../builder/GzipMembers.cpp" line="-25"/>
+        <source>a tar header in it is longer than 1 MiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>the tar header after %1 is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>its start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>member %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>a tar header in it gives no size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../builder/GzipStream.cpp" line="-26"/>
+        <source>its unpacked data does not match the CRC-32 its gzip trailer records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>its unpacked length does not match the length its gzip trailer records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>it is compressed with a method other than Deflate, which Romweaver cannot unpack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>its compressed data is invalid (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../builder/SevenZipCheck.cpp" line="-656"/>
+        <source>the x86 filter of 7-Zip 23</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location filename="../builder/ZipCheck.cpp" line="-93"/>
+        <source>compression method %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+405"/>
+        <source>its list of members has additional streams, which Romweaver cannot read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+87"/>
+        <source>it is compressed with %1, which Romweaver cannot unpack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+99"/>
+        <source>its start header is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>its list of members is compressed in a way Romweaver cannot unpack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../builder/ZipCheck.cpp" line="+78"/>
+        <source>its list of members is missing; it may be truncated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>it is one part of an archive split into several files</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>builder::BuildStatus</name>
     <message>
         <location filename="../builder/BuildStatus.cpp" line="+12"/>
@@ -608,6 +762,11 @@ Written by the Romweaver developers.</source>
         <location line="+3"/>
         <source>Writing the GBA rom failed.</source>
         <translation>L&apos;écriture de la ROM GBA a échoué.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 % done</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -654,9 +813,90 @@ Written by the Romweaver developers.</source>
     </message>
 </context>
 <context>
+    <name>cli::BuildCommand</name>
+    <message>
+        <location filename="../cli/BuildCommand.cpp" line="+117"/>
+        <location line="+2"/>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+102"/>
+        <location line="+11"/>
+        <source>no output given (-o OUTPUT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>--compilation takes the roms, the menu and its options from the file: it cannot be combined with ROMs, --numbered, --sorted, --menu or --save-compilation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>no ROM given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--menu takes the menu lines as they are: it cannot be combined with --numbered or --sorted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>all NES roms have to be in the same directory: %1 and %2 are not</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 is given twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+4"/>
+        <source>cannot read the menu file %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>the menu file %1 has %2 for %3: one line per rom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>1 line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>1 rom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 roms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>the compilation %1 names no GBA rom: give -o OUTPUT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>cannot find %1 in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>cli::CommandHelp</name>
     <message>
-        <location filename="../cli/BuildCommand.cpp" line="+126"/>
+        <location line="-272"/>
         <source>Print this help and exit.</source>
         <translation>Afficher cette aide et quitter.</translation>
     </message>
@@ -1356,7 +1596,42 @@ Written by the Romweaver developers.</source>
         <translation>%1 a été enregistré par une version plus récente de Romweaver (version de format %2)&#xa0;; cette version de Romweaver lit les formats jusqu&apos;à la version %3</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+16"/>
+        <source>No NES rom in this archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 NES roms in this archive; Romweaver takes one rom per archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Encrypted archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Damaged archive: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Not a %1 archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Archive too large to read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Archive that cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Unable to write to %1</source>
         <translation>Impossible d&apos;écrire dans %1</translation>
     </message>
