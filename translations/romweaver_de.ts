@@ -577,32 +577,32 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
     <message>
         <location filename="../builder/ArchiveLimits.cpp" line="+25"/>
         <source>Romweaver reads at most %1 members of an archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Romweaver liest höchstens %1 Einträge eines Archivs</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Romweaver unpacks at most %1 of an archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Romweaver entpackt höchstens %1 eines Archivs</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Romweaver reads at most %1 of an archive&apos;s list of members</source>
-        <translation type="unfinished"></translation>
+        <translation>Romweaver liest höchstens %1 der Eintragsliste eines Archivs</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Romweaver unpacks with at most %1 of memory, and this archive asks for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Romweaver entpackt mit höchstens %1 Speicher, und dieses Archiv verlangt %2</translation>
     </message>
     <message>
         <location filename="../builder/ArchiveReader.cpp" line="+84"/>
         <source>the member after %1 is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>der Eintrag nach %1 ist beschädigt</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>its first member is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>der erste Eintrag ist beschädigt</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -610,12 +610,12 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
         <location filename="../builder/SevenZipCheck.cpp" line="+784"/>
         <location filename="../builder/ZipCheck.cpp" line="+175"/>
         <source>its list of members is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>die Eintragsliste ist beschädigt</translation>
     </message>
     <message>
         <location line="-23"/>
         <source>the data of %1 is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>die Daten von %1 sind beschädigt</translation>
     </message>
     <message>
         <location line="+42"/>
@@ -625,105 +625,105 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
         <location filename="../builder/GzipStream.cpp" line="+118"/>
         <location filename="../builder/SevenZipCheck.cpp" line="-79"/>
         <source>it is truncated</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist unvollständig</translation>
     </message>
     <message>
         <location line="+4"/>
         <location filename="../builder/SevenZipCheck.cpp" line="+25"/>
         <location line="+34"/>
         <source>its list of members fails its CRC check</source>
-        <translation type="unfinished"></translation>
+        <translation>die CRC-Prüfung der Eintragsliste schlägt fehl</translation>
     </message>
     <message>
         <location line="+239"/>
         <source>its rom is gone since it was first read</source>
-        <translation type="unfinished"></translation>
+        <translation>das ROM darin ist seit dem ersten Lesen nicht mehr vorhanden</translation>
     </message>
     <message>
         <location filename="../builder/GzipMembers.cpp" line="-25"/>
         <source>a tar header in it is longer than 1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>ein tar-Header darin ist länger als 1 MiB</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>the tar header after %1 is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>der tar-Header %1 ist beschädigt</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>its start</source>
-        <translation type="unfinished"></translation>
+        <translation>am Anfang</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>member %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nach Eintrag %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>a tar header in it gives no size</source>
-        <translation type="unfinished"></translation>
+        <translation>ein tar-Header darin gibt keine Größe an</translation>
     </message>
     <message>
         <location filename="../builder/GzipStream.cpp" line="-26"/>
         <source>its unpacked data does not match the CRC-32 its gzip trailer records</source>
-        <translation type="unfinished"></translation>
+        <translation>die entpackten Daten passen nicht zur CRC-32-Prüfsumme im gzip-Trailer</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>its unpacked length does not match the length its gzip trailer records</source>
-        <translation type="unfinished"></translation>
+        <translation>die entpackte Länge passt nicht zur Länge im gzip-Trailer</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>it is compressed with a method other than Deflate, which Romweaver cannot unpack</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist nicht mit Deflate komprimiert, sondern mit einem Verfahren, das Romweaver nicht entpacken kann</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>its compressed data is invalid (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die komprimierten Daten sind ungültig (%1)</translation>
     </message>
     <message>
         <location filename="../builder/SevenZipCheck.cpp" line="-656"/>
         <source>the x86 filter of 7-Zip 23</source>
-        <translation type="unfinished"></translation>
+        <translation>dem x86-Filter von 7-Zip 23</translation>
     </message>
     <message>
         <location line="+12"/>
         <location filename="../builder/ZipCheck.cpp" line="-93"/>
         <source>compression method %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Komprimierungsverfahren %1</translation>
     </message>
     <message>
         <location line="+405"/>
         <source>its list of members has additional streams, which Romweaver cannot read</source>
-        <translation type="unfinished"></translation>
+        <translation>die Eintragsliste hat zusätzliche Datenströme, die Romweaver nicht lesen kann</translation>
     </message>
     <message>
         <location line="+87"/>
         <source>it is compressed with %1, which Romweaver cannot unpack</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist mit %1 komprimiert, und das kann Romweaver nicht entpacken</translation>
     </message>
     <message>
         <location line="+99"/>
         <source>its start header is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>der Start-Header ist beschädigt</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>its list of members is compressed in a way Romweaver cannot unpack</source>
-        <translation type="unfinished"></translation>
+        <translation>die Eintragsliste ist auf eine Weise komprimiert, die Romweaver nicht entpacken kann</translation>
     </message>
     <message>
         <location filename="../builder/ZipCheck.cpp" line="+78"/>
         <source>its list of members is missing; it may be truncated</source>
-        <translation type="unfinished"></translation>
+        <translation>die Eintragsliste fehlt; die Datei ist womöglich unvollständig</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>it is one part of an archive split into several files</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist ein Teil eines auf mehrere Dateien aufgeteilten Archivs</translation>
     </message>
 </context>
 <context>
@@ -766,7 +766,7 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
     <message>
         <location line="+7"/>
         <source>%1 % done</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % fertig</translation>
     </message>
 </context>
 <context>
@@ -818,79 +818,79 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
         <location filename="../cli/BuildCommand.cpp" line="+117"/>
         <location line="+2"/>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option „%1“</translation>
     </message>
     <message>
         <location line="+102"/>
         <location line="+11"/>
         <source>no output given (-o OUTPUT)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Ausgabedatei angegeben (-o OUTPUT)</translation>
     </message>
     <message>
         <location line="-7"/>
         <source>--compilation takes the roms, the menu and its options from the file: it cannot be combined with ROMs, --numbered, --sorted, --menu or --save-compilation</source>
-        <translation type="unfinished"></translation>
+        <translation>--compilation übernimmt die ROMs, das Menü und seine Optionen aus der Datei: die Option lässt sich nicht mit ROMs, --numbered, --sorted, --menu oder --save-compilation kombinieren</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>no ROM given</source>
-        <translation type="unfinished"></translation>
+        <translation>kein ROM angegeben</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>--menu takes the menu lines as they are: it cannot be combined with --numbered or --sorted</source>
-        <translation type="unfinished"></translation>
+        <translation>--menu übernimmt die Menüzeilen unverändert: die Option lässt sich nicht mit --numbered oder --sorted kombinieren</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>all NES roms have to be in the same directory: %1 and %2 are not</source>
-        <translation type="unfinished"></translation>
+        <translation>alle NES-ROMs müssen im selben Ordner liegen: %1 und %2 liegen in verschiedenen Ordnern</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist doppelt angegeben</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+4"/>
         <source>cannot read the menu file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Menüdatei %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>the menu file %1 has %2 for %3: one line per rom</source>
-        <translation type="unfinished"></translation>
+        <translation>die Menüdatei %1 enthält %2 für %3: eine Zeile je ROM</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>1 line</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Zeile</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 lines</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeilen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>1 rom</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ROM</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 roms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ROMs</translation>
     </message>
     <message>
         <location line="+63"/>
         <source>the compilation %1 names no GBA rom: give -o OUTPUT</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zusammenstellung %1 nennt kein GBA-ROM: bitte -o OUTPUT angeben</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot find %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde in %2 nicht gefunden</translation>
     </message>
 </context>
 <context>
@@ -1598,37 +1598,37 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
     <message>
         <location line="+16"/>
         <source>No NES rom in this archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein NES-ROM in diesem Archiv</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 NES roms in this archive; Romweaver takes one rom per archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 NES-ROMs in diesem Archiv; Romweaver nimmt ein ROM je Archiv</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Encrypted archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsseltes Archiv</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Damaged archive: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschädigtes Archiv: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Not a %1 archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein %1-Archiv</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Archive too large to read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiv zu groß zum Lesen: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Archive that cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht lesbares Archiv: %1</translation>
     </message>
     <message>
         <location line="+11"/>
