@@ -577,32 +577,32 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../builder/ArchiveLimits.cpp" line="+25"/>
         <source>Romweaver reads at most %1 members of an archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Romweaver lit au plus %1 éléments d&apos;une archive</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Romweaver unpacks at most %1 of an archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Romweaver décompresse au plus %1 d&apos;une archive</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Romweaver reads at most %1 of an archive&apos;s list of members</source>
-        <translation type="unfinished"></translation>
+        <translation>Romweaver lit au plus %1 de la liste d&apos;éléments d&apos;une archive</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Romweaver unpacks with at most %1 of memory, and this archive asks for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Romweaver décompresse avec au plus %1 de mémoire, et cette archive en demande %2</translation>
     </message>
     <message>
         <location filename="../builder/ArchiveReader.cpp" line="+84"/>
         <source>the member after %1 is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;élément qui suit %1 est endommagé</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>its first member is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>son premier élément est endommagé</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -610,12 +610,12 @@ Written by the Romweaver developers.</source>
         <location filename="../builder/SevenZipCheck.cpp" line="+784"/>
         <location filename="../builder/ZipCheck.cpp" line="+175"/>
         <source>its list of members is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>sa liste d&apos;éléments est endommagée</translation>
     </message>
     <message>
         <location line="-23"/>
         <source>the data of %1 is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>les données de %1 sont endommagées</translation>
     </message>
     <message>
         <location line="+42"/>
@@ -625,105 +625,105 @@ Written by the Romweaver developers.</source>
         <location filename="../builder/GzipStream.cpp" line="+118"/>
         <location filename="../builder/SevenZipCheck.cpp" line="-79"/>
         <source>it is truncated</source>
-        <translation type="unfinished"></translation>
+        <translation>elle est tronquée</translation>
     </message>
     <message>
         <location line="+4"/>
         <location filename="../builder/SevenZipCheck.cpp" line="+25"/>
         <location line="+34"/>
         <source>its list of members fails its CRC check</source>
-        <translation type="unfinished"></translation>
+        <translation>le contrôle CRC de sa liste d&apos;éléments échoue</translation>
     </message>
     <message>
         <location line="+239"/>
         <source>its rom is gone since it was first read</source>
-        <translation type="unfinished"></translation>
+        <translation>sa ROM a disparu depuis la première lecture</translation>
     </message>
     <message>
         <location filename="../builder/GzipMembers.cpp" line="-25"/>
         <source>a tar header in it is longer than 1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>un de ses en-têtes tar dépasse 1&#xa0;Mio</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>the tar header after %1 is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;en-tête tar situé après %1 est endommagé</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>its start</source>
-        <translation type="unfinished"></translation>
+        <translation>le début de l&apos;archive</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>member %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;élément %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>a tar header in it gives no size</source>
-        <translation type="unfinished"></translation>
+        <translation>un de ses en-têtes tar n&apos;indique aucune taille</translation>
     </message>
     <message>
         <location filename="../builder/GzipStream.cpp" line="-26"/>
         <source>its unpacked data does not match the CRC-32 its gzip trailer records</source>
-        <translation type="unfinished"></translation>
+        <translation>ses données décompressées ne correspondent pas au CRC-32 indiqué par son bloc de fin gzip</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>its unpacked length does not match the length its gzip trailer records</source>
-        <translation type="unfinished"></translation>
+        <translation>la longueur de ses données décompressées ne correspond pas à celle indiquée par son bloc de fin gzip</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>it is compressed with a method other than Deflate, which Romweaver cannot unpack</source>
-        <translation type="unfinished"></translation>
+        <translation>elle est compressée avec une méthode autre que Deflate, que Romweaver ne peut pas décompresser</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>its compressed data is invalid (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ses données compressées ne sont pas valides (%1)</translation>
     </message>
     <message>
         <location filename="../builder/SevenZipCheck.cpp" line="-656"/>
         <source>the x86 filter of 7-Zip 23</source>
-        <translation type="unfinished"></translation>
+        <translation>le filtre x86 de 7-Zip 23</translation>
     </message>
     <message>
         <location line="+12"/>
         <location filename="../builder/ZipCheck.cpp" line="-93"/>
         <source>compression method %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la méthode de compression %1</translation>
     </message>
     <message>
         <location line="+405"/>
         <source>its list of members has additional streams, which Romweaver cannot read</source>
-        <translation type="unfinished"></translation>
+        <translation>sa liste d&apos;éléments comporte des flux supplémentaires, que Romweaver ne peut pas lire</translation>
     </message>
     <message>
         <location line="+87"/>
         <source>it is compressed with %1, which Romweaver cannot unpack</source>
-        <translation type="unfinished"></translation>
+        <translation>elle est compressée avec %1, que Romweaver ne peut pas décompresser</translation>
     </message>
     <message>
         <location line="+99"/>
         <source>its start header is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>son en-tête de début est endommagé</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>its list of members is compressed in a way Romweaver cannot unpack</source>
-        <translation type="unfinished"></translation>
+        <translation>sa liste d&apos;éléments est compressée d&apos;une manière que Romweaver ne peut pas décompresser</translation>
     </message>
     <message>
         <location filename="../builder/ZipCheck.cpp" line="+78"/>
         <source>its list of members is missing; it may be truncated</source>
-        <translation type="unfinished"></translation>
+        <translation>sa liste d&apos;éléments est absente&#xa0;; l&apos;archive est peut-être tronquée</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>it is one part of an archive split into several files</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est qu&apos;une partie d&apos;une archive découpée en plusieurs fichiers</translation>
     </message>
 </context>
 <context>
@@ -766,7 +766,7 @@ Written by the Romweaver developers.</source>
     <message>
         <location line="+7"/>
         <source>%1 % done</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;% effectué</translation>
     </message>
 </context>
 <context>
@@ -818,79 +818,79 @@ Written by the Romweaver developers.</source>
         <location filename="../cli/BuildCommand.cpp" line="+117"/>
         <location line="+2"/>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+102"/>
         <location line="+11"/>
         <source>no output given (-o OUTPUT)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun fichier de sortie indiqué (-o OUTPUT)</translation>
     </message>
     <message>
         <location line="-7"/>
         <source>--compilation takes the roms, the menu and its options from the file: it cannot be combined with ROMs, --numbered, --sorted, --menu or --save-compilation</source>
-        <translation type="unfinished"></translation>
+        <translation>--compilation prend les ROM, le menu et ses options dans le fichier&#xa0;: cette option ne peut pas être combinée avec des ROM, --numbered, --sorted, --menu ou --save-compilation</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>no ROM given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune ROM indiquée</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>--menu takes the menu lines as they are: it cannot be combined with --numbered or --sorted</source>
-        <translation type="unfinished"></translation>
+        <translation>--menu prend les lignes du menu telles quelles&#xa0;: cette option ne peut pas être combinée avec --numbered ou --sorted</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>all NES roms have to be in the same directory: %1 and %2 are not</source>
-        <translation type="unfinished"></translation>
+        <translation>toutes les ROM NES doivent se trouver dans le même dossier&#xa0;: ce n&apos;est pas le cas de %1 et %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est indiqué deux fois</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+4"/>
         <source>cannot read the menu file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire le fichier de menu %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>the menu file %1 has %2 for %3: one line per rom</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de menu %1 contient %2 pour %3&#xa0;: une ligne par ROM</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>1 line</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ligne</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 lines</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>1 rom</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ROM</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 roms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ROM</translation>
     </message>
     <message>
         <location line="+63"/>
         <source>the compilation %1 names no GBA rom: give -o OUTPUT</source>
-        <translation type="unfinished"></translation>
+        <translation>la compilation %1 n&apos;indique aucune ROM GBA&#xa0;: indiquez -o OUTPUT</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot find %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de trouver %1 dans %2</translation>
     </message>
 </context>
 <context>
@@ -1598,37 +1598,37 @@ Written by the Romweaver developers.</source>
     <message>
         <location line="+16"/>
         <source>No NES rom in this archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune ROM NES dans cette archive</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 NES roms in this archive; Romweaver takes one rom per archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ROM NES dans cette archive&#xa0;; Romweaver ne prend qu&apos;une ROM par archive</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Encrypted archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive chiffrée</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Damaged archive: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive endommagée&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Not a %1 archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas une archive %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Archive too large to read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive trop volumineuse pour être lue&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Archive that cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive illisible&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+11"/>
