@@ -577,32 +577,32 @@ Escrito por los desarrolladores de Romweaver.</translation>
     <message>
         <location filename="../builder/ArchiveLimits.cpp" line="+25"/>
         <source>Romweaver reads at most %1 members of an archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Romweaver lee como máximo %1 elementos de un archivo comprimido</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Romweaver unpacks at most %1 of an archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Romweaver descomprime como máximo %1 de un archivo comprimido</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Romweaver reads at most %1 of an archive&apos;s list of members</source>
-        <translation type="unfinished"></translation>
+        <translation>Romweaver lee como máximo %1 de la lista de elementos de un archivo comprimido</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Romweaver unpacks with at most %1 of memory, and this archive asks for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Romweaver descomprime con %1 de memoria como máximo, y este archivo comprimido necesita %2</translation>
     </message>
     <message>
         <location filename="../builder/ArchiveReader.cpp" line="+84"/>
         <source>the member after %1 is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>el elemento que sigue a %1 está dañado</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>its first member is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>su primer elemento está dañado</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -610,12 +610,12 @@ Escrito por los desarrolladores de Romweaver.</translation>
         <location filename="../builder/SevenZipCheck.cpp" line="+784"/>
         <location filename="../builder/ZipCheck.cpp" line="+175"/>
         <source>its list of members is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>su lista de elementos está dañada</translation>
     </message>
     <message>
         <location line="-23"/>
         <source>the data of %1 is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>los datos de %1 están dañados</translation>
     </message>
     <message>
         <location line="+42"/>
@@ -625,105 +625,105 @@ Escrito por los desarrolladores de Romweaver.</translation>
         <location filename="../builder/GzipStream.cpp" line="+118"/>
         <location filename="../builder/SevenZipCheck.cpp" line="-79"/>
         <source>it is truncated</source>
-        <translation type="unfinished"></translation>
+        <translation>está truncado</translation>
     </message>
     <message>
         <location line="+4"/>
         <location filename="../builder/SevenZipCheck.cpp" line="+25"/>
         <location line="+34"/>
         <source>its list of members fails its CRC check</source>
-        <translation type="unfinished"></translation>
+        <translation>su lista de elementos no supera la comprobación CRC</translation>
     </message>
     <message>
         <location line="+239"/>
         <source>its rom is gone since it was first read</source>
-        <translation type="unfinished"></translation>
+        <translation>su ROM ha desaparecido desde que se leyó por primera vez</translation>
     </message>
     <message>
         <location filename="../builder/GzipMembers.cpp" line="-25"/>
         <source>a tar header in it is longer than 1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>una de sus cabeceras tar ocupa más de 1 MiB</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>the tar header after %1 is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>la cabecera tar que hay tras %1 está dañada</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>its start</source>
-        <translation type="unfinished"></translation>
+        <translation>su inicio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>member %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el elemento %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>a tar header in it gives no size</source>
-        <translation type="unfinished"></translation>
+        <translation>una de sus cabeceras tar no indica ningún tamaño</translation>
     </message>
     <message>
         <location filename="../builder/GzipStream.cpp" line="-26"/>
         <source>its unpacked data does not match the CRC-32 its gzip trailer records</source>
-        <translation type="unfinished"></translation>
+        <translation>sus datos descomprimidos no coinciden con el CRC-32 que registra su bloque final gzip</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>its unpacked length does not match the length its gzip trailer records</source>
-        <translation type="unfinished"></translation>
+        <translation>su longitud descomprimida no coincide con la longitud que registra su bloque final gzip</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>it is compressed with a method other than Deflate, which Romweaver cannot unpack</source>
-        <translation type="unfinished"></translation>
+        <translation>está comprimido con un método distinto de Deflate, que Romweaver no puede descomprimir</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>its compressed data is invalid (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>sus datos comprimidos no son válidos (%1)</translation>
     </message>
     <message>
         <location filename="../builder/SevenZipCheck.cpp" line="-656"/>
         <source>the x86 filter of 7-Zip 23</source>
-        <translation type="unfinished"></translation>
+        <translation>el filtro x86 de 7-Zip 23</translation>
     </message>
     <message>
         <location line="+12"/>
         <location filename="../builder/ZipCheck.cpp" line="-93"/>
         <source>compression method %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el método de compresión %1</translation>
     </message>
     <message>
         <location line="+405"/>
         <source>its list of members has additional streams, which Romweaver cannot read</source>
-        <translation type="unfinished"></translation>
+        <translation>su lista de elementos tiene flujos adicionales, que Romweaver no puede leer</translation>
     </message>
     <message>
         <location line="+87"/>
         <source>it is compressed with %1, which Romweaver cannot unpack</source>
-        <translation type="unfinished"></translation>
+        <translation>está comprimido con %1, que Romweaver no puede descomprimir</translation>
     </message>
     <message>
         <location line="+99"/>
         <source>its start header is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>su cabecera inicial está dañada</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>its list of members is compressed in a way Romweaver cannot unpack</source>
-        <translation type="unfinished"></translation>
+        <translation>su lista de elementos está comprimida de una forma que Romweaver no puede descomprimir</translation>
     </message>
     <message>
         <location filename="../builder/ZipCheck.cpp" line="+78"/>
         <source>its list of members is missing; it may be truncated</source>
-        <translation type="unfinished"></translation>
+        <translation>falta su lista de elementos; puede que esté truncado</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>it is one part of an archive split into several files</source>
-        <translation type="unfinished"></translation>
+        <translation>es una parte de un archivo comprimido dividido en varios archivos</translation>
     </message>
 </context>
 <context>
@@ -766,7 +766,7 @@ Escrito por los desarrolladores de Romweaver.</translation>
     <message>
         <location line="+7"/>
         <source>%1 % done</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % completado</translation>
     </message>
 </context>
 <context>
@@ -818,79 +818,79 @@ Escrito por los desarrolladores de Romweaver.</translation>
         <location filename="../cli/BuildCommand.cpp" line="+117"/>
         <location line="+2"/>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="+102"/>
         <location line="+11"/>
         <source>no output given (-o OUTPUT)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha indicado ninguna salida (-o OUTPUT)</translation>
     </message>
     <message>
         <location line="-7"/>
         <source>--compilation takes the roms, the menu and its options from the file: it cannot be combined with ROMs, --numbered, --sorted, --menu or --save-compilation</source>
-        <translation type="unfinished"></translation>
+        <translation>--compilation toma del archivo las ROM, el menú y sus opciones: no se puede combinar con ROM, --numbered, --sorted, --menu ni --save-compilation</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>no ROM given</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha indicado ninguna ROM</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>--menu takes the menu lines as they are: it cannot be combined with --numbered or --sorted</source>
-        <translation type="unfinished"></translation>
+        <translation>--menu toma las líneas del menú tal cual: no se puede combinar con --numbered ni --sorted</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>all NES roms have to be in the same directory: %1 and %2 are not</source>
-        <translation type="unfinished"></translation>
+        <translation>todas las ROM de NES deben estar en la misma carpeta: %1 y %2 no lo están</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se ha indicado dos veces</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+4"/>
         <source>cannot read the menu file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo de menú %1: %2</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>the menu file %1 has %2 for %3: one line per rom</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de menú %1 tiene %2 para %3: debe haber una línea por ROM</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>1 line</source>
-        <translation type="unfinished"></translation>
+        <translation>1 línea</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 lines</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 líneas</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>1 rom</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ROM</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 roms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ROM</translation>
     </message>
     <message>
         <location line="+63"/>
         <source>the compilation %1 names no GBA rom: give -o OUTPUT</source>
-        <translation type="unfinished"></translation>
+        <translation>la recopilación %1 no indica ninguna ROM de GBA: use -o OUTPUT</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot find %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encuentra %1 en %2</translation>
     </message>
 </context>
 <context>
@@ -1598,37 +1598,37 @@ Escrito por los desarrolladores de Romweaver.</translation>
     <message>
         <location line="+16"/>
         <source>No NES rom in this archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo comprimido no contiene ninguna ROM de NES</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 NES roms in this archive; Romweaver takes one rom per archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo comprimido contiene %1 ROM de NES; Romweaver admite una sola ROM por archivo comprimido</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Encrypted archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo comprimido cifrado</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Damaged archive: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo comprimido dañado: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Not a %1 archive</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo comprimido %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Archive too large to read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo comprimido demasiado grande para leerlo: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Archive that cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo comprimido que no se puede leer: %1</translation>
     </message>
     <message>
         <location line="+11"/>
