@@ -577,32 +577,32 @@ Escrito pelos desenvolvedores do Romweaver.</translation>
     <message>
         <location filename="../builder/ArchiveLimits.cpp" line="+25"/>
         <source>Romweaver reads at most %1 members of an archive</source>
-        <translation type="unfinished"></translation>
+        <translation>o Romweaver lê no máximo %1 itens de um arquivo compactado</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Romweaver unpacks at most %1 of an archive</source>
-        <translation type="unfinished"></translation>
+        <translation>o Romweaver descompacta no máximo %1 de um arquivo compactado</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Romweaver reads at most %1 of an archive&apos;s list of members</source>
-        <translation type="unfinished"></translation>
+        <translation>o Romweaver lê no máximo %1 da lista de itens de um arquivo compactado</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Romweaver unpacks with at most %1 of memory, and this archive asks for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>o Romweaver descompacta usando no máximo %1 de memória, e este arquivo compactado exige %2</translation>
     </message>
     <message>
         <location filename="../builder/ArchiveReader.cpp" line="+84"/>
         <source>the member after %1 is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>o item após %1 está danificado</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>its first member is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>seu primeiro item está danificado</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -610,12 +610,12 @@ Escrito pelos desenvolvedores do Romweaver.</translation>
         <location filename="../builder/SevenZipCheck.cpp" line="+784"/>
         <location filename="../builder/ZipCheck.cpp" line="+175"/>
         <source>its list of members is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>sua lista de itens está danificada</translation>
     </message>
     <message>
         <location line="-23"/>
         <source>the data of %1 is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>os dados de %1 estão danificados</translation>
     </message>
     <message>
         <location line="+42"/>
@@ -625,105 +625,105 @@ Escrito pelos desenvolvedores do Romweaver.</translation>
         <location filename="../builder/GzipStream.cpp" line="+118"/>
         <location filename="../builder/SevenZipCheck.cpp" line="-79"/>
         <source>it is truncated</source>
-        <translation type="unfinished"></translation>
+        <translation>está truncado</translation>
     </message>
     <message>
         <location line="+4"/>
         <location filename="../builder/SevenZipCheck.cpp" line="+25"/>
         <location line="+34"/>
         <source>its list of members fails its CRC check</source>
-        <translation type="unfinished"></translation>
+        <translation>sua lista de itens não passa na verificação de CRC</translation>
     </message>
     <message>
         <location line="+239"/>
         <source>its rom is gone since it was first read</source>
-        <translation type="unfinished"></translation>
+        <translation>a ROM contida nele sumiu depois da primeira leitura</translation>
     </message>
     <message>
         <location filename="../builder/GzipMembers.cpp" line="-25"/>
         <source>a tar header in it is longer than 1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>um cabeçalho tar contido nele tem mais de 1 MiB</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>the tar header after %1 is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>o cabeçalho tar após %1 está danificado</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>its start</source>
-        <translation type="unfinished"></translation>
+        <translation>o seu início</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>member %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o item %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>a tar header in it gives no size</source>
-        <translation type="unfinished"></translation>
+        <translation>um cabeçalho tar contido nele não indica o tamanho</translation>
     </message>
     <message>
         <location filename="../builder/GzipStream.cpp" line="-26"/>
         <source>its unpacked data does not match the CRC-32 its gzip trailer records</source>
-        <translation type="unfinished"></translation>
+        <translation>seus dados descompactados não correspondem ao CRC-32 registrado no seu trailer gzip</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>its unpacked length does not match the length its gzip trailer records</source>
-        <translation type="unfinished"></translation>
+        <translation>seu tamanho descompactado não corresponde ao tamanho registrado no seu trailer gzip</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>it is compressed with a method other than Deflate, which Romweaver cannot unpack</source>
-        <translation type="unfinished"></translation>
+        <translation>está compactado com um método diferente de Deflate, e o Romweaver não consegue descompactá-lo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>its compressed data is invalid (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>seus dados compactados são inválidos (%1)</translation>
     </message>
     <message>
         <location filename="../builder/SevenZipCheck.cpp" line="-656"/>
         <source>the x86 filter of 7-Zip 23</source>
-        <translation type="unfinished"></translation>
+        <translation>o filtro x86 do 7-Zip 23</translation>
     </message>
     <message>
         <location line="+12"/>
         <location filename="../builder/ZipCheck.cpp" line="-93"/>
         <source>compression method %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o método de compactação %1</translation>
     </message>
     <message>
         <location line="+405"/>
         <source>its list of members has additional streams, which Romweaver cannot read</source>
-        <translation type="unfinished"></translation>
+        <translation>sua lista de itens tem fluxos adicionais, que o Romweaver não consegue ler</translation>
     </message>
     <message>
         <location line="+87"/>
         <source>it is compressed with %1, which Romweaver cannot unpack</source>
-        <translation type="unfinished"></translation>
+        <translation>está compactado com %1, e o Romweaver não consegue descompactá-lo</translation>
     </message>
     <message>
         <location line="+99"/>
         <source>its start header is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>seu cabeçalho inicial está danificado</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>its list of members is compressed in a way Romweaver cannot unpack</source>
-        <translation type="unfinished"></translation>
+        <translation>sua lista de itens está compactada de um modo que o Romweaver não consegue descompactar</translation>
     </message>
     <message>
         <location filename="../builder/ZipCheck.cpp" line="+78"/>
         <source>its list of members is missing; it may be truncated</source>
-        <translation type="unfinished"></translation>
+        <translation>falta sua lista de itens; ele pode estar truncado</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>it is one part of an archive split into several files</source>
-        <translation type="unfinished"></translation>
+        <translation>é uma parte de um arquivo compactado dividido em vários arquivos</translation>
     </message>
 </context>
 <context>
@@ -766,7 +766,7 @@ Escrito pelos desenvolvedores do Romweaver.</translation>
     <message>
         <location line="+7"/>
         <source>%1 % done</source>
-        <translation type="unfinished"></translation>
+        <translation>%1% concluído</translation>
     </message>
 </context>
 <context>
@@ -818,79 +818,79 @@ Escrito pelos desenvolvedores do Romweaver.</translation>
         <location filename="../cli/BuildCommand.cpp" line="+117"/>
         <location line="+2"/>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opção desconhecida &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="+102"/>
         <location line="+11"/>
         <source>no output given (-o OUTPUT)</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum arquivo de saída informado (-o OUTPUT)</translation>
     </message>
     <message>
         <location line="-7"/>
         <source>--compilation takes the roms, the menu and its options from the file: it cannot be combined with ROMs, --numbered, --sorted, --menu or --save-compilation</source>
-        <translation type="unfinished"></translation>
+        <translation>a opção --compilation lê do arquivo as ROMs, o menu e suas opções: ela não pode ser combinada com ROMs, --numbered, --sorted, --menu ou --save-compilation</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>no ROM given</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhuma ROM informada</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>--menu takes the menu lines as they are: it cannot be combined with --numbered or --sorted</source>
-        <translation type="unfinished"></translation>
+        <translation>a opção --menu usa as linhas do menu tal como estão: ela não pode ser combinada com --numbered ou --sorted</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>all NES roms have to be in the same directory: %1 and %2 are not</source>
-        <translation type="unfinished"></translation>
+        <translation>todas as ROMs de NES devem estar na mesma pasta: %1 e %2 não estão</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 foi informado duas vezes</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+4"/>
         <source>cannot read the menu file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler o arquivo do menu %1: %2</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>the menu file %1 has %2 for %3: one line per rom</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo do menu %1 tem %2 para %3: uma linha por ROM</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>1 line</source>
-        <translation type="unfinished"></translation>
+        <translation>1 linha</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 lines</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 linhas</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>1 rom</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ROM</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 roms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ROMs</translation>
     </message>
     <message>
         <location line="+63"/>
         <source>the compilation %1 names no GBA rom: give -o OUTPUT</source>
-        <translation type="unfinished"></translation>
+        <translation>a coletânea %1 não indica nenhuma ROM de GBA: use -o OUTPUT</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot find %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível encontrar %1 em %2</translation>
     </message>
 </context>
 <context>
@@ -1598,37 +1598,37 @@ Escrito pelos desenvolvedores do Romweaver.</translation>
     <message>
         <location line="+16"/>
         <source>No NES rom in this archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma ROM de NES neste arquivo compactado</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 NES roms in this archive; Romweaver takes one rom per archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ROMs de NES neste arquivo compactado; o Romweaver aceita uma ROM por arquivo compactado</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Encrypted archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo compactado criptografado</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Damaged archive: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo compactado danificado: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Not a %1 archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um arquivo compactado %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Archive too large to read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo compactado grande demais para ser lido: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Archive that cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo compactado que não pode ser lido: %1</translation>
     </message>
     <message>
         <location line="+11"/>
