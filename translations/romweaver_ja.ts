@@ -577,32 +577,32 @@ Written by the Romweaver developers.</source>
     <message>
         <location filename="../builder/ArchiveLimits.cpp" line="+25"/>
         <source>Romweaver reads at most %1 members of an archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Romweaverが読み込めるメンバーはアーカイブ1つにつき%1個までです</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Romweaver unpacks at most %1 of an archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Romweaverが展開できるのはアーカイブ1つにつき%1までです</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Romweaver reads at most %1 of an archive&apos;s list of members</source>
-        <translation type="unfinished"></translation>
+        <translation>Romweaverが読み込めるアーカイブのメンバーの一覧は%1までです</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Romweaver unpacks with at most %1 of memory, and this archive asks for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Romweaverが展開に使うメモリは%1までですが、このアーカイブには%2が必要です</translation>
     </message>
     <message>
         <location filename="../builder/ArchiveReader.cpp" line="+84"/>
         <source>the member after %1 is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1の次のメンバーが破損しています</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>its first member is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>最初のメンバーが破損しています</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -610,12 +610,12 @@ Written by the Romweaver developers.</source>
         <location filename="../builder/SevenZipCheck.cpp" line="+784"/>
         <location filename="../builder/ZipCheck.cpp" line="+175"/>
         <source>its list of members is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>メンバーの一覧が破損しています</translation>
     </message>
     <message>
         <location line="-23"/>
         <source>the data of %1 is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1のデータが破損しています</translation>
     </message>
     <message>
         <location line="+42"/>
@@ -625,105 +625,105 @@ Written by the Romweaver developers.</source>
         <location filename="../builder/GzipStream.cpp" line="+118"/>
         <location filename="../builder/SevenZipCheck.cpp" line="-79"/>
         <source>it is truncated</source>
-        <translation type="unfinished"></translation>
+        <translation>途中で切れています</translation>
     </message>
     <message>
         <location line="+4"/>
         <location filename="../builder/SevenZipCheck.cpp" line="+25"/>
         <location line="+34"/>
         <source>its list of members fails its CRC check</source>
-        <translation type="unfinished"></translation>
+        <translation>メンバーの一覧のCRCが一致しません</translation>
     </message>
     <message>
         <location line="+239"/>
         <source>its rom is gone since it was first read</source>
-        <translation type="unfinished"></translation>
+        <translation>含まれるROMが、最初に読み込んだ後に見つからなくなりました</translation>
     </message>
     <message>
         <location filename="../builder/GzipMembers.cpp" line="-25"/>
         <source>a tar header in it is longer than 1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>1 MiBを超えるtarヘッダーが含まれています</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>the tar header after %1 is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>%1に続くtarヘッダーが破損しています</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>its start</source>
-        <translation type="unfinished"></translation>
+        <translation>先頭</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>member %1</source>
-        <translation type="unfinished"></translation>
+        <translation>メンバー%1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>a tar header in it gives no size</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズが記されていないtarヘッダーが含まれています</translation>
     </message>
     <message>
         <location filename="../builder/GzipStream.cpp" line="-26"/>
         <source>its unpacked data does not match the CRC-32 its gzip trailer records</source>
-        <translation type="unfinished"></translation>
+        <translation>展開したデータがgzipトレーラーに記録されたCRC-32と一致しません</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>its unpacked length does not match the length its gzip trailer records</source>
-        <translation type="unfinished"></translation>
+        <translation>展開したデータの長さがgzipトレーラーに記録された長さと一致しません</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>it is compressed with a method other than Deflate, which Romweaver cannot unpack</source>
-        <translation type="unfinished"></translation>
+        <translation>Deflate以外の方式で圧縮されているため、Romweaverでは展開できません</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>its compressed data is invalid (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>圧縮データが不正です（%1）</translation>
     </message>
     <message>
         <location filename="../builder/SevenZipCheck.cpp" line="-656"/>
         <source>the x86 filter of 7-Zip 23</source>
-        <translation type="unfinished"></translation>
+        <translation>7-Zip 23のx86フィルター</translation>
     </message>
     <message>
         <location line="+12"/>
         <location filename="../builder/ZipCheck.cpp" line="-93"/>
         <source>compression method %1</source>
-        <translation type="unfinished"></translation>
+        <translation>圧縮方式%1</translation>
     </message>
     <message>
         <location line="+405"/>
         <source>its list of members has additional streams, which Romweaver cannot read</source>
-        <translation type="unfinished"></translation>
+        <translation>メンバーの一覧に追加のストリームがあるため、Romweaverでは読み込めません</translation>
     </message>
     <message>
         <location line="+87"/>
         <source>it is compressed with %1, which Romweaver cannot unpack</source>
-        <translation type="unfinished"></translation>
+        <translation>%1で圧縮されているため、Romweaverでは展開できません</translation>
     </message>
     <message>
         <location line="+99"/>
         <source>its start header is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>開始ヘッダーが破損しています</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>its list of members is compressed in a way Romweaver cannot unpack</source>
-        <translation type="unfinished"></translation>
+        <translation>メンバーの一覧が、Romweaverでは展開できない方式で圧縮されています</translation>
     </message>
     <message>
         <location filename="../builder/ZipCheck.cpp" line="+78"/>
         <source>its list of members is missing; it may be truncated</source>
-        <translation type="unfinished"></translation>
+        <translation>メンバーの一覧がありません（途中で切れている可能性があります）</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>it is one part of an archive split into several files</source>
-        <translation type="unfinished"></translation>
+        <translation>複数のファイルに分割されたアーカイブの一部です</translation>
     </message>
 </context>
 <context>
@@ -766,7 +766,7 @@ Written by the Romweaver developers.</source>
     <message>
         <location line="+7"/>
         <source>%1 % done</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%完了</translation>
     </message>
 </context>
 <context>
@@ -818,79 +818,79 @@ Written by the Romweaver developers.</source>
         <location filename="../cli/BuildCommand.cpp" line="+117"/>
         <location line="+2"/>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なオプション「%1」</translation>
     </message>
     <message>
         <location line="+102"/>
         <location line="+11"/>
         <source>no output given (-o OUTPUT)</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込むGBA ROMが指定されていません（-o OUTPUT）</translation>
     </message>
     <message>
         <location line="-7"/>
         <source>--compilation takes the roms, the menu and its options from the file: it cannot be combined with ROMs, --numbered, --sorted, --menu or --save-compilation</source>
-        <translation type="unfinished"></translation>
+        <translation>--compilationではROM、メニュー、オプションをファイルから読み込むため、ROM、--numbered、--sorted、--menu、--save-compilationとは同時に使えません</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>no ROM given</source>
-        <translation type="unfinished"></translation>
+        <translation>ROMが指定されていません</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>--menu takes the menu lines as they are: it cannot be combined with --numbered or --sorted</source>
-        <translation type="unfinished"></translation>
+        <translation>--menuではメニュー行をそのまま使うため、--numbered、--sortedとは同時に使えません</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>all NES roms have to be in the same directory: %1 and %2 are not</source>
-        <translation type="unfinished"></translation>
+        <translation>NES ROMはすべて同じフォルダーにある必要がありますが、%1と%2は同じフォルダーにありません</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1が2回指定されています</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+4"/>
         <source>cannot read the menu file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>メニューファイル%1を読み込めません: %2</translation>
     </message>
     <message>
         <location line="+53"/>
         <source>the menu file %1 has %2 for %3: one line per rom</source>
-        <translation type="unfinished"></translation>
+        <translation>メニューファイル%1は%2ですが、ROMは%3です（ROMごとに1行が必要です）</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>1 line</source>
-        <translation type="unfinished"></translation>
+        <translation>1行</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 lines</source>
-        <translation type="unfinished"></translation>
+        <translation>%1行</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>1 rom</source>
-        <translation type="unfinished"></translation>
+        <translation>1個</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 roms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1個</translation>
     </message>
     <message>
         <location line="+63"/>
         <source>the compilation %1 names no GBA rom: give -o OUTPUT</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピレーション%1にはGBA ROMが指定されていないため、-o OUTPUTを指定してください</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot find %1 in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2に%1が見つかりません</translation>
     </message>
 </context>
 <context>
@@ -1596,37 +1596,37 @@ Written by the Romweaver developers.</source>
     <message>
         <location line="+16"/>
         <source>No NES rom in this archive</source>
-        <translation type="unfinished"></translation>
+        <translation>このアーカイブにはNES ROMが含まれていません</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 NES roms in this archive; Romweaver takes one rom per archive</source>
-        <translation type="unfinished"></translation>
+        <translation>このアーカイブにはNES ROMが%1個含まれていますが、Romweaverはアーカイブ1つにつきROMを1つしか使いません</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Encrypted archive</source>
-        <translation type="unfinished"></translation>
+        <translation>暗号化されたアーカイブ</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Damaged archive: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>破損したアーカイブ: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Not a %1 archive</source>
-        <translation type="unfinished"></translation>
+        <translation>%1アーカイブではありません</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Archive too large to read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>大きすぎて読み込めないアーカイブ: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Archive that cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込めないアーカイブ: %1</translation>
     </message>
     <message>
         <location line="+11"/>
