@@ -15,7 +15,8 @@ namespace
 
 QString mebibytes(qint64 bytes)
 {
-    return QStringLiteral("%1 MiB").arg((bytes + MiB - 1) / MiB);
+    return QCoreApplication::translate("builder::ArchiveError", "%1 MiB")
+        .arg((bytes + MiB - 1) / MiB);
 }
 
 } // namespace

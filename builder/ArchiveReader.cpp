@@ -152,18 +152,25 @@ private:
                 m_archiveName, Kind::Damaged, 0,
                 QCoreApplication::translate("builder::ArchiveError", "it is truncated"));
         if (message.contains(QStringLiteral("CRC"))) {
-            throw ArchiveError(m_archiveName, Kind::Damaged, 0,
-                               m_passed == 0
-                                   ? QCoreApplication::translate("builder::ArchiveError",
-                                                                 "its list of members fails its "
-                                                                 "CRC check")
-                                   : QStringLiteral("%1 fails its CRC check").arg(m_memberName));
+            throw ArchiveError(
+                m_archiveName, Kind::Damaged, 0,
+                m_passed == 0
+                    ? QCoreApplication::translate("builder::ArchiveError",
+                                                  "its list of members fails its "
+                                                  "CRC check")
+                    : QCoreApplication::translate("builder::ArchiveError", "%1 fails its CRC check")
+                          .arg(m_memberName));
         }
         if (message.contains(QStringLiteral("supported")) ||
             message.contains(QStringLiteral("Unexpected codec")))
-            throw ArchiveError(m_archiveName, Kind::Unreadable, 0,
-                               QStringLiteral("%1 is packed in a way Romweaver cannot unpack")
-                                   .arg(m_passed == 0 ? QStringLiteral("it") : m_memberName));
+            throw ArchiveError(
+                m_archiveName, Kind::Unreadable, 0,
+                m_passed == 0
+                    ? QCoreApplication::translate("builder::ArchiveError",
+                                                  "it is packed in a way Romweaver cannot unpack")
+                    : QCoreApplication::translate("builder::ArchiveError",
+                                                  "%1 is packed in a way Romweaver cannot unpack")
+                          .arg(m_memberName));
         throw ArchiveError(m_archiveName, Kind::Damaged, 0, where);
     }
 

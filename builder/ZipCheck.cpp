@@ -208,7 +208,9 @@ int checkZip(ArchiveInput& input, const QString& archiveName, bool bzip2Unpacked
             if (!name.endsWith('/')) {
                 const bool utf8 = flags & 0x800;
                 fail(Kind::Unreadable,
-                     QStringLiteral("%1 is compressed with %2, which Romweaver cannot unpack")
+                     QCoreApplication::translate("builder::ArchiveError",
+                                                 "%1 is compressed with %2, which Romweaver "
+                                                 "cannot unpack")
                          .arg(utf8 ? QString::fromUtf8(name) : QString::fromLatin1(name),
                               methodName(method)));
             }

@@ -575,7 +575,12 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
 <context>
     <name>builder::ArchiveError</name>
     <message>
-        <location filename="../builder/ArchiveLimits.cpp" line="+25"/>
+        <location filename="../builder/ArchiveLimits.cpp" line="+18"/>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Romweaver reads at most %1 members of an archive</source>
         <translation>Romweaver liest höchstens %1 Einträge eines Archivs</translation>
     </message>
@@ -628,14 +633,29 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
         <translation>die Datei ist unvollständig</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <location filename="../builder/SevenZipCheck.cpp" line="+25"/>
         <location line="+34"/>
         <source>its list of members fails its CRC check</source>
         <translation>die CRC-Prüfung der Eintragsliste schlägt fehl</translation>
     </message>
     <message>
-        <location line="+239"/>
+        <location line="+3"/>
+        <source>%1 fails its CRC check</source>
+        <translation>die CRC-Prüfung von %1 schlägt fehl</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>it is packed in a way Romweaver cannot unpack</source>
+        <translation>die Datei ist auf eine Weise gepackt, die Romweaver nicht entpacken kann</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is packed in a way Romweaver cannot unpack</source>
+        <translation>%1 ist auf eine Weise gepackt, die Romweaver nicht entpacken kann</translation>
+    </message>
+    <message>
+        <location line="+232"/>
         <source>its rom is gone since it was first read</source>
         <translation>das ROM darin ist seit dem ersten Lesen nicht mehr vorhanden</translation>
     </message>
@@ -724,6 +744,11 @@ Geschrieben von den Romweaver-Entwicklern.</translation>
         <location line="+11"/>
         <source>it is one part of an archive split into several files</source>
         <translation>die Datei ist ein Teil eines auf mehrere Dateien aufgeteilten Archivs</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>%1 is compressed with %2, which Romweaver cannot unpack</source>
+        <translation>%1 ist mit %2 komprimiert, und das kann Romweaver nicht entpacken</translation>
     </message>
 </context>
 <context>

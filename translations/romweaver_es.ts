@@ -575,7 +575,12 @@ Escrito por los desarrolladores de Romweaver.</translation>
 <context>
     <name>builder::ArchiveError</name>
     <message>
-        <location filename="../builder/ArchiveLimits.cpp" line="+25"/>
+        <location filename="../builder/ArchiveLimits.cpp" line="+18"/>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Romweaver reads at most %1 members of an archive</source>
         <translation>Romweaver lee como máximo %1 elementos de un archivo comprimido</translation>
     </message>
@@ -628,14 +633,29 @@ Escrito por los desarrolladores de Romweaver.</translation>
         <translation>está truncado</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <location filename="../builder/SevenZipCheck.cpp" line="+25"/>
         <location line="+34"/>
         <source>its list of members fails its CRC check</source>
         <translation>su lista de elementos no supera la comprobación CRC</translation>
     </message>
     <message>
-        <location line="+239"/>
+        <location line="+3"/>
+        <source>%1 fails its CRC check</source>
+        <translation>%1 no supera la comprobación CRC</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>it is packed in a way Romweaver cannot unpack</source>
+        <translation>está comprimido de una forma que Romweaver no puede descomprimir</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is packed in a way Romweaver cannot unpack</source>
+        <translation>%1 está comprimido de una forma que Romweaver no puede descomprimir</translation>
+    </message>
+    <message>
+        <location line="+232"/>
         <source>its rom is gone since it was first read</source>
         <translation>su ROM ha desaparecido desde que se leyó por primera vez</translation>
     </message>
@@ -724,6 +744,11 @@ Escrito por los desarrolladores de Romweaver.</translation>
         <location line="+11"/>
         <source>it is one part of an archive split into several files</source>
         <translation>es una parte de un archivo comprimido dividido en varios archivos</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>%1 is compressed with %2, which Romweaver cannot unpack</source>
+        <translation>%1 está comprimido con %2, que Romweaver no puede descomprimir</translation>
     </message>
 </context>
 <context>

@@ -575,7 +575,12 @@ Written by the Romweaver developers.</source>
 <context>
     <name>builder::ArchiveError</name>
     <message>
-        <location filename="../builder/ArchiveLimits.cpp" line="+25"/>
+        <location filename="../builder/ArchiveLimits.cpp" line="+18"/>
+        <source>%1 MiB</source>
+        <translation>%1 Mio</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Romweaver reads at most %1 members of an archive</source>
         <translation>Romweaver lit au plus %1 éléments d&apos;une archive</translation>
     </message>
@@ -628,14 +633,29 @@ Written by the Romweaver developers.</source>
         <translation>elle est tronquée</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <location filename="../builder/SevenZipCheck.cpp" line="+25"/>
         <location line="+34"/>
         <source>its list of members fails its CRC check</source>
         <translation>le contrôle CRC de sa liste d&apos;éléments échoue</translation>
     </message>
     <message>
-        <location line="+239"/>
+        <location line="+3"/>
+        <source>%1 fails its CRC check</source>
+        <translation>le contrôle CRC de %1 échoue</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>it is packed in a way Romweaver cannot unpack</source>
+        <translation>elle est compressée d&apos;une façon que Romweaver ne peut pas décompresser</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is packed in a way Romweaver cannot unpack</source>
+        <translation>%1 est compressé d&apos;une façon que Romweaver ne peut pas décompresser</translation>
+    </message>
+    <message>
+        <location line="+232"/>
         <source>its rom is gone since it was first read</source>
         <translation>sa ROM a disparu depuis la première lecture</translation>
     </message>
@@ -724,6 +744,11 @@ Written by the Romweaver developers.</source>
         <location line="+11"/>
         <source>it is one part of an archive split into several files</source>
         <translation>ce n&apos;est qu&apos;une partie d&apos;une archive découpée en plusieurs fichiers</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>%1 is compressed with %2, which Romweaver cannot unpack</source>
+        <translation>%1 est compressé avec %2, que Romweaver ne peut pas décompresser</translation>
     </message>
 </context>
 <context>

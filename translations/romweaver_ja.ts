@@ -575,7 +575,12 @@ Written by the Romweaver developers.</source>
 <context>
     <name>builder::ArchiveError</name>
     <message>
-        <location filename="../builder/ArchiveLimits.cpp" line="+25"/>
+        <location filename="../builder/ArchiveLimits.cpp" line="+18"/>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Romweaver reads at most %1 members of an archive</source>
         <translation>Romweaverが読み込めるメンバーはアーカイブ1つにつき%1個までです</translation>
     </message>
@@ -628,14 +633,29 @@ Written by the Romweaver developers.</source>
         <translation>途中で切れています</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <location filename="../builder/SevenZipCheck.cpp" line="+25"/>
         <location line="+34"/>
         <source>its list of members fails its CRC check</source>
         <translation>メンバーの一覧のCRCが一致しません</translation>
     </message>
     <message>
-        <location line="+239"/>
+        <location line="+3"/>
+        <source>%1 fails its CRC check</source>
+        <translation>%1のCRCが一致しません</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>it is packed in a way Romweaver cannot unpack</source>
+        <translation>Romweaverでは展開できない方式でまとめられています</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is packed in a way Romweaver cannot unpack</source>
+        <translation>%1はRomweaverでは展開できない方式でまとめられています</translation>
+    </message>
+    <message>
+        <location line="+232"/>
         <source>its rom is gone since it was first read</source>
         <translation>含まれるROMが、最初に読み込んだ後に見つからなくなりました</translation>
     </message>
@@ -724,6 +744,11 @@ Written by the Romweaver developers.</source>
         <location line="+11"/>
         <source>it is one part of an archive split into several files</source>
         <translation>複数のファイルに分割されたアーカイブの一部です</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>%1 is compressed with %2, which Romweaver cannot unpack</source>
+        <translation>%1は%2で圧縮されているため、Romweaverでは展開できません</translation>
     </message>
 </context>
 <context>

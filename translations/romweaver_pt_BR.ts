@@ -575,7 +575,12 @@ Escrito pelos desenvolvedores do Romweaver.</translation>
 <context>
     <name>builder::ArchiveError</name>
     <message>
-        <location filename="../builder/ArchiveLimits.cpp" line="+25"/>
+        <location filename="../builder/ArchiveLimits.cpp" line="+18"/>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Romweaver reads at most %1 members of an archive</source>
         <translation>o Romweaver lê no máximo %1 itens de um arquivo compactado</translation>
     </message>
@@ -628,14 +633,29 @@ Escrito pelos desenvolvedores do Romweaver.</translation>
         <translation>está truncado</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <location filename="../builder/SevenZipCheck.cpp" line="+25"/>
         <location line="+34"/>
         <source>its list of members fails its CRC check</source>
         <translation>sua lista de itens não passa na verificação de CRC</translation>
     </message>
     <message>
-        <location line="+239"/>
+        <location line="+3"/>
+        <source>%1 fails its CRC check</source>
+        <translation>%1 não passa na verificação de CRC</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>it is packed in a way Romweaver cannot unpack</source>
+        <translation>está compactado de um jeito que o Romweaver não consegue descompactar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is packed in a way Romweaver cannot unpack</source>
+        <translation>%1 está compactado de um jeito que o Romweaver não consegue descompactar</translation>
+    </message>
+    <message>
+        <location line="+232"/>
         <source>its rom is gone since it was first read</source>
         <translation>a ROM contida nele sumiu depois da primeira leitura</translation>
     </message>
@@ -724,6 +744,11 @@ Escrito pelos desenvolvedores do Romweaver.</translation>
         <location line="+11"/>
         <source>it is one part of an archive split into several files</source>
         <translation>é uma parte de um arquivo compactado dividido em vários arquivos</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>%1 is compressed with %2, which Romweaver cannot unpack</source>
+        <translation>%1 está compactado com %2, e o Romweaver não consegue descompactá-lo</translation>
     </message>
 </context>
 <context>

@@ -575,7 +575,12 @@ Written by the Romweaver developers.</source>
 <context>
     <name>builder::ArchiveError</name>
     <message>
-        <location filename="../builder/ArchiveLimits.cpp" line="+25"/>
+        <location filename="../builder/ArchiveLimits.cpp" line="+18"/>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Romweaver reads at most %1 members of an archive</source>
         <translation>Romweaver 每个压缩包最多读取 %1 个成员</translation>
     </message>
@@ -628,14 +633,29 @@ Written by the Romweaver developers.</source>
         <translation>文件不完整</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <location filename="../builder/SevenZipCheck.cpp" line="+25"/>
         <location line="+34"/>
         <source>its list of members fails its CRC check</source>
         <translation>其成员列表未通过 CRC 校验</translation>
     </message>
     <message>
-        <location line="+239"/>
+        <location line="+3"/>
+        <source>%1 fails its CRC check</source>
+        <translation>%1 未通过 CRC 校验</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>it is packed in a way Romweaver cannot unpack</source>
+        <translation>其打包方式 Romweaver 无法解压</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is packed in a way Romweaver cannot unpack</source>
+        <translation>%1 的打包方式 Romweaver 无法解压</translation>
+    </message>
+    <message>
+        <location line="+232"/>
         <source>its rom is gone since it was first read</source>
         <translation>其中的 ROM 在首次读取后已不存在</translation>
     </message>
@@ -724,6 +744,11 @@ Written by the Romweaver developers.</source>
         <location line="+11"/>
         <source>it is one part of an archive split into several files</source>
         <translation>这是分为多个文件的分卷压缩包中的一部分</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>%1 is compressed with %2, which Romweaver cannot unpack</source>
+        <translation>%1 使用 %2 压缩，Romweaver 无法解压</translation>
     </message>
 </context>
 <context>
