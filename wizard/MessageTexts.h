@@ -1,6 +1,7 @@
 #pragma once
 
 #include "builder/Build.h"
+#include "wizard/controls/MessageBoxes.h"
 
 #include <QString>
 
@@ -37,14 +38,9 @@ QString problemClause(const builder::BuildProblem& problem);
 // "Nothing was written to <output>."); of many problems the first ten.
 QString notWrittenWarning(const builder::BuildResult& result, const QString& outputPath);
 
-// An error as its box shows it.
-struct ErrorMessage {
-    QString text;   // the box's text
-    QString detail; // beneath it: the system's reason, where it gave one
-};
-
 // An error no handler caught: the settings file not written ("Unable to
-// write to <path>", the reason beneath), any other (its text).
+// write to <path>", the reason beneath), any other (its text). The windows'
+// guard (RunGuarded) is given it at start-up.
 ErrorMessage uncaughtErrorMessage(const std::exception& error);
 
 } // namespace wizard

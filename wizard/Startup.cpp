@@ -1,6 +1,7 @@
 #include "wizard/Startup.h"
 
 #include "translations/Translators.h"
+#include "wizard/MessageTexts.h"
 #include "wizard/UnitAbout.h"
 #include "wizard/UnitAddSpriteNumber.h"
 #include "wizard/UnitNewOption.h"
@@ -46,6 +47,7 @@ QString missingBaseRomText(const QString& userDataDirectory)
 void createForms(const platform::ProgramFiles& files)
 {
     installAccessibleForms();
+    setUncaughtErrorWording(uncaughtErrorMessage);
     frmRomweaver = new TfrmRomweaver(files);
     frmNewOption = new TfrmNewOption(frmRomweaver);
     frmAbout = new TfrmAbout();

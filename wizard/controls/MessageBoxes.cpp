@@ -87,6 +87,24 @@ QString withClosingFullStop(const QString& text)
     return text;
 }
 
+namespace
+{
+UncaughtErrorWording uncaughtErrorWording = nullptr;
+} // namespace
+
+void setUncaughtErrorWording(UncaughtErrorWording wording)
+{
+    uncaughtErrorWording = wording;
+}
+
+void showUncaughtError(QWidget* parent, const std::exception& error)
+{
+    const ErrorMessage message = uncaughtErrorWording
+                                     ? uncaughtErrorWording(error)
+                                     : ErrorMessage{QString::fromLocal8Bit(error.what()), {}};
+    showUncaughtError(parent, message.text, message.detail);
+}
+
 void showUncaughtError(QWidget* parent, const QString& text, const QString& detail)
 {
     showBox(parent, QMessageBox::Critical, QStringLiteral("Romweaver"), withClosingFullStop(text),

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "wizard/MessageTexts.h"
-
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QString>
@@ -32,6 +30,17 @@ QMessageBox::StandardButton askYesNoCancel(QWidget* parent, const QString& text)
 void showUncaughtError(QWidget* parent, const QString& text, const QString& detail = {});
 QString withClosingFullStop(const QString& text);
 
+// An error as its box shows it.
+struct ErrorMessage {
+    QString text;   // the box's text
+    QString detail; // beneath it: the system's reason, where it gave one
+};
+// How the program words an error no handler caught; the kit knows none of
+// its errors. Until one is given, the box shows the error's own text.
+using UncaughtErrorWording = ErrorMessage (*)(const std::exception& error);
+void setUncaughtErrorWording(UncaughtErrorWording wording);
+void showUncaughtError(QWidget* parent, const std::exception& error);
+
 // Runs a handler's body so that no exception crosses the event loop: an error
 // ends the body where it arose and is shown; what the body changed before stays.
 template <typename Body> void RunGuarded(QWidget* parent, Body&& body)
@@ -39,8 +48,7 @@ template <typename Body> void RunGuarded(QWidget* parent, Body&& body)
     try {
         body();
     } catch (const std::exception& error) {
-        const ErrorMessage message = uncaughtErrorMessage(error);
-        showUncaughtError(parent, message.text, message.detail);
+        showUncaughtError(parent, error);
     } catch (...) {
         showUncaughtError(parent,
                           QCoreApplication::translate("wizard::MessageBoxes", "Unexpected error"));
