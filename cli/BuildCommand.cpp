@@ -56,9 +56,7 @@ struct CommandFailure {
 
 void print(std::FILE* stream, const QString& text)
 {
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
+    platform::writeText(stream, text);
 }
 
 void printLine(const QString& text)

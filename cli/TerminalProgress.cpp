@@ -1,6 +1,7 @@
 #include "cli/TerminalProgress.h"
 
 #include "cli/CommandMessages.h"
+#include "platform/Terminal.h"
 
 #include <QtGlobal>
 
@@ -63,9 +64,7 @@ void TerminalProgress::draw()
     if (width < m_drawnWidth)
         line += QString(m_drawnWidth - width, QLatin1Char(' '));
     m_drawnWidth = width;
-    const QByteArray bytes = '\r' + line.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    std::fflush(stderr);
+    platform::writeText(stderr, QLatin1Char('\r') + line);
 }
 
 } // namespace cli
