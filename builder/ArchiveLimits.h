@@ -34,14 +34,14 @@ constexpr qint64 MemberList = 16 * MiB;
 // LZMA2, the side streams of BCJ2 (7-Zip shrinks a dictionary to the data for
 // a small archive, so 128 MiB holds any rom's).
 constexpr qint64 UnpackMemory = 128 * MiB;
-// What reading one archive takes in all, the memory above included.
+// What reading one archive takes in all, the memory above included. The
+// archive reader's process may take this much besides what it takes before it
+// reads anything, and the system refuses it more (ArchiveReaderProcess).
 constexpr qint64 Memory = 256 * MiB;
-
-// The details of a refusal, after "… is too large to read: ".
-QString tooManyMembers();
-QString tooMuchUnpacked();
-QString memberListTooLong();
-QString tooMuchMemory(qint64 declared);
+// The processor time the archive reader's process may spend on one archive,
+// also counted by the system: at least one second less than this, never more.
+// Unpacking the most any archive may unpack takes about a second.
+constexpr int ProcessorSeconds = 2;
 
 } // namespace archiveLimits
 

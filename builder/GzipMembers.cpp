@@ -3,8 +3,6 @@
 #include "builder/ArchiveError.h"
 #include "builder/ArchiveLimits.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 #include <limits>
 
@@ -118,9 +116,9 @@ GzipMembers::GzipMembers(ArchiveInput& input, const QString& archiveName, Unpack
     m_tar = isTarHeader(m_start);
 }
 
-void GzipMembers::failDamaged(const QString& detail) const
+void GzipMembers::failDamaged(ArchiveError::Detail detail, qint64 number) const
 {
-    throw ArchiveError(m_archiveName, Kind::Damaged, 0, detail);
+    throw ArchiveError(m_archiveName, Kind::Damaged, detail, {}, {}, number);
 }
 
 bool GzipMembers::next(Member& member)
@@ -156,7 +154,7 @@ qint64 GzipMembers::read(char* data, qint64 maxSize)
     } else {
         done = m_stream.read(data, maxSize);
         if (done == 0 && m_tar)
-            failDamaged(QCoreApplication::translate("builder::ArchiveError", "it is truncated"));
+            failDamaged(ArchiveError::Detail::Truncated);
     }
     m_remaining -= done;
     return done;
@@ -182,7 +180,7 @@ void GzipMembers::skip(qint64 count)
     while (count > 0) {
         const qint64 got = m_stream.read(scratch, qMin<qint64>(count, sizeof scratch));
         if (got == 0)
-            failDamaged(QCoreApplication::translate("builder::ArchiveError", "it is truncated"));
+            failDamaged(ArchiveError::Detail::Truncated);
         count -= got;
     }
 }
@@ -190,8 +188,7 @@ void GzipMembers::skip(qint64 count)
 QByteArray GzipMembers::readTarData(qint64 size)
 {
     if (size > ExtensionLimit)
-        failDamaged(QCoreApplication::translate("builder::ArchiveError",
-                                                "a tar header in it is longer than 1 MiB"));
+        failDamaged(ArchiveError::Detail::TarHeaderTooLong);
     QByteArray bytes(size, Qt::Uninitialized);
     m_remaining = size;
     for (qint64 done = 0; done < size;)
@@ -215,7 +212,7 @@ bool GzipMembers::nextTarMember(Member& member)
         if (block.isEmpty())
             return m_ended = true, false;
         if (block.size() < Block)
-            failDamaged(QCoreApplication::translate("builder::ArchiveError", "it is truncated"));
+            failDamaged(ArchiveError::Detail::Truncated);
         if (block.count('\0') == Block) {
             // The end of the archive: the rest is read for the gzip trailer's check.
             char scratch[16384];
@@ -224,17 +221,10 @@ bool GzipMembers::nextTarMember(Member& member)
             return m_ended = true, false;
         }
         if (!checksumMatches(block))
-            failDamaged(
-                QCoreApplication::translate("builder::ArchiveError",
-                                            "the tar header after %1 is damaged")
-                    .arg(m_passed == 0
-                             ? QCoreApplication::translate("builder::ArchiveError", "its start")
-                             : QCoreApplication::translate("builder::ArchiveError", "member %1")
-                                   .arg(m_passed)));
+            failDamaged(ArchiveError::Detail::TarHeaderDamaged, m_passed);
         const qint64 size = number(block, SizeField);
         if (size < 0)
-            failDamaged(QCoreApplication::translate("builder::ArchiveError",
-                                                    "a tar header in it gives no size"));
+            failDamaged(ArchiveError::Detail::TarHeaderNoSize);
         const char type = block.at(TypeOffset);
         switch (type) {
         case 'L': // a GNU long name for the next member
@@ -263,7 +253,7 @@ bool GzipMembers::nextTarMember(Member& member)
             } while (extension.at(ExtensionExtendedOffset) != 0);
         }
         if (++m_passed > archiveLimits::Members)
-            throw ArchiveError(m_archiveName, Kind::TooLarge, 0, archiveLimits::tooManyMembers());
+            throw ArchiveError(m_archiveName, Kind::TooLarge, ArchiveError::Detail::TooManyMembers);
         QString path = paxName.isEmpty() ? longName : paxName;
         if (path.isEmpty()) {
             path = QString::fromUtf8(text(block, NameField));

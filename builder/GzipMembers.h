@@ -1,5 +1,6 @@
 #pragma once
 
+#include "builder/ArchiveError.h"
 #include "builder/ArchiveMembers.h"
 #include "builder/GzipStream.h"
 
@@ -32,7 +33,7 @@ private:
     QByteArray readBlock();
     QByteArray readTarData(qint64 size);
     void skip(qint64 count);
-    [[noreturn]] void failDamaged(const QString& detail) const;
+    [[noreturn]] void failDamaged(ArchiveError::Detail detail, qint64 number = 0) const;
 
     QString m_archiveName;
     GzipStream m_stream;

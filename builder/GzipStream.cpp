@@ -4,8 +4,6 @@
 #include "builder/ArchiveInput.h"
 #include "builder/ArchiveLimits.h"
 
-#include <QCoreApplication>
-
 #include <zlib.h>
 
 #include <cstring>
@@ -47,9 +45,9 @@ struct GzipStream::State {
     }
     ~State() { inflateEnd(&stream); }
 
-    [[noreturn]] void fail(Kind kind, const QString& detail) const
+    [[noreturn]] void fail(Kind kind, ArchiveError::Detail detail) const
     {
-        throw ArchiveError(archiveName, kind, 0, detail);
+        throw ArchiveError(archiveName, kind, detail);
     }
 
     // More input into the stream; false at the file's end.
@@ -84,27 +82,17 @@ struct GzipStream::State {
 
     [[noreturn]] void failOn(int status) const
     {
+        using Detail = ArchiveError::Detail;
         const char* message = stream.msg ? stream.msg : "";
         if (status == Z_MEM_ERROR)
             throw std::bad_alloc();
         if (std::strcmp(message, "incorrect data check") == 0)
-            fail(Kind::Damaged,
-                 QCoreApplication::translate("builder::ArchiveError",
-                                             "its unpacked data does not match the CRC-32 its "
-                                             "gzip trailer records"));
+            fail(Kind::Damaged, Detail::GzipCrc);
         if (std::strcmp(message, "incorrect length check") == 0)
-            fail(Kind::Damaged,
-                 QCoreApplication::translate("builder::ArchiveError",
-                                             "its unpacked length does not match the length "
-                                             "its gzip trailer records"));
+            fail(Kind::Damaged, Detail::GzipLength);
         if (std::strcmp(message, "unknown compression method") == 0)
-            fail(Kind::Unreadable,
-                 QCoreApplication::translate("builder::ArchiveError",
-                                             "it is compressed with a method other than "
-                                             "Deflate, which Romweaver cannot unpack"));
-        fail(Kind::Damaged, QCoreApplication::translate("builder::ArchiveError",
-                                                        "its compressed data is invalid (%1)")
-                                .arg(QString::fromLatin1(message)));
+            fail(Kind::Unreadable, Detail::GzipMethod);
+        fail(Kind::Damaged, Detail::CompressedDataInvalid);
     }
 
     qint64 read(char* data, qint64 maxSize)
@@ -114,8 +102,7 @@ struct GzipStream::State {
         while (!ended && stream.avail_out > 0 &&
                stream.next_out == reinterpret_cast<Bytef*>(data)) {
             if (stream.avail_in == 0 && !refill())
-                fail(Kind::Damaged,
-                     QCoreApplication::translate("builder::ArchiveError", "it is truncated"));
+                fail(Kind::Damaged, ArchiveError::Detail::Truncated);
             const int status = inflate(&stream, Z_NO_FLUSH);
             if (status == Z_STREAM_END)
                 nextMember();
@@ -133,7 +120,7 @@ GzipStream::GzipStream(ArchiveInput& input, const QString& archiveName, Unpacked
     input.seek(0);
     const QByteArray magic = input.readAt(0, 2);
     if (magic != QByteArrayView("\x1f\x8b", 2))
-        throw ArchiveError(archiveName, Kind::WrongFormat, 0, QStringLiteral("gzip"));
+        throw ArchiveError::wrongFormat(archiveName, QStringLiteral("gzip"));
     input.seek(0);
     m_state = std::make_unique<State>(input, archiveName, unpacked);
 }

@@ -4,7 +4,6 @@
 #include "builder/ArchiveInput.h"
 #include "builder/ArchiveLimits.h"
 
-#include <QCoreApplication>
 #include <QList>
 #include <QtEndian>
 
@@ -85,7 +84,8 @@ struct TooMany {
 struct Encrypted {
 };
 struct NotUnpacked {
-    QString detail;
+    ArchiveError::Detail detail;
+    QString method = {};
 };
 struct TooMuchMemory {
     qint64 declared;
@@ -95,30 +95,35 @@ struct TooMuchUnpacked {
 
 constexpr qint64 BZip2Memory = 4 * archiveLimits::MiB;
 
-QString methodName(quint64 method)
+// A compression method Romweaver does not unpack, as a refusal names it: by
+// its name where it has one, else by its number.
+NotUnpacked notUnpacked(quint64 method)
 {
+    using Detail = ArchiveError::Detail;
+    const auto named = [](const char* name) {
+        return NotUnpacked{Detail::Method, QString::fromLatin1(name)};
+    };
     switch (method) {
     case Ppmd:
-        return QStringLiteral("PPMd");
+        return named("PPMd");
     case Deflate64:
-        return QStringLiteral("Deflate64");
+        return named("Deflate64");
     case Bzip2:
-        return QStringLiteral("BZip2");
+        return named("BZip2");
     case 0x04:
-        return QCoreApplication::translate("builder::ArchiveError", "the x86 filter of 7-Zip 23");
+        return named("x86 (7-Zip 23)");
     case 0x0a:
-        return QStringLiteral("ARM64");
+        return named("ARM64");
     case 0x0b:
-        return QStringLiteral("RISC-V");
+        return named("RISC-V");
     case 0x04f71101:
-        return QStringLiteral("Zstandard");
+        return named("Zstandard");
     case 0x04f71102:
-        return QStringLiteral("Brotli");
+        return named("Brotli");
     case 0x04f71104:
-        return QStringLiteral("LZ4");
+        return named("LZ4");
     default:
-        return QCoreApplication::translate("builder::ArchiveError", "compression method %1")
-            .arg(method, 0, 16);
+        return NotUnpacked{Detail::MethodNumber, QString::number(method, 16)};
     }
 }
 
@@ -522,9 +527,7 @@ Contents readHeader(HeaderReader& r, quint64 headerOffset)
         id = r.byte();
     }
     if (id == AdditionalStreamsInfo)
-        throw NotUnpacked{QCoreApplication::translate(
-            "builder::ArchiveError", "its list of members has additional streams, which "
-                                     "Romweaver cannot read")};
+        throw NotUnpacked{ArchiveError::Detail::AdditionalStreams};
     if (id == MainStreamsInfo) {
         contents.streams = readStreamsInfo(r, headerOffset);
         id = r.byte();
@@ -608,10 +611,7 @@ qint64 coderMemory(const Coder& coder, bool bzip2Unpacked)
     default:
         break;
     }
-    throw NotUnpacked{
-        QCoreApplication::translate("builder::ArchiveError",
-                                    "it is compressed with %1, which Romweaver cannot unpack")
-            .arg(methodName(coder.method))};
+    throw notUnpacked(coder.method);
 }
 
 void checkMemory(qint64 memory)
@@ -697,18 +697,17 @@ int check(ArchiveInput& input, const QString& archiveName, bool bzip2Unpacked)
     const qint64 fileSize = input.size();
     const QByteArray start = input.readAt(0, StartHeaderSize);
     if (!start.startsWith(Signature))
-        throw ArchiveError(archiveName, Kind::WrongFormat, 0, QStringLiteral("7-Zip"));
-    const auto damaged = [&archiveName](const QString& detail) {
-        return ArchiveError(archiveName, Kind::Damaged, 0, detail);
+        throw ArchiveError::wrongFormat(archiveName, QStringLiteral("7-Zip"));
+    using Detail = ArchiveError::Detail;
+    const auto damaged = [&archiveName](Detail detail) {
+        return ArchiveError(archiveName, Kind::Damaged, detail);
     };
-    const QString truncated =
-        QCoreApplication::translate("builder::ArchiveError", "it is truncated");
+    const Detail truncated = Detail::Truncated;
     if (start.size() < StartHeaderSize)
         throw damaged(truncated);
     if (crc32(0, reinterpret_cast<const Bytef*>(start.constData()) + 12, 20) !=
         qFromLittleEndian<quint32>(start.constData() + 8))
-        throw damaged(
-            QCoreApplication::translate("builder::ArchiveError", "its start header is damaged"));
+        throw damaged(Detail::StartHeaderDamaged);
     const quint64 headerOffset = qFromLittleEndian<quint64>(start.constData() + 12);
     const quint64 headerSize = qFromLittleEndian<quint64>(start.constData() + 20);
     const quint32 headerCrc = qFromLittleEndian<quint32>(start.constData() + 28);
@@ -718,7 +717,7 @@ int check(ArchiveInput& input, const QString& archiveName, bool bzip2Unpacked)
     if (headerOffset > room || headerSize > room - headerOffset)
         throw damaged(truncated);
     if (headerSize > quint64(archiveLimits::MemberList))
-        throw ArchiveError(archiveName, Kind::TooLarge, 0, archiveLimits::memberListTooLong());
+        throw ArchiveError(archiveName, Kind::TooLarge, Detail::ListTooLong);
     QByteArray header = input.readAt(StartHeaderSize + qint64(headerOffset), qint64(headerSize));
     if (header.size() < qint64(headerSize))
         throw damaged(truncated);
@@ -727,8 +726,7 @@ int check(ArchiveInput& input, const QString& archiveName, bool bzip2Unpacked)
             crc32(0, reinterpret_cast<const Bytef*>(bytes.constData()), uInt(bytes.size())));
     };
     if (crcOf(header) != headerCrc)
-        throw damaged(QCoreApplication::translate("builder::ArchiveError",
-                                                  "its list of members fails its CRC check"));
+        throw damaged(Detail::ListCrc);
 
     std::optional<HeaderReader> r(std::in_place, header);
     if (r->byte() == EncodedHeader) {
@@ -744,14 +742,12 @@ int check(ArchiveInput& input, const QString& archiveName, bool bzip2Unpacked)
         const Coder& coder = folder.coders.first();
         if (folder.coders.size() != 1 || folder.packedStreams != 1 ||
             !(coder.method == Copy || coder.method == Lzma || coder.method == Lzma2))
-            throw NotUnpacked{QCoreApplication::translate(
-                "builder::ArchiveError", "its list of members is compressed in a way "
-                                         "Romweaver cannot unpack")};
+            throw NotUnpacked{Detail::ListPackedUnknownWay};
         const quint64 size = folder.finalSize();
         const quint64 packedSize = encoded.packSizes.first();
         if (size > quint64(archiveLimits::MemberList) ||
             packedSize > quint64(archiveLimits::MemberList))
-            throw ArchiveError(archiveName, Kind::TooLarge, 0, archiveLimits::memberListTooLong());
+            throw ArchiveError(archiveName, Kind::TooLarge, Detail::ListTooLong);
         if (size == 0)
             throw Malformed{};
         checkMemory(coderMemory(coder, false));
@@ -761,8 +757,7 @@ int check(ArchiveInput& input, const QString& archiveName, bool bzip2Unpacked)
             throw damaged(truncated);
         header = unpackHeader(coder, packed, qint64(size));
         if (folder.digest && crcOf(header) != *folder.digest)
-            throw damaged(QCoreApplication::translate("builder::ArchiveError",
-                                                      "its list of members fails its CRC check"));
+            throw damaged(Detail::ListCrc);
         r.emplace(header);
         r->expect(Header);
     }
@@ -775,24 +770,22 @@ int check(ArchiveInput& input, const QString& archiveName, bool bzip2Unpacked)
 
 int checkSevenZip(ArchiveInput& input, const QString& archiveName, bool bzip2Unpacked)
 {
-    const auto refuse = [&archiveName](Kind kind, const QString& detail) {
-        return ArchiveError(archiveName, kind, 0, detail);
-    };
+    using Detail = ArchiveError::Detail;
     try {
         return check(input, archiveName, bzip2Unpacked);
     } catch (const Malformed&) {
-        throw refuse(Kind::Damaged, QCoreApplication::translate("builder::ArchiveError",
-                                                                "its list of members is damaged"));
+        throw ArchiveError(archiveName, Kind::Damaged, Detail::ListDamaged);
     } catch (const TooMany&) {
-        throw refuse(Kind::TooLarge, archiveLimits::tooManyMembers());
+        throw ArchiveError(archiveName, Kind::TooLarge, Detail::TooManyMembers);
     } catch (const Encrypted&) {
-        throw refuse(Kind::Encrypted, QString());
+        throw ArchiveError(archiveName, Kind::Encrypted);
     } catch (const NotUnpacked& error) {
-        throw refuse(Kind::Unreadable, error.detail);
+        throw ArchiveError(archiveName, Kind::Unreadable, error.detail, {}, error.method);
     } catch (const TooMuchMemory& error) {
-        throw refuse(Kind::TooLarge, archiveLimits::tooMuchMemory(error.declared));
+        throw ArchiveError(archiveName, Kind::TooLarge, Detail::TooMuchMemory, {}, {},
+                           error.declared);
     } catch (const TooMuchUnpacked&) {
-        throw refuse(Kind::TooLarge, archiveLimits::tooMuchUnpacked());
+        throw ArchiveError(archiveName, Kind::TooLarge, Detail::TooMuchUnpacked);
     }
 }
 

@@ -169,7 +169,7 @@ QString archiveClause(const builder::ArchiveError& error, const GivenPaths& give
 {
     using Kind = builder::ArchiveError::Kind;
     const QString name = given.rom(error.archiveName());
-    const QString& detail = error.detail();
+    const QString detail = error.detail();
     switch (error.kind()) {
     case Kind::NoRom:
         return QCoreApplication::translate("cli::CommandMessages", "%1 holds no NES rom").arg(name);
@@ -189,6 +189,9 @@ QString archiveClause(const builder::ArchiveError& error, const GivenPaths& give
             .arg(name, detail);
     case Kind::TooLarge:
         return QCoreApplication::translate("cli::CommandMessages", "%1 is too large to read: %2")
+            .arg(name, detail);
+    case Kind::TooCostly:
+        return QCoreApplication::translate("cli::CommandMessages", "%1 is too costly to read: %2")
             .arg(name, detail);
     case Kind::Unreadable:
         break;

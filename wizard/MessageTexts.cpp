@@ -118,7 +118,7 @@ QString archiveClause(const builder::ArchiveError& error)
 {
     using Kind = builder::ArchiveError::Kind;
     const QString& name = error.archiveName();
-    const QString& detail = error.detail();
+    const QString detail = error.detail();
     switch (error.kind()) {
     case Kind::NoRom:
         return QCoreApplication::translate("wizard::MessageTexts", "%1 holds no NES rom").arg(name);
@@ -138,6 +138,9 @@ QString archiveClause(const builder::ArchiveError& error)
             .arg(name, detail);
     case Kind::TooLarge:
         return QCoreApplication::translate("wizard::MessageTexts", "%1 is too large to read: %2")
+            .arg(name, detail);
+    case Kind::TooCostly:
+        return QCoreApplication::translate("wizard::MessageTexts", "%1 is too costly to read: %2")
             .arg(name, detail);
     case Kind::Unreadable:
         break;
@@ -182,7 +185,7 @@ QString compilationClause(const builder::CompilationFileError& error)
 QString archiveMark(const builder::ArchiveError& error)
 {
     using Kind = builder::ArchiveError::Kind;
-    const QString& detail = error.detail();
+    const QString detail = error.detail();
     switch (error.kind()) {
     case Kind::NoRom:
         return QCoreApplication::translate("wizard::MessageTexts", "No NES rom in this archive");
@@ -200,6 +203,9 @@ QString archiveMark(const builder::ArchiveError& error)
         return QCoreApplication::translate("wizard::MessageTexts", "Not a %1 archive").arg(detail);
     case Kind::TooLarge:
         return QCoreApplication::translate("wizard::MessageTexts", "Archive too large to read: %1")
+            .arg(detail);
+    case Kind::TooCostly:
+        return QCoreApplication::translate("wizard::MessageTexts", "Archive too costly to read: %1")
             .arg(detail);
     case Kind::Unreadable:
         break;

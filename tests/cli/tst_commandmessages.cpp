@@ -123,14 +123,24 @@ void TestCommandMessages::errorClause_data()
                                      "archive";
     QTest::newRow("encrypted") << error<Archive>("z.zip", Archive::Kind::Encrypted)
                                << "zips/z.zip is encrypted";
-    QTest::newRow("damaged") << error<Archive>("z.zip", Archive::Kind::Damaged, 0, "x")
-                             << "zips/z.zip is damaged: x";
-    QTest::newRow("wrong format") << error<Archive>("z.zip", Archive::Kind::WrongFormat, 0, "zip")
+    QTest::newRow("damaged") << error<Archive>("z.zip", Archive::Kind::Damaged,
+                                               Archive::Detail::MemberCrc, "g.nes")
+                             << "zips/z.zip is damaged: g.nes fails its CRC check";
+    QTest::newRow("wrong format") << KeptError(std::make_shared<Archive>(Archive::wrongFormat(
+                                         QStringLiteral("z.zip"), QStringLiteral("zip"))))
                                   << "zips/z.zip is not a zip archive";
-    QTest::newRow("too large") << error<Archive>("z.zip", Archive::Kind::TooLarge, 0, "x")
-                               << "zips/z.zip is too large to read: x";
-    QTest::newRow("unreadable") << error<Archive>("z.zip", Archive::Kind::Unreadable, 0, "x")
-                                << "zips/z.zip cannot be read: x";
+    QTest::newRow("too large") << error<Archive>("z.zip", Archive::Kind::TooLarge,
+                                                 Archive::Detail::TooMuchUnpacked)
+                               << "zips/z.zip is too large to read: Romweaver unpacks at most 22 "
+                                  "MiB of an archive";
+    QTest::newRow("too costly") << error<Archive>("z.zip", Archive::Kind::TooCostly,
+                                                  Archive::Detail::MemoryLimit)
+                                << "zips/z.zip is too costly to read: Romweaver reads an archive "
+                                   "with at most 256 MiB of memory";
+    QTest::newRow("unreadable") << error<Archive>("z.zip", Archive::Kind::Unreadable,
+                                                  Archive::Detail::Split)
+                                << "zips/z.zip cannot be read: it is one part of an archive split "
+                                   "into several files";
     QTest::newRow("compilation unread")
         << error<Compilation>(Compilation::Kind::CannotRead, "/c.romweaver", "No such file")
         << "cannot read the compilation c.romweaver: No such file";

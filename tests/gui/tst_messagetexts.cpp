@@ -133,14 +133,24 @@ void TestMessageTexts::errorSentence_data()
                                   << "a.zip holds 2 NES roms; Romweaver takes one rom per archive";
     QTest::newRow("encrypted") << error<Archive>("a.7z", Archive::Kind::Encrypted)
                                << "a.7z is encrypted";
-    QTest::newRow("damaged") << error<Archive>("a.gz", Archive::Kind::Damaged, 0, "it is truncated")
+    QTest::newRow("damaged") << error<Archive>("a.gz", Archive::Kind::Damaged,
+                                               Archive::Detail::Truncated)
                              << "a.gz is damaged: it is truncated";
-    QTest::newRow("wrong format") << error<Archive>("a.zip", Archive::Kind::WrongFormat, 0, "zip")
+    QTest::newRow("wrong format") << KeptError(std::make_shared<Archive>(Archive::wrongFormat(
+                                         QStringLiteral("a.zip"), QStringLiteral("zip"))))
                                   << "a.zip is not a zip archive";
-    QTest::newRow("too large") << error<Archive>("a.zip", Archive::Kind::TooLarge, 0, "x")
-                               << "a.zip is too large to read: x";
-    QTest::newRow("unreadable") << error<Archive>("a.zip", Archive::Kind::Unreadable, 0, "x")
-                                << "a.zip cannot be read: x";
+    QTest::newRow("too large") << error<Archive>("a.zip", Archive::Kind::TooLarge,
+                                                 Archive::Detail::TooManyMembers)
+                               << "a.zip is too large to read: Romweaver reads at most 10000 "
+                                  "members of an archive";
+    QTest::newRow("too costly") << error<Archive>("a.zip", Archive::Kind::TooCostly,
+                                                  Archive::Detail::ProcessorTimeLimit)
+                                << "a.zip is too costly to read: Romweaver spends at most 2 "
+                                   "seconds of processor time on an archive";
+    QTest::newRow("unreadable") << error<Archive>("a.zip", Archive::Kind::Unreadable,
+                                                  Archive::Detail::MemberMethod, "b.nes", "PPMd")
+                                << "a.zip cannot be read: b.nes is compressed with PPMd, which "
+                                   "Romweaver cannot unpack";
     QTest::newRow("compilation unread")
         << error<Compilation>(Compilation::Kind::CannotRead, "/c.romweaver", "No such file")
         << "Cannot read the compilation /c.romweaver: No such file";
