@@ -10,7 +10,7 @@ set -euo pipefail
 
 build=${1:-build}
 runs=${2:-15}
-command=$build/cli/romweaver-build
+command=$build/romweaver-build
 [ -x "$command" ] || { echo "no $command: build first" >&2; exit 1; }
 
 work=$(mktemp -d)

@@ -9,14 +9,14 @@
 #include "builder/SevenZipCheck.h"
 #include "builder/ZipCheck.h"
 
-#include <QCoreApplication>
-
 #include <archive.h>
 #include <archive_entry.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
+#include <string_view>
 
 namespace builder
 {
@@ -25,6 +25,7 @@ namespace
 {
 
 using Kind = ArchiveError::Kind;
+using Detail = ArchiveError::Detail;
 
 // What libarchive asks of the input at a time, and what a rom is measured through.
 constexpr qint64 ChunkSize = 65536;
@@ -81,16 +82,12 @@ public:
             return false;
         if (status < ARCHIVE_WARN) {
             // A zip's list was read before; a 7-Zip archive's list is read now.
-            fail(m_passed > 0 ? QCoreApplication::translate("builder::ArchiveError",
-                                                            "the member after %1 is damaged")
-                                    .arg(m_memberName)
-                 : m_format == Format::Zip
-                     ? QCoreApplication::translate("builder::ArchiveError",
-                                                   "its first member is damaged")
-                     : QCoreApplication::translate("builder::ArchiveError",
-                                                   "its list of members is damaged"));
+            fail(m_passed > 0              ? Detail::MemberAfterDamaged
+                 : m_format == Format::Zip ? Detail::FirstMemberDamaged
+                                           : Detail::ListDamaged);
         }
         ++m_passed;
+        m_block = {};
         QString path;
         if (const char* utf8 = archive_entry_pathname_utf8(entry))
             path = QString::fromUtf8(utf8);
@@ -106,12 +103,26 @@ public:
 
     qint64 read(char* data, qint64 maxSize) override
     {
-        const la_ssize_t done = archive_read_data(m_handle, data, size_t(maxSize));
-        if (done < 0)
-            fail(QCoreApplication::translate("builder::ArchiveError", "the data of %1 is damaged")
-                     .arg(m_memberName));
-        m_unpacked.add(done);
-        return qint64(done);
+        if (m_block.empty()) {
+            const void* block = nullptr;
+            size_t size = 0;
+            la_int64_t offset = 0;
+            const int status = archive_read_data_block(m_handle, &block, &size, &offset);
+            if (status == ARCHIVE_EOF)
+                return 0;
+            // A warning here is a member's bytes that do not match its
+            // checksum or its recorded size: damage all the same.
+            if (status != ARCHIVE_OK)
+                fail(Detail::MemberDataDamaged);
+            // What the decoder made, counted whole: a member read for its
+            // first bytes may cost its decoder a block of hundreds of KiB.
+            m_unpacked.add(qint64(size));
+            m_block = std::string_view(static_cast<const char*>(block), size);
+        }
+        const qint64 done = qMin(maxSize, qint64(m_block.size()));
+        std::memcpy(data, m_block.data(), size_t(done));
+        m_block.remove_prefix(size_t(done));
+        return done;
     }
 
 private:
@@ -131,13 +142,12 @@ private:
         archive_read_set_seek_callback(m_handle, &LibarchiveMembers::seekInput);
         archive_read_set_skip_callback(m_handle, &LibarchiveMembers::skipInput);
         if (archive_read_open1(m_handle) != ARCHIVE_OK)
-            fail(QCoreApplication::translate("builder::ArchiveError",
-                                             "its list of members is damaged"));
+            fail(Detail::ListDamaged);
     }
 
     // Says what went wrong as exactly as libarchive's message allows; where
     // says at which member it was.
-    [[noreturn]] void fail(const QString& where)
+    [[noreturn]] void fail(Detail where)
     {
         if (m_inputError)
             std::rethrow_exception(m_inputError);
@@ -148,30 +158,20 @@ private:
         const char* text = archive_error_string(m_handle);
         const QString message = text ? QString::fromLocal8Bit(text) : QString();
         if (message.contains(QStringLiteral("truncated"), Qt::CaseInsensitive))
-            throw ArchiveError(
-                m_archiveName, Kind::Damaged, 0,
-                QCoreApplication::translate("builder::ArchiveError", "it is truncated"));
+            throw ArchiveError(m_archiveName, Kind::Damaged, Detail::Truncated);
         if (message.contains(QStringLiteral("CRC"))) {
-            throw ArchiveError(
-                m_archiveName, Kind::Damaged, 0,
-                m_passed == 0
-                    ? QCoreApplication::translate("builder::ArchiveError",
-                                                  "its list of members fails its "
-                                                  "CRC check")
-                    : QCoreApplication::translate("builder::ArchiveError", "%1 fails its CRC check")
-                          .arg(m_memberName));
+            if (m_passed == 0)
+                throw ArchiveError(m_archiveName, Kind::Damaged, Detail::ListCrc);
+            throw ArchiveError(m_archiveName, Kind::Damaged, Detail::MemberCrc, m_memberName);
         }
         if (message.contains(QStringLiteral("supported")) ||
-            message.contains(QStringLiteral("Unexpected codec")))
-            throw ArchiveError(
-                m_archiveName, Kind::Unreadable, 0,
-                m_passed == 0
-                    ? QCoreApplication::translate("builder::ArchiveError",
-                                                  "it is packed in a way Romweaver cannot unpack")
-                    : QCoreApplication::translate("builder::ArchiveError",
-                                                  "%1 is packed in a way Romweaver cannot unpack")
-                          .arg(m_memberName));
-        throw ArchiveError(m_archiveName, Kind::Damaged, 0, where);
+            message.contains(QStringLiteral("Unexpected codec"))) {
+            if (m_passed == 0)
+                throw ArchiveError(m_archiveName, Kind::Unreadable, Detail::PackedUnknownWay);
+            throw ArchiveError(m_archiveName, Kind::Unreadable, Detail::MemberPackedUnknownWay,
+                               m_memberName);
+        }
+        throw ArchiveError(m_archiveName, Kind::Damaged, where, m_memberName);
     }
 
     // Input failures inside a callback are thrown again once libarchive has
@@ -250,6 +250,8 @@ private:
     qint64 m_position = 0;
     std::unique_ptr<char[]> m_chunk = std::make_unique_for_overwrite<char[]>(ChunkSize);
     std::exception_ptr m_inputError;
+    // What the decoder made of the current member and was not read yet.
+    std::string_view m_block;
     int m_passed = 0;
     QString m_memberName; // the current member's path, for the errors
 };
@@ -305,9 +307,9 @@ struct ArchiveReader::State {
         return bytes;
     }
 
-    // Reads the rest of the member whose first bytes are header, up to one
-    // byte past its declared length; with keep, its bytes up to that length
-    // are kept.
+    // Reads the rest of the member whose first bytes are header to its end,
+    // so that its checksum is checked before any of it is used; with keep,
+    // its bytes up to its declared length are kept.
     Rom measure(int member, const QByteArray& header, bool keep)
     {
         Rom rom{member, header, header.size(), std::nullopt};
@@ -317,16 +319,15 @@ struct ArchiveReader::State {
             return rom; // it ended within its header
         const qint64 declared = declaredRomLength(countAt(header, ines::PrgCountOffset),
                                                   countAt(header, ines::ChrCountOffset));
-        const qint64 limit = declared + 1;
         if (!scratch)
             scratch = std::make_unique_for_overwrite<char[]>(ChunkSize);
         if (keep)
             rom.bytes->resize(declared); // at most 6 MiB, whatever the member holds
-        while (rom.length < limit) {
-            // Kept bytes go straight to their place; the byte past the declared length to scratch.
+        for (;;) {
+            // Kept bytes go straight to their place; those past the declared length to scratch.
             const bool kept = keep && rom.length < declared;
             char* into = kept ? rom.bytes->data() + rom.length : scratch.get();
-            const qint64 room = qMin(ChunkSize, (kept ? declared : limit) - rom.length);
+            const qint64 room = kept ? qMin(ChunkSize, declared - rom.length) : ChunkSize;
             const qint64 got = members->read(into, room);
             if (got == 0)
                 break;
@@ -391,23 +392,19 @@ ArchiveReader::Rom ArchiveReader::findRom(bool keepBytes)
     throw ArchiveError(s.archiveName, ArchiveError::Kind::NoRom);
 }
 
-void ArchiveReader::startMember(int member)
+ArchiveReader::Rom ArchiveReader::readMember(int member)
 {
     State& s = *m_state;
     s.open();
     ArchiveMembers::Member entry;
     for (int place = 0; place <= member; ++place) {
         if (!s.members->next(entry))
-            throw ArchiveError(
-                s.archiveName, ArchiveError::Kind::Damaged, 0,
-                QCoreApplication::translate("builder::ArchiveError",
-                                            "its rom is gone since it was first read"));
+            throw ArchiveError(s.archiveName, ArchiveError::Kind::Damaged,
+                               ArchiveError::Detail::RomGone);
     }
-}
-
-qint64 ArchiveReader::read(char* data, qint64 maxSize)
-{
-    return m_state->members->read(data, maxSize);
+    const Rom rom = s.measure(member, s.readUpTo(ines::HeaderSize), true);
+    s.close();
+    return rom;
 }
 
 } // namespace builder

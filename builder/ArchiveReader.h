@@ -20,12 +20,17 @@ namespace builder
 // The rom is the one member that is an iNES rom or, when no member is, the one
 // member named *.nes; folders, links and other members are passed over. The
 // sizes an archive records are never used for the rom: it is measured by
-// reading it, and never further than one byte past the length its header
-// declares. What the archive declares otherwise (how many members, how large
-// its list of members, its dictionaries, how much has to be unpacked to reach
-// a member) is checked before it is read, and the reading stops at the limits
-// of archiveLimits whatever it declares. The first error of reading or
-// unpacking ends the reading (ArchiveError).
+// reading it to its end, which also checks its checksum before any of its
+// bytes are used. What the archive declares otherwise (how many members, how
+// large its list of members, its dictionaries, how much has to be unpacked to
+// reach a member) is checked before it is read, and the reading stops at the
+// limits of archiveLimits whatever it declares, counting what the decoders
+// make. The first error of reading or unpacking ends the reading
+// (ArchiveError).
+//
+// A stranger's bytes are read by this class only in the archive reader's own
+// process, under limits the system enforces (ArchiveReaderProcess); the
+// program itself never calls it.
 class ArchiveReader
 {
 public:
@@ -42,7 +47,7 @@ public:
     struct Rom {
         int member = -1;   // its place among the archive's entries
         QByteArray header; // its first 16 bytes, fewer when it is shorter
-        qint64 length = 0; // its length, or its declared length + 1 when it is longer
+        qint64 length = 0; // its length, read to its end
         // Where asked for: its bytes up to its declared length, what a build
         // appends of it.
         std::optional<QByteArray> bytes;
@@ -53,10 +58,10 @@ public:
     // FileError (the file itself).
     Rom findRom(bool keepBytes = false);
 
-    // Starts a new pass that reads the given member from its first byte.
-    void startMember(int member);
-    // The member's next bytes; 0 at its end. Throws ArchiveError when damaged.
-    qint64 read(char* data, qint64 maxSize);
+    // The rom at the given place, read to its end, its bytes kept: what a
+    // build appends. Throws ArchiveError (RomGone when the archive has no
+    // member there any more, and as findRom) or FileError.
+    Rom readMember(int member);
 
 private:
     struct State;

@@ -1,6 +1,7 @@
 #include "builder/RomSource.h"
 
-#include "builder/ArchiveReader.h"
+#include "builder/ArchiveInput.h"
+#include "builder/ArchiveReaderProcess.h"
 #include "builder/CopyBuffer.h"
 #include "builder/HeaderRepair.h"
 #include "platform/ExclusiveFile.h"
@@ -83,10 +84,14 @@ RomSource::RomSource(const QString& path, Access access)
         m_header = readHeader(*m_file);
         return;
     }
-    const ArchiveReader::Rom rom = m_reader->findRom();
+    // A build appends the rom: it is kept from the one reading.
+    ExclusiveInput input(*m_file);
+    const ArchiveReader::Rom rom =
+        ArchiveReaderProcess::ofThisThread().findRom(input, m_name, true);
     m_member = rom.member;
     m_size = rom.length;
     m_header = rom.header;
+    m_kept = rom.bytes;
 }
 
 RomSource::RomSource(platform::FileLook& file, bool keepArchiveRom)
@@ -108,6 +113,16 @@ RomSource::RomSource(const QString& path, const Measured& measured)
     m_size = measured.size;
     m_header = measured.header;
     m_kept = measured.bytes;
+    if (!m_archive || m_kept)
+        return;
+    // Read once more, from its measured place, for the copy.
+    ExclusiveInput input(*m_file);
+    const ArchiveReader::Rom rom =
+        ArchiveReaderProcess::ofThisThread().readMember(input, m_name, m_member);
+    if (rom.header != m_header || rom.length != m_size)
+        throw platform::FileError(platform::FileAction::ReadRom, path,
+                                  platform::FileReason::ChangedSinceChecked);
+    m_kept = rom.bytes;
 }
 
 void RomSource::lookThrough(platform::FileLook& file, bool keepArchiveRom)
@@ -122,7 +137,8 @@ void RomSource::lookThrough(platform::FileLook& file, bool keepArchiveRom)
         return;
     }
     LookInput input(file);
-    const ArchiveReader::Rom rom = ArchiveReader(input, m_name).findRom(keepArchiveRom);
+    const ArchiveReader::Rom rom =
+        ArchiveReaderProcess::ofThisThread().findRom(input, m_name, keepArchiveRom);
     m_member = rom.member;
     m_size = rom.length;
     m_header = rom.header;
@@ -133,10 +149,6 @@ void RomSource::openForBuild()
 {
     m_file = std::make_unique<platform::ExclusiveFile>(m_path, Mode::ReadExisting);
     m_stamp = m_file->stamp();
-    if (m_archive) {
-        m_input = std::make_unique<ExclusiveInput>(*m_file);
-        m_reader = std::make_unique<ArchiveReader>(*m_input, m_name);
-    }
 }
 
 RomSource::~RomSource() = default;
@@ -154,7 +166,7 @@ qint64 RomSource::readSome(char* data, qint64 maxSize)
         m_keptPosition += got;
         return got;
     }
-    return m_reader ? m_reader->read(data, maxSize) : m_file->read(data, maxSize);
+    return m_file->read(data, maxSize);
 }
 
 void RomSource::copyTo(platform::ByteSink& to, qint64 count, CopyBuffer& buffer,
@@ -166,8 +178,6 @@ void RomSource::copyTo(platform::ByteSink& to, qint64 count, CopyBuffer& buffer,
             return;
         }
         m_keptPosition = 0;
-    } else if (m_reader) {
-        m_reader->startMember(m_member);
     } else {
         m_file->seek(0);
         if (!imageRepair) {
@@ -211,8 +221,6 @@ void RomSource::reopenForRepair()
 
 void RomSource::close()
 {
-    m_reader.reset();
-    m_input.reset();
     if (m_file)
         m_file->close();
 }

@@ -19,8 +19,6 @@ class FileLook;
 namespace builder
 {
 
-class ArchiveInput;
-class ArchiveReader;
 class CopyBuffer;
 struct HeaderRepair;
 
@@ -39,9 +37,10 @@ public:
         Build,
     };
 
-    // The rom at path. An archive's rom is found and read through once here,
-    // up to one byte past its declared length. Throws FileError, or
-    // ArchiveError for an archive that gives no rom.
+    // The rom at path. An archive's rom is found and read through once here
+    // (in the archive reader's process, ArchiveReaderProcess), and with Build
+    // access kept for the copy. Throws FileError, or ArchiveError for an
+    // archive that gives no rom.
     RomSource(const QString& path, Access access);
     // A look (Access::Look) through a file already opened to look at, whose
     // stamp then tells which file was looked at, also when it gives no rom.
@@ -63,7 +62,8 @@ public:
     // the one looked at, as long and last written at the same time, or it
     // throws FileError saying that it changed: figures measured from other
     // bytes are never used. An archive is not searched again: its rom is read
-    // once, for the copy, from its measured place.
+    // once, for the copy, from its measured place, and must still begin with
+    // the bytes measured.
     RomSource(const QString& path, const Measured& measured);
     ~RomSource();
     RomSource(const RomSource&) = delete;
@@ -75,8 +75,8 @@ public:
     // The file name: the rom's, or the archive's that holds it.
     const QString& name() const { return m_name; }
     bool isArchive() const { return m_archive; }
-    // The rom's length: a plain file's length; for a rom in an archive at most
-    // its declared length + 1, which is enough to know that it is longer.
+    // The rom's length: a plain file's length, or a rom's in an archive, read
+    // to its end.
     qint64 size() const { return m_size; }
     // The rom's first 16 bytes, fewer when it is shorter.
     const QByteArray& header() const { return m_header; }
@@ -115,9 +115,6 @@ private:
     QByteArray m_header;
     platform::FileStamp m_stamp;
     std::unique_ptr<platform::ExclusiveFile> m_file; // Build access
-    // An archive opened for Build: its rom is read again from the start for the copy.
-    std::unique_ptr<ArchiveInput> m_input;
-    std::unique_ptr<ArchiveReader> m_reader;
     int m_member = -1;
     // The rom's bytes as a look kept them, copied from memory; the position read next.
     std::optional<QByteArray> m_kept;

@@ -44,7 +44,8 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/README.txt
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt DESTINATION .)
 
 find_program(ROMWEAVER_OBJDUMP NAMES ${MINGW_TRIPLET}-objdump objdump REQUIRED)
-set(installed_binaries Romweaver.exe romweaver-build.exe platforms/qwindows.dll
+set(installed_binaries Romweaver.exe romweaver-build.exe romweaver-archive-reader.exe
+    platforms/qwindows.dll
     styles/qwindowsvistastyle.dll)
 install(CODE "
     set(ROMWEAVER_OBJDUMP \"${ROMWEAVER_OBJDUMP}\")

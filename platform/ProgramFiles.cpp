@@ -35,6 +35,17 @@ QString ProgramFiles::backupDirectoryIn(const QString& romsDirectory)
     return joinPath(romsDirectory, BackupDirectoryName);
 }
 
+QString helperProgram(const QString& name)
+{
+    const QDir beside(QCoreApplication::applicationDirPath());
+    const QString file = executableFileName(name);
+    const QString besideIt = beside.filePath(file);
+    const QString installed = beside.filePath(QStringLiteral("../libexec/romweaver/") + file);
+    if (!QFileInfo(besideIt).isFile() && QFileInfo(installed).isFile())
+        return QDir::cleanPath(installed);
+    return besideIt;
+}
+
 QString chooseProgramDirectory(const QString& executableDir, const QString& userDataDir)
 {
     const QFileInfo baseRom(ProgramFiles(executableDir).baseRom());

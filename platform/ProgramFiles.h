@@ -54,6 +54,15 @@ private:
 // separators.
 QString chooseProgramDirectory(const QString& executableDir, const QString& userDataDir);
 
+// The path of a helper program of Romweaver's, by its name without a
+// system's suffix: beside the running executable (a build folder, the Windows
+// folder), else where an installed copy keeps its helpers
+// (<prefix>/libexec/romweaver/ beside <prefix>/bin/). When it is in neither
+// place, the first: starting it then fails with the system's reason.
+QString helperProgram(const QString& name);
+// A program's file name on this system: the name, with ".exe" on Windows.
+QString executableFileName(const QString& name);
+
 // The user's data directory for Romweaver (~/.local/share/Romweaver/,
 // %APPDATA%\Romweaver\), native spelling, trailing separator; empty where the
 // system names none. Only the path: the directory need not exist.

@@ -7,6 +7,11 @@
 namespace platform
 {
 
+QString executableFileName(const QString& name)
+{
+    return name;
+}
+
 QString userDataDirectory()
 {
     // Named here rather than taken from the application's name, so every

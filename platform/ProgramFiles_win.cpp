@@ -10,6 +10,11 @@
 namespace platform
 {
 
+QString executableFileName(const QString& name)
+{
+    return name + QStringLiteral(".exe");
+}
+
 QString userDataDirectory()
 {
     // The user's roaming application data folder (%APPDATA%), where Windows

@@ -56,6 +56,11 @@ public:
         m_executable = QDir(programDirectory).filePath(built.fileName());
         if (!QFile::exists(m_executable) && !QFile::copy(built.filePath(), m_executable))
             qFatal("cannot copy %s", qPrintable(built.filePath()));
+        // With the archive reader it starts, as the two lie side by side in a portable folder.
+        const QFileInfo reader(QStringLiteral(ROMWEAVER_ARCHIVE_READER));
+        const QString readerCopy = QDir(programDirectory).filePath(reader.fileName());
+        if (!QFile::exists(readerCopy) && !QFile::copy(reader.absoluteFilePath(), readerCopy))
+            qFatal("cannot copy %s", qPrintable(reader.absoluteFilePath()));
         // No display at all; and no fallback to a real user's data directory.
         m_environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})

@@ -1,11 +1,15 @@
 // "A look at an archive" in a process of its own, for the tests of what
 // reading an archive costs: surveys the file named on its command line as
 // page 1 and romweaver-build survey it, then prints what the survey said (the
-// refusal, or "rom" and the rom's length) and, on a second line, how much the
-// process's peak memory grew meanwhile, in KiB: its peak resident size on
-// Linux, its peak committed memory on Windows (where a reserved dictionary
-// is committed memory).
+// refusal, or "rom" and the rom's length) and, on a second line, the most
+// memory the look took, in KiB: the larger of how much this process's peak
+// grew and the archive reader's process's peak (peak resident size on Linux,
+// peak committed memory on Windows, where a reserved dictionary is committed
+// memory), and on a third line how long the look took, in milliseconds.
+#include "builder/ArchiveReaderProcess.h"
 #include "builder/ImageSurvey.h"
+
+#include <QElapsedTimer>
 
 #include <QCoreApplication>
 
@@ -46,10 +50,15 @@ int main(int argc, char** argv)
         return 2;
     }
     const qint64 before = peakKiB();
+    QElapsedTimer clock;
+    clock.start();
     const builder::RomSurvey survey = builder::surveyRom(arguments.at(1));
-    const qint64 grown = peakKiB() - before;
+    const qint64 elapsed = clock.elapsed();
+    const qint64 grown =
+        qMax(peakKiB() - before, builder::ArchiveReaderProcess::ofThisThread().peakMemory() / 1024);
     const QString said =
         survey.readable ? QStringLiteral("rom %1").arg(survey.appendedLength) : survey.problem;
-    std::printf("%s\n%lld\n", qPrintable(said), static_cast<long long>(grown));
+    std::printf("%s\n%lld\n%lld\n", qPrintable(said), static_cast<long long>(grown),
+                static_cast<long long>(elapsed));
     return 0;
 }

@@ -1,7 +1,7 @@
 // libFuzzer over the builder's archive reading (scripts/fuzz.sh): the first
 // byte of an input picks the archive's name (.zip, .7z or .gz), the rest are
-// its bytes. Each input is read as a look and a build read it: the rom found,
-// then its member read again from its first byte to one byte past its length.
+// its bytes. Each input is read as a look and a build read it, in the archive
+// reader's process: the rom found, then its member read again, to its end.
 // A refusal (FileError, ArchiveError) is an answer; anything else that ends
 // the run (a crash, AddressSanitizer's or UndefinedBehaviorSanitizer's
 // report, an allocation past libFuzzer's -malloc_limit_mb, a timeout) is a
@@ -53,14 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         builder::ArchiveReader reader(input, names[data[0] % names.size()]);
         const builder::ArchiveReader::Rom rom = reader.findRom();
-        reader.startMember(rom.member);
-        char buffer[65536];
-        for (qint64 done = 0; done < rom.length;) {
-            const qint64 got = reader.read(buffer, qMin<qint64>(sizeof buffer, rom.length - done));
-            if (got == 0)
-                break;
-            done += got;
-        }
+        reader.readMember(rom.member);
     } catch (const platform::FileError&) {
     }
     return 0;
