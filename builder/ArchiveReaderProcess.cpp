@@ -114,6 +114,7 @@ bool plausible(const ArchiveReader::Rom& rom, bool bytesWanted)
 } // namespace
 
 struct ArchiveReaderProcess::State {
+    QString program; // empty: the default
     std::unique_ptr<platform::LimitedProcess> process;
     std::unique_ptr<Channel> channel;
     std::unique_ptr<Watchdog> watchdog;
@@ -123,7 +124,8 @@ struct ArchiveReaderProcess::State {
     void start(const QString& archiveName)
     {
         const QString program =
-            programOverride().isEmpty()
+            !this->program.isEmpty() ? this->program
+            : programOverride().isEmpty()
                 ? platform::helperProgram(QStringLiteral("romweaver-archive-reader"))
                 : programOverride();
         if (!watchdog)
@@ -238,7 +240,11 @@ void ArchiveReaderProcess::setProgram(const QString& path)
     programOverride() = path;
 }
 
-ArchiveReaderProcess::ArchiveReaderProcess() : m_state(std::make_unique<State>()) {}
+ArchiveReaderProcess::ArchiveReaderProcess(const QString& program)
+    : m_state(std::make_unique<State>())
+{
+    m_state->program = program;
+}
 
 ArchiveReaderProcess::~ArchiveReaderProcess()
 {

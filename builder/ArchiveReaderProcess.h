@@ -36,7 +36,8 @@ public:
     // by default platform::helperProgram("romweaver-archive-reader").
     static void setProgram(const QString& path);
 
-    ArchiveReaderProcess();
+    // program: the reader's program; by default the one setProgram names.
+    explicit ArchiveReaderProcess(const QString& program = {});
     ~ArchiveReaderProcess();
     ArchiveReaderProcess(const ArchiveReaderProcess&) = delete;
     ArchiveReaderProcess& operator=(const ArchiveReaderProcess&) = delete;

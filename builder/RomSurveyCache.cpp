@@ -7,18 +7,30 @@ namespace builder
 
 RomSurvey RomSurveyCache::survey(const QString& path)
 {
-    const auto kept = m_kept.find(path);
-    if (kept != m_kept.end()) {
-        if (platform::lookStamp(path) == kept->survey.stamp) {
-            kept->used = true;
-            return kept->survey;
-        }
-        m_kept.erase(kept);
-    }
+    if (std::optional<RomSurvey> known = kept(path))
+        return *known;
     RomSurvey fresh = surveyRom(path);
-    if (fresh.stamp)
-        m_kept.insert(path, {fresh, true});
+    keep(path, fresh);
     return fresh;
+}
+
+std::optional<RomSurvey> RomSurveyCache::kept(const QString& path)
+{
+    const auto kept = m_kept.find(path);
+    if (kept == m_kept.end())
+        return std::nullopt;
+    if (platform::lookStamp(path) == kept->survey.stamp) {
+        kept->used = true;
+        return kept->survey;
+    }
+    m_kept.erase(kept);
+    return std::nullopt;
+}
+
+void RomSurveyCache::keep(const QString& path, const RomSurvey& survey)
+{
+    if (survey.stamp)
+        m_kept.insert(path, {survey, true});
 }
 
 void RomSurveyCache::forgetUnused()

@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QString>
 
+#include <optional>
+
 namespace builder
 {
 
@@ -20,6 +22,11 @@ class RomSurveyCache
 {
 public:
     RomSurvey survey(const QString& path);
+    // The survey kept for the file, while it stays as it was measured; nothing
+    // else (nothing is read but the file's stamp).
+    std::optional<RomSurvey> kept(const QString& path);
+    // Keeps a survey made elsewhere (one that tells no stamp is not kept).
+    void keep(const QString& path, const RomSurvey& survey);
     // Forgets the files not asked for since the last call, so that what is
     // kept follows the selection rather than every file ever looked at.
     void forgetUnused();

@@ -16,5 +16,5 @@ cmake --build build-fuzz -j"$(nproc)"
 mkdir -p build-fuzz/corpus
 build-fuzz/tools/fuzz/fuzz_seeds build-fuzz/corpus
 build-fuzz/tools/fuzz/fuzz_archive build-fuzz/corpus -max_total_time="$seconds" -timeout=10 \
-    -malloc_limit_mb=300 -rss_limit_mb=1024 -max_len=262144 -print_final_stats=1 \
+    -malloc_limit_mb=300 -rss_limit_mb=1024 -max_len=4194304 -print_final_stats=1 \
     -artifact_prefix=build-fuzz/

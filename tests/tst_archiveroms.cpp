@@ -15,13 +15,18 @@
 #include "platform/ExclusiveFile.h"
 #include "platform/Paths.h"
 #include "support/HandMadeArchives.h"
+#include "support/HostileArchives.h"
 #include "support/TestArchives.h"
 #include "support/TestFiles.h"
+
+#include "builder/ArchiveReaderProcess.h"
 
 #include <QDateTime>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <archive.h>
 
 using namespace builder;
 using namespace testfiles;
@@ -29,6 +34,7 @@ using namespace testarchives;
 
 Q_DECLARE_METATYPE(testarchives::Member)
 Q_DECLARE_METATYPE(testarchives::Format)
+Q_DECLARE_METATYPE(builder::ArchiveError::Detail)
 
 namespace
 {
@@ -90,6 +96,8 @@ private slots:
     void gzipTrailerChecked();
     void hostileArchivesCostLittle_data();
     void hostileArchivesCostLittle();
+    void readerPastItsLimitsIsEndedAndStartedAgain_data();
+    void readerPastItsLimitsIsEndedAndStartedAgain();
 };
 
 void TestArchiveRoms::appendedAsTheUnpackedRom_data()
@@ -367,75 +375,11 @@ void TestArchiveRoms::gzipTrailerChecked()
 
 void TestArchiveRoms::hostileArchivesCostLittle_data()
 {
-    using namespace handmade::sevenzip;
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("said"); // as it begins: a refusal, or "rom" and the rom's length
-
-    constexpr quint64 MiB = archiveLimits::MiB;
-    constexpr quint64 GiB = 1024 * MiB;
-    const QByteArray rom = makeRom(2, 1, 40 * KB, 7);
-    const QString tooLarge = QStringLiteral("a.7z is too large to read: ");
-    const QString members = tooLarge + QStringLiteral("Romweaver reads at most 10000 members of an "
-                                                      "archive.");
-    const QString unpacked = tooLarge + QStringLiteral("Romweaver unpacks at most 22 MiB of an "
-                                                       "archive.");
-    const QString memory = tooLarge + QStringLiteral("Romweaver unpacks with at most 128 MiB");
-
-    const QByteArray emptyMembers =
-        "\x01" + filesInfo(5000000, {}, QList<bool>(5000000, true)) + QByteArray(1, '\0');
-    QTest::newRow("7-Zip declaring 5 million members")
-        << "a.7z" << assemble({}, emptyMembers) << members;
-    QTest::newRow("the same, its header compressed")
-        << "a.7z" << assembleWithEncodedHeader({}, emptyMembers) << members;
-
-    // A rom and a member of zeros in one solid block.
-    const auto solid = [&](quint64 method, const QByteArray& properties,
-                           const QList<quint64>& sizes, const QByteArray& packed,
-                           const QStringList& names) {
-        return assemble(packed,
-                        "\x01\x04" +
-                            streamsInfo({quint64(packed.size())}, {{method, properties, sizes}}) +
-                            filesInfo(quint64(names.size()), names) + QByteArray(1, '\0'));
-    };
-    const auto [romAndZeros, properties] = lzma(rom + QByteArray(MiB, '\0'), MiB);
-    const QList<quint64> romThenZeros{quint64(rom.size()), MiB};
-    const QStringList romFirst{QStringLiteral("a.nes"), QStringLiteral("zeros.bin")};
-    // Dictionaries declared larger than any rom needs.
-    QTest::newRow("7-Zip with a 1.5 GiB LZMA dictionary")
-        << "a.7z"
-        << solid(Lzma, properties.left(1) + handmade::le(1536 * MiB, 4), romThenZeros, romAndZeros,
-                 romFirst)
-        << memory;
-    QTest::newRow("7-Zip with a 4 GiB LZMA2 dictionary")
-        << "a.7z" << solid(Lzma2, QByteArray(1, char(40)), romThenZeros, romAndZeros, romFirst)
-        << memory;
-    // PPMd, whose model could be as large, is not read at all.
-    QTest::newRow("7-Zip with a 4 GiB PPMd model")
-        << "a.7z"
-        << solid(Ppmd, QByteArray(1, char(6)) + handmade::le(0xffffffdb, 4), romThenZeros,
-                 romAndZeros, romFirst)
-        << "a.7z cannot be read: it is compressed with PPMd, which Romweaver cannot unpack.";
-    // What comes before the rom has to be unpacked to reach it; what comes
-    // after it, only to its first bytes.
-    const auto [zerosAndRom, zerosFirst] = lzma(QByteArray(MiB, '\0') + rom, MiB);
-    QTest::newRow("16 GiB before the rom in one 7-Zip block")
-        << "a.7z"
-        << solid(Lzma, zerosFirst, {16 * GiB, quint64(rom.size())}, zerosAndRom,
-                 {QStringLiteral("zeros.bin"), QStringLiteral("a.nes")})
-        << unpacked;
-    QTest::newRow("16 GiB after the rom in one 7-Zip block")
-        << "a.7z" << solid(Lzma, properties, {quint64(rom.size()), 16 * GiB}, romAndZeros, romFirst)
-        << QStringLiteral("rom %1").arg(rom.size());
-
-    QTest::newRow("zip listing 10001 members")
-        << "a.zip" << handmade::zipListing(10001)
-        << "a.zip is too large to read: Romweaver reads at most 10000 members of an archive.";
-    // Its tar header declares 1 GiB; 48 MiB of it are there.
-    QTest::newRow("1 GiB before the rom in a .tar.gz")
-        << "a.tar.gz"
-        << handmade::gzip(handmade::tarHeader("zeros.bin", GiB) + QByteArray(48 * MiB, '\0'), false)
-        << "a.tar.gz is too large to read: Romweaver unpacks at most 22 MiB of an archive.";
+    for (const hostile::Archive& archive : hostile::archives())
+        QTest::newRow(archive.row) << archive.name << archive.bytes << archive.said;
 }
 
 void TestArchiveRoms::hostileArchivesCostLittle()
@@ -444,17 +388,52 @@ void TestArchiveRoms::hostileArchivesCostLittle()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, said);
     QTemporaryDir dir;
-    // The look runs in a process of its own, which says how much its peak
-    // memory grew meanwhile.
+    // The look runs in a process of its own, which says the most memory it and
+    // the archive reader took. The reader runs under its memory limit: an
+    // allocation past it would make the survey say so instead.
     QProcess look;
     look.start(QStringLiteral(SURVEY_ARCHIVE_EXECUTABLE), {makeFile(dir.path(), name, bytes)});
     QVERIFY(look.waitForFinished(120000));
     const QList<QByteArray> lines = look.readAllStandardOutput().trimmed().split('\n');
-    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.size(), 3);
     const QString sentence = QString::fromUtf8(lines.at(0)).trimmed();
     QVERIFY2(sentence.startsWith(said), qPrintable(sentence));
     const qint64 grownKiB = lines.at(1).trimmed().toLongLong();
     QVERIFY2(grownKiB < archiveLimits::Memory / 1024, qPrintable(QString::number(grownKiB)));
+}
+
+void TestArchiveRoms::readerPastItsLimitsIsEndedAndStartedAgain_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<ArchiveError::Detail>("detail");
+    QTest::newRow("memory") << "memory.zip" << ArchiveError::Detail::MemoryLimit;
+    QTest::newRow("processor time") << "time.zip" << ArchiveError::Detail::ProcessorTimeLimit;
+    QTest::newRow("crash") << "crash.zip" << ArchiveError::Detail::ReaderStopped;
+}
+
+void TestArchiveRoms::readerPastItsLimitsIsEndedAndStartedAgain()
+{
+    // A reader that goes too far, as a decoder nothing declared could.
+    QFETCH(QString, name);
+    QFETCH(ArchiveError::Detail, detail);
+    ArchiveReaderProcess reader(QStringLiteral(GREEDY_READER_EXECUTABLE));
+    struct : ArchiveInput {
+        qint64 read(char*, qint64) override { return 0; }
+        void seek(qint64) override {}
+        qint64 size() override { return 0; }
+    } input;
+    try {
+        reader.findRom(input, name, false);
+        QFAIL("past its limit");
+    } catch (const ArchiveError& error) {
+        QCOMPARE(error.kind(), ArchiveError::Kind::TooCostly);
+        QCOMPARE(error.detailKind(), detail);
+        QCOMPARE(error.archiveName(), name);
+    }
+    QVERIFY2(reader.peakMemory() < 300 * archiveLimits::MiB,
+             qPrintable(QString::number(reader.peakMemory())));
+    // The next archive has a reader again.
+    QCOMPARE(reader.findRom(input, QStringLiteral("ok.zip"), false).length, 16);
 }
 
 QTEST_MAIN(TestArchiveRoms)

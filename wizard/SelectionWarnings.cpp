@@ -1,7 +1,6 @@
 #include "wizard/SelectionWarnings.h"
 
 #include "builder/ImageSurvey.h"
-#include "builder/RomSurveyCache.h"
 #include "platform/Paths.h"
 #include "wizard/MessageTexts.h"
 #include "wizard/controls/IconColumnDelegate.h"
@@ -33,7 +32,8 @@ QString oversizeText()
 // The caller's warning for an entry, found once when it came.
 constexpr int OtherWarningRole = Qt::UserRole + 1;
 
-// Why a rom cannot be read, in a short sentence; nothing when it can.
+} // namespace
+
 QString unreadableReason(const builder::RomSurvey& rom)
 {
     if (rom.readable)
@@ -62,8 +62,6 @@ QString unreadableReason(const builder::RomSurvey& rom)
         .arg(rom.error ? errorSentence(*rom.error) : rom.problem);
 }
 
-} // namespace
-
 bool markOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB)
 {
     const bool oversize = estimateKB && *estimateKB > builder::gba::CartridgeCapacityKB;
@@ -80,11 +78,10 @@ bool markOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB)
     return oversize;
 }
 
-NonRomMarker::NonRomMarker(QListWidget* list, builder::RomSurveyCache& surveys,
-                           std::function<QString()> romsDirectory,
+NonRomMarker::NonRomMarker(QListWidget* list, Survey survey, std::function<QString()> romsDirectory,
                            std::function<QString(const QString& fileName)> otherWarning)
-    : QObject(list), m_list(list), m_surveys(surveys), m_romsDirectory(std::move(romsDirectory)),
-      m_otherWarning(std::move(otherWarning))
+    : QObject(list), m_list(list), m_survey(std::move(survey)),
+      m_romsDirectory(std::move(romsDirectory)), m_otherWarning(std::move(otherWarning))
 {
     // An icon no taller than the text keeps a marked entry as high as the others.
     const int textHeight = list->fontMetrics().height();
@@ -102,7 +99,8 @@ void NonRomMarker::markRows(int first, int last)
         QListWidgetItem* entry = m_list->item(row);
         if (m_otherWarning)
             entry->setData(OtherWarningRole, m_otherWarning(entry->text()));
-        mark(entry, m_surveys.survey(platform::joinPath(directory, entry->text())));
+        if (const auto rom = m_survey(platform::joinPath(directory, entry->text())))
+            mark(entry, *rom);
     }
 }
 

@@ -14,11 +14,6 @@ class QLabel;
 class QListWidget;
 class QListWidgetItem;
 
-namespace builder
-{
-class RomSurveyCache;
-} // namespace builder
-
 namespace wizard
 {
 
@@ -29,6 +24,11 @@ namespace wizard
 // (no estimate: the default form or a failed estimate). The text is the
 // caller's and stays as it is. True when the label warns.
 bool markOversizeEstimate(QLabel* sizeLabel, std::optional<qint64> estimateKB);
+
+// Why a rom cannot be read, in a short sentence (missing, locked, no access,
+// not a regular file, an archive that gives no rom, the system's reason);
+// nothing when it can.
+QString unreadableReason(const builder::RomSurvey& rom);
 
 // Marks each entry added to the selected-roms list whose file cannot be read,
 // is readable but is not an iNES rom, or is an archive that gives no rom
@@ -45,8 +45,10 @@ class NonRomMarker : public QObject
     Q_OBJECT
 
 public:
-    NonRomMarker(QListWidget* list, builder::RomSurveyCache& surveys,
-                 std::function<QString()> romsDirectory,
+    // survey: a rom's survey by its path, nothing while it is still measured
+    // (the entry is marked by remark() once it is).
+    using Survey = std::function<std::optional<builder::RomSurvey>(const QString& path)>;
+    NonRomMarker(QListWidget* list, Survey survey, std::function<QString()> romsDirectory,
                  std::function<QString(const QString& fileName)> otherWarning = {});
 
     // Marks the entries anew from their roms as last surveyed, by file name,
@@ -60,7 +62,7 @@ private:
     void mark(QListWidgetItem* entry, const builder::RomSurvey& rom);
 
     QListWidget* m_list;
-    builder::RomSurveyCache& m_surveys;
+    Survey m_survey;
     std::function<QString()> m_romsDirectory;
     std::function<QString(const QString& fileName)> m_otherWarning;
     QIcon m_warningIcon; // fetched at the first mark, then shared by every marked entry

@@ -22,6 +22,7 @@
 #include "wizard/FormGrowth.h"
 #include "wizard/MessageTexts.h"
 #include "wizard/RomDropHandler.h"
+#include "wizard/RomLooks.h"
 #include "wizard/SelectionWarnings.h"
 #include "wizard/UnitAbout.h"
 #include "wizard/UnitAddSpriteNumber.h"
@@ -134,8 +135,11 @@ TfrmRomweaver::TfrmRomweaver(platform::ProgramFiles files, QWidget* parent)
 
     // Page 1 marks selected files that are not iNES roms, and takes files
     // dropped from a file manager.
+    m_looks = new wizard::RomLooks(this);
+    connect(m_looks, &wizard::RomLooks::surveyed, this, &TfrmRomweaver::showLooksCome);
     m_nonRomMarker = new wizard::NonRomMarker(
-        ui->lstNESRoms, m_romSurveys, [this] { return NESRomsDir; },
+        ui->lstNESRoms, [this](const QString& path) { return m_looks->survey(path); },
+        [this] { return NESRomsDir; },
         [this](const QString& fileName) { return changedSinceSaved(fileName); });
     auto* drop = new wizard::RomDropHandler(ui->lstNESRoms);
     connect(drop, &wizard::RomDropHandler::dropped, this,
@@ -498,31 +502,59 @@ void TfrmRomweaver::setCountLabel()
 void TfrmRomweaver::setDefaultSizeLabel()
 {
     ui->lblTotalSize->setText(tr("GBA rom size: ~%1 KB (default)").arg(BaseRomSizeKB));
+    m_estimateCounting = false;
     markSizeLabel(std::nullopt);
     showCartridge();
 }
 
 void TfrmRomweaver::showCartridge()
 {
+    // An archive still looked into shows nothing yet, like one that gives no rom.
     m_cartridge->setCartridgeLayout(
         builder::cartridgeLayout(m_compilation, m_baseRomLength, [this](const QString& name) {
-            return m_romSurveys.survey(platform::joinPath(NESRomsDir, name));
+            return m_looks->survey(platform::joinPath(NESRomsDir, name))
+                .value_or(builder::RomSurvey{});
         }));
 }
 
 void TfrmRomweaver::setEstimateSizeLabel()
 {
-    const int romsKB = SelectedRomsSizeKB();
+    int stillLooking = 0;
+    const int romsKB = romsSizeKB(true, &stillLooking);
+    showEstimate(romsKB, stillLooking);
+}
+
+void TfrmRomweaver::showEstimate(int romsKB, int stillLooking)
+{
+    m_estimateCounting = romsKB >= 0 && stillLooking > 0;
     if (romsKB < 0) {
         ui->lblTotalSize->setText(tr("GBA rom size: unknown (a rom could not be read)"));
         markSizeLabel(std::nullopt);
-        showCartridge();
-        return;
+    } else if (stillLooking > 0) {
+        ui->lblTotalSize->setText(
+            tr("GBA rom size: ~%1 KB so far, still looking into %n archive(s)", nullptr,
+               stillLooking)
+                .arg(qint64(BaseRomSizeKB) + romsKB));
+        markSizeLabel(std::nullopt);
+    } else {
+        const qint64 estimateKB = qint64(BaseRomSizeKB) + romsKB;
+        ui->lblTotalSize->setText(tr("GBA rom size: ~%1 KB").arg(estimateKB));
+        markSizeLabel(estimateKB);
     }
-    const qint64 estimateKB = qint64(BaseRomSizeKB) + romsKB;
-    ui->lblTotalSize->setText(tr("GBA rom size: ~%1 KB").arg(estimateKB));
-    markSizeLabel(estimateKB);
     showCartridge();
+}
+
+void TfrmRomweaver::showLooksCome()
+{
+    if (m_compilation.romCount() == 0)
+        return;
+    int stillLooking = 0;
+    const int romsKB = romsSizeKB(false, &stillLooking); // marks the list anew
+    // The label follows while it shows an estimate still counting.
+    if (m_estimateCounting)
+        showEstimate(romsKB, stillLooking);
+    else
+        showCartridge();
 }
 
 void TfrmRomweaver::markSizeLabel(std::optional<qint64> estimateKB)
@@ -537,28 +569,59 @@ void TfrmRomweaver::markSizeLabel(std::optional<qint64> estimateKB)
 
 int TfrmRomweaver::SelectedRomsSizeKB()
 {
+    return romsSizeKB(true, nullptr);
+}
+
+int TfrmRomweaver::romsSizeKB(bool tellFailures, int* stillLooking)
+{
     qint64 total = 0; // 64 bits: a 32-bit total overflows past 2 GiB of roms
-    int failures = 0;
+    int looking = 0;
+    QStringList failures;
     // A rom whose file has not changed since it was measured is not read
     // again; the cartridge picture and the list's marks take the same figures.
     QHash<QString, builder::RomSurvey> surveys;
+    QSet<QString> selected;
     for (const builder::CompilationRom& rom : m_compilation.roms()) {
-        const builder::RomSurvey survey =
-            m_romSurveys.survey(platform::joinPath(NESRomsDir, rom.fileName));
-        surveys.insert(rom.fileName, survey);
-        if (survey.readable)
-            total += survey.length;
-        else if (!survey.badArchive())
-            ++failures;
+        const QString path = platform::joinPath(NESRomsDir, rom.fileName);
+        selected.insert(path);
+        const std::optional<builder::RomSurvey> survey = m_looks->survey(path);
+        if (!survey) {
+            ++looking; // an archive, still looked into
+            continue;
+        }
+        surveys.insert(rom.fileName, *survey);
+        if (survey->readable)
+            total += survey->length;
+        else if (!survey->badArchive())
+            failures << tr("%1: %2").arg(rom.fileName, wizard::unreadableReason(*survey));
         // An archive that gives no rom adds nothing: it is marked in the list,
         // and "Write!" refuses it.
     }
-    m_romSurveys.forgetUnused(); // roms no longer selected
-    // The list shows which roms failed while their boxes are up.
+    m_looks->keepOnly(selected); // roms no longer selected
+    // The list shows which roms failed while their box is up.
     m_nonRomMarker->remark(surveys);
-    for (int box = 0; box < failures; ++box)
-        wizard::showError(this, tr("Failed to read NES rom(s)"));
-    return failures > 0 ? -1 : int(qMin<qint64>(builder::roundedKB(total), INT_MAX));
+    if (stillLooking)
+        *stillLooking = looking;
+    if (tellFailures && !failures.isEmpty()) {
+        // One box however many: the first ten named, with why.
+        constexpr int Named = 10;
+        QStringList named = failures.mid(0, Named);
+        if (failures.size() > Named)
+            named << tr("and %n more", nullptr, int(failures.size() - Named));
+        wizard::showError(this, tr("Failed to read NES rom(s)"), named.join(QLatin1Char('\n')));
+    }
+    return failures.isEmpty() ? int(qMin<qint64>(builder::roundedKB(total), INT_MAX)) : -1;
+}
+
+void TfrmRomweaver::waitForLooks()
+{
+    if (m_looks->pendingCount() == 0)
+        return;
+    ui->lblStatus->setText(tr("Looking into the archives..."));
+    m_looks->waitForAll([this](int done, int total) {
+        ui->ProgressBar1->setValue(done * 100 / total);
+        ui->lblProgress->setText(builder::percentDoneText(ui->ProgressBar1->value()));
+    });
 }
 
 void TfrmRomweaver::showSelection()
@@ -933,12 +996,16 @@ void TfrmRomweaver::btnWriteClick()
         return;
     }
     const QString outputPath = m_compilation.outputPath();
+    // Every archive of the selection is looked into before the build takes its figures.
+    for (const builder::CompilationRom& rom : m_compilation.roms())
+        m_looks->survey(platform::joinPath(NESRomsDir, rom.fileName));
+    waitForLooks();
     builder::BuildResult result;
     {
         wizard::WritePageProgress progress(ui->ProgressBar1, ui->lblProgress, ui->lblStatus);
         builder::BuildHooks hooks = wizard::writePageHooks(this);
         // Roms measured on page 1 and unchanged since are not read again before the copy.
-        hooks.surveyRom = [this](const QString& path) { return m_romSurveys.survey(path); };
+        hooks.surveyRom = [this](const QString& path) { return m_looks->surveyNow(path); };
         result = builder::build(m_compilation.buildRequest(m_files), progress, *m_log, hooks);
     }
     if (result.outcome == builder::BuildResult::Outcome::Declined)

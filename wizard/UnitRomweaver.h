@@ -4,7 +4,6 @@
 #include "builder/BuildRequest.h"
 #include "builder/Compilation.h"
 #include "builder/ImageSurvey.h"
-#include "builder/RomSurveyCache.h"
 #include "platform/ProgramFiles.h"
 #include "settings/ProgramSettings.h"
 
@@ -26,6 +25,7 @@ namespace wizard
 class CartridgeView;
 class CompilationMenu;
 class NonRomMarker;
+class RomLooks;
 struct DroppedFiles;
 } // namespace wizard
 
@@ -158,6 +158,16 @@ private:
     void setCountLabel();
     void setDefaultSizeLabel();
     void setEstimateSizeLabel();
+    // The estimate and the marks again from the surveys known, without a box:
+    // after an archive's look has come.
+    void showLooksCome();
+    void showEstimate(int romsKB, int stillLooking);
+    // The estimate form's figure in KB (-1 when a rom cannot be read) and how
+    // many archives are still looked into; with tellFailures, the roms that
+    // cannot be read are named in one box.
+    int romsSizeKB(bool tellFailures, int* stillLooking);
+    // Waits for the looks into the selection's archives, with the write page's bar.
+    void waitForLooks();
     // The size label's warning look for the estimate (none: no warning), told
     // to screen readers while it warns and when it stops.
     void markSizeLabel(std::optional<qint64> estimateKB);
@@ -181,14 +191,16 @@ private:
     qint64 m_baseRomLength = 0;
     // Each rom as last measured, while its file stays the same: the estimate,
     // the marks of the selection and the cartridge picture take the same
-    // figures without reading a file again.
-    builder::RomSurveyCache m_romSurveys;
+    // figures without reading a file again; archives are looked into off the
+    // window's thread, and those figures follow when they come.
+    wizard::RomLooks* m_looks = nullptr;
     // The build log of this run, from the first showing on: its first entry
     // replaces an earlier run's log (FirstLogWrite).
     std::unique_ptr<builder::BuildLog> m_log;
     bool m_shown = false;
     std::optional<settings::WindowSize> m_storedSize; // as the user left the window
     bool m_sizeWarned = false;
+    bool m_estimateCounting = false; // the size label waits for archives' looks
     QStringList m_reportMessages; // the last written build's log messages // the size label warns
                                   // of an image too large
     TfrmNewOption* m_newOption = nullptr;

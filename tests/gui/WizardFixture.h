@@ -6,6 +6,7 @@
 
 #include "platform/Paths.h"
 #include "support/TestFiles.h"
+#include "wizard/RomLooks.h"
 #include "wizard/Startup.h"
 #include "wizard/UnitRomweaver.h"
 #include "wizard/controls/FileListBox.h"
@@ -32,6 +33,7 @@ public:
         QString caption;
         QString text;
         QMessageBox::Icon icon;
+        QString detail; // beneath the text
     };
 
     explicit BoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok) : m_answer(answer)
@@ -47,7 +49,7 @@ public:
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box)
             return;
-        boxes.append({box->windowTitle(), box->text(), box->icon()});
+        boxes.append({box->windowTitle(), box->text(), box->icon(), box->informativeText()});
         QAbstractButton* button = box->button(m_answer);
         if (!button)
             button = box->buttons().constFirst();
@@ -116,6 +118,14 @@ public:
     void rereadFileList() const { control<wizard::FileListBox>("FileListBox1")->reread(); }
 
     // Selects the named files of the file list and presses ">>".
+    // Until the looks into the selection's archives have come (they are made
+    // off the window's thread).
+    static void waitForLooks()
+    {
+        auto* looks = frmRomweaver->findChild<wizard::RomLooks*>();
+        QTRY_COMPARE_WITH_TIMEOUT(looks->pendingCount(), 0, 30000);
+    }
+
     void selectRoms(const QStringList& names) const
     {
         auto* files = control<wizard::FileListBox>("FileListBox1");

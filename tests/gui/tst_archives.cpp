@@ -4,6 +4,7 @@
 
 #include "WizardFixture.h"
 
+#include "builder/ArchiveReaderProcess.h"
 #include "support/TestArchives.h"
 #include "wizard/controls/DirectoryListBox.h"
 #include "wizard/controls/FilterComboBox.h"
@@ -17,6 +18,7 @@ class TestArchives : public QObject
 
 private slots:
     void buildFromArchives();
+    void windowAnswersWhileArchivesAreLookedInto();
 };
 
 void TestArchives::buildFromArchives()
@@ -52,6 +54,7 @@ void TestArchives::buildFromArchives()
     // Only the archive that gives no rom is marked; it adds nothing to the estimate.
     BoxAnswerer answerer;
     wizard.selectRoms(names);
+    WizardFixture::waitForLooks();
     auto* selected = wizard.control<QListWidget>("lstNESRoms");
     QCOMPARE(WizardFixture::entries(selected), names);
     for (int row = 0; row < selected->count(); ++row)
@@ -59,8 +62,7 @@ void TestArchives::buildFromArchives()
                  row == 4 ? QStringLiteral("3 NES roms in this archive; Romweaver takes one rom "
                                            "per archive")
                           : QString());
-    // 196 KB + (40 KB + 16) + (40 KB + 17: read one byte past its header) + (24 KB + 16) + (16 KB +
-    // 16)
+    // 196 KB + (40 KB + 16) + (40 KB + 316) + (24 KB + 16) + (16 KB + 16)
     QCOMPARE(wizard.text("lblTotalSize"), QStringLiteral("GBA rom size: ~316 KB"));
     QCOMPARE(answerer.boxes.size(), 0);
 
@@ -103,6 +105,40 @@ void TestArchives::buildFromArchives()
     QVERIFY(log.contains("\r\nshort.nes.gz: invalid rom size in header fixed in the GBA rom only; "
                          "the archive is unchanged.\r\n"));
     QCOMPARE(answerer.boxes.size(), 1);
+}
+
+void TestArchives::windowAnswersWhileArchivesAreLookedInto()
+{
+    // Four archives whose reader takes a second each to answer.
+    builder::ArchiveReaderProcess::setProgram(QStringLiteral(GREEDY_READER_EXECUTABLE));
+    const auto restore = qScopeGuard([] {
+        builder::ArchiveReaderProcess::setProgram(QStringLiteral(ROMWEAVER_ARCHIVE_READER));
+    });
+    WizardFixture wizard;
+    const QStringList names{"slow1.zip", "slow2.zip", "slow3.zip", "slow4.zip"};
+    for (const QString& name : names)
+        wizard.addRom(name, "an archive");
+    wizard.start();
+    wizard.control<FilterComboBox>("FilterComboBox1")->setCurrentIndex(2);
+
+    // The window's thread, timed by a timer of its own while the looks go on.
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 longestPause = 0;
+    QTimer ticks;
+    ticks.setInterval(10);
+    QObject::connect(&ticks, &QTimer::timeout, [&] {
+        longestPause = qMax(longestPause, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    clock.start();
+    ticks.start();
+    wizard.selectRoms(names);
+    QVERIFY(wizard.text("lblTotalSize").contains(QStringLiteral("still looking into 4")));
+    WizardFixture::waitForLooks();
+    QVERIFY2(clock.elapsed() >= 2000, "the looks took less than their reader's seconds");
+    QVERIFY2(longestPause < 500, qPrintable(QString::number(longestPause)));
+    QCOMPARE(wizard.text("lblTotalSize"), QStringLiteral("GBA rom size: ~196 KB"));
 }
 
 QTEST_MAIN(TestArchives)

@@ -12,6 +12,7 @@
 #include <lzma.h>
 #include <zlib.h>
 
+#include <optional>
 #include <utility>
 
 namespace handmade
@@ -44,6 +45,23 @@ inline QByteArray gzip(const QByteArray& data, bool finished = true)
     stream.next_out = reinterpret_cast<Bytef*>(out.data());
     stream.avail_out = uInt(out.size());
     deflate(&stream, finished ? Z_FINISH : Z_SYNC_FLUSH);
+    out.truncate(qsizetype(stream.total_out));
+    deflateEnd(&stream);
+    return out;
+}
+
+// Raw Deflate of data, as a zip member holds it.
+inline QByteArray rawDeflate(const QByteArray& data)
+{
+    z_stream stream{};
+    if (deflateInit2(&stream, 9, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY) != Z_OK)
+        qFatal("deflateInit2");
+    QByteArray out(qsizetype(deflateBound(&stream, uLong(data.size()))) + 64, '\0');
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.constData()));
+    stream.avail_in = uInt(data.size());
+    stream.next_out = reinterpret_cast<Bytef*>(out.data());
+    stream.avail_out = uInt(out.size());
+    deflate(&stream, Z_FINISH);
     out.truncate(qsizetype(stream.total_out));
     deflateEnd(&stream);
     return out;
@@ -200,6 +218,51 @@ inline QByteArray assembleWithEncodedHeader(const QByteArray& packed, const QByt
 }
 
 } // namespace sevenzip
+
+// A zip member as its central directory record and its local header say it,
+// its data as it is stored (already compressed). What the local header says
+// otherwise than the central record, where set.
+struct ZipMember {
+    QByteArray name;
+    quint16 method = 0;
+    quint16 flags = 0;
+    QByteArray data;
+    quint32 crc = 0;
+    quint32 size = 0; // unpacked
+    std::optional<quint16> localMethod = {};
+    std::optional<quint16> localFlags = {};
+    std::optional<QByteArray> localName = {};
+};
+
+// A stored member holding data.
+inline ZipMember storedMember(const QByteArray& name, const QByteArray& data)
+{
+    return {name, 0, 0, data, crcOf(data), quint32(data.size())};
+}
+
+// A zip of the members, after lead bytes of something else.
+inline QByteArray zip(const QList<ZipMember>& members, const QByteArray& lead = {})
+{
+    QByteArray out = lead;
+    QByteArray directory;
+    for (const ZipMember& member : members) {
+        const QByteArray sizes =
+            le(member.crc, 4) + le(quint64(member.data.size()), 4) + le(member.size, 4);
+        const QByteArray localName = member.localName.value_or(member.name);
+        const qint64 offset = out.size() - lead.size();
+        out += "PK\3\4" + le(20, 2) + le(member.localFlags.value_or(member.flags), 2) +
+               le(member.localMethod.value_or(member.method), 2) + le(0, 4) + sizes +
+               le(quint64(localName.size()), 2) + le(0, 2) + localName + member.data;
+        directory += "PK\1\2" + le(20, 2) + le(20, 2) + le(member.flags, 2) + le(member.method, 2) +
+                     le(0, 4) + sizes + le(quint64(member.name.size()), 2) +
+                     le(0, 2 + 2 + 2 + 2 + 4) + le(quint64(offset), 4) + member.name;
+    }
+    const qint64 directoryStart = out.size() - lead.size();
+    out += directory;
+    return out + "PK\5\6" + le(0, 4) + le(quint64(members.size()), 2) +
+           le(quint64(members.size()), 2) + le(quint64(directory.size()), 4) +
+           le(quint64(directoryStart), 4) + le(0, 2);
+}
 
 // A zip whose central directory lists count stored members (all of them the
 // one empty file at the start), for what the count alone costs.

@@ -1,10 +1,11 @@
 // The first inputs of fuzz_archive (scripts/fuzz.sh): small archives of every
-// kind Romweaver reads, each behind the byte that names its format, written
-// into the folder given.
+// kind Romweaver reads and the archives made to cost their reader, each behind
+// the byte that names its format, written into the folder given.
 //
 //   fuzz_seeds <folder>
 
 #include "support/HandMadeArchives.h"
+#include "support/HostileArchives.h"
 #include "support/TestArchives.h"
 #include "support/TestFiles.h"
 
@@ -15,6 +16,9 @@
 #include <cstdio>
 
 using namespace testarchives;
+
+// libFuzzer's -max_len in scripts/fuzz.sh: a longer seed would be cut.
+constexpr qsizetype MaxSeedSize = 4 * 1024 * 1024;
 
 int main(int argc, char** argv)
 {
@@ -53,5 +57,15 @@ int main(int argc, char** argv)
         QByteArray(1, '\0');
     seed(QStringLiteral("solid.7z"), 1, assemble(packed, header));
     seed(QStringLiteral("encoded-header.7z"), 1, assembleWithEncodedHeader(packed, header));
+    // The archives made to cost their reader, as far as the fuzzing reads them whole.
+    int number = 0;
+    for (const hostile::Archive& archive : hostile::archives()) {
+        const char format = archive.name.endsWith(QLatin1String(".zip"))  ? 0
+                            : archive.name.endsWith(QLatin1String(".7z")) ? 1
+                                                                          : 2;
+        if (archive.bytes.size() < MaxSeedSize)
+            seed(QStringLiteral("hostile-%1%2").arg(++number).arg(archive.name.mid(1)), format,
+                 archive.bytes);
+    }
     return 0;
 }

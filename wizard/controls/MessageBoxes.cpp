@@ -55,9 +55,10 @@ void showWarning(QWidget* parent, const QString& text)
     showBox(parent, QMessageBox::Warning, kindName(QMessageBox::Warning), text, QMessageBox::Ok);
 }
 
-void showError(QWidget* parent, const QString& text)
+void showError(QWidget* parent, const QString& text, const QString& detail)
 {
-    showBox(parent, QMessageBox::Critical, kindName(QMessageBox::Critical), text, QMessageBox::Ok);
+    showBox(parent, QMessageBox::Critical, kindName(QMessageBox::Critical), text, QMessageBox::Ok,
+            QMessageBox::NoButton, detail);
 }
 
 void showInformation(QWidget* parent, const QString& text)

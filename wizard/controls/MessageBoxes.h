@@ -13,7 +13,8 @@ namespace wizard
 
 // The program's modal boxes. Each kind has its fixed caption.
 void showWarning(QWidget* parent, const QString& text);
-void showError(QWidget* parent, const QString& text);
+// detail, where given, stands beneath the text.
+void showError(QWidget* parent, const QString& text, const QString& detail = {});
 void showInformation(QWidget* parent, const QString& text);
 // A question with Yes and No; true for Yes. No is the default button, so
 // Enter or Escape alone never goes ahead.

@@ -1,0 +1,157 @@
+#pragma once
+
+// Archives made to cost their reader: lists that declare millions of members,
+// dictionaries of gigabytes, local headers that say otherwise than the list,
+// members whose decoders make far more than is read of them, damaged roms
+// longer than their headers say. Each with what a look at it says, as it
+// begins: a refusal, or "rom" and the rom's length. The tests read each
+// (tst_archiveroms), and the fuzzing starts from them (fuzz_seeds).
+
+#include "support/HandMadeArchives.h"
+#include "support/TestFiles.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <archive.h>
+
+namespace hostile
+{
+
+struct Archive {
+    const char* row;
+    QString name;
+    QByteArray bytes;
+    QString said;
+};
+
+inline QList<Archive> archives()
+{
+    using namespace handmade::sevenzip;
+    using testfiles::makeRom;
+    constexpr int KB = 1024;
+    QList<Archive> list;
+    const auto add = [&list](const char* row, const QString& name, const QByteArray& bytes,
+                             const QString& said) {
+        list.append({row, name, bytes, said});
+    };
+    constexpr quint64 MiB = 1024 * 1024;
+    constexpr quint64 GiB = 1024 * MiB;
+    const QByteArray rom = makeRom(2, 1, 40 * KB, 7);
+    const QString tooLarge = QStringLiteral("a.7z is too large to read: ");
+    const QString members = tooLarge + QStringLiteral("Romweaver reads at most 10000 members of an "
+                                                      "archive.");
+    const QString unpacked = tooLarge + QStringLiteral("Romweaver unpacks at most 22 MiB of an "
+                                                       "archive.");
+    const QString memory = tooLarge + QStringLiteral("Romweaver unpacks with at most 128 MiB");
+
+    const QByteArray emptyMembers =
+        "\x01" + filesInfo(5000000, {}, QList<bool>(5000000, true)) + QByteArray(1, '\0');
+    add("7-Zip declaring 5 million members", "a.7z", assemble({}, emptyMembers), members);
+    add("the same, its header compressed", "a.7z", assembleWithEncodedHeader({}, emptyMembers),
+        members);
+
+    // A rom and a member of zeros in one solid block.
+    const auto solid = [&](quint64 method, const QByteArray& properties,
+                           const QList<quint64>& sizes, const QByteArray& packed,
+                           const QStringList& names) {
+        return assemble(packed,
+                        "\x01\x04" +
+                            streamsInfo({quint64(packed.size())}, {{method, properties, sizes}}) +
+                            filesInfo(quint64(names.size()), names) + QByteArray(1, '\0'));
+    };
+    const auto [romAndZeros, properties] = lzma(rom + QByteArray(MiB, '\0'), MiB);
+    const QList<quint64> romThenZeros{quint64(rom.size()), MiB};
+    const QStringList romFirst{QStringLiteral("a.nes"), QStringLiteral("zeros.bin")};
+    // Dictionaries declared larger than any rom needs.
+    add("7-Zip with a 1.5 GiB LZMA dictionary", "a.7z",
+        solid(Lzma, properties.left(1) + handmade::le(1536 * MiB, 4), romThenZeros, romAndZeros,
+              romFirst),
+        memory);
+    add("7-Zip with a 4 GiB LZMA2 dictionary", "a.7z",
+        solid(Lzma2, QByteArray(1, char(40)), romThenZeros, romAndZeros, romFirst), memory);
+    // PPMd, whose model could be as large, is not read at all.
+    add("7-Zip with a 4 GiB PPMd model", "a.7z",
+        solid(Ppmd, QByteArray(1, char(6)) + handmade::le(0xffffffdb, 4), romThenZeros, romAndZeros,
+              romFirst),
+        "a.7z cannot be read: it is compressed with PPMd, which Romweaver cannot unpack.");
+    // What comes before the rom has to be unpacked to reach it; what comes
+    // after it, only to its first bytes.
+    const auto [zerosAndRom, zerosFirst] = lzma(QByteArray(MiB, '\0') + rom, MiB);
+    add("16 GiB before the rom in one 7-Zip block", "a.7z",
+        solid(Lzma, zerosFirst, {16 * GiB, quint64(rom.size())}, zerosAndRom,
+              {QStringLiteral("zeros.bin"), QStringLiteral("a.nes")}),
+        unpacked);
+    add("16 GiB after the rom in one 7-Zip block", "a.7z",
+        solid(Lzma, properties, {quint64(rom.size()), 16 * GiB}, romAndZeros, romFirst),
+        QStringLiteral("rom %1").arg(rom.size()));
+
+    add("zip listing 10001 members", "a.zip", handmade::zipListing(10001),
+        "a.zip is too large to read: Romweaver reads at most 10000 members of an archive.");
+    // Its tar header declares 1 GiB; 48 MiB of it are there.
+    add("1 GiB before the rom in a .tar.gz", "a.tar.gz",
+        handmade::gzip(handmade::tarHeader("zeros.bin", GiB) + QByteArray(48 * MiB, '\0'), false),
+        "a.tar.gz is too large to read: Romweaver unpacks at most 22 MiB of an archive.");
+
+    // A zip's local headers, which libarchive reads the method, the encryption
+    // and the name from, must say what its central directory says.
+    using handmade::ZipMember;
+    const QByteArray lzmaData = handmade::le(0x0914, 2) + handmade::le(5, 2) + "\x5d" +
+                                handmade::le(0xffffffff, 4) + QByteArray(64, '\x55');
+    const QString disagrees = QStringLiteral(
+        "a.zip is damaged: the local header of %1 does not agree with its list of members.");
+    const auto local = [&](quint16 method, quint16 flags, const QByteArray& name) {
+        ZipMember member{name, method, flags, lzmaData, 0, quint32(rom.size())};
+        member.localMethod = quint16(14);
+        member.localFlags = quint16(0);
+        member.localName = QByteArray("a.nes");
+        return handmade::zip({member});
+    };
+    add("zip: Deflate, LZMA of 4 GiB in the local header", "a.zip", local(8, 0, "a.nes"),
+        disagrees.arg(QStringLiteral("a.nes")));
+    add("zip: encrypted, LZMA in the local header", "a.zip", local(8, 1, "a.nes"),
+        disagrees.arg(QStringLiteral("a.nes")));
+    add("zip: a folder, a rom in the local header", "a.zip", local(14, 0, "x/"),
+        disagrees.arg(QStringLiteral("x/")));
+    // Each member read for its first bytes makes its decoder fill a block.
+    const auto many = [](quint16 method, const QByteArray& data, quint32 size) {
+        QList<ZipMember> members;
+        for (int i = 0; i < 9999; ++i)
+            members << ZipMember{"m" + QByteArray::number(i) + ".bin",    method, 0, data,
+                                 handmade::crcOf(QByteArray(size, '\0')), size};
+        return handmade::zip(members);
+    };
+    const QByteArray bzip2Block = QByteArray::fromHex(
+        "425a6839314159265359249ef49e0006e2c080c00000200008200030cc09aa6992a136a8a84f177245385090"
+        "249ef49e");
+    add("zip: 9999 BZip2 members of 899000 bytes", "a.zip", many(12, bzip2Block, 899000),
+        (archive_bzlib_version() ? QStringLiteral("a.zip is too large to read: Romweaver "
+                                                  "unpacks at most 22 MiB of an archive.")
+                                 : QStringLiteral("a.zip cannot be read: m0.bin is compressed "
+                                                  "with BZip2")));
+    add("zip: 9999 Deflate members of 1 MiB", "a.zip",
+        many(8, handmade::rawDeflate(QByteArray(MiB, '\0')), MiB),
+        "a.zip is too large to read: Romweaver unpacks at most 22 MiB of an archive.");
+    add("zip: 32 MiB of zeros its end record calls its list", "a.zip",
+        QByteArray(32 * MiB, '\0') + "PK\5\6" + handmade::le(0, 4) + handmade::le(1, 2) +
+            handmade::le(1, 2) + handmade::le(32 * MiB, 4) + handmade::le(0, 4) +
+            handmade::le(0, 2),
+        "a.zip is too large to read: Romweaver reads at most 16 MiB of an archive's list of "
+        "members.");
+    // A rom longer than its header says is read to its end all the same: its
+    // checksum is checked before a byte of it is used.
+    const QByteArray longer = makeRom(2, 1, 40 * KB + 512, 9);
+    ZipMember flipped = handmade::storedMember("a.nes", longer);
+    flipped.data[100] = char(flipped.data.at(100) ^ 0x20);
+    add("zip: a longer rom with a byte changed", "a.zip", handmade::zip({flipped}),
+        "a.zip is damaged: a.nes fails its CRC check.");
+    QByteArray gzipped = handmade::gzip(longer);
+    gzipped[gzipped.size() - 8] = char(gzipped.at(gzipped.size() - 8) ^ 0x01);
+    add("gz: a longer rom, its CRC-32 wrong", "a.nes.gz", gzipped,
+        "a.nes.gz is damaged: its unpacked data does not match the CRC-32 its gzip trailer "
+        "records.");
+    return list;
+}
+
+} // namespace hostile

@@ -1,0 +1,133 @@
+#include "wizard/RomLooks.h"
+
+#include "builder/RomSource.h"
+#include "platform/FileHead.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFileInfo>
+
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+namespace wizard
+{
+
+// The files to look into, and the thread that looks. The thread outlives the
+// window if it must: a look under way ends on its own (the archive reader's
+// limits hold it to a few seconds), and its survey then goes nowhere.
+struct RomLooks::Queue {
+    std::mutex mutex;
+    std::condition_variable added;
+    std::deque<QString> paths;
+    RomLooks* receiver = nullptr; // none once the window's side is gone
+};
+
+RomLooks::RomLooks(QObject* parent) : QObject(parent), m_queue(std::make_shared<Queue>())
+{
+    m_queue->receiver = this;
+    std::thread([queue = m_queue] { lookInto(queue); }).detach();
+}
+
+RomLooks::~RomLooks()
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_queue->mutex);
+        m_queue->receiver = nullptr;
+        m_queue->paths.clear();
+    }
+    m_queue->added.notify_all();
+}
+
+void RomLooks::lookInto(const std::shared_ptr<Queue>& queue)
+{
+    std::unique_lock<std::mutex> lock(queue->mutex);
+    for (;;) {
+        queue->added.wait(lock, [&] { return !queue->paths.empty() || !queue->receiver; });
+        if (!queue->receiver)
+            return;
+        const QString path = queue->paths.front();
+        queue->paths.pop_front();
+        lock.unlock();
+        const builder::RomSurvey survey = builder::surveyRom(path);
+        lock.lock();
+        // Held while it is handed over, so the window's side cannot go meanwhile.
+        if (RomLooks* receiver = queue->receiver)
+            QMetaObject::invokeMethod(
+                receiver, [receiver, path, survey] { receiver->looked(path, survey); },
+                Qt::QueuedConnection);
+    }
+}
+
+std::optional<builder::RomSurvey> RomLooks::survey(const QString& path)
+{
+    if (std::optional<builder::RomSurvey> known = m_kept.kept(path))
+        return known;
+    // A plain rom costs one small read; a file that cannot even be opened
+    // (missing, no access) fails at once: both are measured here.
+    if (!builder::RomSource::isArchiveName(QFileInfo(path).fileName()) ||
+        !platform::lookStamp(path))
+        return m_kept.survey(path);
+    if (!m_pending.contains(path)) {
+        m_pending.insert(path);
+        {
+            const std::lock_guard<std::mutex> lock(m_queue->mutex);
+            m_queue->paths.push_back(path);
+        }
+        m_queue->added.notify_one();
+    }
+    return std::nullopt;
+}
+
+builder::RomSurvey RomLooks::surveyNow(const QString& path)
+{
+    return m_kept.survey(path);
+}
+
+void RomLooks::keepOnly(const QSet<QString>& paths)
+{
+    m_kept.forgetUnused();
+    for (auto pending = m_pending.begin(); pending != m_pending.end();)
+        pending = paths.contains(*pending) ? std::next(pending) : m_pending.erase(pending);
+    const std::lock_guard<std::mutex> lock(m_queue->mutex);
+    std::erase_if(m_queue->paths, [&paths](const QString& path) { return !paths.contains(path); });
+}
+
+int RomLooks::pendingCount() const
+{
+    return int(m_pending.size());
+}
+
+void RomLooks::waitForAll(const std::function<void(int done, int total)>& progress)
+{
+    const int total = pendingCount();
+    if (total == 0)
+        return;
+    QEventLoop waiting;
+    const QMetaObject::Connection each = connect(this, &RomLooks::surveyed, &waiting, [&] {
+        progress(total - pendingCount(), total);
+        if (pendingCount() == 0)
+            waiting.quit();
+    });
+    progress(0, total);
+    waiting.exec(QEventLoop::ExcludeUserInputEvents);
+    disconnect(each);
+}
+
+void RomLooks::looked(const QString& path, const builder::RomSurvey& survey)
+{
+    // A look no one waits for any more is dropped.
+    if (!m_pending.remove(path))
+        return;
+    // One that failed is kept too, while the file stays as it was then: asked
+    // again at once, it would only be looked into again and again.
+    builder::RomSurvey kept = survey;
+    if (!kept.stamp)
+        kept.stamp = platform::lookStamp(path);
+    m_kept.keep(path, kept);
+    emit surveyed();
+}
+
+} // namespace wizard
