@@ -77,7 +77,9 @@ public:
         if (!m_handle)
             open();
         archive_entry* entry = nullptr;
+        errno = 0;
         const int status = archive_read_next_header(m_handle, &entry);
+        m_errno = errno;
         if (status == ARCHIVE_EOF)
             return false;
         if (status < ARCHIVE_WARN) {
@@ -107,7 +109,9 @@ public:
             const void* block = nullptr;
             size_t size = 0;
             la_int64_t offset = 0;
+            errno = 0;
             const int status = archive_read_data_block(m_handle, &block, &size, &offset);
+            m_errno = errno;
             if (status == ARCHIVE_EOF)
                 return 0;
             // A warning here is a member's bytes that do not match its
@@ -141,7 +145,10 @@ private:
         archive_read_set_read_callback(m_handle, &LibarchiveMembers::readInput);
         archive_read_set_seek_callback(m_handle, &LibarchiveMembers::seekInput);
         archive_read_set_skip_callback(m_handle, &LibarchiveMembers::skipInput);
-        if (archive_read_open1(m_handle) != ARCHIVE_OK)
+        errno = 0;
+        const int status = archive_read_open1(m_handle);
+        m_errno = errno;
+        if (status != ARCHIVE_OK)
             fail(Detail::ListDamaged);
     }
 
@@ -151,7 +158,10 @@ private:
     {
         if (m_inputError)
             std::rethrow_exception(m_inputError);
-        if (archive_errno(m_handle) == ENOMEM)
+        // An allocation refused, by the memory limit of the process that reads
+        // archives: libarchive says so, or the allocator left its errno (a
+        // decoder's failure may reach libarchive's error as something else).
+        if (archive_errno(m_handle) == ENOMEM || m_errno == ENOMEM)
             throw std::bad_alloc();
         if (archive_read_has_encrypted_entries(m_handle) > 0)
             throw ArchiveError(m_archiveName, Kind::Encrypted);
@@ -250,6 +260,7 @@ private:
     qint64 m_position = 0;
     std::unique_ptr<char[]> m_chunk = std::make_unique_for_overwrite<char[]>(ChunkSize);
     std::exception_ptr m_inputError;
+    int m_errno = 0; // as libarchive's last call left it
     // What the decoder made of the current member and was not read yet.
     std::string_view m_block;
     int m_passed = 0;
