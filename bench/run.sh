@@ -21,7 +21,8 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 status=0
 for bench in bench_startup bench_directory_list bench_rom_selection bench_titles_page \
-    bench_write_page bench_image_process bench_archive_process bench_archive_estimate; do
+    bench_write_page bench_image_process bench_archive_process bench_archive_estimate \
+    bench_compilation_file; do
     echo "== $bench"
     ./"$bench" || status=1
 done
