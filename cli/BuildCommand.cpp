@@ -149,7 +149,8 @@ Options parseArguments(const QStringList& arguments)
         QCoreApplication::translate(
             "cli::CommandHelp",
             "Write a file that is not an iNES rom as well (the size check may change "
-            "its bytes 4 and 5, keeping a backup); without it such a file is refused."));
+            "its bytes 4 and 5 in the GBA rom, never in the file); without it such a file is "
+            "refused."));
     const QCommandLineOption force(
         QStringLiteral("force"),
         QCoreApplication::translate(

@@ -936,7 +936,7 @@ void TfrmRomweaver::btnWriteClick()
     builder::BuildResult result;
     {
         wizard::WritePageProgress progress(ui->ProgressBar1, ui->lblProgress, ui->lblStatus);
-        builder::BuildHooks hooks = wizard::writePageHooks(this);
+        builder::BuildHooks hooks = wizard::writePageHooks(this, m_compilation.romsDirectory());
         // Roms measured on page 1 and unchanged since are not read again before the copy.
         hooks.surveyRom = [this](const QString& path) { return m_romSurveys.survey(path); };
         result = builder::build(m_compilation.buildRequest(m_files), progress, *m_log, hooks);

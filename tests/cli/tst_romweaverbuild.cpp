@@ -633,17 +633,21 @@ void TestRomweaverBuild::fileThatIsNotARom()
     QCOMPARE(run.status, allowed ? 0 : 1);
     QCOMPARE(run.err, allowed
                           ? (QStringLiteral("romweaver-build: warning: %1 is not an iNES rom; "
-                                            "its bytes 4 and 5 may be changed to fit its size\n")
+                                            "its bytes 4 and 5 may be changed to fit its size in "
+                                            "the GBA rom, never in the file\n")
                                  .arg(QDir::toNativeSeparators(notes)))
                                 .toLocal8Bit()
                           : (QStringLiteral("romweaver-build: the GBA rom was not written: %1 is "
                                             "not an iNES rom; give --allow-non-rom to write it "
                                             "all the same (its bytes 4 and 5 may then be changed "
-                                            "to fit its size)\n")
+                                            "to fit its size in the GBA rom, never in the file)\n")
                                  .arg(QDir::toNativeSeparators(notes)))
                                 .toLocal8Bit());
     QCOMPARE(QFile::exists(setup.places.fill("{out}/x.gba")), allowed);
     QCOMPARE(QFile::exists(setup.places.program + "menu.out"), allowed);
+    // Shorter than its bytes 4 and 5 declare, the file is written as it is.
+    QCOMPARE(testfiles::readFile(notes), QByteArray("notes"));
+    QVERIFY(!QFileInfo::exists(setup.places.fill("{roms}/Romweaver.bak")));
 }
 
 void TestRomweaverBuild::twoBuildsAtOnceNeverMix()
@@ -743,16 +747,16 @@ void TestRomweaverBuild::everyBadInputInOneRun()
             .run(setup.places.fill({"-o", "{out}/x.gba", "{roms}/folder.nes", "{roms}/a.nes",
                                     "{roms}/two.zip", "{roms}/notes.txt"}));
     QCOMPARE(run.status, 1);
-    QCOMPARE(
-        QString::fromLocal8Bit(run.err),
-        setup.places.fill(
-            "romweaver-build: the GBA rom was not written:\n"
-            "romweaver-build: {roms}/folder.nes is not a regular file (a folder, a device, a "
-            "pipe or a socket)\n"
-            "romweaver-build: {roms}/two.zip holds 2 NES roms; Romweaver takes one rom per "
-            "archive\n"
-            "romweaver-build: {roms}/notes.txt is not an iNES rom; give --allow-non-rom to "
-            "write it all the same (its bytes 4 and 5 may then be changed to fit its size)\n"));
+    QCOMPARE(QString::fromLocal8Bit(run.err),
+             setup.places.fill(
+                 "romweaver-build: the GBA rom was not written:\n"
+                 "romweaver-build: {roms}/folder.nes is not a regular file (a folder, a device, a "
+                 "pipe or a socket)\n"
+                 "romweaver-build: {roms}/two.zip holds 2 NES roms; Romweaver takes one rom per "
+                 "archive\n"
+                 "romweaver-build: {roms}/notes.txt is not an iNES rom; give --allow-non-rom to "
+                 "write it all the same (its bytes 4 and 5 may then be changed to fit its size in "
+                 "the GBA rom, never in the file)\n"));
     QVERIFY(QDir(setup.places.out).isEmpty());
     QVERIFY(!QFile::exists(setup.places.program + "menu.out"));
 }
