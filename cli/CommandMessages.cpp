@@ -332,4 +332,9 @@ QString oversizeWarning(qint64 imageKB)
         .arg(builder::gba::CartridgeCapacityKB);
 }
 
+QString writtenNotice(const QString& output)
+{
+    return QCoreApplication::translate("cli::CommandMessages", "wrote %1").arg(output);
+}
+
 } // namespace cli

@@ -361,7 +361,9 @@ void TestRomweaverBuild::menuLines()
         arguments << "{roms}/" + name;
     const Run run = CommandLine(setup.places.program).run(setup.places.fill(arguments));
     QCOMPARE(run.err, QByteArray()); // no progress when standard error is no terminal
-    QCOMPARE(run.out, QByteArray());
+    // Where it wrote, in full.
+    QCOMPARE(QString::fromLocal8Bit(run.out),
+             "romweaver-build: wrote " + setup.places.fill(QStringLiteral("{out}/x.gba")) + "\n");
     QCOMPARE(run.status, 0);
 
     QCOMPARE(setup.programFile("menu.out"), menu);
@@ -403,6 +405,9 @@ void TestRomweaverBuild::failures_data()
     QTest::newRow("compilation of a newer format")
         << "newer compilation" << QStringList{"--compilation", "{out}/c.romweaver"} << 1
         << "{out}/c.romweaver was saved by a newer Romweaver (format version 2)";
+    QTest::newRow("compilation of no roms")
+        << "empty compilation" << QStringList{"--compilation", "{out}/c.romweaver"} << 2
+        << "no ROM given";
     QTest::newRow("damaged compilation")
         << "damaged compilation" << QStringList{"--compilation", "{out}/c.romweaver"} << 1
         << "{out}/c.romweaver is not a Romweaver compilation: ";
@@ -446,6 +451,9 @@ void TestRomweaverBuild::failures_data()
     QTest::newRow("menu file with too few lines")
         << QString() << QStringList{"--menu", "{out}/menu.txt", "-o", out, a, b} << 1
         << "the menu file {out}/menu.txt has 1 line for 2 roms: one line per rom";
+    QTest::newRow("menu file with a tab")
+        << "tab in menu" << QStringList{"--menu", "{out}/menu.txt", "-o", out, a, b} << 1
+        << "line 2 of the menu file {out}/menu.txt holds a control character";
     QTest::newRow("missing menu file")
         << QString() << QStringList{"--menu", "{out}/none.txt", "-o", out, a} << 1
         << "cannot read the menu file {out}/none.txt: ";
@@ -502,6 +510,12 @@ void TestRomweaverBuild::failures()
     if (setup == QStringLiteral("newer compilation"))
         testfiles::makeFile(files.places.out, QStringLiteral("c.romweaver"),
                             R"({"format": "romweaver-compilation", "version": 2})");
+    if (setup == QStringLiteral("empty compilation"))
+        testfiles::makeFile(files.places.out, QStringLiteral("c.romweaver"),
+                            R"({"format": "romweaver-compilation", "version": 1, "romFolder": ".",)"
+                            R"( "roms": [], "output": {"folder": ".", "name": "x.gba"}})");
+    if (setup == QStringLiteral("tab in menu"))
+        testfiles::makeFile(files.places.out, QStringLiteral("menu.txt"), "A|1\nB\t|2\n");
     if (setup == QStringLiteral("damaged compilation"))
         testfiles::makeFile(files.places.out, QStringLiteral("c.romweaver"),
                             R"({"format": "romweaver-compilation", "version": 1, "roms": [)");
