@@ -19,6 +19,7 @@
 #include <thread>
 #include <tuple>
 #ifndef Q_OS_WIN
+#include <sys/resource.h>
 #include <sys/stat.h>
 #endif
 
@@ -217,6 +218,7 @@ private slots:
     void everyBadInputInOneRun();
     void killedBuildNeverCostsTheEarlierImage();
     void archivesGiveTheUnpackedRomsImage();
+    void fileSizeLimitIsAWriteFailure();
 };
 
 void TestRomweaverBuild::sameBuildAsTheWizard()
@@ -925,6 +927,40 @@ void TestRomweaverBuild::compilationFilesBuildTheSameImage()
     run = command.run({"--compilation", ownFile, "-o", fromFile});
     QCOMPARE(run.status, 0);
     QCOMPARE(testfiles::readFile(fromFile), testfiles::readFile(direct));
+}
+
+void TestRomweaverBuild::fileSizeLimitIsAWriteFailure()
+{
+#ifdef Q_OS_WIN
+    QSKIP("Windows sets no file size limit on a process");
+#else
+    // Under a file size limit (ulimit -f) smaller than the image, the write
+    // fails as on a full disk rather than the system ending the process.
+    Setup setup;
+    const LargeRoms roms(setup);
+    const QString output = setup.places.fill("{out}/x.gba");
+    const QStringList arguments = QStringList{"-o", output} + setup.places.fill(roms.paths);
+    const CommandLine command(setup.places.program);
+    QCOMPARE(command.run(arguments).status, 0);
+    const QByteArray earlier = testfiles::readFile(output);
+
+    QProcess build;
+    build.setChildProcessModifier([] {
+        const rlimit limit{1024 * 1024, 1024 * 1024};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    command.start(build, QStringList{"--numbered"} + arguments);
+    QVERIFY(build.waitForFinished(60000));
+    QCOMPARE(build.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(build.exitCode(), 1);
+    const QString err = QString::fromLocal8Bit(build.readAllStandardError());
+    // The system's reason, as for any failed write ("cannot copy … to …: File too large").
+    QVERIFY2(err.startsWith(QStringLiteral("romweaver-build: cannot ")) &&
+                 err.contains(QStringLiteral(": File too large")),
+             qPrintable(err));
+    QCOMPARE(testfiles::readFile(output), earlier);
+    QCOMPARE(QDir(setup.places.out).entryList(QDir::Files), QStringList{"x.gba"});
+#endif
 }
 
 QTEST_MAIN(TestRomweaverBuild)
