@@ -22,7 +22,7 @@ fi
 status=0
 for bench in bench_startup bench_directory_list bench_rom_selection bench_titles_page \
     bench_write_page bench_image_process bench_archive_process bench_archive_estimate \
-    bench_hostile_archives; do
+    bench_hostile_archives bench_compilation_file; do
     echo "== $bench"
     ./"$bench" || status=1
 done

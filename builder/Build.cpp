@@ -9,6 +9,9 @@
 #include "platform/Paths.h"
 
 #include <QFileInfo>
+#include <QSet>
+
+#include <utility>
 
 namespace builder
 {
@@ -31,6 +34,9 @@ QList<BuildProblem> problems(const BuildRequest& request, const ImageSurvey& sur
         found << *output;
     else if (existingOutput == ExistingOutput::NotAFile)
         found << BuildProblem{Kind::NotAFile, request.outputPath, {}};
+    // A rom named in the request twice is named once: by its kind and path,
+    // looked up in constant time however many roms there are.
+    QSet<std::pair<int, QString>> named;
     for (qsizetype i = 0; i < survey.roms.size(); ++i) {
         const RomSurvey& rom = survey.roms.at(i);
         const QString path = platform::joinPath(request.romsDirectory, request.romFileNames.at(i));
@@ -47,8 +53,10 @@ QList<BuildProblem> problems(const BuildRequest& request, const ImageSurvey& sur
             problem = {Kind::NonRom, path, {}};
         else
             continue;
-        if (!found.contains(problem)) // a rom selected twice is named once
+        if (!named.contains({int(problem.kind), problem.path})) {
+            named.insert({int(problem.kind), problem.path});
             found << problem;
+        }
     }
     return found;
 }

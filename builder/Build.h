@@ -20,8 +20,8 @@ class ProgressReporter;
 struct BuildHooks {
     // Asked before anything is written. False stops the build, nothing written
     // (BuildResult::Declined): the selected files that are not iNES roms (file
-    // names, menu order; the size check may rewrite their bytes 4 and 5), an
-    // image larger than a GBA cartridge holds.
+    // names, menu order; the size check may change their bytes 4 and 5 in the
+    // image, never in the file), an image larger than a GBA cartridge holds.
     std::function<bool(const QStringList& romFileNames)> writeNonRom;
     std::function<bool(qint64 imageLength)> writeOversizeImage;
     // Asked first, before anything is written, when the output path names a

@@ -4,8 +4,6 @@
 #include "builder/MenuTitles.h"
 #include "platform/Paths.h"
 
-#include <QSet>
-
 namespace builder
 {
 
@@ -22,43 +20,29 @@ void Compilation::setRomsDirectory(const QString& directory)
     clearRoms();
 }
 
-qsizetype Compilation::indexOf(const QString& fileName) const
-{
-    for (qsizetype i = 0; i < m_roms.size(); ++i)
-        if (m_roms.at(i).fileName == fileName)
-            return i;
-    return -1;
-}
-
 bool Compilation::addRom(const QString& fileName)
 {
-    if (contains(fileName))
-        return false;
-    addRom(CompilationRom{fileName, QString(), {}, std::nullopt});
-    return true;
+    return addRom(CompilationRom{fileName, QString(), {}, std::nullopt});
 }
 
 QStringList Compilation::addRoms(const QStringList& fileNames)
 {
-    QSet<QString> selected;
-    selected.reserve(m_roms.size() + fileNames.size());
-    for (const CompilationRom& rom : m_roms)
-        selected.insert(rom.fileName);
     QStringList added;
     for (const QString& name : fileNames) {
-        if (selected.contains(name))
-            continue;
-        selected.insert(name);
-        addRom(CompilationRom{name, QString(), {}, std::nullopt});
-        added << name;
+        if (addRom(name))
+            added << name;
     }
     return added;
 }
 
-void Compilation::addRom(const CompilationRom& rom)
+bool Compilation::addRom(const CompilationRom& rom)
 {
+    if (contains(rom.fileName))
+        return false;
+    m_index.insert(rom.fileName, m_roms.size());
     m_menu.append(m_roms.size());
     m_roms.append(rom);
+    return true;
 }
 
 bool Compilation::removeRom(const QString& fileName)
@@ -67,6 +51,10 @@ bool Compilation::removeRom(const QString& fileName)
     if (index < 0)
         return false;
     m_roms.removeAt(index);
+    m_index.remove(fileName);
+    for (qsizetype& position : m_index)
+        if (position > index)
+            --position;
     m_menu.removeOne(index);
     for (qsizetype& position : m_menu)
         if (position > index)
@@ -78,6 +66,7 @@ void Compilation::clearRoms()
 {
     m_roms.clear();
     m_menu.clear();
+    m_index.clear();
 }
 
 void Compilation::arrangeMenu()

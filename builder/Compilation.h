@@ -2,6 +2,7 @@
 
 #include "builder/BuildRequest.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -51,12 +52,13 @@ public:
     // The roms in the order they were selected.
     const QList<CompilationRom>& roms() const { return m_roms; }
     qsizetype romCount() const { return m_roms.size(); }
-    bool contains(const QString& fileName) const { return indexOf(fileName) >= 0; }
-    qsizetype indexOf(const QString& fileName) const;
+    // Looked up in a constant time whatever the number of roms.
+    bool contains(const QString& fileName) const { return m_index.contains(fileName); }
+    qsizetype indexOf(const QString& fileName) const { return m_index.value(fileName, -1); }
     // Adds the rom after the others, in the selection and at the menu's end;
     // a rom already selected is not added again (false).
     bool addRom(const QString& fileName);
-    void addRom(const CompilationRom& rom);
+    bool addRom(const CompilationRom& rom);
     // addRom for each name in turn, in time that grows with the names alone
     // (thousands at once); returns the names added.
     QStringList addRoms(const QStringList& fileNames);
@@ -131,6 +133,9 @@ private:
     QString m_romsDirectory;
     QList<CompilationRom> m_roms;
     QList<qsizetype> m_menu; // positions in m_roms, in menu order
+    // Each rom's position in m_roms by its file name: made from m_roms alone,
+    // so two compilations of equal roms have equal indexes.
+    QHash<QString, qsizetype> m_index;
     bool m_sorted = false;
     bool m_numbered = false;
 };

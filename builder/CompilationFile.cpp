@@ -1,17 +1,22 @@
 #include "builder/CompilationFile.h"
 
+#include "builder/MenuText.h"
 #include "platform/FileHead.h"
 #include "platform/FileReplacement.h"
 #include "platform/Paths.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include <zlib.h>
+
+#include <cmath>
+#include <limits>
+#include <utility>
 
 namespace builder
 {
@@ -54,6 +59,24 @@ QString storedFolder(const QString& folder, const QDir& fileFolder)
     return QDir::fromNativeSeparators(folder);
 }
 
+// The GBA rom's folder and name as the file keeps them: a name that holds a
+// separator (or is "." or "..") is split from the path it makes, and a blank
+// one is none, so that the file reads back.
+std::pair<QString, QString> storedOutput(const Compilation& compilation)
+{
+    const QString& name = compilation.outputName;
+    if (name.trimmed().isEmpty())
+        return {compilation.outputDirectory, QString()};
+    if (!name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
+        name != QStringLiteral(".") && name != QStringLiteral(".."))
+        return {compilation.outputDirectory, name};
+    // The path the build writes; a "\" is taken for a separator on every
+    // system, as on Windows: a compilation file names no file that holds one.
+    const QFileInfo output(QDir::cleanPath(QDir::fromNativeSeparators(compilation.outputPath())
+                                               .replace(QLatin1Char('\\'), QLatin1Char('/'))));
+    return {platform::nativeDirectory(output.absolutePath()), output.fileName()};
+}
+
 QString restoredFolder(const QString& stored, const QDir& fileFolder)
 {
     if (stored.isEmpty())
@@ -69,6 +92,180 @@ QString restoredFolder(const QString& stored, const QDir& fileFolder)
 QString crcText(quint32 crc)
 {
     return QStringLiteral("%1").arg(crc, 8, 16, QLatin1Char('0'));
+}
+
+// A compilation is a few hundred bytes a rom; anything far larger is not one.
+constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+
+// What a path names that is no file, as the detail of CannotRead.
+const char* specialFilePhrase(platform::SpecialFile special)
+{
+    using platform::SpecialFile;
+    switch (special) {
+    case SpecialFile::Folder:
+        return QT_TRANSLATE_NOOP("builder::CompilationFile", "it is a folder");
+    case SpecialFile::Device:
+        return QT_TRANSLATE_NOOP("builder::CompilationFile", "it is a device");
+    case SpecialFile::Pipe:
+        return QT_TRANSLATE_NOOP("builder::CompilationFile", "it is a pipe");
+    case SpecialFile::Socket:
+        return QT_TRANSLATE_NOOP("builder::CompilationFile", "it is a socket");
+    case SpecialFile::Unknown:
+        break;
+    }
+    return QT_TRANSLATE_NOOP("builder::CompilationFile", "it is not a regular file");
+}
+
+// The file's bytes, read through one look that never waits on a pipe or a
+// device and tells what the path names when it is no file.
+QByteArray compilationBytes(const QString& path)
+{
+    std::optional<platform::FileLook> file;
+    try {
+        file.emplace(path);
+    } catch (const platform::NotARegularFile& error) {
+        throw CompilationFileError(Kind::CannotRead, path,
+                                   QString::fromUtf8(specialFilePhrase(error.special())));
+    } catch (const platform::FileError& error) {
+        throw CompilationFileError(Kind::CannotRead, path,
+                                   error.cause().isEmpty() ? error.text() : error.cause());
+    }
+    if (file->size() > MaxFileSize)
+        notACompilation(path, QT_TRANSLATE_NOOP("builder::CompilationFile", "it is far too large"));
+    QByteArray bytes(file->size(), Qt::Uninitialized);
+    try {
+        bytes.truncate(file->readAt(0, bytes.data(), bytes.size()));
+    } catch (const platform::FileError& error) {
+        throw CompilationFileError(Kind::CannotRead, path,
+                                   error.cause().isEmpty() ? error.text() : error.cause());
+    }
+    return bytes;
+}
+
+QJsonObject compilationDocument(const QString& path, const QByteArray& bytes)
+{
+    QJsonParseError parseError;
+    const QJsonDocument json = QJsonDocument::fromJson(bytes, &parseError);
+    if (json.isNull())
+        throw CompilationFileError(Kind::NotACompilation, path, parseError.errorString());
+    return json.object();
+}
+
+// The whole number a JSON number holds, from lowest to highest; nothing for
+// any other value (a fraction, a number out of range, not a number).
+std::optional<qint64> wholeNumber(const QJsonValue& value, qint64 lowest, qint64 highest)
+{
+    if (!value.isDouble())
+        return std::nullopt;
+    const double number = value.toDouble();
+    // Compared as doubles first: a double past qint64's range has no qint64 value.
+    if (!(number >= double(lowest) && number <= double(highest)) || std::floor(number) != number)
+        return std::nullopt;
+    return qint64(number);
+}
+
+// The text as a title or a menu field may hold it, or a damaged file naming the rom.
+void checkMenuText(const QString& path, const QString& fileName, const QString& text,
+                   MenuTextPart part)
+{
+    switch (menuTextFault(text, part)) {
+    case MenuTextFault::None:
+        return;
+    case MenuTextFault::LineBreak:
+        if (part == MenuTextPart::Title)
+            notACompilation(
+                path,
+                QT_TRANSLATE_NOOP("builder::CompilationFile", "the title of %1 holds a line break"),
+                fileName);
+        notACompilation(
+            path,
+            QT_TRANSLATE_NOOP("builder::CompilationFile", "a menu field of %1 holds a line break"),
+            fileName);
+    case MenuTextFault::ControlCharacter:
+        if (part == MenuTextPart::Title)
+            notACompilation(path,
+                            QT_TRANSLATE_NOOP("builder::CompilationFile",
+                                              "the title of %1 holds a control character"),
+                            fileName);
+        notACompilation(path,
+                        QT_TRANSLATE_NOOP("builder::CompilationFile",
+                                          "a menu field of %1 holds a control character"),
+                        fileName);
+    case MenuTextFault::FieldSeparator:
+        notACompilation(
+            path, QT_TRANSLATE_NOOP("builder::CompilationFile", "a menu field of %1 holds a \"|\""),
+            fileName);
+    }
+}
+
+// A file name of its own in the rom folder: no path, no NUL.
+bool isPlainRomName(const QString& name)
+{
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) &&
+           !name.contains(QLatin1Char('\\')) && !name.contains(QChar(0)) &&
+           name != QStringLiteral("..") && name != QStringLiteral(".");
+}
+
+// One entry of the list of roms, every part of it checked.
+CompilationRom romOf(const QString& path, const QJsonObject& entry)
+{
+    CompilationRom rom;
+    rom.fileName = entry.value(QStringLiteral("file")).toString();
+    // A file name, never a path: every rom lies in the rom folder.
+    if (!isPlainRomName(rom.fileName))
+        notACompilation(path, QT_TRANSLATE_NOOP("builder::CompilationFile",
+                                                "a rom has no file name of its own"));
+    rom.title = entry.value(QStringLiteral("title")).toString(rom.fileName);
+    checkMenuText(path, rom.fileName, rom.title, MenuTextPart::Title);
+    for (const QJsonValue& field : entry.value(QStringLiteral("menuFields")).toArray()) {
+        rom.menuFields << field.toString();
+        checkMenuText(path, rom.fileName, rom.menuFields.constLast(), MenuTextPart::Field);
+    }
+    std::optional<qint64> size;
+    if (entry.contains(QStringLiteral("size"))) {
+        // Exactly as a double holds it: at most 2^53.
+        size = wholeNumber(entry.value(QStringLiteral("size")), 0, qint64(1) << 53);
+        if (!size)
+            notACompilation(path,
+                            QT_TRANSLATE_NOOP("builder::CompilationFile",
+                                              "the size of %1 is not a possible file size"),
+                            rom.fileName);
+    }
+    std::optional<quint32> crc;
+    if (entry.contains(QStringLiteral("crc32"))) {
+        static const QRegularExpression hex(
+            QRegularExpression::anchoredPattern(QStringLiteral("[0-9a-fA-F]{1,8}")));
+        const QString text = entry.value(QStringLiteral("crc32")).toString();
+        if (!hex.match(text).hasMatch())
+            notACompilation(path,
+                            QT_TRANSLATE_NOOP("builder::CompilationFile",
+                                              "the CRC-32 of %1 is not 1 to 8 hexadecimal digits"),
+                            rom.fileName);
+        crc = text.toUInt(nullptr, 16);
+    }
+    if (size && crc)
+        rom.saved = RomFingerprint{*size, *crc};
+    return rom;
+}
+
+// The GBA rom's name, a file name in its folder (or none): it never leads elsewhere.
+void checkOutputName(const QString& path, const QString& name)
+{
+    if (name.isEmpty())
+        return;
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+        name == QStringLiteral(".") || name == QStringLiteral(".."))
+        notACompilation(path, QT_TRANSLATE_NOOP("builder::CompilationFile",
+                                                "the name of its GBA rom is a path, not a file "
+                                                "name"));
+    if (name.trimmed().isEmpty())
+        notACompilation(path, QT_TRANSLATE_NOOP("builder::CompilationFile",
+                                                "the name of its GBA rom is blank"));
+    // A NUL too: the system would take the name as ending there.
+    if (menuTextFault(name, MenuTextPart::Title) != MenuTextFault::None)
+        notACompilation(path, QT_TRANSLATE_NOOP("builder::CompilationFile",
+                                                "the name of its GBA rom holds a control "
+                                                "character or a line break"));
 }
 
 } // namespace
@@ -114,6 +311,7 @@ std::optional<RomFingerprint> fingerprintOf(const QString& path)
 void writeCompilationFile(const QString& path, const Compilation& compilation)
 {
     const QDir fileFolder = QFileInfo(path).absoluteDir();
+    const auto [outputFolder, outputName] = storedOutput(compilation);
     QJsonArray roms;
     for (qsizetype position = 0; position < compilation.menuSize(); ++position) {
         const CompilationRom& rom = compilation.menuRom(position);
@@ -136,9 +334,8 @@ void writeCompilationFile(const QString& path, const Compilation& compilation)
         {QStringLiteral("numbered"), compilation.numbered()},
         {QStringLiteral("sortedByTitle"), compilation.sorted()},
         {QStringLiteral("output"),
-         QJsonObject{
-             {QStringLiteral("folder"), storedFolder(compilation.outputDirectory, fileFolder)},
-             {QStringLiteral("name"), compilation.outputName}}},
+         QJsonObject{{QStringLiteral("folder"), storedFolder(outputFolder, fileFolder)},
+                     {QStringLiteral("name"), outputName}}},
     };
     const QByteArray bytes = QJsonDocument(document).toJson(QJsonDocument::Indented);
     try {
@@ -152,35 +349,21 @@ void writeCompilationFile(const QString& path, const Compilation& compilation)
 
 Compilation readCompilationFile(const QString& path)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw CompilationFileError(
-            Kind::CannotRead, path,
-            QFileInfo(path).isDir()
-                ? QString::fromUtf8(QT_TRANSLATE_NOOP("builder::CompilationFile", "it is a folder"))
-                : file.errorString());
-    // A compilation is a few hundred bytes a rom; anything far larger is not one.
-    constexpr qint64 MaxSize = 64 * 1024 * 1024;
-    if (file.size() > MaxSize)
-        notACompilation(path, QT_TRANSLATE_NOOP("builder::CompilationFile", "it is far too large"));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw CompilationFileError(Kind::CannotRead, path, file.errorString());
-
-    QJsonParseError parseError;
-    const QJsonDocument json = QJsonDocument::fromJson(bytes, &parseError);
-    if (json.isNull())
-        throw CompilationFileError(Kind::NotACompilation, path, parseError.errorString());
-    const QJsonObject document = json.object();
+    const QJsonObject document = compilationDocument(path, compilationBytes(path));
     if (document.value(QStringLiteral("format")).toString() != FormatName)
         notACompilation(path,
                         QT_TRANSLATE_NOOP("builder::CompilationFile", "it does not say it is one"));
-    const int version = document.value(QStringLiteral("version")).toInt(0);
-    if (version < 1)
+    const QJsonValue versionValue = document.value(QStringLiteral("version"));
+    if (!versionValue.isDouble())
         notACompilation(path,
                         QT_TRANSLATE_NOOP("builder::CompilationFile", "it has no format version"));
-    if (version > CompilationFormatVersion)
-        throw CompilationFileError(Kind::NewerFormat, path, QString::number(version));
+    const auto version = wholeNumber(versionValue, 1, std::numeric_limits<int>::max());
+    if (!version)
+        notACompilation(path, QT_TRANSLATE_NOOP("builder::CompilationFile",
+                                                "its format version is not a whole number "
+                                                "from 1 to 2147483647"));
+    if (*version > CompilationFormatVersion)
+        throw CompilationFileError(Kind::NewerFormat, path, QString::number(*version));
 
     const QDir fileFolder = QFileInfo(path).absoluteDir();
     Compilation compilation;
@@ -194,27 +377,11 @@ Compilation readCompilationFile(const QString& path)
         notACompilation(path,
                         QT_TRANSLATE_NOOP("builder::CompilationFile", "it has no list of roms"));
     for (const QJsonValue& value : roms.toArray()) {
-        const QJsonObject entry = value.toObject();
-        CompilationRom rom;
-        rom.fileName = entry.value(QStringLiteral("file")).toString();
-        // A file name, never a path: every rom lies in the rom folder.
-        if (rom.fileName.isEmpty() || rom.fileName.contains(QLatin1Char('/')) ||
-            rom.fileName.contains(QLatin1Char('\\')) || rom.fileName == QStringLiteral("..") ||
-            rom.fileName == QStringLiteral("."))
-            notACompilation(path, QT_TRANSLATE_NOOP("builder::CompilationFile",
-                                                    "a rom has no file name of its own"));
-        if (compilation.contains(rom.fileName))
+        const CompilationRom rom = romOf(path, value.toObject());
+        if (!compilation.addRom(rom))
             notACompilation(path,
                             QT_TRANSLATE_NOOP("builder::CompilationFile", "%1 is listed twice"),
                             rom.fileName);
-        rom.title = entry.value(QStringLiteral("title")).toString(rom.fileName);
-        for (const QJsonValue& field : entry.value(QStringLiteral("menuFields")).toArray())
-            rom.menuFields << field.toString();
-        bool crcRead = false;
-        const quint32 crc = entry.value(QStringLiteral("crc32")).toString().toUInt(&crcRead, 16);
-        if (entry.contains(QStringLiteral("size")) && crcRead)
-            rom.saved = RomFingerprint{qint64(entry.value(QStringLiteral("size")).toDouble()), crc};
-        compilation.addRom(rom);
     }
     compilation.setNumbered(document.value(QStringLiteral("numbered")).toBool());
     compilation.restoreSorted(document.value(QStringLiteral("sortedByTitle")).toBool());
@@ -222,6 +389,7 @@ Compilation readCompilationFile(const QString& path)
     compilation.outputDirectory =
         restoredFolder(output.value(QStringLiteral("folder")).toString(), fileFolder);
     compilation.outputName = output.value(QStringLiteral("name")).toString();
+    checkOutputName(path, compilation.outputName);
     return compilation;
 }
 

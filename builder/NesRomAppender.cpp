@@ -85,6 +85,13 @@ RomFate AppendNESRom(platform::ByteSink& output, const QString& romsDirectory,
             log.AddToLog((fileName + QStringLiteral(": invalid rom size in header fixed in the "
                                                     "GBA rom only; the archive is unchanged."))
                              .toLocal8Bit());
+        } else if (!hasInesSignature(rom.header())) {
+            // Nor is a file that is no iNES rom, whatever its folder: its bytes
+            // 4 and 5 are no bank counts of a rom, and the file may be anyone's.
+            imageRepair = repair;
+            log.AddToLog((fileName + QStringLiteral(": invalid rom size in header fixed in the "
+                                                    "GBA rom only; the file is unchanged."))
+                             .toLocal8Bit());
         } else {
             const QString backupDirectory =
                 platform::ProgramFiles::backupDirectoryIn(romsDirectory);

@@ -21,8 +21,9 @@ struct RomSurvey;
 // length when it is longer (and logged), or, when it is shorter, backed up to
 // the backup folder in the rom directory, its bank counts repaired in place, logged and
 // appended whole. The rom is opened for writing only for a repair. A rom in an
-// archive (RomSource) goes by the same rules, except that a repair is made in
-// the appended bytes alone: the archive is never written and no backup is made.
+// archive (RomSource), and a file that does not begin with the iNES signature,
+// go by the same rules, except that a repair is made in the appended bytes
+// alone: such a file is never written and no backup is made.
 // Returns what it did with the rom. Throws FileError; files it opened are
 // closed on every path.
 // surveyed, where given, is the build's survey of this rom: an archive it

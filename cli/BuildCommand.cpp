@@ -5,6 +5,7 @@
 #include "builder/Compilation.h"
 #include "builder/CompilationFile.h"
 #include "builder/ImageSurvey.h"
+#include "builder/MenuText.h"
 #include "builder/MenuTitles.h"
 #include "cli/CommandHelp.h"
 #include "cli/CommandMessages.h"
@@ -149,7 +150,8 @@ Options parseArguments(const QStringList& arguments)
         QCoreApplication::translate(
             "cli::CommandHelp",
             "Write a file that is not an iNES rom as well (the size check may change "
-            "its bytes 4 and 5, keeping a backup); without it such a file is refused."));
+            "its bytes 4 and 5 in the GBA rom, never in the file); without it such a file is "
+            "refused."));
     const QCommandLineOption force(
         QStringLiteral("force"),
         QCoreApplication::translate(
@@ -333,9 +335,28 @@ void takeMenuLines(const QStringList& lines, const QString& menuFile,
     for (qsizetype position = 0; position < lines.size(); ++position) {
         const QString& line = lines.at(position);
         const qsizetype bar = line.indexOf(QLatin1Char('|'));
-        compilation.setMenuTitle(position, bar < 0 ? line : line.left(bar));
+        const QString title = bar < 0 ? line : line.left(bar);
+        const QStringList fields =
+            bar < 0 ? QStringList() : line.mid(bar + 1).split(QLatin1Char('|'));
+        // Held to what a compilation file may hold; a "|" only separates fields here.
+        builder::MenuTextFault fault = builder::menuTextFault(title, builder::MenuTextPart::Title);
+        for (const QString& field : fields) {
+            if (fault == builder::MenuTextFault::None)
+                fault = builder::menuTextFault(field, builder::MenuTextPart::Field);
+        }
+        if (fault == builder::MenuTextFault::LineBreak)
+            fail(text(QT_TRANSLATE_NOOP("cli::BuildCommand",
+                                        "line %1 of the menu file %2 holds a line break"))
+                     .arg(position + 1)
+                     .arg(menuFile));
+        if (fault != builder::MenuTextFault::None)
+            fail(text(QT_TRANSLATE_NOOP("cli::BuildCommand",
+                                        "line %1 of the menu file %2 holds a control character"))
+                     .arg(position + 1)
+                     .arg(menuFile));
+        compilation.setMenuTitle(position, title);
         if (bar >= 0)
-            compilation.setMenuFields(position, line.mid(bar + 1).split(QLatin1Char('|')));
+            compilation.setMenuFields(position, fields);
     }
 }
 
@@ -380,6 +401,9 @@ void runBuild(const Options& options)
 {
     const ProgramFiles files = ProgramFiles::ofThisProgram();
     builder::Compilation compilation = compilationOf(options, files);
+    // A compilation of no roms is refused as a command line of none.
+    if (compilation.romCount() == 0)
+        usageError(text(QT_TRANSLATE_NOOP("cli::BuildCommand", "no ROM given")));
     if (!options.output.isEmpty()) {
         const QFileInfo output(options.output);
         compilation.outputDirectory = platform::nativeDirectory(output.absolutePath());
@@ -420,6 +444,9 @@ void runBuild(const Options& options)
         for (const QString& message : result.report.logMessages)
             printLine(QStringLiteral("romweaver-build: ") + message);
     }
+    // Where the GBA rom went, on standard output: a script may take it from there.
+    print(stdout, QStringLiteral("romweaver-build: ") + writtenNotice(request.outputPath) +
+                      QLatin1Char('\n'));
 }
 
 } // namespace

@@ -42,7 +42,7 @@ QString nonRomRefusal(const QString& rom)
     return QCoreApplication::translate(
                "cli::CommandMessages",
                "%1 is not an iNES rom; give --allow-non-rom to write it all the same (its bytes 4 "
-               "and 5 may then be changed to fit its size)")
+               "and 5 may then be changed to fit its size in the GBA rom, never in the file)")
         .arg(rom);
 }
 
@@ -50,7 +50,8 @@ QString nonRomWarning(const QString& rom)
 {
     return QCoreApplication::translate(
                "cli::CommandMessages",
-               "warning: %1 is not an iNES rom; its bytes 4 and 5 may be changed to fit its size")
+               "warning: %1 is not an iNES rom; its bytes 4 and 5 may be changed to fit its size "
+               "in the GBA rom, never in the file")
         .arg(rom);
 }
 
@@ -332,6 +333,11 @@ QString oversizeWarning(qint64 imageKB)
                "warning: the GBA rom will be %1 KB, more than the %2 KB a GBA cartridge holds")
         .arg(imageKB)
         .arg(builder::gba::CartridgeCapacityKB);
+}
+
+QString writtenNotice(const QString& output)
+{
+    return QCoreApplication::translate("cli::CommandMessages", "wrote %1").arg(output);
 }
 
 } // namespace cli

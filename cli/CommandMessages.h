@@ -29,6 +29,8 @@ QString nonRomRefusal(const QString& rom);
 QString nonRomWarning(const QString& rom);
 // A GBA rom larger than a cartridge holds, written all the same.
 QString oversizeWarning(qint64 imageKB);
+// Where a build wrote its GBA rom (the full path).
+QString writtenNotice(const QString& output);
 
 // A build that wrote nothing (Refused or Failed), in lines that each follow
 // "romweaver-build: ": one problem in one line ("the GBA rom was not written:

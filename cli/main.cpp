@@ -1,11 +1,14 @@
 #include "ProgramVersion.h"
 #include "cli/BuildCommand.h"
+#include "platform/Process.h"
 #include "translations/Translators.h"
 
 #include <QCoreApplication>
 
 int main(int argc, char** argv)
 {
+    // Past a file size limit a write fails as on a full disk: the earlier image stays.
+    platform::ignoreFileSizeSignal();
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("romweaver-build"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ROMWEAVER_VERSION));

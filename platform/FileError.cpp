@@ -109,9 +109,9 @@ FileError::FileError(const QString& text, const QString& path, FileFailure failu
 {
 }
 
-void throwNotARegularFile(const QString& path)
+void throwNotARegularFile(const QString& path, SpecialFile special)
 {
-    throw NotARegularFile(path);
+    throw NotARegularFile(path, special);
 }
 
 } // namespace platform

@@ -84,14 +84,21 @@ private:
     QString m_source;
 };
 
+// What a path names that is no regular file, as far as the handle told.
+enum class SpecialFile { Unknown, Folder, Device, Pipe, Socket };
+
 // A path names a folder, device, pipe or socket where a file was wanted.
 class NotARegularFile : public FileError
 {
 public:
-    explicit NotARegularFile(const QString& path)
-        : FileError(FileAction::Open, path, FileReason::NotARegularFile)
+    explicit NotARegularFile(const QString& path, SpecialFile special = SpecialFile::Unknown)
+        : FileError(FileAction::Open, path, FileReason::NotARegularFile), m_special(special)
     {
     }
+    SpecialFile special() const { return m_special; }
+
+private:
+    SpecialFile m_special;
 };
 
 // Throws FileError for the action on the path, with the system's last error:
@@ -100,6 +107,7 @@ public:
                                    const QString& source = {});
 
 // Throws NotARegularFile for the path.
-[[noreturn]] void throwNotARegularFile(const QString& path);
+[[noreturn]] void throwNotARegularFile(const QString& path,
+                                       SpecialFile special = SpecialFile::Unknown);
 
 } // namespace platform

@@ -28,7 +28,12 @@ FileLook::FileLook(const QString& path) : m_path(path)
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
-        throwNotARegularFile(path);
+        throwNotARegularFile(path, S_ISDIR(st.st_mode) ? SpecialFile::Folder
+                                   : S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)
+                                       ? SpecialFile::Device
+                                   : S_ISFIFO(st.st_mode) ? SpecialFile::Pipe
+                                   : S_ISSOCK(st.st_mode) ? SpecialFile::Socket
+                                                          : SpecialFile::Unknown);
     }
     m_stamp = *fileStampOfHandle(m_handle); // fstat has just answered for it
 }

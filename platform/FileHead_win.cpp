@@ -15,14 +15,17 @@ FileLook::FileLook(const QString& path) : m_path(path)
         // A folder cannot be opened as a file at all: say what it is.
         const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t*>(path.utf16()));
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
-            throwNotARegularFile(path);
+            throwNotARegularFile(path, SpecialFile::Folder);
         throwSystemError(FileAction::Open, path);
     }
     m_handle = qintptr(handle);
     // Devices (NUL, CON, COM1 under any folder) and pipes are no files.
-    if (GetFileType(handle) != FILE_TYPE_DISK) {
+    const DWORD type = GetFileType(handle);
+    if (type != FILE_TYPE_DISK) {
         CloseHandle(handle);
-        throwNotARegularFile(path);
+        throwNotARegularFile(path, type == FILE_TYPE_CHAR   ? SpecialFile::Device
+                                   : type == FILE_TYPE_PIPE ? SpecialFile::Pipe
+                                                            : SpecialFile::Unknown);
     }
     const std::optional<FileStamp> stamp = fileStampOfHandle(m_handle);
     if (!stamp) {

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QTextBoundaryFinder>
 
 namespace platform
 {
@@ -21,6 +22,31 @@ namespace
 // apart.
 const QString NewFileInfix = QStringLiteral(".new-");
 const QString NewFileTail = QStringLiteral("(\\d+)-[a-z0-9]{6}");
+
+// The longest file name the file systems in use take, in fileNameLength's units.
+constexpr qsizetype LongestFileName = 255;
+// A process id has at most 10 digits (32 bits).
+constexpr qsizetype LongestProcessId = 10;
+
+// What a new file's name begins with: the target's file name, cut short (at
+// a character's end) where the name with its tail would pass the longest file
+// name. Whatever the process id, the same for the same name and suffix, so
+// that leftovers are found by it.
+QString replacementStem(const QString& fileName, const QString& suffix)
+{
+    const qsizetype tail =
+        fileNameLength(NewFileInfix + suffix) + LongestProcessId + 1 + 6; // "-" and the letters
+    if (fileNameLength(fileName) + tail <= LongestFileName)
+        return fileName;
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, fileName);
+    qsizetype kept = 0;
+    for (qsizetype end = characters.toNextBoundary(); end > 0; end = characters.toNextBoundary()) {
+        if (fileNameLength(fileName.left(end)) + tail > LongestFileName)
+            break;
+        kept = end;
+    }
+    return fileName.left(kept);
+}
 
 // Removes the files of the directory whose names the pattern matches in full
 // (its first group the process id) and that no running process writes.
@@ -66,7 +92,10 @@ QString replacedPath(const QString& path)
 QString newReplacementName(const QString& target, const QString& suffix)
 {
     static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    QString name = target + NewFileInfix + QString::number(currentProcessId()) + QLatin1Char('-');
+    const QFileInfo file(target);
+    const QString stem = replacementStem(file.fileName(), suffix);
+    QString name = target.left(target.size() - file.fileName().size()) + stem + NewFileInfix +
+                   QString::number(currentProcessId()) + QLatin1Char('-');
     for (int i = 0; i < 6; ++i)
         name += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
     return name + suffix;
@@ -88,7 +117,7 @@ std::unique_ptr<FileReplacement> startReplacing(const QString& path,
 void removeLeftoverReplacements(const QString& path)
 {
     const QFileInfo target(replacedPath(path));
-    const QString prefix = target.fileName() + NewFileInfix;
+    const QString prefix = replacementStem(target.fileName(), QString()) + NewFileInfix;
     removeLeftovers(target.absoluteDir(), prefix + QLatin1Char('*'),
                     QRegularExpression(QRegularExpression::anchoredPattern(
                         QRegularExpression::escape(prefix) + NewFileTail)));

@@ -15,6 +15,11 @@
 namespace platform
 {
 
+qsizetype fileNameLength(const QString& name)
+{
+    return QFile::encodeName(name).size();
+}
+
 namespace
 {
 

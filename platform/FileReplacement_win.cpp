@@ -12,6 +12,11 @@
 namespace platform
 {
 
+qsizetype fileNameLength(const QString& name)
+{
+    return name.size(); // NTFS and FAT count UTF-16 units
+}
+
 namespace
 {
 

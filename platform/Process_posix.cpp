@@ -20,4 +20,10 @@ bool processIsRunning(qint64 id)
     return ::kill(pid_t(id), 0) == 0 || errno == EPERM;
 }
 
+void ignoreFileSizeSignal()
+{
+    // Ignored, SIGXFSZ leaves the write to fail with EFBIG.
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
 } // namespace platform

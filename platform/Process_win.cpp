@@ -22,4 +22,9 @@ bool processIsRunning(qint64 id)
     return running;
 }
 
+void ignoreFileSizeSignal()
+{
+    // Windows sets no file size limit on a process.
+}
+
 } // namespace platform

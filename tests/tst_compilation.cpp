@@ -11,6 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
+
 using namespace builder;
 
 namespace
@@ -60,6 +64,16 @@ Compilation withTitles(const QStringList& edits)
     return compilation;
 }
 
+// A compilation file of one rom, a.nes, with further keys of its entry and of
+// the output (JSON text, or nothing).
+QByteArray compilationText(const QByteArray& rom, const QByteArray& output = {})
+{
+    return R"({"format": "romweaver-compilation", "version": 1, "romFolder": ".", "roms": [)"
+           R"({"file": "a.nes")" +
+           (rom.isEmpty() ? QByteArray() : ", " + rom) + R"(}], "output": {"folder": ".")" +
+           (output.isEmpty() ? QByteArray() : ", " + output) + "}}";
+}
+
 } // namespace
 
 class TestCompilation : public QObject
@@ -71,8 +85,10 @@ private slots:
     void edits();
     void fileRoundTrip_data();
     void fileRoundTrip();
-    void filesRefused_data();
-    void filesRefused();
+    void hostileFiles_data();
+    void hostileFiles();
+    void outputNameSavedAsAFileName_data();
+    void outputNameSavedAsAFileName();
     void tidyTitles_data();
     void tidyTitles();
 };
@@ -210,37 +226,158 @@ void TestCompilation::fileRoundTrip()
     QVERIFY(!read.roms().at(read.indexOf(QStringLiteral("b.nes"))).saved);
 }
 
-void TestCompilation::filesRefused_data()
+void TestCompilation::hostileFiles_data()
 {
+    // Every byte of a compilation file may be a stranger's: it opens, or it is
+    // refused as a whole, saying why.
+    QTest::addColumn<QString>("special"); // "", or what the path names: fifo, folder, missing
     QTest::addColumn<QByteArray>("contents");
-    QTest::addColumn<QString>("message"); // after the path
+    QTest::addColumn<int>("kind");        // CompilationFileError::Kind; -1: it opens
+    QTest::addColumn<QString>("message"); // how error.text() begins; {path}: the file's
 
-    QTest::newRow("not JSON") << QByteArray("[Titles]\r\na.nes=A\r\n")
-                              << " is not a Romweaver compilation: ";
-    QTest::newRow("JSON of something else")
-        << QByteArray(R"({"roms": []})") << " is not a Romweaver compilation: it does not say";
-    QTest::newRow("a newer format")
-        << QByteArray(R"({"format": "romweaver-compilation", "version": 2})")
-        << " was saved by a newer Romweaver (format version 2); this one reads versions up to 1";
-    QTest::newRow("a rom named by a path")
+    using Kind = CompilationFileError::Kind;
+    const int opens = -1;
+    const int damaged = int(Kind::NotACompilation);
+    const QString notOne = QStringLiteral("{path} is not a Romweaver compilation: ");
+    const auto row = [](const char* name) -> QTestData& {
+        return QTest::newRow(name) << QString();
+    };
+
+    row("not JSON") << QByteArray("[Titles]\r\na.nes=A\r\n") << damaged << notOne;
+    row("JSON of something else") << QByteArray(R"({"roms": []})") << damaged
+                                  << notOne + "it does not say";
+    row("a newer format") << QByteArray(R"({"format": "romweaver-compilation", "version": 2})")
+                          << int(Kind::NewerFormat)
+                          << "{path} was saved by a newer Romweaver (format version 2); this one "
+                             "reads versions up to 1";
+    row("a rom named by a path")
         << QByteArray(R"({"format": "romweaver-compilation", "version": 1, "romFolder": ".",)"
                       R"( "roms": [{"file": "../x.nes"}]})")
-        << " is not a Romweaver compilation: a rom has no file name of its own";
+        << damaged << notOne + "a rom has no file name of its own";
+
+    // The output stays in its folder.
+    const QString outputPath = notOne + "the name of its GBA rom is a path, not a file name";
+    row("output up a folder") << compilationText({}, R"("name": "../x.gba")") << damaged
+                              << outputPath;
+    row("output at the root") << compilationText({}, R"("name": "/etc/x.gba")") << damaged
+                              << outputPath;
+    row("output with a backslash")
+        << compilationText({}, R"("name": "..\\x.gba")") << damaged << outputPath;
+    row("output of blanks") << compilationText({}, R"("name": "   ")") << damaged
+                            << notOne + "the name of its GBA rom is blank";
+    const QString outputControl =
+        notOne + "the name of its GBA rom holds a control character or a line break";
+    row("output with a NUL") << compilationText({}, R"("name": "x\u0000.gba")") << damaged
+                             << outputControl;
+    row("output with a control character")
+        << compilationText({}, R"("name": "x\u001b.gba")") << damaged << outputControl;
+
+    // Titles and menu fields as typed ones.
+    row("title with a control character")
+        << compilationText(R"("title": "A\u0007")") << damaged
+        << notOne + "the title of a.nes holds a control character";
+    row("title with a line separator") << compilationText(R"("title": "A\u2028B")") << damaged
+                                       << notOne + "the title of a.nes holds a line break";
+    row("title with a bar") << compilationText(R"("title": "A|B")") << opens << QString();
+    row("menu field with a bar") << compilationText(R"("menuFields": ["5|6"])") << damaged
+                                 << notOne + "a menu field of a.nes holds a \"|\"";
+
+    // Numbers in range.
+    const QString size = notOne + "the size of a.nes is not a possible file size";
+    row("size 1e300") << compilationText(R"("size": 1e300, "crc32": "0")") << damaged << size;
+    row("size -1") << compilationText(R"("size": -1, "crc32": "0")") << damaged << size;
+    row("size 1.5") << compilationText(R"("size": 1.5, "crc32": "0")") << damaged << size;
+    row("crc32 of 33 bits") << compilationText(R"("size": 1, "crc32": "1ffffffff")") << damaged
+                            << notOne + "the CRC-32 of a.nes is not 1 to 8 hexadecimal digits";
+    row("version 1.5") << QByteArray(R"({"format": "romweaver-compilation", "version": 1.5})")
+                       << damaged << notOne + "its format version is not a whole number";
+
+    // What the path names.
+    const QString cannotRead = QStringLiteral("Cannot read the compilation {path}: ");
+#ifndef Q_OS_WIN
+    QTest::newRow("a pipe") << "fifo" << QByteArray() << int(Kind::CannotRead)
+                            << cannotRead + "it is a pipe";
+#endif
+    QTest::newRow("a folder") << "folder" << QByteArray() << int(Kind::CannotRead)
+                              << cannotRead + "it is a folder";
+#ifdef Q_OS_WIN
+    const QString missing = cannotRead; // the system's own words follow
+#else
+    const QString missing = cannotRead + "No such file or directory";
+#endif
+    QTest::newRow("a missing file")
+        << "missing" << QByteArray() << int(Kind::CannotRead) << missing;
+
+    // 100,000 roms (7 MB) open in time that grows with their number.
+    QByteArray many = R"({"format": "romweaver-compilation", "version": 1, "romFolder": ".", )"
+                      R"("roms": [)";
+    for (int i = 0; i < 100000; ++i)
+        many += (i ? "," : "") + QByteArray(R"({"file": "Some rom of mine )") +
+                QByteArray::number(i) + R"(.nes", "size": 40976, "crc32": "01c0ffee"})";
+    row("100,000 roms") << many + "]}" << opens << QString();
 }
 
-void TestCompilation::filesRefused()
+void TestCompilation::hostileFiles()
 {
+    QFETCH(QString, special);
     QFETCH(QByteArray, contents);
+    QFETCH(int, kind);
     QFETCH(QString, message);
     QTemporaryDir folder;
-    const QString path =
+    const QString path = QDir(folder.path()).filePath(QStringLiteral("x.romweaver"));
+    if (special.isEmpty())
         testfiles::makeFile(folder.path(), QStringLiteral("x.romweaver"), contents);
+    else if (special == QLatin1String("folder"))
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("x.romweaver")));
+#ifndef Q_OS_WIN
+    else if (special == QLatin1String("fifo")) // read, it would wait for a writer for ever
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#endif
+
     try {
-        readCompilationFile(path);
-        QFAIL("read");
+        const Compilation read = readCompilationFile(path);
+        QVERIFY2(kind < 0, "opened");
+        QVERIFY(read.romCount() >= 1);
+        // Each rom is found by its name in the compilation read.
+        QCOMPARE(read.indexOf(read.roms().constLast().fileName), read.romCount() - 1);
     } catch (const CompilationFileError& error) {
-        QVERIFY2(error.text().startsWith(path + message), qPrintable(error.text()));
+        QVERIFY2(error.text().startsWith(QString(message).replace("{path}", path)),
+                 qPrintable(error.text()));
+        QCOMPARE(int(error.kind()), kind);
     }
+}
+
+void TestCompilation::outputNameSavedAsAFileName_data()
+{
+    QTest::addColumn<QString>("name");       // as typed on the write page
+    QTest::addColumn<QString>("folder");     // read back, below the output folder
+    QTest::addColumn<QString>("storedName"); // read back
+
+    QTest::newRow("below") << "sub/nes.gba"
+                           << "sub"
+                           << "nes.gba";
+    QTest::newRow("blanks: none") << "   "
+                                  << "."
+                                  << "";
+}
+
+void TestCompilation::outputNameSavedAsAFileName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, folder);
+    QFETCH(QString, storedName);
+    QTemporaryDir top;
+    Compilation compilation;
+    compilation.setRomsDirectory(platform::nativeDirectory(top.path()));
+    compilation.addRom(QStringLiteral("a.nes"));
+    compilation.outputDirectory = platform::nativeDirectory(top.path());
+    compilation.outputName = name;
+    const QString path = QDir(top.path()).filePath(QStringLiteral("c.romweaver"));
+    writeCompilationFile(path, compilation);
+
+    const Compilation read = readCompilationFile(path);
+    QCOMPARE(read.outputName, storedName);
+    QCOMPARE(read.outputDirectory, platform::nativeDirectory(QDir(top.path()).filePath(folder)));
 }
 
 void TestCompilation::tidyTitles_data()

@@ -141,6 +141,8 @@ private slots:
     void imageIsConcatenation();
     void emptyPieces_data();
     void emptyPieces();
+    void longestOutputName_data();
+    void longestOutputName();
 
     void refusesOutputNamingAnInput_data();
     void refusesOutputNamingAnInput();
@@ -358,6 +360,38 @@ void TestGbaImageWriter::emptyPieces()
     QVERIFY(write(request(roms), progress));
     QCOMPARE(readFile(outputPath()), m_base + menu + makeRom(0, 0, 0).repeated(roms.size()));
     QVERIFY(QFileInfo::exists(outputPath()));
+}
+
+void TestGbaImageWriter::longestOutputName_data()
+{
+    // A name as long as a file name may be: 255 bytes (UTF-16 units on Windows).
+    QTest::addColumn<QString>("name");
+#ifdef Q_OS_WIN
+    const int twoByteLetters = 250;
+#else
+    const int twoByteLetters = 125;
+#endif
+    QTest::newRow("255 letters") << QString(251, QLatin1Char('n')) + ".gba";
+    QTest::newRow("two-byte letters") << QString(twoByteLetters, QChar(0xe9)) + "x.gba";
+}
+
+void TestGbaImageWriter::longestOutputName()
+{
+    QFETCH(QString, name);
+    BuildRequest req = request({"a.nes"});
+    req.outputPath = platform::joinPath(m_outDir, name);
+#ifdef Q_OS_WIN
+    if (req.outputPath.size() >= 260)
+        QSKIP("a path this long needs Windows' long paths, which the program does not ask for");
+#endif
+    makeRoms({"a.nes"});
+    // The name of a killed build's part file, taken away by the next build.
+    const QString leftover = name.left(100) + ".new-2147483647-abcdef" + builder::OutputPartSuffix;
+    makeFile(m_outDir, leftover, "part");
+    RecordingProgress progress;
+    QVERIFY(write(req, progress));
+    QCOMPARE(readFile(req.outputPath), m_base + m_menu + makeRom(0, 0, 0));
+    QCOMPARE(outputFolder(), QStringList{name});
 }
 
 void TestGbaImageWriter::refusesOutputNamingAnInput_data()

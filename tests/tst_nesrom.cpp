@@ -273,31 +273,48 @@ void TestNesRom::repairsShortRom()
 void TestNesRom::repairsFilesWithoutFullHeader_data()
 {
     QTest::addColumn<QByteArray>("rom");
-    QTest::addColumn<QByteArray>("repaired");
+    QTest::addColumn<QByteArray>("repaired"); // as the image holds it
+    // Only a file that begins with the iNES signature is repaired in place,
+    // after a backup; any other file stays as it is, its folder untouched.
+    QTest::addColumn<bool>("ines");
 
     // Missing count bytes read as 0; the repair writes only within the file.
-    QTest::newRow("empty") << QByteArray() << QByteArray();
-    QTest::newRow("1 byte") << QByteArray("N") << QByteArray("N");
-    QTest::newRow("4 bytes") << QByteArray("NES\x1a") << QByteArray("NES\x1a");
-    QTest::newRow("5 bytes") << QByteArray("NES\x1a\x02", 5) << QByteArray("NES\x1a\x00", 5);
-    QTest::newRow("6 bytes") << QByteArray("NES\x1a\x02\x01", 6)
-                             << QByteArray("NES\x1a\x00\x00", 6);
-    QTest::newRow("15 bytes") << makeRom(3, 2, 0).left(15) << makeRom(0, 0, 0).left(15);
+    QTest::newRow("empty") << QByteArray() << QByteArray() << false;
+    QTest::newRow("1 byte") << QByteArray("N") << QByteArray("N") << false;
+    QTest::newRow("4 bytes") << QByteArray("NES\x1a") << QByteArray("NES\x1a") << true;
+    QTest::newRow("5 bytes") << QByteArray("NES\x1a\x02", 5) << QByteArray("NES\x1a\x00", 5)
+                             << true;
+    QTest::newRow("6 bytes") << QByteArray("NES\x1a\x02\x01", 6) << QByteArray("NES\x1a\x00\x00", 6)
+                             << true;
+    QTest::newRow("15 bytes") << makeRom(3, 2, 0).left(15) << makeRom(0, 0, 0).left(15) << true;
+    // Bytes 4 and 5 of a text (":" and "x") declare far more than it holds.
+    const QByteArray passwd("root:x:0:0:root:/root:/bin/bash\n");
+    QTest::newRow("a text, shorter than its bytes 4 and 5 declare")
+        << passwd << withCounts(passwd, 0, 0) << false;
+    QTest::newRow("a signature one byte off")
+        << QByteArray("NES\x1b\x02\x01", 6) << QByteArray("NES\x1b\x00\x00", 6) << false;
 }
 
 void TestNesRom::repairsFilesWithoutFullHeader()
 {
     QFETCH(QByteArray, rom);
     QFETCH(QByteArray, repaired);
+    QFETCH(bool, ines);
 
     makeFile(m_romsDir, "tiny.nes", rom);
     MemorySink output;
     append(output, "tiny.nes");
 
-    QCOMPARE(readFile(romPath("tiny.nes")), repaired);
-    QCOMPARE(readFile(backupPath("tiny.nes")), rom);
     QCOMPARE(output.bytes, repaired);
-    QCOMPARE(readFile(m_logPath), logEntry(repairMessage("tiny.nes")));
+    QCOMPARE(readFile(romPath("tiny.nes")), ines ? repaired : rom);
+    if (ines) {
+        QCOMPARE(readFile(backupPath("tiny.nes")), rom);
+        QCOMPARE(readFile(m_logPath), logEntry(repairMessage("tiny.nes")));
+    } else {
+        QVERIFY(!QFileInfo::exists(platform::joinPath(m_romsDir, "Romweaver.bak")));
+        QCOMPARE(readFile(m_logPath), logEntry("tiny.nes: invalid rom size in header fixed in "
+                                               "the GBA rom only; the file is unchanged."));
+    }
 }
 
 void TestNesRom::opensForWritingOnlyToRepair_data()

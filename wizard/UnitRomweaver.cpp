@@ -11,6 +11,7 @@
 #include "builder/GbaImageWriter.h"
 #include "builder/ImageSurvey.h"
 #include "builder/MenuScript.h"
+#include "builder/MenuText.h"
 #include "builder/MenuTitles.h"
 #include "builder/TitleTidying.h"
 #include "platform/FileError.h"
@@ -788,6 +789,13 @@ void TfrmRomweaver::btnChangeTitleClick()
     const int position = ui->lstRomTitles->currentRow();
     if (title.isEmpty() || position < 0)
         return;
+    // Held to what a compilation file may hold (a pasted tab, say, would not read back).
+    if (builder::menuTextFault(title, builder::MenuTextPart::Title) !=
+        builder::MenuTextFault::None) {
+        wizard::showWarning(
+            this, tr("A title cannot hold a tab, a line break or another control character."));
+        return;
+    }
     // Written under the entry's own rom file, not looked up through its present
     // title, which another rom may share.
     settings::storeTitle(*IniFile, m_compilation.menuRom(position).fileName, title);
@@ -990,6 +998,11 @@ void TfrmRomweaver::applySpriteValueToSelectedLine(const QString& spriteValue)
 
 void TfrmRomweaver::btnWriteClick()
 {
+    // Page 1 lets no compilation of none on (an opened one stays there), nor does this.
+    if (m_compilation.romCount() == 0) {
+        wizard::showWarning(this, tr("No NES rom(s) selected!"));
+        return;
+    }
     // A name of blanks only is no name either: no system keeps such a file well.
     if (m_compilation.outputName.trimmed().isEmpty()) {
         wizard::showWarning(this, tr("No GBA rom filename specified! Please insert a filename!"));
@@ -1003,7 +1016,7 @@ void TfrmRomweaver::btnWriteClick()
     builder::BuildResult result;
     {
         wizard::WritePageProgress progress(ui->ProgressBar1, ui->lblProgress, ui->lblStatus);
-        builder::BuildHooks hooks = wizard::writePageHooks(this);
+        builder::BuildHooks hooks = wizard::writePageHooks(this, m_compilation.romsDirectory());
         // Roms measured on page 1 and unchanged since are not read again before the copy.
         hooks.surveyRom = [this](const QString& path) { return m_looks->surveyNow(path); };
         result = builder::build(m_compilation.buildRequest(m_files), progress, *m_log, hooks);

@@ -2,6 +2,8 @@
 
 #include "builder/Build.h"
 
+#include <QString>
+
 class QWidget;
 
 namespace wizard
@@ -11,7 +13,8 @@ namespace wizard
 // written (an output that is a file but no earlier GBA rom, a selected file
 // that is not an iNES rom, an image larger than a GBA cartridge holds; No is
 // the default answer), and a failure to write the menu script shown as any
-// error a handler does not catch.
-builder::BuildHooks writePageHooks(QWidget* parent);
+// error a handler does not catch. romsDirectory is the selected roms' folder,
+// named in the question about a file that is not an iNES rom.
+builder::BuildHooks writePageHooks(QWidget* parent, const QString& romsDirectory);
 
 } // namespace wizard

@@ -1,3 +1,4 @@
+#include "platform/Process.h"
 #include "wizard/Startup.h"
 
 #include <QApplication>
@@ -6,6 +7,9 @@
 
 int main(int argc, char** argv)
 {
+    // Past a file size limit a write fails as on a full disk: the earlier
+    // image stays, and the window with the user's work.
+    platform::ignoreFileSizeSignal();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Romweaver"));
     // The installed desktop entry's name, so the desktop matches the window to

@@ -80,7 +80,7 @@ void TestCommandMessages::problemLines_data()
     QTest::newRow("not a rom") << BuildProblem{Kind::NonRom, "/r/t.txt", {}}
                                << no + "t.txt is not an iNES rom; give --allow-non-rom to write "
                                        "it all the same (its bytes 4 and 5 may then be changed "
-                                       "to fit its size)";
+                                       "to fit its size in the GBA rom, never in the file)";
     QTest::newRow("unreadable rom") << BuildProblem{Kind::UnreadableRom, "/r/g.nes",
                                                     fileError(FileAction::Open, "/r/g.nes", "gone")}
                                     << no + "cannot open file \"g.nes\": gone";

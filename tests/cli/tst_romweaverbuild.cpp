@@ -19,6 +19,7 @@
 #include <thread>
 #include <tuple>
 #ifndef Q_OS_WIN
+#include <sys/resource.h>
 #include <sys/stat.h>
 #endif
 
@@ -222,6 +223,7 @@ private slots:
     void everyBadInputInOneRun();
     void killedBuildNeverCostsTheEarlierImage();
     void archivesGiveTheUnpackedRomsImage();
+    void fileSizeLimitIsAWriteFailure();
 };
 
 void TestRomweaverBuild::sameBuildAsTheWizard()
@@ -366,7 +368,9 @@ void TestRomweaverBuild::menuLines()
         arguments << "{roms}/" + name;
     const Run run = CommandLine(setup.places.program).run(setup.places.fill(arguments));
     QCOMPARE(run.err, QByteArray()); // no progress when standard error is no terminal
-    QCOMPARE(run.out, QByteArray());
+    // Where it wrote, in full.
+    QCOMPARE(QString::fromLocal8Bit(run.out),
+             "romweaver-build: wrote " + setup.places.fill(QStringLiteral("{out}/x.gba")) + "\n");
     QCOMPARE(run.status, 0);
 
     QCOMPARE(setup.programFile("menu.out"), menu);
@@ -408,6 +412,9 @@ void TestRomweaverBuild::failures_data()
     QTest::newRow("compilation of a newer format")
         << "newer compilation" << QStringList{"--compilation", "{out}/c.romweaver"} << 1
         << "{out}/c.romweaver was saved by a newer Romweaver (format version 2)";
+    QTest::newRow("compilation of no roms")
+        << "empty compilation" << QStringList{"--compilation", "{out}/c.romweaver"} << 2
+        << "no ROM given";
     QTest::newRow("damaged compilation")
         << "damaged compilation" << QStringList{"--compilation", "{out}/c.romweaver"} << 1
         << "{out}/c.romweaver is not a Romweaver compilation: ";
@@ -451,6 +458,9 @@ void TestRomweaverBuild::failures_data()
     QTest::newRow("menu file with too few lines")
         << QString() << QStringList{"--menu", "{out}/menu.txt", "-o", out, a, b} << 1
         << "the menu file {out}/menu.txt has 1 line for 2 roms: one line per rom";
+    QTest::newRow("menu file with a tab")
+        << "tab in menu" << QStringList{"--menu", "{out}/menu.txt", "-o", out, a, b} << 1
+        << "line 2 of the menu file {out}/menu.txt holds a control character";
     QTest::newRow("missing menu file")
         << QString() << QStringList{"--menu", "{out}/none.txt", "-o", out, a} << 1
         << "cannot read the menu file {out}/none.txt: ";
@@ -507,6 +517,12 @@ void TestRomweaverBuild::failures()
     if (setup == QStringLiteral("newer compilation"))
         testfiles::makeFile(files.places.out, QStringLiteral("c.romweaver"),
                             R"({"format": "romweaver-compilation", "version": 2})");
+    if (setup == QStringLiteral("empty compilation"))
+        testfiles::makeFile(files.places.out, QStringLiteral("c.romweaver"),
+                            R"({"format": "romweaver-compilation", "version": 1, "romFolder": ".",)"
+                            R"( "roms": [], "output": {"folder": ".", "name": "x.gba"}})");
+    if (setup == QStringLiteral("tab in menu"))
+        testfiles::makeFile(files.places.out, QStringLiteral("menu.txt"), "A|1\nB\t|2\n");
     if (setup == QStringLiteral("damaged compilation"))
         testfiles::makeFile(files.places.out, QStringLiteral("c.romweaver"),
                             R"({"format": "romweaver-compilation", "version": 1, "roms": [)");
@@ -638,17 +654,21 @@ void TestRomweaverBuild::fileThatIsNotARom()
     QCOMPARE(run.status, allowed ? 0 : 1);
     QCOMPARE(run.err, allowed
                           ? (QStringLiteral("romweaver-build: warning: %1 is not an iNES rom; "
-                                            "its bytes 4 and 5 may be changed to fit its size\n")
+                                            "its bytes 4 and 5 may be changed to fit its size in "
+                                            "the GBA rom, never in the file\n")
                                  .arg(QDir::toNativeSeparators(notes)))
                                 .toLocal8Bit()
                           : (QStringLiteral("romweaver-build: the GBA rom was not written: %1 is "
                                             "not an iNES rom; give --allow-non-rom to write it "
                                             "all the same (its bytes 4 and 5 may then be changed "
-                                            "to fit its size)\n")
+                                            "to fit its size in the GBA rom, never in the file)\n")
                                  .arg(QDir::toNativeSeparators(notes)))
                                 .toLocal8Bit());
     QCOMPARE(QFile::exists(setup.places.fill("{out}/x.gba")), allowed);
     QCOMPARE(QFile::exists(setup.places.program + "menu.out"), allowed);
+    // Shorter than its bytes 4 and 5 declare, the file is written as it is.
+    QCOMPARE(testfiles::readFile(notes), QByteArray("notes"));
+    QVERIFY(!QFileInfo::exists(setup.places.fill("{roms}/Romweaver.bak")));
 }
 
 void TestRomweaverBuild::twoBuildsAtOnceNeverMix()
@@ -748,16 +768,16 @@ void TestRomweaverBuild::everyBadInputInOneRun()
             .run(setup.places.fill({"-o", "{out}/x.gba", "{roms}/folder.nes", "{roms}/a.nes",
                                     "{roms}/two.zip", "{roms}/notes.txt"}));
     QCOMPARE(run.status, 1);
-    QCOMPARE(
-        QString::fromLocal8Bit(run.err),
-        setup.places.fill(
-            "romweaver-build: the GBA rom was not written:\n"
-            "romweaver-build: {roms}/folder.nes is not a regular file (a folder, a device, a "
-            "pipe or a socket)\n"
-            "romweaver-build: {roms}/two.zip holds 2 NES roms; Romweaver takes one rom per "
-            "archive\n"
-            "romweaver-build: {roms}/notes.txt is not an iNES rom; give --allow-non-rom to "
-            "write it all the same (its bytes 4 and 5 may then be changed to fit its size)\n"));
+    QCOMPARE(QString::fromLocal8Bit(run.err),
+             setup.places.fill(
+                 "romweaver-build: the GBA rom was not written:\n"
+                 "romweaver-build: {roms}/folder.nes is not a regular file (a folder, a device, a "
+                 "pipe or a socket)\n"
+                 "romweaver-build: {roms}/two.zip holds 2 NES roms; Romweaver takes one rom per "
+                 "archive\n"
+                 "romweaver-build: {roms}/notes.txt is not an iNES rom; give --allow-non-rom to "
+                 "write it all the same (its bytes 4 and 5 may then be changed to fit its size in "
+                 "the GBA rom, never in the file)\n"));
     QVERIFY(QDir(setup.places.out).isEmpty());
     QVERIFY(!QFile::exists(setup.places.program + "menu.out"));
 }
@@ -912,6 +932,40 @@ void TestRomweaverBuild::compilationFilesBuildTheSameImage()
     run = command.run({"--compilation", ownFile, "-o", fromFile});
     QCOMPARE(run.status, 0);
     QCOMPARE(testfiles::readFile(fromFile), testfiles::readFile(direct));
+}
+
+void TestRomweaverBuild::fileSizeLimitIsAWriteFailure()
+{
+#ifdef Q_OS_WIN
+    QSKIP("Windows sets no file size limit on a process");
+#else
+    // Under a file size limit (ulimit -f) smaller than the image, the write
+    // fails as on a full disk rather than the system ending the process.
+    Setup setup;
+    const LargeRoms roms(setup);
+    const QString output = setup.places.fill("{out}/x.gba");
+    const QStringList arguments = QStringList{"-o", output} + setup.places.fill(roms.paths);
+    const CommandLine command(setup.places.program);
+    QCOMPARE(command.run(arguments).status, 0);
+    const QByteArray earlier = testfiles::readFile(output);
+
+    QProcess build;
+    build.setChildProcessModifier([] {
+        const rlimit limit{1024 * 1024, 1024 * 1024};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    command.start(build, QStringList{"--numbered"} + arguments);
+    QVERIFY(build.waitForFinished(60000));
+    QCOMPARE(build.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(build.exitCode(), 1);
+    const QString err = QString::fromLocal8Bit(build.readAllStandardError());
+    // The system's reason, as for any failed write ("cannot copy … to …: File too large").
+    QVERIFY2(err.startsWith(QStringLiteral("romweaver-build: cannot ")) &&
+                 err.contains(QStringLiteral(": File too large")),
+             qPrintable(err));
+    QCOMPARE(testfiles::readFile(output), earlier);
+    QCOMPARE(QDir(setup.places.out).entryList(QDir::Files), QStringList{"x.gba"});
+#endif
 }
 
 QTEST_MAIN(TestRomweaverBuild)

@@ -13,6 +13,7 @@ private slots:
     void savedThenOpenedFillsEveryPage();
     void romsGoneOrChangedAreMarked();
     void damagedFileChangesNothing();
+    void compilationOfNoRomsIsNeverWritten();
     void changesNotSavedAreAskedFor_data();
     void changesNotSavedAreAskedFor();
 
@@ -110,6 +111,26 @@ void TestCompilationFiles::damagedFileChangesNothing()
     QCOMPARE(frmRomweaver->CurrentStep, 1);
     QCOMPARE(wizard.entries("lstNESRoms"), QStringList{"a.nes"});
     QCOMPARE(frmRomweaver->windowTitle(), QStringLiteral("Tessel tool - Romweaver "));
+}
+
+void TestCompilationFiles::compilationOfNoRomsIsNeverWritten()
+{
+    WizardFixture wizard;
+    QTemporaryDir out;
+    wizard.start();
+    const QString path = testfiles::makeFile(
+        wizard.romsDirectory, QStringLiteral("none.romweaver"),
+        R"({"format": "romweaver-compilation", "version": 1, "romFolder": ".", "roms": [],)"
+        R"( "output": {"folder": ")" +
+            QDir::fromNativeSeparators(out.path()).toUtf8() + R"(", "name": "nes.gba"}})");
+    QVERIFY(frmRomweaver->openCompilation(path));
+    QCOMPARE(frmRomweaver->CurrentStep, 1); // where roms are chosen
+    BoxAnswerer answerer;
+    wizard.click("btnNext");
+    QCOMPARE(answerer.boxes.size(), 1);
+    QCOMPARE(answerer.boxes.first().text, QStringLiteral("No NES rom(s) selected!"));
+    QCOMPARE(frmRomweaver->CurrentStep, 1);
+    QVERIFY(QDir(out.path()).isEmpty());
 }
 
 void TestCompilationFiles::changesNotSavedAreAskedFor_data()

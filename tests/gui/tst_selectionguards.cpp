@@ -249,10 +249,19 @@ void TestSelectionGuards::nonRomWriteIsConfirmed()
     QCOMPARE(answerer.boxes.size(), 1); // one question, naming the first such file
     QCOMPARE(answerer.boxes[0].caption, QStringLiteral("Confirm"));
     QCOMPARE(answerer.boxes[0].text,
-             QStringLiteral("tiny.nes is not an iNES rom. Romweaver may change its bytes 4 and 5 "
-                            "to fit its size. Write anyway?"));
+             QStringLiteral("tiny.nes in %1 is not an iNES rom. Romweaver will write it into the "
+                            "GBA rom as it is, cut to the size its bytes 4 and 5 declare or with "
+                            "those bytes changed in the GBA rom only; the file itself is not "
+                            "changed. Write anyway?")
+                 .arg(wizard.romsDirectory));
     const QString output = QDir(out.path()).filePath(QStringLiteral("Whatever.gba"));
     const QString notesPath = platform::joinPath(wizard.romsDirectory, QStringLiteral("notes.nes"));
+    // Written or not, neither file changes and no backup is made.
+    QVERIFY(
+        !QFile::exists(platform::joinPath(wizard.romsDirectory, QStringLiteral("Romweaver.bak"))));
+    QCOMPARE(testfiles::readFile(notesPath), notes);
+    QCOMPARE(testfiles::readFile(platform::joinPath(wizard.romsDirectory, "tiny.nes")),
+             QByteArray("NE"));
     if (yes) {
         QCOMPARE(wizard.text("lblStatus"), QStringLiteral("Writing succesfully completed."));
         QVERIFY(QFile::exists(output));
@@ -260,9 +269,6 @@ void TestSelectionGuards::nonRomWriteIsConfirmed()
     }
     QVERIFY(!QFile::exists(output));
     QVERIFY(!QFile::exists(wizard.programDirectory + QStringLiteral("menu.out")));
-    QVERIFY(
-        !QFile::exists(platform::joinPath(wizard.romsDirectory, QStringLiteral("Romweaver.bak"))));
-    QCOMPARE(testfiles::readFile(notesPath), notes);
     QCOMPARE(wizard.text("lblStatus"),
              QStringLiteral("Press the button to write the NES roms to the GBA rom!"));
 }

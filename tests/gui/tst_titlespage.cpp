@@ -21,6 +21,7 @@ private slots:
     void numberingWidthFollowsCount();
     void changeStoresUnderTheRomsOwnFile();
     void changeWithEmptyTextDoesNothing();
+    void changeRefusesAControlCharacter();
     void returningFromStepThreeKeepsThePage();
     void reenteringFromStepOneRebuilds();
     void titleChangedByAnotherProgramIsSeen();
@@ -172,6 +173,25 @@ void TestTitlesPage::changeWithEmptyTextDoesNothing()
     wizard.control<QLineEdit>("txtRomTitle")->setText(QStringLiteral("  "));
     wizard.click("btnChangeTitle"); // blanks are a title like any other
     QCOMPARE(wizard.entries("lstRomTitles"), QStringList{"  "});
+}
+
+void TestTitlesPage::changeRefusesAControlCharacter()
+{
+    // A pasted tab would make a title no compilation file reads back.
+    WizardFixture wizard;
+    wizard.addRom(QStringLiteral("a.nes"), "x");
+    wizard.start();
+    selectOneByOneAndGoToTitles(wizard, {"a.nes"});
+    const QByteArray before = wizard.iniBytes();
+    wizard.control<QLineEdit>("txtRomTitle")->setText(QStringLiteral("Cave\tRunner"));
+    BoxAnswerer answerer;
+    wizard.click("btnChangeTitle");
+    QCOMPARE(answerer.boxes.size(), 1);
+    QCOMPARE(answerer.boxes.first().text,
+             QStringLiteral("A title cannot hold a tab, a line break or another control "
+                            "character."));
+    QCOMPARE(wizard.iniBytes(), before);
+    QCOMPARE(wizard.entries("lstRomTitles"), QStringList{"a.nes"});
 }
 
 void TestTitlesPage::returningFromStepThreeKeepsThePage()
