@@ -102,7 +102,12 @@ inline QList<Archive> archives()
     const QString disagrees = QStringLiteral(
         "a.zip is damaged: the local header of %1 does not agree with its list of members.");
     const auto local = [&](quint16 method, quint16 flags, const QByteArray& name) {
-        ZipMember member{name, method, flags, lzmaData, 0, quint32(rom.size())};
+        ZipMember member;
+        member.name = name;
+        member.method = method;
+        member.flags = flags;
+        member.data = lzmaData;
+        member.size = quint32(rom.size());
         member.localMethod = quint16(14);
         member.localFlags = quint16(0);
         member.localName = QByteArray("a.nes");
@@ -116,10 +121,16 @@ inline QList<Archive> archives()
         disagrees.arg(QStringLiteral("x/")));
     // Each member read for its first bytes makes its decoder fill a block.
     const auto many = [](quint16 method, const QByteArray& data, quint32 size) {
+        ZipMember member;
+        member.method = method;
+        member.data = data;
+        member.crc = handmade::crcOf(QByteArray(size, '\0'));
+        member.size = size;
         QList<ZipMember> members;
-        for (int i = 0; i < 9999; ++i)
-            members << ZipMember{"m" + QByteArray::number(i) + ".bin",    method, 0, data,
-                                 handmade::crcOf(QByteArray(size, '\0')), size};
+        for (int i = 0; i < 9999; ++i) {
+            member.name = "m" + QByteArray::number(i) + ".bin";
+            members << member;
+        }
         return handmade::zip(members);
     };
     const QByteArray bzip2Block = QByteArray::fromHex(
