@@ -34,62 +34,71 @@ QString& programOverride()
     return program;
 }
 
-// Ends a reader that takes longer than it may in time of the clock.
+// Ends a reader that takes longer than it may in time of the clock. Its
+// thread is never waited for: it may outlive its owner (a thread's reader is
+// destroyed as the thread or the process ends, when waiting for another
+// thread may never return), and ends once it sees that it is stopped.
 class Watchdog
 {
 public:
-    Watchdog() : m_thread([this] { watch(); }) {}
+    Watchdog() : m_state(std::make_shared<State>())
+    {
+        std::thread([state = m_state] { watch(*state); }).detach();
+    }
     ~Watchdog()
     {
         {
-            const std::lock_guard<std::mutex> lock(m_mutex);
-            m_stopping = true;
+            const std::lock_guard<std::mutex> lock(m_state->mutex);
+            m_state->stopping = true;
+            m_state->process = nullptr;
         }
-        m_changed.notify_all();
-        m_thread.join();
+        m_state->changed.notify_all();
     }
 
     void arm(platform::LimitedProcess& process)
     {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_process = &process;
-        m_deadline = std::chrono::steady_clock::now() + WallTimeLimit;
-        m_fired = false;
-        m_changed.notify_all();
+        const std::lock_guard<std::mutex> lock(m_state->mutex);
+        m_state->process = &process;
+        m_state->deadline = std::chrono::steady_clock::now() + WallTimeLimit;
+        m_state->fired = false;
+        m_state->changed.notify_all();
     }
     // Whether it ended the reader since it was armed.
     bool disarm()
     {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_process = nullptr;
-        return m_fired;
+        const std::lock_guard<std::mutex> lock(m_state->mutex);
+        m_state->process = nullptr;
+        return m_state->fired;
     }
 
 private:
-    void watch()
+    struct State {
+        std::mutex mutex;
+        std::condition_variable changed;
+        platform::LimitedProcess* process = nullptr;
+        std::chrono::steady_clock::time_point deadline;
+        bool fired = false;
+        bool stopping = false;
+    };
+
+    static void watch(State& state)
     {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        while (!m_stopping) {
-            if (!m_process) {
-                m_changed.wait(lock);
+        std::unique_lock<std::mutex> lock(state.mutex);
+        while (!state.stopping) {
+            if (!state.process) {
+                state.changed.wait(lock);
                 continue;
             }
-            if (m_changed.wait_until(lock, m_deadline) == std::cv_status::timeout && m_process &&
-                std::chrono::steady_clock::now() >= m_deadline) {
-                m_process->kill();
-                m_fired = true;
-                m_process = nullptr;
+            if (state.changed.wait_until(lock, state.deadline) == std::cv_status::timeout &&
+                state.process && std::chrono::steady_clock::now() >= state.deadline) {
+                state.process->kill();
+                state.fired = true;
+                state.process = nullptr;
             }
         }
     }
 
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    platform::LimitedProcess* m_process = nullptr;
-    std::chrono::steady_clock::time_point m_deadline;
-    bool m_fired = false;
-    bool m_stopping = false;
-    std::thread m_thread;
+    std::shared_ptr<State> m_state;
 };
 
 int countAt(const QByteArray& header, qint64 offset)
