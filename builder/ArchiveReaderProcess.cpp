@@ -12,6 +12,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace builder
@@ -34,13 +35,17 @@ QString& programOverride()
     return program;
 }
 
-// Ends a reader that takes longer than it may in time of the clock. Its
-// thread is never waited for: it may outlive its owner (a thread's reader is
-// destroyed as the thread or the process ends, when waiting for another
-// thread may never return), and ends once it sees that it is stopped.
+// Ends a reader that takes longer than it may in time of the clock, and one
+// the system let past its memory or processor time (Wine does not enforce a
+// job's limits), looking at it a few times a second. Its thread is never
+// waited for: it may outlive its owner (a thread's reader is destroyed as the
+// thread or the process ends, when waiting for another thread may never
+// return), and ends once it sees that it is stopped.
 class Watchdog
 {
 public:
+    using Limit = platform::LimitedProcess::Limit;
+
     Watchdog() : m_state(std::make_shared<State>())
     {
         std::thread([state = m_state] { watch(*state); }).detach();
@@ -60,24 +65,27 @@ public:
         const std::lock_guard<std::mutex> lock(m_state->mutex);
         m_state->process = &process;
         m_state->deadline = std::chrono::steady_clock::now() + WallTimeLimit;
-        m_state->fired = false;
+        m_state->ended = std::nullopt;
         m_state->changed.notify_all();
     }
-    // Whether it ended the reader since it was armed.
-    bool disarm()
+    // Why it ended the reader since it was armed: the limit it was past (the
+    // clock's counts as its processor time), or nothing.
+    std::optional<Limit> disarm()
     {
         const std::lock_guard<std::mutex> lock(m_state->mutex);
         m_state->process = nullptr;
-        return m_state->fired;
+        return m_state->ended;
     }
 
 private:
+    static constexpr auto Interval = std::chrono::milliseconds(50);
+
     struct State {
         std::mutex mutex;
         std::condition_variable changed;
         platform::LimitedProcess* process = nullptr;
         std::chrono::steady_clock::time_point deadline;
-        bool fired = false;
+        std::optional<Limit> ended;
         bool stopping = false;
     };
 
@@ -89,10 +97,15 @@ private:
                 state.changed.wait(lock);
                 continue;
             }
-            if (state.changed.wait_until(lock, state.deadline) == std::cv_status::timeout &&
-                state.process && std::chrono::steady_clock::now() >= state.deadline) {
+            state.changed.wait_for(lock, Interval);
+            if (!state.process)
+                continue;
+            Limit passed = state.process->limitPassed();
+            if (passed == Limit::None && std::chrono::steady_clock::now() >= state.deadline)
+                passed = Limit::ProcessorTime;
+            if (passed != Limit::None) {
                 state.process->kill();
-                state.fired = true;
+                state.ended = passed;
                 state.process = nullptr;
             }
         }
@@ -175,9 +188,14 @@ struct ArchiveReaderProcess::State {
     // The reader broke off: past a limit, or stopped on the archive.
     [[noreturn]] void ended(const QString& archiveName)
     {
-        const bool timedOut = watchdog->disarm();
+        namespace helper = platform::helperSide;
+        const std::optional<Watchdog::Limit> ended = watchdog->disarm();
         const platform::LimitedProcess::Ending ending = stop();
-        if (timedOut || ending.processorTimeSpent)
+        if (ended == Watchdog::Limit::Memory ||
+            (ending.exited && ending.code == helper::ExceededMemory))
+            throw ArchiveError(archiveName, Kind::TooCostly, Detail::MemoryLimit);
+        if (ended || ending.processorTimeSpent ||
+            (ending.exited && ending.code == helper::ExceededProcessorTime))
             throw ArchiveError(archiveName, Kind::TooCostly, Detail::ProcessorTimeLimit);
         throw ArchiveError(archiveName, Kind::TooCostly, Detail::ReaderStopped);
     }

@@ -1,6 +1,7 @@
 #include "builder/ArchiveReaderService.h"
 
 #include "builder/ArchiveInput.h"
+#include "builder/ArchiveLimits.h"
 #include "builder/ArchiveReader.h"
 #include "builder/ArchiveReaderMessages.h"
 #include "platform/FileError.h"
@@ -147,6 +148,7 @@ int serveArchiveReading()
                 return 0; // the program closed the conversation (or broke it)
             if (request->type != Type::FindRom && request->type != Type::ReadMember)
                 return 1;
+            platform::helperSide::allowProcessorTimeFromNow(archiveLimits::ProcessorSeconds);
             if (!channel.send(answer(channel, *request)))
                 return 1;
         }

@@ -45,6 +45,12 @@ public:
     // committed memory on Windows; 0 where unknown.
     qint64 peakMemory() const;
 
+    // Which limit it is past now, where the system let it get past one (a
+    // system that does not enforce them, as Wine does not enforce a job's):
+    // the caller then ends it. Safe from any thread while the process lives.
+    enum class Limit { None, Memory, ProcessorTime };
+    Limit limitPassed() const;
+
     // Writes all of the bytes to its standard input; false when it has ended.
     bool write(const char* data, qint64 size);
     // Up to maxSize bytes of its standard output as they come; 0 when it has
@@ -78,8 +84,23 @@ namespace helperSide
 qint64 readInput(char* data, qint64 maxSize);
 // All of the bytes to standard output; false when no one reads any more.
 bool writeOutput(const char* data, qint64 size);
-// Prepares the helper's process: no error dialogs of the system's (Windows).
-void prepare();
+// Prepares the helper's process: no error dialogs of the system's (Windows),
+// and its own watch over the limits LimitedProcess sets it (memoryBytes more
+// than it holds now; processor time as allowProcessorTimeFromNow says), which
+// ends it with ExceededMemory or ExceededProcessorTime. The system holds the
+// limits; this watch holds them where a system lets them pass (Wine holds no
+// job's limits), within a few hundredths of a second.
+void prepare(qint64 memoryBytes);
+// From now on the helper may spend seconds of processor time more.
+void allowProcessorTimeFromNow(int seconds);
+// What the helper holds and has spent, as its own watch measures them (the
+// measure LimitedProcess's limits take), and what prepare does on each system.
+qint64 ownMemory();
+double ownProcessorSeconds();
+void prepareSystem();
+// The exit codes of a helper its own watch ended.
+constexpr int ExceededMemory = 90;
+constexpr int ExceededProcessorTime = 91;
 } // namespace helperSide
 
 } // namespace platform

@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -26,7 +27,9 @@ struct LimitedProcess::Handles {
     pid_t pid = -1;
     int socket = -1; // both of its standard streams
     std::mutex reaping;
-    bool reaped = false; // guarded by reaping: its id may name another process then
+    bool reaped = false;                 // guarded by reaping: its id may name another process then
+    std::atomic<qint64> memoryLimit = 0; // address space, where set
+    std::atomic<qint64> processorLimitTicks = 0; // where set
 };
 
 namespace
@@ -154,6 +157,7 @@ void LimitedProcess::limitMemoryFromNow(qint64 bytes)
     const rlimit addressSpace{limit, limit};
     if (::prlimit(m_handles->pid, RLIMIT_AS, &addressSpace, nullptr) != 0)
         throwSystemError(FileAction::Open, m_program);
+    m_handles->memoryLimit = qint64(limit);
 }
 
 void LimitedProcess::allowProcessorTimeFromNow(int seconds)
@@ -165,16 +169,43 @@ void LimitedProcess::allowProcessorTimeFromNow(int seconds)
     time.rlim_cur = rlim_t(std::floor(processorSeconds())) + rlim_t(seconds);
     if (::prlimit(m_handles->pid, RLIMIT_CPU, &time, nullptr) != 0)
         throwSystemError(FileAction::Open, m_program);
+    m_handles->processorLimitTicks = qint64(time.rlim_cur) * ::sysconf(_SC_CLK_TCK);
 }
+
+namespace
+{
+
+// The processor time the process has spent, in clock ticks: utime and stime,
+// the 14th and 15th fields of its stat, the 12th and 13th after the command's
+// name in parentheses (which may hold blanks).
+qint64 processorTicks(pid_t pid)
+{
+    const QByteArray stat = procFile(pid, "stat");
+    const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+    return fields.value(11).toLongLong() + fields.value(12).toLongLong();
+}
+
+} // namespace
 
 double LimitedProcess::processorSeconds() const
 {
-    // utime and stime: the 14th and 15th fields, the 12th and 13th after the
-    // command's name in parentheses (which may hold blanks).
-    const QByteArray stat = procFile(m_handles->pid, "stat");
-    const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
-    const double ticks = double(fields.value(11).toLongLong() + fields.value(12).toLongLong());
-    return ticks / double(::sysconf(_SC_CLK_TCK));
+    return double(processorTicks(m_handles->pid)) / double(::sysconf(_SC_CLK_TCK));
+}
+
+LimitedProcess::Limit LimitedProcess::limitPassed() const
+{
+    // The kernel holds both: an allocation past the address space fails, and
+    // the process ends at its processor time. This only tells what it sees.
+    const qint64 ticks = m_handles->processorLimitTicks;
+    if (ticks > 0 && processorTicks(m_handles->pid) >= ticks)
+        return Limit::ProcessorTime;
+    const qint64 memory = m_handles->memoryLimit;
+    if (memory > 0) {
+        const qint64 pages = procFile(m_handles->pid, "statm").split(' ').value(0).toLongLong();
+        if (pages * ::sysconf(_SC_PAGESIZE) > memory)
+            return Limit::Memory;
+    }
+    return Limit::None;
 }
 
 qint64 LimitedProcess::peakMemory() const
@@ -273,7 +304,43 @@ bool writeOutput(const char* data, qint64 size)
     return true;
 }
 
-void prepare() {}
+void prepareSystem() {}
+
+namespace
+{
+
+// A file of /proc/self/ into buf, without allocating: the watch must not
+// grow what it watches.
+qsizetype readOwnProcFile(const char* path, char* buf, qsizetype size)
+{
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return 0;
+    const ssize_t got = ::read(fd, buf, size_t(size - 1));
+    ::close(fd);
+    buf[got > 0 ? got : 0] = '\0';
+    return got > 0 ? got : 0;
+}
+
+} // namespace
+
+qint64 ownMemory()
+{
+    // The address space, what the limit the system sets counts.
+    char buf[256];
+    readOwnProcFile("/proc/self/statm", buf, sizeof buf);
+    return std::strtoll(buf, nullptr, 10) * ::sysconf(_SC_PAGESIZE);
+}
+
+double ownProcessorSeconds()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& time) {
+        return double(time.tv_sec) + double(time.tv_usec) / 1e6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
 
 } // namespace helperSide
 

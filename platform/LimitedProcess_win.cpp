@@ -5,6 +5,7 @@
 
 #include <psapi.h> // after windows.h, whose types it uses
 
+#include <atomic>
 #include <vector>
 
 namespace platform
@@ -35,7 +36,8 @@ struct LimitedProcess::Handles {
     HANDLE input = nullptr;  // its standard input, written here
     HANDLE output = nullptr; // its standard output, read here
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-    quint64 userTimeLimit = 0; // in 100 ns, where set
+    std::atomic<quint64> userTimeLimit = 0; // in 100 ns, where set
+    std::atomic<quint64> memoryLimit = 0;   // committed bytes, where set
 
     ~Handles()
     {
@@ -137,6 +139,7 @@ void LimitedProcess::limitMemoryFromNow(qint64 bytes)
     h.limits.BasicLimitInformation.LimitFlags |= JOB_OBJECT_LIMIT_PROCESS_MEMORY;
     h.limits.ProcessMemoryLimit = counters.PrivateUsage + SIZE_T(bytes);
     h.setLimits(m_program);
+    h.memoryLimit = quint64(h.limits.ProcessMemoryLimit);
 }
 
 void LimitedProcess::allowProcessorTimeFromNow(int seconds)
@@ -158,6 +161,23 @@ double LimitedProcess::processorSeconds() const
     if (!GetProcessTimes(m_handles->process, &created, &exited, &kernel, &user))
         return 0;
     return double(ticksOf(user)) / 1e7;
+}
+
+LimitedProcess::Limit LimitedProcess::limitPassed() const
+{
+    // The job holds both on Windows; Wine accepts the limits and holds neither.
+    const Handles& h = *m_handles;
+    FILETIME created, exited, kernel, user;
+    if (h.userTimeLimit > 0 && GetProcessTimes(h.process, &created, &exited, &kernel, &user) &&
+        ticksOf(user) >= h.userTimeLimit)
+        return Limit::ProcessorTime;
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    if (h.memoryLimit > 0 &&
+        GetProcessMemoryInfo(h.process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                             sizeof counters) &&
+        counters.PrivateUsage > h.memoryLimit)
+        return Limit::Memory;
+    return Limit::None;
 }
 
 qint64 LimitedProcess::peakMemory() const
@@ -235,10 +255,30 @@ bool writeOutput(const char* data, qint64 size)
     return true;
 }
 
-void prepare()
+void prepareSystem()
 {
     // A fault ends it quietly: no dialog waits for a user who never sees it.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+}
+
+qint64 ownMemory()
+{
+    // Committed memory, what the job's limit counts; the working set where
+    // that is larger (Wine tells no commit of its own).
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    if (!GetProcessMemoryInfo(GetCurrentProcess(),
+                              reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                              sizeof counters))
+        return 0;
+    return qint64(qMax(counters.PrivateUsage, counters.WorkingSetSize));
+}
+
+double ownProcessorSeconds()
+{
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user))
+        return 0;
+    return double(ticksOf(user)) / 1e7;
 }
 
 } // namespace helperSide

@@ -17,12 +17,13 @@ using namespace builder::archiveReading;
 
 int main()
 {
-    platform::helperSide::prepare();
+    platform::helperSide::prepare(256 * 1024 * 1024);
     Channel channel(&platform::helperSide::readInput, &platform::helperSide::writeOutput);
     Message ready;
     ready.type = Type::Ready;
     channel.send(ready);
     while (const std::optional<Message> request = channel.receive()) {
+        platform::helperSide::allowProcessorTimeFromNow(2);
         Message answer;
         answer.type = Type::Rom;
         answer.rom.member = 0;
