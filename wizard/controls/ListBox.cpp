@@ -14,6 +14,35 @@ QRect ListBox::visualRect(const QModelIndex& index) const
     return isVisible() ? QListWidget::visualRect(index) : QRect();
 }
 
+void ListBox::paintEvent(QPaintEvent* event)
+{
+    QListWidget::paintEvent(event);
+    paintFocusOfEmptyList(this);
+}
+
+QRect ListView::visualRect(const QModelIndex& index) const
+{
+    return isVisible() ? QListView::visualRect(index) : QRect();
+}
+
+void ListView::paintEvent(QPaintEvent* event)
+{
+    QListView::paintEvent(event);
+    paintFocusOfEmptyList(this);
+}
+
+void paintFocusOfEmptyList(QAbstractItemView* list)
+{
+    if (!list->hasFocus() || !list->model() || list->model()->rowCount(list->rootIndex()) > 0)
+        return;
+    QPainter painter(list->viewport());
+    QStyleOptionFocusRect focus;
+    focus.initFrom(list->viewport());
+    focus.rect = list->viewport()->rect().adjusted(1, 1, -1, -1);
+    focus.backgroundColor = list->palette().color(QPalette::Base);
+    list->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, list);
+}
+
 PopupListView::PopupListView(QComboBox* selector) : QListView(selector), m_selector(selector) {}
 
 QRect PopupListView::visualRect(const QModelIndex& index) const

@@ -20,7 +20,27 @@ public:
     using QListWidget::QListWidget;
 
     QRect visualRect(const QModelIndex& index) const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
+
+// The same list box as a view of a model the window gives it.
+class ListView : public QListView
+{
+    Q_OBJECT
+
+public:
+    using QListView::QListView;
+
+    QRect visualRect(const QModelIndex& index) const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// With the keyboard's focus and no entry to show it on, a list's frame shows it.
+void paintFocusOfEmptyList(QAbstractItemView* list);
 
 // The same for the list a selector (combo box) pops up: while it is closed,
 // its entries are not showing.
