@@ -67,8 +67,11 @@ CompilationMenu::CompilationMenu(QWidget* window, Window asks, QUndoStack& undoS
     // "Undo <what>" and "Redo <what>", with the system's keys: Ctrl+Z, and
     // Ctrl+Shift+Z or Ctrl+Y. A text field with the focus keeps its own.
     m_menu->addSeparator();
-    for (QAction* action :
-         {undoStack.createUndoAction(m_menu), undoStack.createRedoAction(m_menu)}) {
+    QAction* undo = undoStack.createUndoAction(m_menu);
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction* redo = undoStack.createRedoAction(m_menu);
+    redo->setShortcuts(QKeySequence::Redo);
+    for (QAction* action : {undo, redo}) {
         action->setShortcutContext(Qt::WindowShortcut);
         m_menu->addAction(action);
         m_window->addAction(action);

@@ -139,8 +139,10 @@ void SelectionPage::addRoms(const QStringList& fileNames)
     perform(m_undoStack,
             std::make_unique<CompilationEdit>(
                 m_document,
-                QCoreApplication::translate("wizard::SelectionPage", "Add %n rom(s)", nullptr,
-                                            int(fileNames.size())),
+                fileNames.size() == 1
+                    ? QCoreApplication::translate("wizard::SelectionPage", "Add %n rom", nullptr, 1)
+                    : QCoreApplication::translate("wizard::SelectionPage", "Add %n roms", nullptr,
+                                                  int(fileNames.size())),
                 [fileNames](CompilationDocument& document) { document.addRoms(fileNames); }));
     // The last rom added is the current one, in view.
     if (const int count = m_model->rowCount(); count > 0 && !fileNames.isEmpty()) {
@@ -233,8 +235,11 @@ void SelectionPage::lstNESRomsDragDrop(const DroppedFiles& dropped)
         return;
     }
     // One step to undo: the folder the files came from, and the files.
-    m_undoStack.beginMacro(QCoreApplication::translate("wizard::SelectionPage", "Drop %n rom(s)",
-                                                       nullptr, int(dropped.fileNames.size())));
+    m_undoStack.beginMacro(
+        dropped.fileNames.size() == 1
+            ? QCoreApplication::translate("wizard::SelectionPage", "Drop %n rom", nullptr, 1)
+            : QCoreApplication::translate("wizard::SelectionPage", "Drop %n roms", nullptr,
+                                          int(dropped.fileNames.size())));
     const auto endMacro = qScopeGuard([this] { m_undoStack.endMacro(); });
     // Files from another directory move the directory list there first, with
     // its usual change: the selection is emptied and the labels reset.

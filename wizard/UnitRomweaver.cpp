@@ -19,6 +19,7 @@
 #include "wizard/WritePage.h"
 #include "wizard/controls/ButtonEnterKey.h"
 #include "wizard/controls/FormLook.h"
+#include "wizard/controls/GrowingForm.h"
 #include "wizard/controls/KeyboardFocus.h"
 #include "wizard/controls/LocaleCollation.h"
 #include "wizard/controls/MessageBoxes.h"
@@ -29,6 +30,7 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QUndoStack>
 
 namespace
@@ -101,6 +103,17 @@ TfrmRomweaver::TfrmRomweaver(platform::ProgramFiles files, QWidget* parent)
     connect(m_compilationMenu, &wizard::CompilationMenu::saveRequested, this,
             [this](const QString& path) { saveCompilation(path); });
     connect(m_undoStack, &QUndoStack::cleanChanged, this, &TfrmRomweaver::showCompilationState);
+    // The Compilation button as wide as its caption and its menu's arrow need
+    // (in some languages wider than its place), the cartridge after it.
+    auto* compilationButton = findChild<QWidget*>(QStringLiteral("btnCompilation"));
+    const int arrow = style()->pixelMetric(QStyle::PM_MenuButtonIndicator, nullptr, this);
+    compilationButton->resize(
+        qMax(compilationButton->width(), compilationButton->sizeHint().width() + arrow),
+        compilationButton->height());
+    QWidget* cartridge = m_selection->cartridge();
+    const int cartridgeRight = cartridge->geometry().right();
+    cartridge->setGeometry(QRect(QPoint(compilationButton->geometry().right() + 13, cartridge->y()),
+                                 QPoint(cartridgeRight, cartridge->geometry().bottom())));
     wizard::growWithWindow(this);
     connectShell();
     wizard::pressFocusedButtonOnEnter(this);
@@ -222,6 +235,8 @@ void TfrmRomweaver::fitOuterSize(int width, int height)
     // user left it at.
     wizard::setMinimumOuterSize(this, QSize(width, height));
     wizard::resizeOnScreen(this, m_storedSize ? m_storedSize->inner : minimumSize());
+    // A frame told only now changes the documented size at an unchanged size.
+    wizard::relayoutGrowingForm(this);
 }
 
 void TfrmRomweaver::FormClose()

@@ -31,6 +31,7 @@ private slots:
     void fileListIsTheFolderButTheSelection();
     void openingNamesTheRomsItCannotRead();
     void savingAddsTheExtension();
+    void undoKeysOnEveryPageButInTextFields();
 };
 
 void TestCompilationViews::modelsFollowEveryChange()
@@ -323,6 +324,34 @@ void TestCompilationViews::savingAddsTheExtension()
     QVERIFY(frmRomweaver->saveCompilation(path));
     QVERIFY(QFile::exists(path + ".romweaver"));
     QCOMPARE(frmRomweaver->compilationPath(), QDir::toNativeSeparators(path + ".romweaver"));
+}
+
+void TestCompilationViews::undoKeysOnEveryPageButInTextFields()
+{
+    WizardFixture wizard;
+    wizard.addRom(QStringLiteral("a.nes"), testfiles::makeRom(1, 0, 100));
+    wizard.start();
+    wizard.selectRoms({"a.nes"});
+    wizard.click("btnNext");
+    // A text field with the focus undoes its own typing.
+    auto* title = wizard.control<QLineEdit>("txtRomTitle");
+    title->setFocus();
+    QTest::keyClicks(title, QStringLiteral("x"));
+    QTest::keySequence(title, QKeySequence::Undo);
+    QCOMPARE(title->text(), QStringLiteral("a.nes"));
+    QCOMPARE(frmRomweaver->compilation().romCount(), 1);
+    // Elsewhere the window undoes, also on another page than the edit's.
+    auto* sorted = wizard.control<QCheckBox>("chkSorted");
+    sorted->setFocus();
+    QTest::keySequence(sorted, QKeySequence::Undo);
+    QCOMPARE(frmRomweaver->compilation().romCount(), 0);
+    QTest::keySequence(sorted, QKeySequence::Redo);
+    QCOMPARE(frmRomweaver->compilation().romCount(), 1);
+    // The Compilation menu says what.
+    QStringList texts;
+    for (QAction* action : frmRomweaver->actions())
+        texts << action->text();
+    QVERIFY2(texts.contains(QStringLiteral("Undo Add 1 rom")), qPrintable(texts.join('|')));
 }
 
 QTEST_MAIN(TestCompilationViews)

@@ -23,6 +23,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };
 
 // The same list box as a view of a model the window gives it.
@@ -37,10 +39,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };
 
-// With the keyboard's focus and no entry to show it on, a list's frame shows it.
-void paintFocusOfEmptyList(QAbstractItemView* list);
+// A list with the keyboard's focus shows it on its frame, also when it has no
+// entry to show it on, or when its current entry looks the same either way.
+void paintFocusOfList(QAbstractItemView* list);
 
 // The same for the list a selector (combo box) pops up: while it is closed,
 // its entries are not showing.
