@@ -90,7 +90,7 @@ QStringList Compilation::menuTitles() const
 {
     QStringList titles;
     for (const qsizetype index : m_menu)
-        titles << m_roms.at(index).title;
+        titles << m_roms.at(index).menuTitle();
     return titles;
 }
 
@@ -131,9 +131,14 @@ QStringList Compilation::menuLines() const
     return lines;
 }
 
+QString Compilation::previewLine(qsizetype position) const
+{
+    return menuLineForTitle(menuRom(position).menuTitle(), position, menuSize(), m_numbered);
+}
+
 QString Compilation::menuLine(qsizetype position) const
 {
-    QString line = previewLines().at(position);
+    QString line = previewLine(position);
     for (const QString& field : menuRom(position).menuFields)
         line += FieldSeparator + field;
     return line;
@@ -141,7 +146,7 @@ QString Compilation::menuLine(qsizetype position) const
 
 void Compilation::setMenuLine(qsizetype position, const QString& line)
 {
-    const QString preview = previewLines().at(position);
+    const QString preview = previewLine(position);
     QStringList& fields = m_roms[m_menu.at(position)].menuFields;
     // The edits add "|" and a field, or cut after a "|": what follows the
     // preview line is "|" and the fields, or nothing.
@@ -152,13 +157,13 @@ void Compilation::setMenuLine(qsizetype position, const QString& line)
 void Compilation::applyOptionFlags(qsizetype position, qint32 flagSum)
 {
     setMenuLine(position,
-                ApplyOptionFlags(menuLine(position), previewLines().at(position), flagSum));
+                ApplyOptionFlags(menuLine(position), previewLine(position), flagSum));
 }
 
 void Compilation::applySpriteValue(qsizetype position, const QString& spriteValue)
 {
     const QString line = ApplySpriteValue(menuLine(position), spriteValue);
-    if (line.startsWith(previewLines().at(position))) {
+    if (line.startsWith(previewLine(position))) {
         setMenuLine(position, line);
         return;
     }
@@ -173,7 +178,7 @@ void Compilation::applySpriteValue(qsizetype position, const QString& spriteValu
 
 void Compilation::removeOptions(qsizetype position)
 {
-    setMenuLine(position, ResetMenuLine(previewLines().at(position)));
+    setMenuLine(position, ResetMenuLine(previewLine(position)));
 }
 
 QString Compilation::outputPath() const

@@ -33,6 +33,9 @@ struct CompilationRom {
     // What the file held when the compilation was saved, when it was read from one.
     std::optional<RomFingerprint> saved;
 
+    // The title the menu shows: the file name while none is known.
+    const QString& menuTitle() const { return title.isNull() ? fileName : title; }
+
     bool operator==(const CompilationRom&) const = default;
 };
 
@@ -85,6 +88,8 @@ public:
     {
         return m_roms.at(m_menu.at(position));
     }
+    // Where the rom at this place of the selection stands in the menu.
+    qsizetype menuPositionOf(qsizetype romIndex) const { return m_menu.indexOf(romIndex); }
     QStringList menuFileNames() const;
     QStringList menuTitles() const;
     // A title changed in place: the rom keeps its place in the menu, sorted or not.
@@ -104,6 +109,7 @@ public:
 
     // The menu as the preview shows it: each title, numbered while numbering is on.
     QStringList previewLines() const;
+    QString previewLine(qsizetype position) const;
     // The menu lines the menu script is written from: each preview line and
     // its rom's menu fields.
     QStringList menuLines() const;

@@ -39,16 +39,22 @@ QList<qsizetype> sortedOrder(const QStringList& titles)
     return order;
 }
 
+QString menuLineForTitle(const QString& title, qsizetype position, qsizetype count, bool numbered)
+{
+    if (!numbered)
+        return title;
+    const int width = int(QString::number(count).size());
+    return QStringLiteral("%1. ").arg(position + 1, width, 10, QLatin1Char('0')) + title;
+}
+
 QStringList menuLinesForTitles(const QStringList& titles, bool numbered)
 {
     if (!numbered)
         return titles;
-    const qsizetype count = titles.size();
-    const int width = int(QString::number(count).size());
     QStringList lines;
-    lines.reserve(count);
-    for (qsizetype n = 1; n <= count; ++n)
-        lines << QStringLiteral("%1. ").arg(n, width, 10, QLatin1Char('0')) + titles.at(n - 1);
+    lines.reserve(titles.size());
+    for (qsizetype position = 0; position < titles.size(); ++position)
+        lines << menuLineForTitle(titles.at(position), position, titles.size(), true);
     return lines;
 }
 

@@ -39,5 +39,7 @@ QList<qsizetype> sortedOrder(const QStringList& titles);
 // or with numbering its position (from 1), zero-filled to the number of digits
 // of the count, then ". " and the title.
 QStringList menuLinesForTitles(const QStringList& titles, bool numbered);
+// The same for the title at one position of count.
+QString menuLineForTitle(const QString& title, qsizetype position, qsizetype count, bool numbered);
 
 } // namespace builder

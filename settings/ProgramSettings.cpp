@@ -90,6 +90,25 @@ void storeTitle(SettingsFile& settings, const QString& romFileName, const QStrin
                         platform::localBytes(title));
 }
 
+std::optional<QString> titleAsStored(const SettingsFile& settings, const QString& romFileName)
+{
+    // A default no line of the file can hold tells a missing key from any value.
+    const QByteArray none("\n");
+    const QByteArray value = settings.ReadValue(TitlesSection, platform::localBytes(romFileName), none);
+    if (value == none)
+        return std::nullopt;
+    return platform::localText(value);
+}
+
+void restoreTitle(SettingsFile& settings, const QString& romFileName,
+                  const std::optional<QString>& title)
+{
+    if (title)
+        storeTitle(settings, romFileName, *title);
+    else
+        settings.DeleteValue(TitlesSection, platform::localBytes(romFileName));
+}
+
 QList<StoredOption> storedOptions(const SettingsFile& settings)
 {
     QList<StoredOption> options;
@@ -106,6 +125,22 @@ void storeOption(SettingsFile& settings, const QByteArray& key, const QString& d
 void deleteOption(SettingsFile& settings, const QByteArray& key)
 {
     settings.DeleteValue(OptionsSection, key);
+}
+
+void restoreOptions(SettingsFile& settings, const QList<StoredOption>& options)
+{
+    const QList<StoredOption> now = storedOptions(settings);
+    // What stays as it is: the options both lists begin with.
+    qsizetype same = 0;
+    while (same < now.size() && same < options.size() && now.at(same).key == options.at(same).key &&
+           now.at(same).description == options.at(same).description)
+        ++same;
+    // The rest is written anew, in order: a key keeps its place in the file
+    // when written again, so the ones after are taken out first.
+    for (qsizetype i = same; i < now.size(); ++i)
+        deleteOption(settings, now.at(i).key);
+    for (qsizetype i = same; i < options.size(); ++i)
+        storeOption(settings, options.at(i).key, options.at(i).description);
 }
 
 QStringList recentCompilations(const SettingsFile& settings)

@@ -39,6 +39,11 @@ void rememberWindowSize(SettingsFile& settings, const WindowSize& size, const Wi
 // The title stored for a rom file, else the file name itself.
 QString storedTitle(const SettingsFile& settings, const QString& romFileName);
 void storeTitle(SettingsFile& settings, const QString& romFileName, const QString& title);
+// The title as stored for the rom file; nothing when none is.
+std::optional<QString> titleAsStored(const SettingsFile& settings, const QString& romFileName);
+// Puts back a title as titleAsStored told it: stored, or no entry at all.
+void restoreTitle(SettingsFile& settings, const QString& romFileName,
+                  const std::optional<QString>& title);
 
 // The options in file order (empty descriptions left out): each key as stored
 // (its option number in decimal) with its description.
@@ -49,6 +54,9 @@ struct StoredOption {
 QList<StoredOption> storedOptions(const SettingsFile& settings);
 void storeOption(SettingsFile& settings, const QByteArray& key, const QString& description);
 void deleteOption(SettingsFile& settings, const QByteArray& key);
+// Makes the Options section hold these options, in this order (as
+// storedOptions told them before): those stored otherwise are written anew.
+void restoreOptions(SettingsFile& settings, const QList<StoredOption>& options);
 
 // The compilation files opened or saved last, the latest first.
 constexpr int RecentCompilationCount = 5;

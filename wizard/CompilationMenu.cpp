@@ -2,7 +2,6 @@
 
 #include "builder/CompilationFile.h"
 #include "platform/Paths.h"
-#include "wizard/UnitRomweaver.h"
 #include "wizard/controls/MessageBoxes.h"
 
 #include <QDir>
@@ -10,6 +9,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QToolButton>
+#include <QUndoStack>
 
 namespace wizard
 {
@@ -25,8 +25,8 @@ QString fileFilter()
 
 } // namespace
 
-CompilationMenu::CompilationMenu(TfrmRomweaver* window)
-    : QObject(window), m_window(window), m_button(new QToolButton(window)),
+CompilationMenu::CompilationMenu(QWidget* window, Window asks, QUndoStack& undoStack)
+    : QObject(window), m_window(window), m_asks(std::move(asks)), m_button(new QToolButton(window)),
       m_menu(new QMenu(window))
 {
     // Below the pages, left of the shell's buttons, where no page has a control.
@@ -64,6 +64,18 @@ CompilationMenu::CompilationMenu(TfrmRomweaver* window)
     addAction(tr("Save compilation…"), QKeySequence(Qt::CTRL | Qt::Key_S), &CompilationMenu::save);
     addAction(tr("Save compilation as…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
               &CompilationMenu::saveAs);
+    // "Undo <what>" and "Redo <what>", with the system's keys: Ctrl+Z, and
+    // Ctrl+Shift+Z or Ctrl+Y. A text field with the focus keeps its own.
+    m_menu->addSeparator();
+    QAction* undo = undoStack.createUndoAction(m_menu);
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction* redo = undoStack.createRedoAction(m_menu);
+    redo->setShortcuts(QKeySequence::Redo);
+    for (QAction* action : {undo, redo}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        m_menu->addAction(action);
+        m_window->addAction(action);
+    }
     m_recentSeparator = m_menu->addSeparator();
     m_recentSeparator->setVisible(false);
 }
@@ -88,33 +100,33 @@ void CompilationMenu::showRecent(const QStringList& paths)
 
 QString CompilationMenu::startFolder() const
 {
-    if (!m_window->compilationPath().isEmpty())
-        return QFileInfo(m_window->compilationPath()).absolutePath();
-    return m_window->NESRomsDir;
+    const QString path = m_asks.compilationPath();
+    return path.isEmpty() ? m_asks.romsDirectory() : QFileInfo(path).absolutePath();
 }
 
 void CompilationMenu::openChosen()
 {
-    if (!m_window->maySetCompilationAside())
+    if (!m_asks.maySetCompilationAside())
         return;
     const QString path =
         QFileDialog::getOpenFileName(m_window, tr("Open compilation"), startFolder(), fileFilter());
     if (!path.isEmpty())
-        m_window->openCompilation(QDir::toNativeSeparators(path));
+        emit openRequested(QDir::toNativeSeparators(path));
 }
 
 void CompilationMenu::open(const QString& path)
 {
-    if (m_window->maySetCompilationAside())
-        m_window->openCompilation(path);
+    if (m_asks.maySetCompilationAside())
+        emit openRequested(path);
 }
 
 void CompilationMenu::save()
 {
-    if (m_window->compilationPath().isEmpty())
+    const QString path = m_asks.compilationPath();
+    if (path.isEmpty())
         saveAs();
     else
-        m_window->saveCompilation(m_window->compilationPath());
+        emit saveRequested(path);
 }
 
 void CompilationMenu::saveAs()
@@ -122,11 +134,11 @@ void CompilationMenu::saveAs()
     QFileDialog dialog(m_window, tr("Save compilation"), startFolder(), fileFilter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QLatin1String(builder::CompilationExtension));
-    if (!m_window->compilationPath().isEmpty())
-        dialog.selectFile(m_window->compilationPath());
+    if (const QString path = m_asks.compilationPath(); !path.isEmpty())
+        dialog.selectFile(path);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    m_window->saveCompilation(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
+    emit saveRequested(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
 }
 
 } // namespace wizard

@@ -69,7 +69,7 @@ std::optional<builder::RomSurvey> RomLooks::survey(const QString& path)
     // (missing, no access) fails at once: both are measured here.
     if (!builder::RomSource::isArchiveName(QFileInfo(path).fileName()) ||
         !platform::lookStamp(path))
-        return m_kept.survey(path);
+        return surveyNow(path);
     if (!m_pending.contains(path)) {
         m_pending.insert(path);
         {
@@ -83,12 +83,26 @@ std::optional<builder::RomSurvey> RomLooks::survey(const QString& path)
 
 builder::RomSurvey RomLooks::surveyNow(const QString& path)
 {
-    return m_kept.survey(path);
+    builder::RomSurvey survey = m_kept.survey(path);
+    if (survey.readable || survey.badArchive())
+        m_failed.remove(path);
+    else
+        m_failed.insert(path, survey);
+    return survey;
+}
+
+std::optional<builder::RomSurvey> RomLooks::known(const QString& path)
+{
+    if (std::optional<builder::RomSurvey> kept = m_kept.kept(path))
+        return kept;
+    const auto failed = m_failed.constFind(path);
+    return failed == m_failed.cend() ? std::nullopt : std::optional(*failed);
 }
 
 void RomLooks::keepOnly(const QSet<QString>& paths)
 {
     m_kept.forgetUnused();
+    m_failed.removeIf([&paths](const auto& failed) { return !paths.contains(failed.key()); });
     for (auto pending = m_pending.begin(); pending != m_pending.end();)
         pending = paths.contains(*pending) ? std::next(pending) : m_pending.erase(pending);
     const std::lock_guard<std::mutex> lock(m_queue->mutex);

@@ -3,6 +3,7 @@
 #include "builder/ImageSurvey.h"
 #include "builder/RomSurveyCache.h"
 
+#include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -31,6 +32,9 @@ public:
     // The survey of the file at path, when it is known; nothing while an
     // archive is being looked into (its look is started if it is not yet).
     std::optional<builder::RomSurvey> survey(const QString& path);
+    // The survey known for the file, while it stays as it was; nothing is
+    // read or started for it.
+    std::optional<builder::RomSurvey> known(const QString& path);
     // The survey a build takes: the one known, else measured now.
     builder::RomSurvey surveyNow(const QString& path);
     // Keeps only these files' surveys and looks: a look no one needs any more
@@ -53,6 +57,9 @@ private:
     void looked(const QString& path, const builder::RomSurvey& survey);
 
     builder::RomSurveyCache m_kept;
+    // The last survey of a file that could not be read: no stamp keeps it, yet
+    // it is what the file was found to be.
+    QHash<QString, builder::RomSurvey> m_failed;
     QSet<QString> m_pending;
     std::shared_ptr<Queue> m_queue;
 };

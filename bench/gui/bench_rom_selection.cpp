@@ -1,7 +1,8 @@
 // ">>" on page 1 over a large file list, with every file selected and with
 // every other file selected, against the reference of the least the move
-// must do: fill the selected-rom list, clear the file list, open, size and
-// close each file once. The files are iNES roms of no banks (16 bytes).
+// must do: fill a list view of the same size with the names (a string list
+// model, set whole), clear the file list, open, size and close each file
+// once. The files are iNES roms of no banks (16 bytes).
 //
 //   bench_rom_selection [runs]
 
@@ -11,8 +12,9 @@
 #include "wizard/controls/FileListBox.h"
 
 #include <QItemSelection>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
+#include <QStringListModel>
 
 using namespace platform;
 using namespace builder;
@@ -41,7 +43,16 @@ bench::Paired measure(const Scenario& scenario, int runs)
     bench::Wizard wizard;
     TfrmRomweaver* window = wizard.start(romsDirectory);
     auto* files = wizard.control<FileListBox>("FileListBox1");
-    auto* roms = wizard.control<QListWidget>("lstNESRoms");
+    auto* roms = wizard.control<QAbstractItemView>("lstNESRoms");
+    // The reference's list: a view as large as the selection's, on a shown window.
+    QWidget referenceWindow;
+    QListView referenceList(&referenceWindow);
+    QStringListModel referenceModel;
+    referenceList.setModel(&referenceModel);
+    referenceList.setUniformItemSizes(true);
+    referenceList.setGeometry(roms->geometry());
+    referenceWindow.resize(window->size());
+    referenceWindow.show();
     auto* add = wizard.control<QPushButton>("btnSelectRoms");
     QStringList allNames;
     for (int row = 0; row < files->count(); ++row)
@@ -63,6 +74,7 @@ bench::Paired measure(const Scenario& scenario, int runs)
         runs,
         [&] {
             window->btnClearClick(); // the compilation's selection too, not the list alone
+            referenceModel.setStringList({});
             files->clear();
             files->addItems(allNames);
             if (scenario.step == 1)
@@ -73,14 +85,14 @@ bench::Paired measure(const Scenario& scenario, int runs)
         },
         [&] {
             const double ms = bench::timeMs([&] { add->click(); });
-            if (roms->count() != selectedNames.size())
-                qFatal("\">>\" moved %d files, not %d", int(roms->count()),
+            if (roms->model()->rowCount() != selectedNames.size())
+                qFatal("\">>\" moved %d files, not %d", roms->model()->rowCount(),
                        int(selectedNames.size()));
             return ms;
         },
         [&] {
             return bench::timeMs([&] {
-                roms->addItems(selectedNames);
+                referenceModel.setStringList(selectedNames);
                 files->clear();
                 qint64 total = 0;
                 for (const QString& name : selectedNames)

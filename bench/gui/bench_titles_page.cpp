@@ -49,9 +49,9 @@ bench::Paired measure(int romCount, int storedTitles, int runs, qint64& fileSize
     wizard.control<QPushButton>("btnSelectRoms")->click();
     auto* next = wizard.control<QPushButton>("btnNext");
     auto* previous = wizard.control<QPushButton>("btnPrevious");
-    auto* roms = wizard.control<QListWidget>("lstNESRoms");
-    auto* titles = wizard.control<QListWidget>("lstRomTitles");
-    auto* preview = wizard.control<QListWidget>("lstPreview");
+    const QStringList roms = frmRomweaver->compilation().menuFileNames();
+    auto* titles = wizard.control<QAbstractItemView>("lstRomTitles");
+    auto* preview = wizard.control<QAbstractItemView>("lstPreview");
     // The reference fills two lists of the same size in a window of its own.
     QWidget referenceWindow;
     QListWidget referenceTitles(&referenceWindow);
@@ -75,8 +75,9 @@ bench::Paired measure(int romCount, int storedTitles, int runs, qint64& fileSize
                 next->click();
                 QApplication::processEvents();
             });
-            if (titles->count() != romCount || preview->count() != romCount ||
-                titles->item(0)->text() != QStringLiteral("Title of rom 0"))
+            if (titles->model()->rowCount() != romCount ||
+                preview->model()->rowCount() != romCount ||
+                titles->model()->index(0, 0).data().toString() != QStringLiteral("Title of rom 0"))
                 qFatal("page 2 did not fill both lists");
             return ms;
         },
@@ -94,8 +95,8 @@ bench::Paired measure(int romCount, int storedTitles, int runs, qint64& fileSize
                                       settings::ini::servedValue(key->value));
                 }
                 referenceTitles.clear();
-                for (int row = 0; row < roms->count(); ++row) {
-                    const QByteArray name = roms->item(row)->text().toLocal8Bit();
+                for (const QString& rom : roms) {
+                    const QByteArray name = rom.toLocal8Bit();
                     referenceTitles.addItem(QString::fromLocal8Bit(
                         stored.value(settings::ini::foldedName(name), name)));
                 }

@@ -903,7 +903,9 @@ void TestRomweaverBuild::compilationFilesBuildTheSameImage()
     wizard.control<QCheckBox>("chkNumbering")->click();
     wizard.click("btnNext");
     frmRomweaver->addOption(QStringLiteral("Turbo"));
-    wizard.control<QListWidget>("lstOptions")->item(0)->setSelected(true);
+    wizard.control<QAbstractItemView>("lstOptions")->selectionModel()->select(
+        wizard.control<QAbstractItemView>("lstOptions")->model()->index(0, 0),
+        QItemSelectionModel::Select);
     wizard.click("btnAddToMenuItem");
     frmRomweaver->applySpriteValueToSelectedLine(QStringLiteral("12"));
     wizard.click("btnNext");

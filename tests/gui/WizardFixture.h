@@ -101,14 +101,31 @@ public:
     QString text(const char* label) const { return control<QLabel>(label)->text(); }
     void click(const char* button) const { control<QPushButton>(button)->click(); }
 
-    static QStringList entries(const QListWidget* list)
+    // What a list shows, row by row (a list widget or a view of a model).
+    static QStringList entries(const QAbstractItemView* list, int role = Qt::DisplayRole)
     {
         QStringList texts;
-        for (int row = 0; row < list->count(); ++row)
-            texts << list->item(row)->text();
+        const QAbstractItemModel* model = list->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            texts << model->index(row, 0).data(role).toString();
         return texts;
     }
-    QStringList entries(const char* list) const { return entries(control<QListWidget>(list)); }
+    QStringList entries(const char* list, int role = Qt::DisplayRole) const
+    {
+        return entries(control<QAbstractItemView>(list), role);
+    }
+    // The row's data in a list, by role (its tooltip, its accessible description).
+    QVariant entryData(const char* list, int row, int role) const
+    {
+        const QAbstractItemView* view = control<QAbstractItemView>(list);
+        return view->model()->index(row, 0).data(role);
+    }
+    // Makes the row of a list its current entry, as a click makes it.
+    void setCurrentRow(const char* list, int row) const
+    {
+        QAbstractItemView* view = control<QAbstractItemView>(list);
+        view->setCurrentIndex(view->model()->index(row, 0));
+    }
 
     // Puts files into the rom directory and re-reads the file list.
     void addRom(const QString& name, const QByteArray& bytes)

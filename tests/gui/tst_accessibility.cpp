@@ -53,7 +53,7 @@ QWidget* bringUp(WizardFixture& wizard, const QString& what)
 
 QAccessible::Role expectedRole(const QWidget* control)
 {
-    if (qobject_cast<const QListWidget*>(control))
+    if (qobject_cast<const QListView*>(control))
         return QAccessible::List;
     if (qobject_cast<const QLineEdit*>(control))
         return QAccessible::EditableText;
@@ -177,10 +177,10 @@ void TestAccessibility::tabOrderAndEntryFocus_data()
                                       "btnClear",      "lstNESRoms",      "btnCompilation",
                                       "btnAbout",      "btnNext",         "DirectoryListBox1",
                                       "DriveComboBox1"};
-    QTest::newRow("2") << "2" << QStringList{"txtRomTitle", "btnChangeTitle", "btnTidyTitles", "chkNumbering",
-                                             "chkSorted",   "lstPreview",     "btnCompilation",
-                                             "btnAbout",    "btnPrevious",    "btnNext",
-                                             "lstRomTitles"};
+    QTest::newRow("2") << "2" << QStringList{"txtRomTitle",    "btnChangeTitle", "btnTidyTitles",
+                                             "chkNumbering",   "chkSorted",      "lstPreview",
+                                             "btnCompilation", "btnAbout",       "btnPrevious",
+                                             "btnNext",        "lstRomTitles"};
     QTest::newRow("3") << "3"
                        << QStringList{
                               "lstOptions",       "txtOption",          "btnAddToMenuItem",

@@ -31,7 +31,10 @@ private:
         wizard.control<QCheckBox>("chkNumbering")->click();
         wizard.click("btnNext");
         frmRomweaver->addOption(QStringLiteral("Turbo"));
-        wizard.control<QListWidget>("lstOptions")->item(0)->setSelected(true);
+        wizard.control<QAbstractItemView>("lstOptions")
+            ->selectionModel()
+            ->select(wizard.control<QAbstractItemView>("lstOptions")->model()->index(0, 0),
+                     QItemSelectionModel::Select);
         wizard.click("btnAddToMenuItem");
         wizard.click("btnNext");
         wizard.control<wizard::DirectoryListBox>("DirectoryListBox2")->setDirectory(outFolder);
@@ -43,9 +46,9 @@ private:
     }
     static QString tooltipOf(const WizardFixture& wizard, const char* name)
     {
-        auto* list = wizard.control<QListWidget>("lstNESRoms");
-        const auto found = list->findItems(QString::fromLatin1(name), Qt::MatchExactly);
-        return found.isEmpty() ? QStringLiteral("(not listed)") : found.first()->toolTip();
+        const qsizetype row = wizard.entries("lstNESRoms").indexOf(QString::fromLatin1(name));
+        return row < 0 ? QStringLiteral("(not listed)")
+                       : wizard.entryData("lstNESRoms", int(row), Qt::ToolTipRole).toString();
     }
 };
 

@@ -49,13 +49,16 @@ private:
         wizard.click("btnNext");
         QCOMPARE(frmRomweaver->CurrentStep, 3);
     }
-    static QListWidget* options(const WizardFixture& wizard)
+    static QAbstractItemView* options(const WizardFixture& wizard)
     {
-        return wizard.control<QListWidget>("lstOptions");
+        return wizard.control<QAbstractItemView>("lstOptions");
     }
     static QString menuLine(const WizardFixture& wizard)
     {
-        return wizard.control<QListWidget>("lstTitleAndOptions")->currentItem()->text();
+        return wizard.control<QAbstractItemView>("lstTitleAndOptions")
+            ->currentIndex()
+            .data()
+            .toString();
     }
     static void addSprite(const QString& value)
     {
@@ -69,7 +72,8 @@ private:
     {
         options(wizard)->clearSelection();
         for (int row : rows)
-            options(wizard)->item(row)->setSelected(true);
+            options(wizard)->selectionModel()->select(options(wizard)->model()->index(row, 0),
+                                                      QItemSelectionModel::Select);
     }
 };
 
@@ -81,8 +85,8 @@ void TestOptionsPage::entryListsStoredOptions()
     startOnOptionsPage(wizard, ThreeOptions);
     QCOMPARE(wizard.entries("lstOptions"), (QStringList{"1: A", "2: B", "4: C"}));
     QCOMPARE(wizard.control<QLineEdit>("txtOption")->text(), QStringLiteral("A"));
-    QCOMPARE(options(wizard)->currentRow(), 0);
-    QVERIFY(options(wizard)->selectedItems().isEmpty());
+    QCOMPARE(options(wizard)->currentIndex().row(), 0);
+    QVERIFY(options(wizard)->selectionModel()->selectedRows().isEmpty());
     QCOMPARE(wizard.entries("lstTitleAndOptions"), QStringList{"Alpha"});
     QCOMPARE(menuLine(wizard), QStringLiteral("Alpha"));
 }
@@ -165,7 +169,7 @@ void TestOptionsPage::changeAndDeleteTheFocusedOption()
     WizardFixture wizard;
     startOnOptionsPage(wizard, ThreeOptions);
     auto* list = options(wizard);
-    const QRect third = list->visualItemRect(list->item(2));
+    const QRect third = list->visualRect(list->model()->index(2, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third.center());
     auto* description = wizard.control<QLineEdit>("txtOption");
     QCOMPARE(description->text(), QStringLiteral("C"));
@@ -174,7 +178,8 @@ void TestOptionsPage::changeAndDeleteTheFocusedOption()
     QCOMPARE(wizard.entries("lstOptions"), (QStringList{"1: A", "2: B", "4: D"}));
     QCOMPARE(SettingsFile(wizard.iniPath()).ReadValue("Options", "4", ""), QByteArray("D"));
 
-    list->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    list->selectionModel()->setCurrentIndex(list->model()->index(0, 0),
+                                            QItemSelectionModel::NoUpdate);
     QCOMPARE(description->text(), QStringLiteral("A"));
     wizard.click("btnDeleteOption");
     QCOMPARE(wizard.entries("lstOptions"), (QStringList{"2: B", "4: D"}));
@@ -184,7 +189,7 @@ void TestOptionsPage::changeAndDeleteTheFocusedOption()
     QCOMPARE(stored[0].first, QByteArray("2"));
 
     // The option shown second is still stored under its own key 4.
-    list->setCurrentRow(1);
+    wizard.setCurrentRow("lstOptions", 1);
     description->setText(QStringLiteral("E"));
     wizard.click("btnChangeOption");
     QCOMPARE(wizard.entries("lstOptions"), (QStringList{"2: B", "4: E"}));
@@ -295,7 +300,7 @@ void TestOptionsPage::optionsBeyondTheFlagWidth()
         many.append({QByteArray::number(qint64(1) << i), "opt" + QByteArray::number(i)});
     WizardFixture wizard;
     startOnOptionsPage(wizard, many);
-    QCOMPARE(options(wizard)->count(), 32); // all shown
+    QCOMPARE(options(wizard)->model()->rowCount(), 32); // all shown
 
     BoxAnswerer answerer;
     selectOptions(wizard, {0, 30, 31});
@@ -357,7 +362,7 @@ void TestOptionsPage::optionsStayWithTheirRoms()
     QCOMPARE(wizard.entries("lstTitleAndOptions"),
              (QStringList{"1. Aardvark.nes", "2. Alpha|5|12"}));
     // Only "remove options" takes them off.
-    wizard.control<QListWidget>("lstTitleAndOptions")->setCurrentRow(1);
+    wizard.setCurrentRow("lstTitleAndOptions", 1);
     wizard.click("btnRemoveOptions");
     QCOMPARE(menuLine(wizard), QStringLiteral("2. Alpha"));
 }
@@ -381,7 +386,7 @@ void TestOptionsPage::flagsAndSpriteValuesReachTheGbaRom()
     selectOptions(wizard, {0, 1});
     wizard.click("btnAddToMenuItem");
     addSprite(QStringLiteral("0x0300"));
-    wizard.control<QListWidget>("lstTitleAndOptions")->setCurrentRow(1);
+    wizard.setCurrentRow("lstTitleAndOptions", 1);
     addSprite(QStringLiteral("17"));
     wizard.click("btnNext");
     QVERIFY(wizard.control<DirectoryListBox>("DirectoryListBox2")->setDirectory(out.path()));

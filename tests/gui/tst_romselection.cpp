@@ -32,11 +32,12 @@ private slots:
     void listsFollowTheDisk();
 
 private:
-    static void doubleClick(QListWidget* list, int row, Qt::KeyboardModifiers keys = {})
+    static void doubleClick(QAbstractItemView* list, int row, Qt::KeyboardModifiers keys = {})
     {
-        list->scrollToItem(list->item(row));
+        const QModelIndex index = list->model()->index(row, 0);
+        list->scrollTo(index);
         QApplication::processEvents();
-        const QRect rect = list->visualItemRect(list->item(row));
+        const QRect rect = list->visualRect(index);
         // A press must reach the view before its double-click counts, as with a real mouse.
         QTest::mousePress(list->viewport(), Qt::LeftButton, keys, rect.center());
         QTest::mouseRelease(list->viewport(), Qt::LeftButton, keys, rect.center());
@@ -105,7 +106,7 @@ void TestRomSelection::doubleClickOnSelectionRemovesIt()
         wizard.addRom(QString::fromLatin1(name), QByteArray(1024, 'r'));
     wizard.start();
     wizard.selectRoms({"a.nes", "b.nes"});
-    auto* selected = wizard.control<QListWidget>("lstNESRoms");
+    auto* selected = wizard.control<QAbstractItemView>("lstNESRoms");
     doubleClick(selected, 0);
     QCOMPARE(wizard.entries("lstNESRoms"), QStringList{"b.nes"});
     QCOMPARE(wizard.text("lblTotalSize"), QStringLiteral("GBA rom size: ~197 KB"));
@@ -123,14 +124,14 @@ void TestRomSelection::deleteKeepsThePlace()
         wizard.addRom(QString::fromLatin1(name), "rom");
     wizard.start();
     wizard.selectRoms({"a.nes", "b.nes", "c.nes", "d.nes"});
-    auto* selected = wizard.control<QListWidget>("lstNESRoms");
+    auto* selected = wizard.control<QAbstractItemView>("lstNESRoms");
     selected->setFocus();
-    selected->setCurrentRow(1);
+    wizard.setCurrentRow("lstNESRoms", 1);
     // The entry that followed takes the place; at the end, the one before.
     for (const char* current : {"c.nes", "d.nes", "a.nes"}) {
         QTest::keyClick(selected, Qt::Key_Delete);
-        QCOMPARE(selected->currentItem()->text(), QString::fromLatin1(current));
-        QVERIFY(selected->currentItem()->isSelected());
+        QCOMPARE(selected->currentIndex().data().toString(), QString::fromLatin1(current));
+        QVERIFY(selected->selectionModel()->isSelected(selected->currentIndex()));
     }
 }
 
@@ -162,14 +163,12 @@ void TestRomSelection::filterChangeRereadsFileList()
     QCOMPARE(filter->itemText(1), QStringLiteral("All files (*.*)"));
     QCOMPARE(filter->itemText(2), QStringLiteral("NES roms, also in archives"));
 
+    // The list is read anew, without the rom already selected.
     filter->setFocus();
     QTest::keyClick(filter, Qt::Key_Down);
-    QCOMPARE(wizard.entries("FileListBox1"), (QStringList{"a.nes", "B.NES", "readme.txt"}));
+    QCOMPARE(wizard.entries("FileListBox1"), (QStringList{"B.NES", "readme.txt"}));
     QTest::keyClick(filter, Qt::Key_Up);
-    QCOMPARE(wizard.entries("FileListBox1"), (QStringList{"a.nes", "B.NES"}));
-    // A file already selected is not added a second time.
-    wizard.selectRoms({"a.nes", "B.NES"});
-    QCOMPARE(wizard.entries("lstNESRoms"), (QStringList{"a.nes", "B.NES"}));
+    QCOMPARE(wizard.entries("FileListBox1"), (QStringList{"B.NES"}));
 }
 
 void TestRomSelection::directoryChangeResetsPage()
@@ -189,7 +188,7 @@ void TestRomSelection::directoryChangeResetsPage()
     directories->setFocus();
     QTest::keyClick(directories, Qt::Key_Return);
 
-    QCOMPARE(frmRomweaver->NESRomsDir, moreDir);
+    QCOMPARE(frmRomweaver->NESRomsDir(), moreDir);
     QCOMPARE(wizard.text("lblCurrentDir"), QStringLiteral("Current directory: ") + moreDir);
     QCOMPARE(wizard.entries("FileListBox1"), QStringList{"z.nes"});
     QVERIFY(wizard.entries("lstNESRoms").isEmpty());
@@ -257,11 +256,12 @@ void TestRomSelection::currentEntryStaysInView()
         testfiles::makeFile(more, name, "rom");
     wizard.start();
     auto* files = wizard.control<FileListBox>("FileListBox1");
-    auto* selected = wizard.control<QListWidget>("lstNESRoms");
-    const auto placeAt = [](QListWidget* list, int row) {
+    auto* selected = wizard.control<QAbstractItemView>("lstNESRoms");
+    const auto placeAt = [](QAbstractItemView* list, int row) {
         list->setFocus();
-        list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-        list->scrollToItem(list->currentItem());
+        list->selectionModel()->setCurrentIndex(list->model()->index(row, 0),
+                                                QItemSelectionModel::ClearAndSelect);
+        list->scrollTo(list->currentIndex());
     };
 
     if (action == ">>" || action == "Enter" || action == "filter" || action == "folder")
@@ -297,13 +297,14 @@ void TestRomSelection::currentEntryStaysInView()
     }
 
     QApplication::processEvents();
-    for (QListWidget* list : {static_cast<QListWidget*>(files), selected}) {
+    for (QAbstractItemView* list : {static_cast<QAbstractItemView*>(files), selected}) {
         if (!list->currentIndex().isValid())
             continue;
         const QRect place = list->visualRect(list->currentIndex());
         QVERIFY2(list->viewport()->rect().contains(place),
                  qPrintable(list->objectName() + QStringLiteral(": ") +
-                            list->currentItem()->text() + QStringLiteral(" out of view")));
+                            list->currentIndex().data().toString() +
+                            QStringLiteral(" out of view")));
     }
 }
 

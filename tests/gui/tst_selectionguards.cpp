@@ -25,11 +25,11 @@ QColor textColour(const QLabel* label)
 
 // The first column of a list entry, from its left, that shows anything but
 // the background: where its icon begins, or its name when it has none.
-int firstMarkedColumn(QListWidget* list, int row)
+int firstMarkedColumn(QAbstractItemView* list, int row)
 {
     list->doItemsLayout(); // the view lays new entries out only when it next paints
     const QImage image = list->viewport()->grab().toImage();
-    const QRect rect = list->visualItemRect(list->item(row));
+    const QRect rect = list->visualRect(list->model()->index(row, 0));
     const QRgb background = image.pixel(rect.right() - 1, rect.top());
     for (int x = rect.left(); x < rect.right(); ++x) {
         for (int y = rect.top(); y <= rect.bottom(); ++y) {
@@ -181,13 +181,13 @@ void TestSelectionGuards::nonRomIsMarked()
     wizard.addRom(QStringLiteral("b.nes"), testfiles::makeRom(1, 0, 100));
     wizard.start();
     wizard.selectRoms({"a.nes", "b.nes"});
-    auto* list = wizard.control<QListWidget>("lstNESRoms");
-    const QListWidgetItem* entry = list->item(0);
-    QCOMPARE(entry->text(), QStringLiteral("a.nes"));
-    QCOMPARE(!entry->icon().isNull(), marked);
+    auto* list = wizard.control<QAbstractItemView>("lstNESRoms");
+    const QModelIndex entry = list->model()->index(0, 0);
+    QCOMPARE(entry.data().toString(), QStringLiteral("a.nes"));
+    QCOMPARE(!entry.data(Qt::DecorationRole).value<QIcon>().isNull(), marked);
     const QString why = marked ? QStringLiteral("Not an iNES rom") : QString();
-    QCOMPARE(entry->toolTip(), why);
-    QCOMPARE(entry->data(Qt::AccessibleDescriptionRole).toString(), why);
+    QCOMPARE(entry.data(Qt::ToolTipRole).toString(), why);
+    QCOMPARE(entry.data(Qt::AccessibleDescriptionRole).toString(), why);
     // Names line up: an entry without a mark keeps the mark's room free.
     const int nameColumn = firstMarkedColumn(list, 1);
     QVERIFY2(nameColumn >= list->iconSize().width(), qPrintable(QString::number(nameColumn)));
@@ -212,13 +212,13 @@ void TestSelectionGuards::changedRomIsMeasuredAgain()
     wizard.selectRoms({"a.nes"});
     // Taken out, given new bytes under the same name and selected again: its
     // mark and its size are the file's as it is now.
-    auto* list = wizard.control<QListWidget>("lstNESRoms");
-    list->setCurrentRow(0);
+    wizard.setCurrentRow("lstNESRoms", 0);
     frmRomweaver->lstNESRomsDblClick();
     wizard.addRom(QStringLiteral("a.nes"), after);
     wizard.selectRoms({"a.nes"});
     const bool ines = after.startsWith("NES");
-    QCOMPARE(list->item(0)->toolTip(), ines ? QString() : QStringLiteral("Not an iNES rom"));
+    QCOMPARE(wizard.entryData("lstNESRoms", 0, Qt::ToolTipRole).toString(),
+             ines ? QString() : QStringLiteral("Not an iNES rom"));
     QCOMPARE(frmRomweaver->SelectedRomsSizeKB(), int(builder::roundedKB(after.size())));
 }
 
@@ -314,16 +314,16 @@ void TestSelectionGuards::unreadableRomMarkFollowsTheDisk()
     QVERIFY(QFile::remove(path));
     if (folderInstead)
         QVERIFY(QDir(wizard.romsDirectory).mkdir(QStringLiteral("a.nes")));
-    const QListWidgetItem* entry = wizard.control<QListWidget>("lstNESRoms")->item(0);
+    const auto entry = [&wizard](int role) { return wizard.entryData("lstNESRoms", 0, role); };
 
     // Marked at the next estimate; the box stays as it is.
     BoxAnswerer answerer;
     wizard.selectRoms({"b.nes"});
     QCOMPARE(answerer.boxes.size(), 1);
     QCOMPARE(answerer.boxes[0].text, QStringLiteral("Failed to read NES rom(s)"));
-    QCOMPARE(entry->toolTip(), why);
-    QCOMPARE(entry->data(Qt::AccessibleDescriptionRole).toString(), why);
-    QVERIFY(!entry->icon().isNull());
+    QCOMPARE(entry(Qt::ToolTipRole).toString(), why);
+    QCOMPARE(entry(Qt::AccessibleDescriptionRole).toString(), why);
+    QVERIFY(!entry(Qt::DecorationRole).value<QIcon>().isNull());
 
     // Readable again: unmarked at the next estimate.
     if (folderInstead)
@@ -331,8 +331,8 @@ void TestSelectionGuards::unreadableRomMarkFollowsTheDisk()
     testfiles::makeFile(wizard.romsDirectory, QStringLiteral("a.nes"), rom);
     wizard.selectRoms({"c.nes"});
     QCOMPARE(answerer.boxes.size(), 1);
-    QCOMPARE(entry->toolTip(), QString());
-    QVERIFY(entry->icon().isNull());
+    QCOMPARE(entry(Qt::ToolTipRole).toString(), QString());
+    QVERIFY(entry(Qt::DecorationRole).value<QIcon>().isNull());
 }
 
 QTEST_MAIN(TestSelectionGuards)

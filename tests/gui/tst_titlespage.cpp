@@ -50,7 +50,7 @@ void TestTitlesPage::titlesComeFromSettingsOrFileName()
     selectOneByOneAndGoToTitles(wizard, {"b.nes", "a.nes"});
     QCOMPARE(wizard.entries("lstRomTitles"), (QStringList{"Bravo", "a.nes"}));
     QCOMPARE(wizard.entries("lstPreview"), (QStringList{"Bravo", "a.nes"}));
-    QCOMPARE(wizard.control<QListWidget>("lstRomTitles")->currentRow(), 0);
+    QCOMPARE(wizard.control<QAbstractItemView>("lstRomTitles")->currentIndex().row(), 0);
     QCOMPARE(wizard.control<QLineEdit>("txtRomTitle")->text(), QStringLiteral("Bravo"));
 }
 
@@ -69,8 +69,8 @@ void TestTitlesPage::sortingTicksAndUnticks()
     QCOMPARE(wizard.entries("lstPreview"), (QStringList{"a.nes", "B.nes", "c.nes"}));
     // The selected title moves with its entry, so the field still shows it
     // and "Change" renames that rom.
-    auto* titles = wizard.control<QListWidget>("lstRomTitles");
-    QCOMPARE(titles->currentItem()->text(), QStringLiteral("c.nes"));
+    auto* titles = wizard.control<QAbstractItemView>("lstRomTitles");
+    QCOMPARE(titles->currentIndex().data().toString(), QStringLiteral("c.nes"));
     QCOMPARE(wizard.control<QLineEdit>("txtRomTitle")->text(), QStringLiteral("c.nes"));
     wizard.control<QLineEdit>("txtRomTitle")->setText(QStringLiteral("Charlie"));
     wizard.click("btnChangeTitle");
@@ -150,7 +150,7 @@ void TestTitlesPage::changeStoresUnderTheRomsOwnFile()
     QTest::keyClick(title, Qt::Key_Return); // Enter changes too
     QCOMPARE(wizard.entries("lstRomTitles"), (QStringList{"Beta", "game1.nes"}));
     QCOMPARE(wizard.entries("lstPreview"), (QStringList{"Beta", "game1.nes"}));
-    QCOMPARE(wizard.control<QListWidget>("lstRomTitles")->currentRow(), 0);
+    QCOMPARE(wizard.control<QAbstractItemView>("lstRomTitles")->currentIndex().row(), 0);
 
     const QByteArray ini = wizard.iniBytes();
     QVERIFY2(ini.contains("[Titles]\r\ngame2.nes=game1.nes\r\ngame1.nes=Beta\r\n"),
@@ -201,12 +201,12 @@ void TestTitlesPage::returningFromStepThreeKeepsThePage()
         wizard.addRom(QString::fromLatin1(name), "x");
     wizard.start();
     selectOneByOneAndGoToTitles(wizard, {"b.nes", "a.nes"});
-    wizard.control<QListWidget>("lstRomTitles")->setCurrentRow(1);
+    wizard.setCurrentRow("lstRomTitles", 1);
     wizard.control<QLineEdit>("txtRomTitle")->setText(QStringLiteral("typed"));
     wizard.click("btnNext");
     wizard.click("btnPrevious");
     QCOMPARE(wizard.entries("lstRomTitles"), (QStringList{"b.nes", "a.nes"}));
-    QCOMPARE(wizard.control<QListWidget>("lstRomTitles")->currentRow(), 1);
+    QCOMPARE(wizard.control<QAbstractItemView>("lstRomTitles")->currentIndex().row(), 1);
     QCOMPARE(wizard.control<QLineEdit>("txtRomTitle")->text(), QStringLiteral("typed"));
 }
 
@@ -217,12 +217,12 @@ void TestTitlesPage::reenteringFromStepOneRebuilds()
         wizard.addRom(QString::fromLatin1(name), "x");
     wizard.start();
     selectOneByOneAndGoToTitles(wizard, {"b.nes", "a.nes"});
-    wizard.control<QListWidget>("lstRomTitles")->setCurrentRow(1);
+    wizard.setCurrentRow("lstRomTitles", 1);
     wizard.click("btnPrevious");
     wizard.selectRoms({"c.nes"});
     wizard.click("btnNext");
     QCOMPARE(wizard.entries("lstRomTitles"), (QStringList{"b.nes", "a.nes", "c.nes"}));
-    QCOMPARE(wizard.control<QListWidget>("lstRomTitles")->currentRow(), 0);
+    QCOMPARE(wizard.control<QAbstractItemView>("lstRomTitles")->currentIndex().row(), 0);
     QCOMPARE(wizard.control<QLineEdit>("txtRomTitle")->text(), QStringLiteral("b.nes"));
 }
 
@@ -242,9 +242,8 @@ void TestTitlesPage::titleChangedByAnotherProgramIsSeen()
     edited.replace("Alpha", "Alpine").replace("Bravo", "Brave");
     testfiles::makeFile(wizard.programDir.path(), QStringLiteral("Romweaver.ini"), edited);
     // A rom selected anew takes its title as stored now; a rom still selected keeps its own.
-    auto* selected = wizard.control<QListWidget>("lstNESRoms");
-    selected->setCurrentRow(0);
-    emit selected->itemDoubleClicked(selected->item(0));
+    wizard.setCurrentRow("lstNESRoms", 0);
+    frmRomweaver->lstNESRomsDblClick();
     wizard.selectRoms({"a.nes"});
     wizard.click("btnNext");
     QCOMPARE(wizard.entries("lstRomTitles"), (QStringList{"Bravo", "Alpine"}));
@@ -256,8 +255,8 @@ void TestTitlesPage::doubleClickInPreviewLeavesSelection()
     wizard.addRom(QStringLiteral("a.nes"), "x");
     wizard.start();
     selectOneByOneAndGoToTitles(wizard, {"a.nes"});
-    auto* preview = wizard.control<QListWidget>("lstPreview");
-    emit preview->itemDoubleClicked(preview->item(0));
+    auto* preview = wizard.control<QAbstractItemView>("lstPreview");
+    emit preview->doubleClicked(preview->model()->index(0, 0));
     QCOMPARE(wizard.entries("lstNESRoms"), QStringList{"a.nes"});
     QCOMPARE(wizard.entries("lstPreview"), QStringList{"a.nes"});
 }

@@ -236,6 +236,12 @@ void TestWindowGrowth::sizeKeptAcrossRuns()
 
     wizard.start();
     QTRY_COMPARE(frmRomweaver->size(), QSize(750, 420));
+    // The layout fills it from the first showing: the shell's buttons at its bottom.
+    for (const char* button : {"btnAbout", "btnPrevious", "btnNext", "btnCompilation"}) {
+        const QWidget* control = wizard.control<QWidget>(button);
+        QTRY_COMPARE(frmRomweaver->height() - control->geometry().bottom() - 1,
+                     300 - 249 - (frmRomweaver->frameGeometry().height() - frmRomweaver->height()));
+    }
 }
 
 void TestWindowGrowth::storedSizeKeptWithinLimits_data()

@@ -106,7 +106,7 @@ void TestWizardShell::firstShowingLaysOutStepOne()
     QCOMPARE(frmRomweaver->frameGeometry().size(), QSize(700, 300));
     QCOMPARE(frmRomweaver->CurrentStep, 1);
     QVERIFY(frmRomweaver->buildLog() && frmRomweaver->buildLog()->firstLogWrite());
-    QCOMPARE(frmRomweaver->NESRomsDir, wizard.romsDirectory);
+    QCOMPARE(frmRomweaver->NESRomsDir(), wizard.romsDirectory);
     QCOMPARE(wizard.text("lblCurrentDir"),
              QStringLiteral("Current directory: ") + wizard.romsDirectory);
     QCOMPARE(wizard.text("lblTotalRoms"), QStringLiteral("Total NES roms selected: 0"));
@@ -161,7 +161,7 @@ void TestWizardShell::romDirectoryRestored()
 
     wizard.start();
     const QString expected = movesToOther ? otherDir : wizard.romsDirectory;
-    QCOMPARE(frmRomweaver->NESRomsDir, expected);
+    QCOMPARE(frmRomweaver->NESRomsDir(), expected);
     QCOMPARE(wizard.text("lblCurrentDir"), QStringLiteral("Current directory: ") + expected);
     QCOMPARE(wizard.control<FileListBox>("FileListBox1")->directory(), expected);
     QCOMPARE(wizard.entries("FileListBox1").contains(QStringLiteral("other.nes")), movesToOther);

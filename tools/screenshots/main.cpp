@@ -19,13 +19,13 @@
 #include "wizard/controls/DirectoryListBox.h"
 #include "wizard/controls/FileListBox.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
@@ -141,12 +141,15 @@ int main(int argc, char** argv)
     grab(frmRomweaver, out.filePath(QStringLiteral("page1.png")));
     control<QComboBox>("FilterComboBox1")->setCurrentIndex(1); // All files (*.*)
     selectRoms(large + QStringList{"readme.txt"});
-    auto* selected = control<QListWidget>("lstNESRoms");
-    selected->setCurrentRow(selected->count() - 1);
+    auto* selected = control<QAbstractItemView>("lstNESRoms");
+    const auto last = [selected] {
+        return selected->model()->index(selected->model()->rowCount() - 1, 0);
+    };
+    selected->setCurrentIndex(last());
     selected->scrollToBottom();
     grab(frmRomweaver, out.filePath(QStringLiteral("page1-oversize.png")));
     for (qsizetype i = 0; i < large.size() + 1; ++i) {
-        selected->setCurrentRow(selected->count() - 1);
+        selected->setCurrentIndex(last());
         frmRomweaver->lstNESRomsDblClick();
     }
 
@@ -158,10 +161,12 @@ int main(int argc, char** argv)
 
     // Page 3: two options on the second menu line, and the sprite dialog.
     click("btnNext");
-    auto* options = control<QListWidget>("lstOptions");
-    control<QListWidget>("lstTitleAndOptions")->setCurrentRow(1);
-    options->item(0)->setSelected(true);
-    options->item(2)->setSelected(true);
+    auto* options = control<QAbstractItemView>("lstOptions");
+    auto* lines = control<QAbstractItemView>("lstTitleAndOptions");
+    lines->setCurrentIndex(lines->model()->index(1, 0));
+    for (int row : {0, 2})
+        options->selectionModel()->select(options->model()->index(row, 0),
+                                          QItemSelectionModel::Select);
     click("btnAddToMenuItem");
     grab(frmRomweaver, out.filePath(QStringLiteral("page3.png")));
     click("btnAddSpriteNumber");

@@ -193,7 +193,7 @@ QStringList DirectoryListBox::subdirectories() const
     // Unsorted: the list sorts by the locale collation below.
     QStringList names =
         QDir(m_directory).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
-    std::stable_sort(names.begin(), names.end(), builder::collatesBefore);
+    std::stable_sort(names.begin(), names.end(), namesBefore);
     return names;
 }
 

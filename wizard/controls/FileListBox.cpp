@@ -89,7 +89,13 @@ void FileListBox::reread()
     m_watcher->setFolder(m_directory);
     const QStringList names = matchingFiles();
     m_onDisk = QSet<QString>(names.cbegin(), names.cend());
-    addItems(names);
+    QStringList listed;
+    listed.reserve(names.size());
+    for (const QString& name : names) {
+        if (!(m_leftOut && m_leftOut(name)))
+            listed << name;
+    }
+    addItems(listed);
     if (current.isEmpty())
         return;
     if (const auto found = findItems(current, Qt::MatchExactly); !found.isEmpty()) {
@@ -111,7 +117,7 @@ QStringList FileListBox::matchingFiles() const
         if (expression.match(name).hasMatch())
             names << name;
     }
-    std::stable_sort(names.begin(), names.end(), builder::collatesBefore);
+    std::stable_sort(names.begin(), names.end(), namesBefore);
     return names;
 }
 

@@ -34,8 +34,8 @@ public:
     // current where it is still listed.
     void reread();
 
-    // Files that a change on disk does not bring into the list although they
-    // match (the roms already selected elsewhere).
+    // Files the list leaves out although they match (the roms already selected
+    // elsewhere), whenever it reads the folder or follows a change on disk.
     void setLeftOut(std::function<bool(const QString& name)> leftOut);
     // Takes in what changed in the directory since it was last read: files
     // created (unless left out) appear, files removed go, a rename does

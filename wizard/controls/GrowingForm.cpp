@@ -98,4 +98,10 @@ bool GrowingForm::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
+void relayoutGrowingForm(QWidget* form)
+{
+    if (auto* growing = form->findChild<GrowingForm*>(QString(), Qt::FindDirectChildrenOnly))
+        growing->relayout();
+}
+
 } // namespace wizard

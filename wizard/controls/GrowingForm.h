@@ -65,4 +65,9 @@ private:
     QList<Rule> m_rules;
 };
 
+// Places the controls of the form that grows (it has a GrowingForm) for its
+// present size and documented size: after its minimum size changed without a
+// resize (the window manager told the frame's size only after the showing).
+void relayoutGrowingForm(QWidget* form);
+
 } // namespace wizard

@@ -14,6 +14,68 @@ QRect ListBox::visualRect(const QModelIndex& index) const
     return isVisible() ? QListWidget::visualRect(index) : QRect();
 }
 
+void ListBox::paintEvent(QPaintEvent* event)
+{
+    QListWidget::paintEvent(event);
+    paintFocusOfList(this);
+}
+
+void ListBox::focusInEvent(QFocusEvent* event)
+{
+    QListWidget::focusInEvent(event);
+    viewport()->update();
+}
+
+void ListBox::focusOutEvent(QFocusEvent* event)
+{
+    QListWidget::focusOutEvent(event);
+    viewport()->update();
+}
+
+QRect ListView::visualRect(const QModelIndex& index) const
+{
+    return isVisible() ? QListView::visualRect(index) : QRect();
+}
+
+void ListView::paintEvent(QPaintEvent* event)
+{
+    QListView::paintEvent(event);
+    paintFocusOfList(this);
+}
+
+void ListView::focusInEvent(QFocusEvent* event)
+{
+    QListView::focusInEvent(event);
+    viewport()->update();
+}
+
+void ListView::focusOutEvent(QFocusEvent* event)
+{
+    QListView::focusOutEvent(event);
+    viewport()->update();
+}
+
+void paintFocusOfList(QAbstractItemView* list)
+{
+    if (!list->hasFocus())
+        return;
+    QPainter painter(list->viewport());
+    const QRect inside = list->viewport()->rect();
+    // An empty list has no entry to show the focus on: its frame does. A list
+    // whose current entry is selected shows that entry highlighted whether it
+    // has the focus or not: a frame in the highlight's colour tells.
+    if (!list->model() || list->model()->rowCount(list->rootIndex()) == 0) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(list->viewport());
+        focus.rect = inside.adjusted(1, 1, -1, -1);
+        focus.backgroundColor = list->palette().color(QPalette::Base);
+        list->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, list);
+        return;
+    }
+    painter.setPen(list->palette().color(QPalette::Highlight));
+    painter.drawRect(inside.adjusted(0, 0, -1, -1));
+}
+
 PopupListView::PopupListView(QComboBox* selector) : QListView(selector), m_selector(selector) {}
 
 QRect PopupListView::visualRect(const QModelIndex& index) const

@@ -20,7 +20,32 @@ public:
     using QListWidget::QListWidget;
 
     QRect visualRect(const QModelIndex& index) const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };
+
+// The same list box as a view of a model the window gives it.
+class ListView : public QListView
+{
+    Q_OBJECT
+
+public:
+    using QListView::QListView;
+
+    QRect visualRect(const QModelIndex& index) const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
+// A list with the keyboard's focus shows it on its frame, also when it has no
+// entry to show it on, or when its current entry looks the same either way.
+void paintFocusOfList(QAbstractItemView* list);
 
 // The same for the list a selector (combo box) pops up: while it is closed,
 // its entries are not showing.

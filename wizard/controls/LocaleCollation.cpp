@@ -1,27 +1,51 @@
 #include "wizard/controls/LocaleCollation.h"
 
+#include <QCollator>
 #include <QListWidget>
 
 namespace wizard
 {
 
-void insertSorted(QListWidget* list, QListWidgetItem* item)
+namespace
 {
-    const auto textAt = [list](qsizetype row) { return list->item(int(row))->text(); };
-    list->insertItem(int(builder::sortedPlace(list->count(), textAt, item->text())), item);
+
+NameOrder& nameOrder()
+{
+    static NameOrder order = [](const QString& a, const QString& b) {
+        static const QCollator collator = [] {
+            QCollator c;
+            c.setCaseSensitivity(Qt::CaseInsensitive);
+            return c;
+        }();
+        return collator.compare(a, b) < 0;
+    };
+    return order;
 }
 
-void sortEntries(QListWidget* list)
+} // namespace
+
+void setNameOrder(NameOrder order)
 {
-    QList<QListWidgetItem*> items;
-    QStringList texts;
-    items.reserve(list->count());
-    while (list->count() > 0) {
-        items.append(list->takeItem(0));
-        texts.append(items.constLast()->text());
+    nameOrder() = std::move(order);
+}
+
+bool namesBefore(const QString& a, const QString& b)
+{
+    return nameOrder()(a, b);
+}
+
+void insertSorted(QListWidget* list, QListWidgetItem* item)
+{
+    int low = 0;
+    int high = list->count();
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        if (namesBefore(item->text(), list->item(mid)->text()))
+            high = mid;
+        else
+            low = mid + 1;
     }
-    for (const qsizetype position : builder::sortedOrder(texts))
-        list->addItem(items.at(position));
+    list->insertItem(low, item);
 }
 
 } // namespace wizard

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "builder/MenuTitles.h"
+#include <QString>
+
+#include <functional>
 
 class QListWidget;
 class QListWidgetItem;
@@ -8,15 +10,16 @@ class QListWidgetItem;
 namespace wizard
 {
 
-// The sorted lists of the windows (the file list, the titles list) in the
-// menu's order: collatesBefore and sortedPlace of the image builder.
+// The order of the kit's sorted lists (the file list, the folder list): by
+// default the user's locale collation without regard to letter case; the
+// program gives its own (the order of its menu's titles) at start.
+using NameOrder = std::function<bool(const QString& a, const QString& b)>;
+void setNameOrder(NameOrder order);
+// Whether a sorts before b.
+bool namesBefore(const QString& a, const QString& b);
 
 // Inserts the item at its sorted place: after every entry that does not
-// collate after it, so entries that compare equal keep the order they came in.
+// sort after it, so entries that compare equal keep the order they came in.
 void insertSorted(QListWidget* list, QListWidgetItem* item);
-
-// Puts the present entries into sorted order (stable); selection follows the
-// item, the current row number is kept by the caller if it wants that.
-void sortEntries(QListWidget* list);
 
 } // namespace wizard

@@ -50,9 +50,10 @@ showBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const Q
 
 } // namespace
 
-void showWarning(QWidget* parent, const QString& text)
+void showWarning(QWidget* parent, const QString& text, const QString& detail)
 {
-    showBox(parent, QMessageBox::Warning, kindName(QMessageBox::Warning), text, QMessageBox::Ok);
+    showBox(parent, QMessageBox::Warning, kindName(QMessageBox::Warning), text, QMessageBox::Ok,
+            QMessageBox::NoButton, detail);
 }
 
 void showError(QWidget* parent, const QString& text, const QString& detail)

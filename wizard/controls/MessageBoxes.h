@@ -12,7 +12,7 @@ namespace wizard
 {
 
 // The program's modal boxes. Each kind has its fixed caption.
-void showWarning(QWidget* parent, const QString& text);
+void showWarning(QWidget* parent, const QString& text, const QString& detail = {});
 // detail, where given, stands beneath the text.
 void showError(QWidget* parent, const QString& text, const QString& detail = {});
 void showInformation(QWidget* parent, const QString& text);
