@@ -6,6 +6,7 @@
 #include "builder/ImageSurvey.h"
 #include "builder/MenuScript.h"
 #include "platform/FileError.h"
+#include "platform/FileReplacement.h"
 #include "platform/Paths.h"
 
 #include <QFileInfo>
@@ -88,6 +89,14 @@ std::optional<BuildProblem> outputRefusal(const BuildRequest& request)
         if (platform::namesSameFile(output, input))
             return BuildProblem{Kind::OutputIsInput, output, {}};
     }
+    // A link in the output's folder (one a compilation's folder came with)
+    // must not carry the GBA rom elsewhere: it is refused unless it leads to
+    // the same folder.
+    const QString target = platform::replacedFile(output);
+    if (target != output && QFileInfo(target).absolutePath() != QFileInfo(output).absolutePath())
+        return BuildProblem{Kind::OutputLeadsAway, output,
+                            keptError(platform::FileError(platform::FileAction::Replace, target,
+                                                          platform::FileReason::IsLink))};
     // These two may not exist yet; the output would become them all the same.
     if (platform::namesSameFile(output, request.files.settings()))
         return BuildProblem{Kind::OutputIsSettings, output, {}};

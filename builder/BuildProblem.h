@@ -24,6 +24,8 @@ struct BuildProblem {
         OutputIsInput,    // the output `path` is one of the files it is made from
         OutputIsSettings, // the output `path` is the program's settings file
         OutputIsLog,      // the output `path` is the program's build log
+        OutputLeadsAway,  // the output `path` is a link to a file outside its folder
+                          // (`error`'s path: where it leads)
         NotAFile,         // `path` (the output or a rom) is a folder, device, pipe or socket
         NonRom,           // the rom `path` is not an iNES rom (BuildHooks::nonRomRefused)
         UnreadableRom,    // the rom `path` gives no rom: `error` says why

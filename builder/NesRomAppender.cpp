@@ -29,13 +29,25 @@ int countAt(const QByteArray& header, qint64 offset)
     return offset < header.size() ? quint8(header.at(offset)) : 0;
 }
 
+// A link (a symbolic link, a junction) at the path: what is written there lands elsewhere.
+bool isLink(const QString& path)
+{
+    const QFileInfo file(path);
+    return file.isSymLink() || file.isJunction();
+}
+
 void makeBackup(platform::ExclusiveFile& rom, qint64 fileLength, const QString& backupDirectory,
                 const QString& fileName, CopyBuffer& buffer)
 {
+    // The backups stay in the rom folder: a backup folder that is a link is
+    // not written through, nor is a backup that is one (Mode::CreateHere).
+    if (isLink(backupDirectory))
+        throw platform::FileError(platform::FileAction::CreateFolder, backupDirectory,
+                                  platform::FileReason::IsLink);
     if (!QFileInfo(backupDirectory).isDir() && !QDir().mkdir(backupDirectory))
         throw platform::FileError(platform::FileAction::CreateFolder, backupDirectory,
                                   platform::FileReason::None);
-    platform::ExclusiveFile backup(platform::joinPath(backupDirectory, fileName), Mode::Create);
+    platform::ExclusiveFile backup(platform::joinPath(backupDirectory, fileName), Mode::CreateHere);
     rom.seek(0);
     copyBytes(rom, fileLength, backup, buffer);
     backup.close();
@@ -85,9 +97,11 @@ RomFate AppendNESRom(platform::ByteSink& output, const QString& romsDirectory,
             log.AddToLog((fileName + QStringLiteral(": invalid rom size in header fixed in the "
                                                     "GBA rom only; the archive is unchanged."))
                              .toLocal8Bit());
-        } else if (!hasInesSignature(rom.header())) {
+        } else if (!hasInesSignature(rom.header()) ||
+                   isLink(platform::joinPath(romsDirectory, fileName))) {
             // Nor is a file that is no iNES rom, whatever its folder: its bytes
-            // 4 and 5 are no bank counts of a rom, and the file may be anyone's.
+            // 4 and 5 are no bank counts of a rom, and the file may be anyone's;
+            // nor a rom reached by a link, which lies outside its folder.
             imageRepair = repair;
             log.AddToLog((fileName + QStringLiteral(": invalid rom size in header fixed in the "
                                                     "GBA rom only; the file is unchanged."))

@@ -42,17 +42,22 @@ constexpr int UsageError = 2;
 // Ends the command: its exit status and what it says on standard error.
 struct CommandFailure {
     int status;
-    QString message;
+    QStringList lines;
 };
+
+[[noreturn]] void fail(const QStringList& lines)
+{
+    throw CommandFailure{BuildFailed, lines};
+}
 
 [[noreturn]] void fail(const QString& message)
 {
-    throw CommandFailure{BuildFailed, message};
+    fail(QStringList{message});
 }
 
 [[noreturn]] void usageError(const QString& message)
 {
-    throw CommandFailure{UsageError, message};
+    throw CommandFailure{UsageError, {message}};
 }
 
 void print(std::FILE* stream, const QString& text)
@@ -66,13 +71,18 @@ void printLine(const QString& text)
 }
 
 // Every message is "romweaver-build: " and one sentence in the command's own
-// style, lower case, without a closing full stop (cli/CommandMessages). A
-// message of several lines (every problem of a refused build) gets the name
-// on each.
+// style, lower case, without a closing full stop (cli/CommandMessages), on a
+// line of its own whatever the names in it hold. A message of several lines
+// (every problem of a refused build) gets the name on each.
+void printMessage(std::FILE* stream, const QStringList& lines)
+{
+    for (const QString& line : lines)
+        print(stream, QStringLiteral("romweaver-build: ") + onOneLine(line) + QLatin1Char('\n'));
+}
+
 void printMessage(const QString& message)
 {
-    for (const QString& line : message.split(QLatin1Char('\n')))
-        printLine(QStringLiteral("romweaver-build: ") + line);
+    printMessage(stderr, QStringList{message});
 }
 
 // "1 line", "2 lines".
@@ -302,12 +312,11 @@ builder::BuildHooks commandLineHooks(const Options& options, const GivenPaths& g
     hooks.nonRomRefused = !options.allowNonRom;
     hooks.writeNonRom = [&given](const QStringList& romFileNames) {
         for (const QString& name : romFileNames)
-            printLine(QStringLiteral("romweaver-build: ") + nonRomWarning(given.rom(name)));
+            printMessage(nonRomWarning(given.rom(name)));
         return true;
     };
     hooks.writeOversizeImage = [](qint64 imageLength) {
-        printLine(QStringLiteral("romweaver-build: ") +
-                  oversizeWarning(builder::kbRoundedUp(imageLength)));
+        printMessage(oversizeWarning(builder::kbRoundedUp(imageLength)));
         return true;
     };
     // Every rom has to be readable now, rather than fail halfway through the build.
@@ -438,15 +447,14 @@ void runBuild(const Options& options)
         progress.finish(result.written() ? builder::BuildStatus::Completed
                                          : builder::BuildStatus::Failed);
     if (!result.written())
-        fail(notWrittenLines(result.problems, given).join(QLatin1Char('\n')));
+        fail(notWrittenLines(result.problems, given));
     // What the build logged (roms cut or repaired), as it goes into the log.
     if (!options.quiet) {
         for (const QString& message : result.report.logMessages)
-            printLine(QStringLiteral("romweaver-build: ") + message);
+            printMessage(message);
     }
     // Where the GBA rom went, on standard output: a script may take it from there.
-    print(stdout, QStringLiteral("romweaver-build: ") + writtenNotice(request.outputPath) +
-                      QLatin1Char('\n'));
+    printMessage(stdout, {writtenNotice(request.outputPath)});
 }
 
 } // namespace
@@ -462,7 +470,7 @@ int runBuildCommand(const QStringList& arguments)
         runBuild(options);
         return 0;
     } catch (const CommandFailure& failure) {
-        printMessage(failure.message);
+        printMessage(stderr, failure.lines);
         if (failure.status == UsageError)
             printLine(commandUsage());
         return failure.status;

@@ -12,6 +12,17 @@
 namespace cli
 {
 
+QString onOneLine(QString text)
+{
+    for (QChar& c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7f && u <= 0x9f) || u == 0x2028 || u == 0x2029 ||
+            (u >= 0x202a && u <= 0x202e) || (u >= 0x2066 && u <= 0x2069))
+            c = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 QString statusBesideBar(builder::BuildStatus status, const QString& romFileName)
 {
     using builder::BuildStatus;
@@ -162,6 +173,9 @@ QString reasonClause(const platform::FileError& error)
     case FileReason::ChangedWhileRead:
         return QCoreApplication::translate("cli::CommandMessages",
                                            "the file changed while it was read");
+    case FileReason::IsLink:
+        return QCoreApplication::translate("cli::CommandMessages",
+                                           "it is a link, which leads elsewhere");
     }
     return QString();
 }
@@ -284,6 +298,10 @@ QString problemClause(const builder::BuildProblem& problem, const GivenPaths& gi
     case Kind::OutputIsLog:
         return QCoreApplication::translate("cli::CommandMessages", "%1 is Romweaver's build log")
             .arg(path);
+    case Kind::OutputLeadsAway:
+        return QCoreApplication::translate("cli::CommandMessages",
+                                           "%1 is a link to %2, outside the GBA rom's folder")
+            .arg(path, problem.error->path());
     case Kind::NotAFile:
         return QCoreApplication::translate(
                    "cli::CommandMessages",

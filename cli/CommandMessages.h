@@ -20,6 +20,13 @@ class GivenPaths;
 
 // The status beside the progress bar: the write page's, without the "Writing
 // GBA rom - " every step of the writing begins with (the bar says as much).
+// A sentence as one line of a terminal: the control characters a name may
+// bring (a line break that would start a line of its own, the escapes that
+// move the cursor or recolour), and the marks that turn text around, each
+// shown as U+FFFD. Names come from the disk, from archives and from
+// compilation files: anyone's. Every line the command prints passes here.
+QString onOneLine(QString text);
+
 QString statusBesideBar(builder::BuildStatus status, const QString& romFileName = {});
 
 // An output that is a file but no earlier GBA rom, without --force.

@@ -53,7 +53,7 @@ void TerminalProgress::draw()
     if (!m_drawn)
         return;
     const int filled = m_position * BarWidth / 100;
-    QString status = m_status;
+    QString status = onOneLine(m_status);
     if (status.size() > StatusWidth)
         status = status.left(StatusWidth - 3) + QStringLiteral("...");
     QString line = QLatin1Char('[') + QString(filled, QLatin1Char('#')) +

@@ -45,6 +45,7 @@ public:
         ReadExisting,      // existing file, read only
         ReadWriteExisting, // existing file, read and write, length kept
         Create,            // created, or emptied when it exists; read and write
+        CreateHere,        // as Create, at the path itself: a link there is refused, not followed
         AppendExisting,    // existing file, every write goes to its end
     };
 

@@ -30,12 +30,17 @@ ExclusiveFile::ExclusiveFile(const QString& path, Mode mode) : m_path(path)
     case Mode::Create:
         flags |= O_RDWR | O_CREAT;
         break;
+    case Mode::CreateHere:
+        flags |= O_RDWR | O_CREAT | O_NOFOLLOW;
+        break;
     case Mode::AppendExisting:
         flags |= O_WRONLY | O_APPEND;
         m_appends = true;
         break;
     }
     const int fd = ::open(QFile::encodeName(path).constData(), flags, 0666);
+    if (fd < 0 && errno == ELOOP && mode == Mode::CreateHere)
+        throw FileError(FileAction::Create, m_path, FileReason::IsLink);
     if (fd < 0)
         fail(FileAction::Open);
     // A throwing constructor runs no destructor: the descriptor is released
@@ -63,7 +68,8 @@ ExclusiveFile::ExclusiveFile(const QString& path, Mode mode) : m_path(path)
     }
     // A file that is empty already is left alone: truncating even an empty
     // file makes some file systems (ext4) write it out at once on close.
-    if (mode == Mode::Create && st.st_size != 0 && ::ftruncate(fd, 0) != 0)
+    if ((mode == Mode::Create || mode == Mode::CreateHere) && st.st_size != 0 &&
+        ::ftruncate(fd, 0) != 0)
         giveUp(FileAction::Empty);
     // Inputs are read from start to end: the kernel may read further ahead.
     if (mode == Mode::ReadExisting)

@@ -20,6 +20,15 @@ ExclusiveFile::ExclusiveFile(const QString& path, Mode mode) : m_path(path)
         access |= GENERIC_WRITE;
         disposition = CREATE_ALWAYS;
         break;
+    case Mode::CreateHere: {
+        // A link (a symbolic link, a junction) at the path leads elsewhere.
+        const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t*>(path.utf16()));
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+            throw FileError(FileAction::Create, m_path, FileReason::IsLink);
+        access |= GENERIC_WRITE;
+        disposition = CREATE_ALWAYS;
+        break;
+    }
     case Mode::AppendExisting:
         access = FILE_APPEND_DATA;
         break;

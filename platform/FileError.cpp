@@ -73,6 +73,8 @@ QString reasonText(FileReason reason, qint64 count, const QString& cause)
         return QStringLiteral("it changed after the build checked it");
     case FileReason::ChangedWhileRead:
         return QStringLiteral("the file changed while it was read");
+    case FileReason::IsLink:
+        return QStringLiteral("it is a link, which leads elsewhere");
     }
     return QString();
 }

@@ -44,6 +44,7 @@ enum class FileReason {
     RomEndedBefore,      // its rom ended `count` bytes before the end wanted
     ChangedSinceChecked, // it changed after the build checked it
     ChangedWhileRead,    // it changed while it was read
+    IsLink, // a link (a symbolic link, a junction) where a file or folder of its own is written
 };
 
 // The one error type of the program's file work: what was done to which file

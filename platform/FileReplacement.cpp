@@ -89,6 +89,11 @@ QString replacedPath(const QString& path)
     return target;
 }
 
+QString replacedFile(const QString& path)
+{
+    return replacedPath(path);
+}
+
 QString newReplacementName(const QString& target, const QString& suffix)
 {
     static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";

@@ -41,6 +41,10 @@ struct ReplacementOptions {
 std::unique_ptr<FileReplacement> startReplacing(const QString& path,
                                                 const ReplacementOptions& options = {});
 
+// The file a replacement of path writes: path itself, or where its symbolic
+// links lead.
+QString replacedFile(const QString& path);
+
 // Removes the new files that replacements of the file at path began and never
 // finished (their process was killed): those of a process that no longer
 // runs, and any older than a minute, unless a running process still holds it.

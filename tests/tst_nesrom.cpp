@@ -88,6 +88,9 @@ private slots:
     void cutIsRepeatedEveryTime();
     void secondRepairReplacesBackup();
     void repairMessageNamesBackupDirectoryAtRoot();
+#ifndef Q_OS_WIN
+    void romReachedByALinkIsRepairedInTheImageOnly();
+#endif
 
     void missingOrLockedRomAppendsNothing_data();
     void missingOrLockedRomAppendsNothing();
@@ -97,7 +100,10 @@ private slots:
     void outputFailureDuringRepairedAppend();
 
 private:
-    QString romPath(const QString& name) const { return platform::joinPath(m_romsDir, name); }
+    QString romPath(const QString& name) const
+    {
+        return platform::joinPath(m_romsDir, name);
+    }
     QString backupPath(const QString& name) const
     {
         return platform::joinPath(platform::joinPath(m_romsDir, "Romweaver.bak"), name);
@@ -114,6 +120,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_temp;
     QString m_romsDir;
+    QString m_outsideDir; // another folder, its short.nes anyone's file
     QString m_logPath;
     std::unique_ptr<BuildLog> m_log;
 };
@@ -124,6 +131,9 @@ void TestNesRom::init()
     QVERIFY(m_temp->isValid());
     QVERIFY(QDir(m_temp->path()).mkdir("roms"));
     m_romsDir = QDir::toNativeSeparators(m_temp->filePath("roms"));
+    QVERIFY(QDir(m_temp->path()).mkdir("outside"));
+    m_outsideDir = QDir::toNativeSeparators(m_temp->filePath("outside"));
+    makeFile(m_outsideDir, "short.nes", "outside");
     m_logPath = QDir::toNativeSeparators(m_temp->filePath("Romweaver.log"));
     m_log = std::make_unique<BuildLog>(m_logPath, usFormat(), [] { return Moment; });
 }
@@ -440,12 +450,32 @@ void TestNesRom::missingOrLockedRomAppendsNothing()
     }
 }
 
+#ifndef Q_OS_WIN
+void TestNesRom::romReachedByALinkIsRepairedInTheImageOnly()
+{
+    const QByteArray rom = makeRom(2, 1, 24 * KB);
+    makeFile(m_outsideDir, "linked.nes", rom);
+    QVERIFY(QFile::link(platform::joinPath(m_outsideDir, "linked.nes"), romPath("linked.nes")));
+    MemorySink output;
+    append(output, "linked.nes");
+
+    QCOMPARE(output.bytes, withCounts(rom, 2, 0));
+    QCOMPARE(readFile(platform::joinPath(m_outsideDir, "linked.nes")), rom);
+    QVERIFY(!QFileInfo::exists(platform::joinPath(m_romsDir, "Romweaver.bak")));
+}
+#endif
+
 void TestNesRom::backupFailureLeavesRomUnchanged_data()
 {
     QTest::addColumn<QString>("obstacle");
     QTest::newRow("backup directory is a file") << "directory is a file";
     QTest::newRow("backup file is a directory") << "file is a directory";
     QTest::newRow("backup file in use") << "file in use";
+#ifndef Q_OS_WIN
+    // A link would carry the backup out of the rom folder, over a file of anyone's.
+    QTest::newRow("backup directory is a link") << "directory is a link";
+    QTest::newRow("backup file is a link") << "file is a link";
+#endif
 }
 
 void TestNesRom::backupFailureLeavesRomUnchanged()
@@ -458,6 +488,12 @@ void TestNesRom::backupFailureLeavesRomUnchanged()
         makeFile(m_romsDir, "Romweaver.bak", "not a directory");
     } else if (obstacle == "file is a directory") {
         QVERIFY(QDir(m_romsDir).mkpath("Romweaver.bak/short.nes"));
+    } else if (obstacle == "directory is a link") {
+        QVERIFY(QFile::link(m_outsideDir, platform::joinPath(m_romsDir, "Romweaver.bak")));
+    } else if (obstacle == "file is a link") {
+        QVERIFY(QDir(m_romsDir).mkdir("Romweaver.bak"));
+        QVERIFY(
+            QFile::link(platform::joinPath(m_outsideDir, "short.nes"), backupPath("short.nes")));
     } else {
         QVERIFY(QDir(m_romsDir).mkdir("Romweaver.bak"));
         makeFile(platform::joinPath(m_romsDir, "Romweaver.bak"), "short.nes", "held");
@@ -474,6 +510,7 @@ void TestNesRom::backupFailureLeavesRomUnchanged()
         holder.reset(); // on Windows a held file cannot be read meanwhile
         QCOMPARE(readFile(backupPath("short.nes")), QByteArray("held"));
     }
+    QCOMPARE(readFile(platform::joinPath(m_outsideDir, "short.nes")), QByteArray("outside"));
     // The rom was closed: it can be opened exclusively again.
     ExclusiveFile reopened(romPath("short.nes"), ExclusiveFile::Mode::ReadWriteExisting);
 }

@@ -110,6 +110,9 @@ QString reasonClause(const platform::FileError& error)
     case FileReason::ChangedWhileRead:
         return QCoreApplication::translate("wizard::MessageTexts",
                                            "the file changed while it was read");
+    case FileReason::IsLink:
+        return QCoreApplication::translate("wizard::MessageTexts",
+                                           "it is a link, which leads elsewhere");
     }
     return QString();
 }
@@ -256,6 +259,10 @@ QString problemClause(const builder::BuildProblem& problem)
     case Kind::OutputIsLog:
         return QCoreApplication::translate("wizard::MessageTexts", "%1 is Romweaver's build log")
             .arg(problem.path);
+    case Kind::OutputLeadsAway:
+        return QCoreApplication::translate("wizard::MessageTexts",
+                                           "%1 is a link to %2, outside the GBA rom's folder")
+            .arg(problem.path, problem.error->path());
     case Kind::NotAFile:
         return QCoreApplication::translate(
                    "wizard::MessageTexts",

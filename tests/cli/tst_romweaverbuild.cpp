@@ -446,6 +446,14 @@ void TestRomweaverBuild::failures_data()
     QTest::newRow("rom name with a line break")
         << "line break" << QStringList{"-o", out, a, "{roms}/two\nlines.nes"} << 1
         << "the GBA rom was not written: the menu line of two\\nlines.nes holds a line break";
+    // Whatever a name holds, each message stays one line, escapes and all shown as U+FFFD.
+    QTest::newRow("missing rom with an escape in its name")
+        << QString() << QStringList{"-o", out, a, "{roms}/gone\x1b[2J.nes"} << 1
+        << "the GBA rom was not written: cannot open file \"{roms}/gone\uFFFD[2J.nes\": ";
+    QTest::newRow("output is a link leading away")
+        << "output link" << QStringList{"-o", out, a} << 1
+        << "the GBA rom was not written: {out}/x.gba is a link to {other}/y.gba, outside the GBA "
+           "rom's folder";
 #endif
     QTest::newRow("archive holding two roms")
         << "bad archive" << QStringList{"-o", out, a, "{roms}/bad.zip"} << 1
@@ -533,6 +541,8 @@ void TestRomweaverBuild::failures()
     if (setup == QStringLiteral("pipe"))
         QCOMPARE(
             ::mkfifo(QFile::encodeName(files.places.fill("{roms}/pipe.nes")).constData(), 0600), 0);
+    if (setup == QStringLiteral("output link"))
+        QVERIFY(QFile::link(files.places.fill("{other}/y.gba"), files.places.fill("{out}/x.gba")));
     if (setup == QStringLiteral("line break"))
         testfiles::makeFile(files.places.roms, QStringLiteral("two\nlines.nes"), a);
 #endif
@@ -547,6 +557,7 @@ void TestRomweaverBuild::failures()
         QVERIFY2(lines.value(1).startsWith(QStringLiteral("usage: romweaver-build ")),
                  qPrintable(lines.value(1)));
     QVERIFY(!QFile::exists(files.places.fill(QStringLiteral("{out}/x.gba"))));
+    QVERIFY(!QFile::exists(files.places.fill(QStringLiteral("{other}/y.gba"))));
     QCOMPARE(testfiles::readFile(files.places.fill(QStringLiteral("{roms}/a.nes"))), a);
     QCOMPARE(testfiles::readFile(files.places.fill(QStringLiteral("{roms}/b.nes"))), b);
 }
@@ -903,9 +914,10 @@ void TestRomweaverBuild::compilationFilesBuildTheSameImage()
     wizard.control<QCheckBox>("chkNumbering")->click();
     wizard.click("btnNext");
     frmRomweaver->addOption(QStringLiteral("Turbo"));
-    wizard.control<QAbstractItemView>("lstOptions")->selectionModel()->select(
-        wizard.control<QAbstractItemView>("lstOptions")->model()->index(0, 0),
-        QItemSelectionModel::Select);
+    wizard.control<QAbstractItemView>("lstOptions")
+        ->selectionModel()
+        ->select(wizard.control<QAbstractItemView>("lstOptions")->model()->index(0, 0),
+                 QItemSelectionModel::Select);
     wizard.click("btnAddToMenuItem");
     frmRomweaver->applySpriteValueToSelectedLine(QStringLiteral("12"));
     wizard.click("btnNext");
