@@ -1,6 +1,7 @@
 #include "wizard/CartridgeView.h"
 
 #include "platform/ProgramFiles.h"
+#include "wizard/controls/PlainText.h"
 
 #include <QEvent>
 #include <QHelpEvent>
@@ -127,7 +128,7 @@ bool CartridgeView::event(QEvent* event)
 {
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
-        QToolTip::showText(help->globalPos(), toolTipAt(help->pos()), this);
+        QToolTip::showText(help->globalPos(), plainToolTip(toolTipAt(help->pos())), this);
         return true;
     }
     return QWidget::event(event);

@@ -3,6 +3,7 @@
 #include "builder/CompilationFile.h"
 #include "platform/Paths.h"
 #include "wizard/controls/MessageBoxes.h"
+#include "wizard/controls/PlainText.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -86,9 +87,10 @@ void CompilationMenu::showRecent(const QStringList& paths)
     m_recent.clear();
     for (const QString& path : paths) {
         // "&1 name" lets the keyboard pick one by its number.
-        QAction* action = m_menu->addAction(
-            QStringLiteral("&%1 %2").arg(m_recent.size() + 1).arg(QFileInfo(path).fileName()));
-        action->setToolTip(path);
+        QAction* action = m_menu->addAction(QStringLiteral("&%1 %2")
+                                                .arg(m_recent.size() + 1)
+                                                .arg(plainCaption(QFileInfo(path).fileName())));
+        action->setToolTip(plainToolTip(path));
         action->setStatusTip(path);
         connect(action, &QAction::triggered, this,
                 [this, path] { RunGuarded(m_window, [&] { open(path); }); });

@@ -1,6 +1,7 @@
 #include "wizard/CompilationModels.h"
 
 #include "wizard/CompilationDocument.h"
+#include "wizard/controls/PlainText.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -43,7 +44,9 @@ QVariant SelectedRomsModel::data(const QModelIndex& index, int role) const
         const QString why = m_warning ? m_warning(name) : QString();
         if (why.isEmpty())
             return {};
-        if (role != Qt::DecorationRole)
+        if (role == Qt::ToolTipRole)
+            return plainToolTip(why);
+        if (role == Qt::AccessibleDescriptionRole)
             return why;
         if (m_warningIcon.isNull())
             m_warningIcon = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);

@@ -34,6 +34,7 @@ public:
         QString text;
         QMessageBox::Icon icon;
         QString detail; // beneath the text
+        bool markup;    // a text of it would be drawn as markup
     };
 
     explicit BoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok) : m_answer(answer)
@@ -49,7 +50,11 @@ public:
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box)
             return;
-        boxes.append({box->windowTitle(), box->text(), box->icon(), box->informativeText()});
+        bool markup = false;
+        for (const QLabel* label : box->findChildren<QLabel*>())
+            markup = markup || (!label->text().isEmpty() && label->textFormat() != Qt::PlainText);
+        boxes.append(
+            {box->windowTitle(), box->text(), box->icon(), box->informativeText(), markup});
         QAbstractButton* button = box->button(m_answer);
         if (!button)
             button = box->buttons().constFirst();

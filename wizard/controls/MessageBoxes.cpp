@@ -32,7 +32,11 @@ showBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const Q
         const QString& detail = {})
 {
     QMessageBox box(icon, caption, text, buttons, parent);
+    // The texts name files: shown as they stand, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setInformativeText(detail);
+    if (auto* informative = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+        informative->setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     // Screen readers would read the icon and the row of buttons as unnamed
     // objects (an image, a panel); they carry the box's kind instead.

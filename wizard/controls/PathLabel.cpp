@@ -1,5 +1,7 @@
 #include "wizard/controls/PathLabel.h"
 
+#include "wizard/controls/PlainText.h"
+
 #include <QEvent>
 #include <QPainter>
 #include <QStyle>
@@ -41,7 +43,7 @@ void PathLabel::changeEvent(QEvent* event)
 
 void PathLabel::showWholeTextInToolTip()
 {
-    setToolTip(shownText() == text() ? QString() : text());
+    setToolTip(shownText() == text() ? QString() : plainToolTip(text()));
 }
 
 } // namespace wizard

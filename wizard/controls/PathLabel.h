@@ -14,7 +14,8 @@ class PathLabel : public QLabel
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
+    // Its text is shown as it stands, never as markup: it holds names.
+    explicit PathLabel(QWidget* parent = nullptr) : QLabel(parent) { setTextFormat(Qt::PlainText); }
 
     void setText(const QString& text);
     // The text as drawn.

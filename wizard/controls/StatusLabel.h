@@ -15,7 +15,11 @@ class StatusLabel : public QLabel
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
+    // Its text is shown as it stands, never as markup: it holds names.
+    explicit StatusLabel(QWidget* parent = nullptr) : QLabel(parent)
+    {
+        setTextFormat(Qt::PlainText);
+    }
 
     // Call after the text (and its description) changed.
     void announce();
