@@ -12,6 +12,7 @@
 #include <lzma.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -108,6 +109,7 @@ struct Folder {
     quint64 method;
     QByteArray properties;
     QList<quint64> streamSizes; // its members' streams, in order
+    QList<quint32> crcs = {};   // their CRCs
 };
 
 inline QByteArray coder(quint64 method, const QByteArray& properties)
@@ -122,7 +124,8 @@ inline QByteArray coder(quint64 method, const QByteArray& properties)
     return bytes;
 }
 
-// Pack info, one single-coder folder per packed stream, and sub-streams.
+// Pack info, one single-coder folder per packed stream, and sub-streams: the
+// streams' CRCs where a folder gives them (0 for the others), none where none does.
 inline QByteArray streamsInfo(const QList<quint64>& packSizes, const QList<Folder>& folders,
                               quint64 packPosition = 0)
 {
@@ -147,6 +150,14 @@ inline QByteArray streamsInfo(const QList<quint64>& packSizes, const QList<Folde
         for (qsizetype i = 0; i + 1 < folder.streamSizes.size(); ++i)
             info += number(folder.streamSizes.at(i));
     }
+    QByteArray crcs;
+    for (const Folder& folder : folders) {
+        for (qsizetype i = 0; i < folder.streamSizes.size(); ++i)
+            crcs += le(folder.crcs.value(i), 4);
+    }
+    if (std::any_of(folders.begin(), folders.end(),
+                    [](const Folder& f) { return !f.crcs.isEmpty(); }))
+        info += "\x0a\x01" + crcs;
     return info + QByteArray(2, '\0');
 }
 
@@ -207,13 +218,15 @@ inline std::pair<QByteArray, QByteArray> lzma(const QByteArray& data, quint32 di
 }
 
 // The archive with its header compressed (LZMA) after the packed streams, as
-// 7-Zip writes it.
+// 7-Zip writes it: the header's CRC that of its folder.
 inline QByteArray assembleWithEncodedHeader(const QByteArray& packed, const QByteArray& header)
 {
     const auto [packedHeader, properties] = lzma(header, 1 << 20);
-    const QByteArray encoded = "\x17" + streamsInfo({quint64(packedHeader.size())},
-                                                    {{Lzma, properties, {quint64(header.size())}}},
-                                                    quint64(packed.size()));
+    const QByteArray encoded = "\x17\x06" + number(quint64(packed.size())) + "\x01\x09" +
+                               number(quint64(packedHeader.size())) +
+                               QByteArray("\x00\x07\x0b\x01\x00\x01", 6) + coder(Lzma, properties) +
+                               "\x0c" + number(quint64(header.size())) + "\x0a\x01" +
+                               le(crcOf(header), 4) + QByteArray(2, '\0');
     return assemble(packed + packedHeader, encoded);
 }
 

@@ -45,6 +45,8 @@ inline QList<Archive> archives()
     const QString unpacked = tooLarge + QStringLiteral("Romweaver unpacks at most 22 MiB of an "
                                                        "archive.");
     const QString memory = tooLarge + QStringLiteral("Romweaver unpacks with at most 128 MiB");
+    const QString damaged = QStringLiteral("a.7z is damaged: its list of members is damaged.");
+    const auto crc = [](const QByteArray& bytes) { return handmade::crcOf(bytes); };
 
     const QByteArray emptyMembers =
         "\x01" + filesInfo(5000000, {}, QList<bool>(5000000, true)) + QByteArray(1, '\0');
@@ -52,14 +54,17 @@ inline QList<Archive> archives()
     add("the same, its header compressed", "a.7z", assembleWithEncodedHeader({}, emptyMembers),
         members);
 
-    // A rom and a member of zeros in one solid block.
+    // A rom and a member of zeros in one solid block, the rom's CRC recorded.
     const auto solid = [&](quint64 method, const QByteArray& properties,
                            const QList<quint64>& sizes, const QByteArray& packed,
                            const QStringList& names) {
-        return assemble(packed,
-                        "\x01\x04" +
-                            streamsInfo({quint64(packed.size())}, {{method, properties, sizes}}) +
-                            filesInfo(quint64(names.size()), names) + QByteArray(1, '\0'));
+        QList<quint32> crcs;
+        for (const QString& name : names)
+            crcs << (name == QLatin1String("a.nes") ? crc(rom) : 0);
+        return assemble(
+            packed, "\x01\x04" +
+                        streamsInfo({quint64(packed.size())}, {{method, properties, sizes, crcs}}) +
+                        filesInfo(quint64(names.size()), names) + QByteArray(1, '\0'));
     };
     const auto [romAndZeros, properties] = lzma(rom + QByteArray(MiB, '\0'), MiB);
     const QList<quint64> romThenZeros{quint64(rom.size()), MiB};
@@ -86,6 +91,44 @@ inline QList<Archive> archives()
     add("16 GiB after the rom in one 7-Zip block", "a.7z",
         solid(Lzma, properties, {quint64(rom.size()), 16 * GiB}, romAndZeros, romFirst),
         QStringLiteral("rom %1").arg(rom.size()));
+
+    // libarchive reads archive properties as a list of numbers where 7-Zip
+    // skips each one's data by its size: here the data hides from a reading
+    // like 7-Zip's the header libarchive reads (its folder declaring a 1.5 GiB
+    // dictionary), whose last, padding property hides the other header from it.
+    const QByteArray romFiles = filesInfo(1, {QStringLiteral("a.nes")});
+    const QByteArray seen = "\x04" +
+                            streamsInfo({quint64(romAndZeros.size())},
+                                        {{Lzma, properties, {quint64(rom.size())}, {crc(rom)}}}) +
+                            romFiles;
+    const QByteArray hidden = QByteArray("\x00\x04", 2) +
+                              streamsInfo({quint64(romAndZeros.size())},
+                                          {{Lzma,
+                                            properties.left(1) + handmade::le(1536 * MiB, 4),
+                                            {quint64(rom.size())},
+                                            {crc(rom)}}}) +
+                              romFiles.chopped(1) + "\x19" + number(quint64(seen.size()));
+    add("7-Zip: archive properties hiding another header", "a.7z",
+        assemble(romAndZeros, "\x01\x02\x42" + number(quint64(hidden.size())) + hidden +
+                                  QByteArray(1, '\0') + seen + QByteArray(1, '\0')),
+        damaged);
+    // libarchive unpacks the folders in order, also one giving no member a
+    // stream: here the rom's stream is read from one declaring a 1.5 GiB dictionary.
+    add("7-Zip: a folder of no stream before the rom's", "a.7z",
+        assemble("Read me." + romAndZeros + rom,
+                 "\x01\x04" +
+                     streamsInfo({8, quint64(romAndZeros.size()), quint64(rom.size())},
+                                 {{0, {}, {8}, {crc("Read me.")}},
+                                  {Lzma, properties.left(1) + handmade::le(1536 * MiB, 4), {}},
+                                  {0, {}, {quint64(rom.size())}, {crc(rom)}}}) +
+                     filesInfo(2, {QStringLiteral("readme.txt"), QStringLiteral("a.nes")}) +
+                     QByteArray(1, '\0')),
+        damaged);
+    add("7-Zip: a rom with no CRC", "a.7z",
+        assemble(rom, "\x01\x04" +
+                          streamsInfo({quint64(rom.size())}, {{0, {}, {quint64(rom.size())}}}) +
+                          romFiles + QByteArray(1, '\0')),
+        damaged);
 
     add("zip listing 10001 members", "a.zip", handmade::zipListing(10001),
         "a.zip is too large to read: Romweaver reads at most 10000 members of an archive.");
