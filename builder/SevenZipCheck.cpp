@@ -236,13 +236,52 @@ struct FolderInfo {
         return std::any_of(coders.begin(), coders.end(),
                            [method](const Coder& coder) { return coder.method == method; });
     }
+    // What libarchive decodes of it: what it unpacks to and, with BCJ2, the
+    // side streams it unpacks into memory first.
+    quint64 decodedSize() const
+    {
+        if (!has(Bcj2))
+            return finalSize();
+        return std::accumulate(
+            unpackSizes.begin(), unpackSizes.end(), quint64(0),
+            [](quint64 sum, quint64 size) { return sum + qMin<quint64>(size, 1ull << 40); });
+    }
 };
 
 struct Streams {
     quint64 packPosition = 0;
     QList<quint64> packSizes;
     QList<FolderInfo> folders;
+
+    quint64 packedSize(const FolderInfo& folder) const
+    {
+        quint64 size = 0;
+        for (quint64 i = 0; i < folder.packedStreams; ++i)
+            size += qMin<quint64>(packSizes.at(folder.firstPackStream + qsizetype(i)), 1ull << 40);
+        return size;
+    }
 };
+
+// The most pack streams may hold to make size bytes: size, an eighth
+// more and 4 KiB. 7-Zip's coders make data that does not compress at most
+// 1.5 % larger (LZMA; BZip2 0.5 %, LZMA2 and Deflate a few bytes in 64 KiB,
+// Copy and the filters nothing), and 7-Zip ends a pack stream where its
+// coder's data ends. libarchive decodes a folder's pack streams to their end
+// whatever the folder declares, throwing away what comes past it, and a
+// pack stream of zeros packed with Deflate makes a thousand times its size:
+// a longer pack stream would be decoded, uncounted, in a single read.
+quint64 packLimit(quint64 size)
+{
+    return size + size / 8 + 4 * 1024;
+}
+
+// Whether a folder's pack streams hold no more than what libarchive decodes
+// of it could need (it decodes an inner stream to the folder's size, whatever
+// the size declared for that stream).
+bool packedWithinLimit(const Streams& streams, const FolderInfo& folder)
+{
+    return streams.packedSize(folder) <= packLimit(qMin<quint64>(folder.decodedSize(), 1ull << 40));
+}
 
 // Per table, what a real archive stays far below: one folder, pack stream and
 // unpack stream per member at most, and up to four pack streams per folder.
@@ -552,12 +591,13 @@ private:
 // The main streams as 7-Zip writes them, and libarchive reads nothing else:
 // every pack stream in a folder, every folder giving members streams (libarchive
 // passes over a folder of none when it gives members their streams, but not
-// when it unpacks them: it unpacks the folders in order).
+// when it unpacks them: it unpacks the folders in order), no pack stream
+// longer than its folder could need.
 void checkMainStreams(const Streams& streams)
 {
     quint64 packedStreams = 0;
     for (const FolderInfo& folder : streams.folders) {
-        if (folder.unpackStreams == 0)
+        if (folder.unpackStreams == 0 || !packedWithinLimit(streams, folder))
             throw Malformed{};
         packedStreams += folder.packedStreams;
     }
@@ -728,7 +768,6 @@ void checkCosts(const Contents& contents, bool bzip2Unpacked)
         qint64 memory = 0;
         for (const Coder& coder : folder.coders)
             memory += coderMemory(coder, bzip2Unpacked);
-        quint64 folderUnpacked = folder.finalSize();
         if (folder.has(Bcj2)) {
             // libarchive unpacks the three side streams into memory first.
             for (const quint64 size : folder.unpackSizes)
@@ -736,12 +775,9 @@ void checkCosts(const Contents& contents, bool bzip2Unpacked)
             for (quint64 i = 0; i < folder.packedStreams; ++i)
                 memory += qint64(qMin<quint64>(streams.packSizes.at(folder.firstPackStream + i),
                                                archiveLimits::UnpackMemory + 1));
-            folderUnpacked = std::accumulate(
-                folder.unpackSizes.begin(), folder.unpackSizes.end(), quint64(0),
-                [](quint64 sum, quint64 size) { return sum + qMin<quint64>(size, 1ull << 40); });
         }
         checkMemory(memory);
-        unpacked += qint64(qMin<quint64>(folderUnpacked, 1ull << 40));
+        unpacked += qint64(qMin<quint64>(folder.decodedSize(), 1ull << 40));
         last = &folder;
     }
     // The last member is read no further than a rom is (ArchiveReader stops
@@ -810,10 +846,10 @@ int check(ArchiveInput& input, const QString& archiveName, bool bzip2Unpacked)
         if (size > quint64(archiveLimits::MemberList) ||
             packedSize > quint64(archiveLimits::MemberList))
             throw ArchiveError(archiveName, Kind::TooLarge, Detail::ListTooLong);
-        // As 7-Zip writes it: one folder, one pack stream, the header's CRC
-        // (without one libarchive checks none).
+        // As 7-Zip writes it: one folder, one pack stream no longer than the
+        // header needs, the header's CRC (without one libarchive checks none).
         if (size == 0 || encoded.folders.size() != 1 || encoded.packSizes.size() != 1 ||
-            !folder.digest)
+            packedSize > packLimit(size) || !folder.digest)
             throw Malformed{};
         checkMemory(coderMemory(coder, false));
         const QByteArray packed =

@@ -17,12 +17,13 @@ class ArchiveInput;
 // to read every member's first bytes stays within archiveLimits. The header is
 // read byte for byte as libarchive reads it; where the two could read it
 // differently, or it says what 7-Zip never writes and libarchive would take on
-// trust (a stream with bytes and no CRC, a folder that gives no member a
-// stream), it is refused as damaged. Romweaver unpacks Copy, LZMA, LZMA2,
-// Deflate and the BCJ, BCJ2, ARM, ARMT, PPC, SPARC, IA64 and Delta filters, and
-// BZip2 where its libarchive has BZip2 (bzip2Unpacked). Not PPMd: it unpacks
-// data that does not compress at about 1 MiB a second, so a rom and the limit
-// of archiveLimits::Unpacked would take half a minute.
+// trust (a stream with bytes and no CRC, a pack stream longer than its folder
+// could need, a folder that gives no member a stream), it is refused as
+// damaged. Romweaver unpacks Copy, LZMA, LZMA2, Deflate and the BCJ, BCJ2, ARM,
+// ARMT, PPC, SPARC, IA64 and Delta filters, and BZip2 where its libarchive has
+// BZip2 (bzip2Unpacked). Not PPMd: it unpacks data that does not compress at
+// about 1 MiB a second, so a rom and the limit of archiveLimits::Unpacked would
+// take half a minute.
 //
 // Returns the number of members. Throws ArchiveError: no 7-Zip archive
 // (WrongFormat), a damaged or truncated header (Damaged), an encrypted header

@@ -92,6 +92,7 @@ namespace sevenzip
 constexpr quint64 Lzma = 0x030101;
 constexpr quint64 Lzma2 = 0x21;
 constexpr quint64 Ppmd = 0x030401;
+constexpr quint64 Deflate = 0x040108;
 
 // A number as 7-Zip writes it.
 inline QByteArray number(quint64 value)

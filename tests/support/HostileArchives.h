@@ -124,6 +124,14 @@ inline QList<Archive> archives()
                      filesInfo(2, {QStringLiteral("readme.txt"), QStringLiteral("a.nes")}) +
                      QByteArray(1, '\0')),
         damaged);
+    // libarchive decodes a pack stream to its end, past what its folder declares.
+    const QByteArray overlong = handmade::rawDeflate(rom + QByteArray(64 * MiB, '\0'));
+    add("7-Zip: a Deflate pack stream 64 MiB longer than its folder", "a.7z",
+        assemble(overlong, "\x01\x04" +
+                               streamsInfo({quint64(overlong.size())},
+                                           {{Deflate, {}, {quint64(rom.size())}, {crc(rom)}}}) +
+                               romFiles + QByteArray(1, '\0')),
+        damaged);
     add("7-Zip: a rom with no CRC", "a.7z",
         assemble(rom, "\x01\x04" +
                           streamsInfo({quint64(rom.size())}, {{0, {}, {quint64(rom.size())}}}) +
