@@ -289,7 +289,7 @@ struct ArchiveReader::State {
             return;
         }
         const bool zip = hasSuffix(archiveName, ".zip");
-        const int count = zip ? checkZip(input, archiveName, bzip2Unpacked())
+        const int count = zip ? checkZip(input, archiveName, bzip2Unpacked(), *unpacked)
                               : checkSevenZip(input, archiveName, bzip2Unpacked());
         members = std::make_unique<LibarchiveMembers>(input, archiveName,
                                                       zip ? LibarchiveMembers::Format::Zip

@@ -246,6 +246,8 @@ struct ZipMember {
     std::optional<quint16> localMethod = {};
     std::optional<quint16> localFlags = {};
     std::optional<QByteArray> localName = {};
+    quint32 unixMode = 0; // where set, made on Unix with this mode
+    QByteArray localExtra = {};
 };
 
 // A stored member holding data.
@@ -266,10 +268,12 @@ inline QByteArray zip(const QList<ZipMember>& members, const QByteArray& lead = 
         const qint64 offset = out.size() - lead.size();
         out += "PK\3\4" + le(20, 2) + le(member.localFlags.value_or(member.flags), 2) +
                le(member.localMethod.value_or(member.method), 2) + le(0, 4) + sizes +
-               le(quint64(localName.size()), 2) + le(0, 2) + localName + member.data;
-        directory += "PK\1\2" + le(20, 2) + le(20, 2) + le(member.flags, 2) + le(member.method, 2) +
-                     le(0, 4) + sizes + le(quint64(member.name.size()), 2) +
-                     le(0, 2 + 2 + 2 + 2 + 4) + le(quint64(offset), 4) + member.name;
+               le(quint64(localName.size()), 2) + le(quint64(member.localExtra.size()), 2) +
+               localName + member.localExtra + member.data;
+        directory += "PK\1\2" + le(member.unixMode ? 0x314 : 20, 2) + le(20, 2) +
+                     le(member.flags, 2) + le(member.method, 2) + le(0, 4) + sizes +
+                     le(quint64(member.name.size()), 2) + le(0, 2 + 2 + 2 + 2) +
+                     le(quint64(member.unixMode) << 16, 4) + le(quint64(offset), 4) + member.name;
     }
     const qint64 directoryStart = out.size() - lead.size();
     out += directory;

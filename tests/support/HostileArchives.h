@@ -170,6 +170,32 @@ inline QList<Archive> archives()
         disagrees.arg(QStringLiteral("a.nes")));
     add("zip: a folder, a rom in the local header", "a.zip", local(14, 0, "x/"),
         disagrees.arg(QStringLiteral("x/")));
+    // libarchive's name ends at the NUL: a file, not a folder.
+    ZipMember nul{QByteArray("a.nes\0/", 7), 14, 0, lzmaData, 0, quint32(rom.size())};
+    add("zip: LZMA behind a NUL and a folder's slash", "a.zip", handmade::zip({nul}),
+        "a.zip is damaged: its list of members is damaged.");
+    // libarchive takes the name from a Unicode path extra field, here a file's;
+    // and unpacks a link's target as it reads its header, encrypted or not.
+    ZipMember renamed{"x/", 14, 0, lzmaData, 0, quint32(rom.size())};
+    const QByteArray path = "\x01" + handmade::le(crc("x/"), 4) + "a.nes";
+    renamed.localExtra = handmade::le(0x7075, 2) + handmade::le(path.size(), 2) + path;
+    add("zip: a folder a Unicode path field names a.nes, LZMA", "a.zip", handmade::zip({renamed}),
+        "a.zip cannot be read: x/ is compressed with LZMA, which Romweaver cannot unpack.");
+    ZipMember link{"l", 14, 1, lzmaData, 0, 10};
+    link.unixMode = 0120777;
+    add("zip: an encrypted link, LZMA of 4 GiB", "a.zip", handmade::zip({link}),
+        "a.zip cannot be read: l is compressed with LZMA, which Romweaver cannot unpack.");
+    // libarchive inflates a link's target as it reads the link's header.
+    QList<ZipMember> links{handmade::storedMember("a.nes", rom)};
+    const QByteArray target(256 * KB, 'A');
+    const QByteArray packedTarget = handmade::rawDeflate(target);
+    for (int i = 0; i < 100; ++i) {
+        links << ZipMember{"l" + QByteArray::number(i), 8, 0, packedTarget, crc(target),
+                           quint32(target.size())};
+        links.last().unixMode = 0120777;
+    }
+    add("zip: 100 links, their targets packed with Deflate", "a.zip", handmade::zip(links),
+        "a.zip is too large to read: Romweaver unpacks at most 22 MiB of an archive.");
     // Each member read for its first bytes makes its decoder fill a block.
     const auto many = [](quint16 method, const QByteArray& data, quint32 size) {
         ZipMember member;
