@@ -414,6 +414,8 @@ ArchiveReader::Rom ArchiveReader::readMember(int member)
                                ArchiveError::Detail::RomGone);
     }
     const Rom rom = s.measure(member, s.readUpTo(ines::HeaderSize), true);
+    // A tar member's checksum is the gzip trailer at the data's end.
+    s.members->finish();
     s.close();
     return rom;
 }
