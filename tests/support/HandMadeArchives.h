@@ -12,7 +12,6 @@
 #include <lzma.h>
 #include <zlib.h>
 
-#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -152,12 +151,13 @@ inline QByteArray streamsInfo(const QList<quint64>& packSizes, const QList<Folde
             info += number(folder.streamSizes.at(i));
     }
     QByteArray crcs;
+    bool given = false;
     for (const Folder& folder : folders) {
+        given = given || !folder.crcs.isEmpty();
         for (qsizetype i = 0; i < folder.streamSizes.size(); ++i)
             crcs += le(folder.crcs.value(i), 4);
     }
-    if (std::any_of(folders.begin(), folders.end(),
-                    [](const Folder& f) { return !f.crcs.isEmpty(); }))
+    if (given)
         info += "\x0a\x01" + crcs;
     return info + QByteArray(2, '\0');
 }

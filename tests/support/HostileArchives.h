@@ -70,10 +70,9 @@ inline QList<Archive> archives()
     const QList<quint64> romThenZeros{quint64(rom.size()), MiB};
     const QStringList romFirst{QStringLiteral("a.nes"), QStringLiteral("zeros.bin")};
     // Dictionaries declared larger than any rom needs.
+    const QByteArray huge = properties.left(1) + handmade::le(1536 * MiB, 4);
     add("7-Zip with a 1.5 GiB LZMA dictionary", "a.7z",
-        solid(Lzma, properties.left(1) + handmade::le(1536 * MiB, 4), romThenZeros, romAndZeros,
-              romFirst),
-        memory);
+        solid(Lzma, huge, romThenZeros, romAndZeros, romFirst), memory);
     add("7-Zip with a 4 GiB LZMA2 dictionary", "a.7z",
         solid(Lzma2, QByteArray(1, char(40)), romThenZeros, romAndZeros, romFirst), memory);
     // PPMd, whose model could be as large, is not read at all.
@@ -92,50 +91,43 @@ inline QList<Archive> archives()
         solid(Lzma, properties, {quint64(rom.size()), 16 * GiB}, romAndZeros, romFirst),
         QStringLiteral("rom %1").arg(rom.size()));
 
+    // The rom alone in a folder, and a header.
+    const QByteArray romFiles = filesInfo(1, {QStringLiteral("a.nes")});
+    const auto romAlone = [&](quint64 method, const QByteArray& coded, qint64 packed,
+                              const QList<quint32>& crcs) {
+        return "\x04" +
+               streamsInfo({quint64(packed)}, {{method, coded, {quint64(rom.size())}, crcs}}) +
+               romFiles;
+    };
+    const auto header = [](const QByteArray& body) { return "\x01" + body + QByteArray(1, '\0'); };
     // libarchive reads archive properties as a list of numbers where 7-Zip
     // skips each one's data by its size: here the data hides from a reading
     // like 7-Zip's the header libarchive reads (its folder declaring a 1.5 GiB
     // dictionary), whose last, padding property hides the other header from it.
-    const QByteArray romFiles = filesInfo(1, {QStringLiteral("a.nes")});
-    const QByteArray seen = "\x04" +
-                            streamsInfo({quint64(romAndZeros.size())},
-                                        {{Lzma, properties, {quint64(rom.size())}, {crc(rom)}}}) +
-                            romFiles;
-    const QByteArray hidden = QByteArray("\x00\x04", 2) +
-                              streamsInfo({quint64(romAndZeros.size())},
-                                          {{Lzma,
-                                            properties.left(1) + handmade::le(1536 * MiB, 4),
-                                            {quint64(rom.size())},
-                                            {crc(rom)}}}) +
-                              romFiles.chopped(1) + "\x19" + number(quint64(seen.size()));
+    const QByteArray seen = romAlone(Lzma, properties, romAndZeros.size(), {crc(rom)});
+    const QByteArray hidden = QByteArray(1, '\0') +
+                              romAlone(Lzma, huge, romAndZeros.size(), {crc(rom)}).chopped(1) +
+                              "\x19" + number(quint64(seen.size()));
     add("7-Zip: archive properties hiding another header", "a.7z",
-        assemble(romAndZeros, "\x01\x02\x42" + number(quint64(hidden.size())) + hidden +
-                                  QByteArray(1, '\0') + seen + QByteArray(1, '\0')),
+        assemble(romAndZeros, header("\x02\x42" + number(quint64(hidden.size())) + hidden +
+                                     QByteArray(1, '\0') + seen)),
         damaged);
     // libarchive unpacks the folders in order, also one giving no member a
     // stream: here the rom's stream is read from one declaring a 1.5 GiB dictionary.
     add("7-Zip: a folder of no stream before the rom's", "a.7z",
         assemble("Read me." + romAndZeros + rom,
-                 "\x01\x04" +
-                     streamsInfo({8, quint64(romAndZeros.size()), quint64(rom.size())},
-                                 {{0, {}, {8}, {crc("Read me.")}},
-                                  {Lzma, properties.left(1) + handmade::le(1536 * MiB, 4), {}},
-                                  {0, {}, {quint64(rom.size())}, {crc(rom)}}}) +
-                     filesInfo(2, {QStringLiteral("readme.txt"), QStringLiteral("a.nes")}) +
-                     QByteArray(1, '\0')),
+                 header("\x04" +
+                        streamsInfo({8, quint64(romAndZeros.size()), quint64(rom.size())},
+                                    {{0, {}, {8}, {crc("Read me.")}},
+                                     {Lzma, huge, {}},
+                                     {0, {}, {quint64(rom.size())}, {crc(rom)}}}) +
+                        filesInfo(2, {QStringLiteral("readme.txt"), QStringLiteral("a.nes")}))),
         damaged);
     // libarchive decodes a pack stream to its end, past what its folder declares.
     const QByteArray overlong = handmade::rawDeflate(rom + QByteArray(64 * MiB, '\0'));
     add("7-Zip: a Deflate pack stream 64 MiB longer than its folder", "a.7z",
-        assemble(overlong, "\x01\x04" +
-                               streamsInfo({quint64(overlong.size())},
-                                           {{Deflate, {}, {quint64(rom.size())}, {crc(rom)}}}) +
-                               romFiles + QByteArray(1, '\0')),
-        damaged);
-    add("7-Zip: a rom with no CRC", "a.7z",
-        assemble(rom, "\x01\x04" +
-                          streamsInfo({quint64(rom.size())}, {{0, {}, {quint64(rom.size())}}}) +
-                          romFiles + QByteArray(1, '\0')),
+        assemble(overlong, header(romAlone(Deflate, {}, overlong.size(), {crc(rom)}))), damaged);
+    add("7-Zip: a rom with no CRC", "a.7z", assemble(rom, header(romAlone(0, {}, rom.size(), {}))),
         damaged);
 
     add("zip listing 10001 members", "a.zip", handmade::zipListing(10001),
