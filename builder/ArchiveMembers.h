@@ -21,6 +21,9 @@ public:
     virtual bool next(Member& member) = 0;
     // The current member's next bytes; 0 at its end.
     virtual qint64 read(char* data, qint64 maxSize) = 0;
+    // Reads on to the end of what checks the member's bytes, where that lies
+    // past its end: the trailer of the gzip data a tar member lies in.
+    virtual void finish() {}
 };
 
 } // namespace builder

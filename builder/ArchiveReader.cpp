@@ -289,7 +289,7 @@ struct ArchiveReader::State {
             return;
         }
         const bool zip = hasSuffix(archiveName, ".zip");
-        const int count = zip ? checkZip(input, archiveName, bzip2Unpacked())
+        const int count = zip ? checkZip(input, archiveName, bzip2Unpacked(), *unpacked)
                               : checkSevenZip(input, archiveName, bzip2Unpacked());
         members = std::make_unique<LibarchiveMembers>(input, archiveName,
                                                       zip ? LibarchiveMembers::Format::Zip
@@ -414,6 +414,8 @@ ArchiveReader::Rom ArchiveReader::readMember(int member)
                                ArchiveError::Detail::RomGone);
     }
     const Rom rom = s.measure(member, s.readUpTo(ines::HeaderSize), true);
+    // A tar member's checksum is the gzip trailer at the data's end.
+    s.members->finish();
     s.close();
     return rom;
 }

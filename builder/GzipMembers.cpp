@@ -160,6 +160,14 @@ qint64 GzipMembers::read(char* data, qint64 maxSize)
     return done;
 }
 
+void GzipMembers::finish()
+{
+    char scratch[16384];
+    while (m_stream.read(scratch, sizeof scratch) > 0) {
+    }
+    m_ended = true;
+}
+
 QByteArray GzipMembers::readBlock()
 {
     QByteArray block(Block, Qt::Uninitialized);
@@ -215,10 +223,8 @@ bool GzipMembers::nextTarMember(Member& member)
             failDamaged(ArchiveError::Detail::Truncated);
         if (block.count('\0') == Block) {
             // The end of the archive: the rest is read for the gzip trailer's check.
-            char scratch[16384];
-            while (m_stream.read(scratch, sizeof scratch) > 0) {
-            }
-            return m_ended = true, false;
+            finish();
+            return false;
         }
         if (!checksumMatches(block))
             failDamaged(ArchiveError::Detail::TarHeaderDamaged, m_passed);

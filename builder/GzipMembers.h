@@ -26,6 +26,8 @@ public:
 
     bool next(Member& member) override;
     qint64 read(char* data, qint64 maxSize) override;
+    // Unpacks the rest of the gzip data, to its trailer's check.
+    void finish() override;
 
 private:
     bool nextTarMember(Member& member);

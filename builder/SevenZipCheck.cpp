@@ -11,10 +11,12 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <limits>
 #include <numeric>
 #include <optional>
+#include <utility>
 
 namespace builder
 {
@@ -51,6 +53,7 @@ enum : quint8 {
     MTime = 0x14,
     Attributes = 0x15,
     EncodedHeader = 0x17,
+    Dummy = 0x19,
 };
 
 // The coders' method ids.
@@ -178,6 +181,8 @@ public:
     // Digests for count items: those defined, in order, nothing for the others.
     QList<std::optional<quint32>> digests(qint64 count)
     {
+        if (count == 0)
+            throw Malformed{}; // libarchive refuses a list of no digests
         QList<std::optional<quint32>> digests(count);
         const bool allDefined = byte() != 0;
         QList<bool> defined(count, true);
@@ -231,13 +236,52 @@ struct FolderInfo {
         return std::any_of(coders.begin(), coders.end(),
                            [method](const Coder& coder) { return coder.method == method; });
     }
+    // What libarchive decodes of it: what it unpacks to and, with BCJ2, the
+    // side streams it unpacks into memory first.
+    quint64 decodedSize() const
+    {
+        if (!has(Bcj2))
+            return finalSize();
+        return std::accumulate(
+            unpackSizes.begin(), unpackSizes.end(), quint64(0),
+            [](quint64 sum, quint64 size) { return sum + qMin<quint64>(size, 1ull << 40); });
+    }
 };
 
 struct Streams {
     quint64 packPosition = 0;
     QList<quint64> packSizes;
     QList<FolderInfo> folders;
+
+    quint64 packedSize(const FolderInfo& folder) const
+    {
+        quint64 size = 0;
+        for (quint64 i = 0; i < folder.packedStreams; ++i)
+            size += qMin<quint64>(packSizes.at(folder.firstPackStream + qsizetype(i)), 1ull << 40);
+        return size;
+    }
 };
+
+// The most pack streams may hold to make size bytes: size, an eighth
+// more and 4 KiB. 7-Zip's coders make data that does not compress at most
+// 1.5 % larger (LZMA; BZip2 0.5 %, LZMA2 and Deflate a few bytes in 64 KiB,
+// Copy and the filters nothing), and 7-Zip ends a pack stream where its
+// coder's data ends. libarchive decodes a folder's pack streams to their end
+// whatever the folder declares, throwing away what comes past it, and a
+// pack stream of zeros packed with Deflate makes a thousand times its size:
+// a longer pack stream would be decoded, uncounted, in a single read.
+quint64 packLimit(quint64 size)
+{
+    return size + size / 8 + 4 * 1024;
+}
+
+// Whether a folder's pack streams hold no more than what libarchive decodes
+// of it could need (it decodes an inner stream to the folder's size, whatever
+// the size declared for that stream).
+bool packedWithinLimit(const Streams& streams, const FolderInfo& folder)
+{
+    return streams.packedSize(folder) <= packLimit(qMin<quint64>(folder.decodedSize(), 1ull << 40));
+}
 
 // Per table, what a real archive stays far below: one folder, pack stream and
 // unpack stream per member at most, and up to four pack streams per folder.
@@ -258,6 +302,8 @@ FolderInfo readFolder(HeaderReader& r)
         if (flags & 0x80)
             throw Malformed{}; // alternative methods: never written, never read
         Coder coder;
+        if ((flags & 0x0f) > 8)
+            throw Malformed{}; // no method id is longer
         for (const char idByte : r.take(flags & 0x0f))
             coder.method = (coder.method << 8) | quint8(idByte);
         if (flags & 0x10) {
@@ -282,6 +328,8 @@ FolderInfo readFolder(HeaderReader& r)
         folder.bindPairs.append({in, out});
     }
     folder.packedStreams = inTotal - folder.bindPairs.size();
+    if (folder.packedStreams == 0)
+        throw Malformed{};
     if (folder.packedStreams == 1) {
         bool unbound = false;
         for (quint64 in = 0; in < inTotal && !unbound; ++in)
@@ -345,6 +393,13 @@ void readCodersInfo(HeaderReader& r, Streams& streams)
     r.expect(End);
 }
 
+// libarchive's sizes and digests of the members' streams are lists across
+// the folders, as this reads them: a folder of several streams without their
+// sizes would put every later stream's size and digest out of place, so it is
+// refused. libarchive checks a stream's CRC only where one is recorded: in the
+// sub-streams' digests, or the folder's own for a folder of one stream, taken
+// only where there are sub-streams' digests too. 7-Zip records one for every
+// stream, so a stream with bytes and no CRC is refused.
 void readSubStreamsInfo(HeaderReader& r, Streams& streams)
 {
     quint8 id = r.byte();
@@ -361,6 +416,8 @@ void readSubStreamsInfo(HeaderReader& r, Streams& streams)
     for (FolderInfo& folder : streams.folders) {
         if (folder.unpackStreams == 0)
             continue;
+        if (folder.unpackStreams > 1 && id != Size)
+            throw Malformed{};
         quint64 sum = 0;
         for (quint64 i = 1; id == Size && i < folder.unpackStreams; ++i) {
             const quint64 size = r.number();
@@ -380,14 +437,22 @@ void readSubStreamsInfo(HeaderReader& r, Streams& streams)
         if (folder.unpackStreams != 1 || !folder.digest)
             digestCount += qint64(folder.unpackStreams);
     }
+    QList<std::optional<quint32>> digests;
     if (id == Crc) {
-        if (digestCount == 0)
-            throw Malformed{};
-        r.digests(digestCount);
+        digests = r.digests(digestCount);
         id = r.byte();
     }
     if (id != End)
         throw Malformed{};
+    qsizetype next = 0;
+    for (const FolderInfo& folder : streams.folders) {
+        const bool own = folder.unpackStreams == 1 && folder.digest;
+        for (const quint64 size : folder.streamSizes) {
+            const bool recorded = !digests.isEmpty() && (own || digests.at(next++));
+            if (size > 0 && !recorded)
+                throw Malformed{};
+        }
+    }
 }
 
 // Pack streams lie between the start header and the header (headerOffset).
@@ -449,6 +514,10 @@ public:
 
     void read(quint8 type, const QByteArray& property, Contents& contents)
     {
+        // 7-Zip writes each property once but its padding (Dummy); libarchive
+        // refuses some twice and takes the last of others.
+        if (type != Dummy && std::exchange(m_seen[type], true))
+            throw Malformed{};
         HeaderReader r(property);
         switch (type) {
         case EmptyStream: {
@@ -490,6 +559,8 @@ public:
         if (!r.atEnd())
             throw Malformed{};
     }
+    // The members with a stream, one for each of the folders' streams.
+    qint64 streamCount() const { return m_count - m_emptyStreams; }
 
 private:
     static QList<bool> bits(HeaderReader& r, qint64 count)
@@ -514,35 +585,66 @@ private:
 
     qint64 m_count;
     qint64 m_emptyStreams = 0;
+    std::array<bool, 256> m_seen{};
 };
 
-// The header after its first byte (Header).
+// The main streams as 7-Zip writes them, and libarchive reads nothing else:
+// every pack stream in a folder, every folder giving members streams (libarchive
+// passes over a folder of none when it gives members their streams, but not
+// when it unpacks them: it unpacks the folders in order), no pack stream
+// longer than its folder could need.
+void checkMainStreams(const Streams& streams)
+{
+    quint64 packedStreams = 0;
+    for (const FolderInfo& folder : streams.folders) {
+        if (folder.unpackStreams == 0 || !packedWithinLimit(streams, folder))
+            throw Malformed{};
+        packedStreams += folder.packedStreams;
+    }
+    if (packedStreams != quint64(streams.packSizes.size()))
+        throw Malformed{};
+}
+
+// The header after its first byte (Header), to its end: read byte for byte as
+// libarchive reads it, and refused where the two could read it differently.
 Contents readHeader(HeaderReader& r, quint64 headerOffset)
 {
     Contents contents;
     quint8 id = r.byte();
-    if (id == ArchiveProperties) {
-        while (r.byte() != End)
-            r.take(r.number());
-        id = r.byte();
-    }
+    // libarchive reads the archive's properties otherwise than 7-Zip (which
+    // writes none): a header could hide another from this reading.
+    if (id == ArchiveProperties)
+        throw Malformed{};
     if (id == AdditionalStreamsInfo)
         throw NotUnpacked{ArchiveError::Detail::AdditionalStreams};
     if (id == MainStreamsInfo) {
         contents.streams = readStreamsInfo(r, headerOffset);
+        checkMainStreams(contents.streams);
         id = r.byte();
     }
-    if (id == End)
-        return contents;
-    if (id != FilesInfo)
+    qint64 streamCount = 0;
+    if (id == FilesInfo) {
+        contents.memberCount = r.count(archiveLimits::Members);
+        contents.lastMemberHasStream = contents.memberCount > 0;
+        // Of the members' properties only which have a stream, and whether the
+        // last one is a link, matters here.
+        MemberProperties properties(contents.memberCount);
+        for (quint8 type = r.byte(); type != End; type = r.byte())
+            properties.read(type, r.take(r.number()), contents);
+        streamCount = properties.streamCount();
+    } else if (id != End) {
         throw Malformed{};
-    contents.memberCount = r.count(archiveLimits::Members);
-    contents.lastMemberHasStream = contents.memberCount > 0;
-    // Of the members' properties only whether the last member has a stream,
-    // and is a link, matters here.
-    MemberProperties properties(contents.memberCount);
-    for (quint8 type = r.byte(); type != End; type = r.byte())
-        properties.read(type, r.take(r.number()), contents);
+    }
+    // The header's end: libarchive reads one more End after the members, or
+    // after the End it took for theirs when there are none; and nothing after
+    // it, which libarchive would neither read nor count in the header's CRC.
+    if (r.byte() != End || !r.atEnd())
+        throw Malformed{};
+    qint64 folderStreams = 0;
+    for (const FolderInfo& folder : contents.streams.folders)
+        folderStreams += qint64(folder.unpackStreams);
+    if (streamCount != folderStreams)
+        throw Malformed{}; // a member without its stream, or a stream of no member
     return contents;
 }
 
@@ -661,13 +763,11 @@ void checkCosts(const Contents& contents, bool bzip2Unpacked)
     qint64 unpacked = 0;
     const FolderInfo* last = nullptr;
     const Streams& streams = contents.streams;
+    // Every folder gives members streams (checkMainStreams).
     for (const FolderInfo& folder : streams.folders) {
-        if (folder.unpackStreams == 0)
-            continue; // no member's bytes: never unpacked
         qint64 memory = 0;
         for (const Coder& coder : folder.coders)
             memory += coderMemory(coder, bzip2Unpacked);
-        quint64 folderUnpacked = folder.finalSize();
         if (folder.has(Bcj2)) {
             // libarchive unpacks the three side streams into memory first.
             for (const quint64 size : folder.unpackSizes)
@@ -675,12 +775,9 @@ void checkCosts(const Contents& contents, bool bzip2Unpacked)
             for (quint64 i = 0; i < folder.packedStreams; ++i)
                 memory += qint64(qMin<quint64>(streams.packSizes.at(folder.firstPackStream + i),
                                                archiveLimits::UnpackMemory + 1));
-            folderUnpacked = std::accumulate(
-                folder.unpackSizes.begin(), folder.unpackSizes.end(), quint64(0),
-                [](quint64 sum, quint64 size) { return sum + qMin<quint64>(size, 1ull << 40); });
         }
         checkMemory(memory);
-        unpacked += qint64(qMin<quint64>(folderUnpacked, 1ull << 40));
+        unpacked += qint64(qMin<quint64>(folder.decodedSize(), 1ull << 40));
         last = &folder;
     }
     // The last member is read no further than a rom is (ArchiveReader stops
@@ -729,9 +826,10 @@ int check(ArchiveInput& input, const QString& archiveName, bool bzip2Unpacked)
         throw damaged(Detail::ListCrc);
 
     std::optional<HeaderReader> r(std::in_place, header);
-    if (r->byte() == EncodedHeader) {
+    const quint8 first = r->byte();
+    if (first == EncodedHeader) {
         const Streams encoded = readStreamsInfo(*r, headerOffset);
-        if (encoded.folders.isEmpty() || encoded.packSizes.isEmpty() ||
+        if (!r->atEnd() || encoded.folders.isEmpty() || encoded.packSizes.isEmpty() ||
             encoded.packSizes.first() == 0)
             throw Malformed{};
         const FolderInfo& folder = encoded.folders.first();
@@ -748,7 +846,10 @@ int check(ArchiveInput& input, const QString& archiveName, bool bzip2Unpacked)
         if (size > quint64(archiveLimits::MemberList) ||
             packedSize > quint64(archiveLimits::MemberList))
             throw ArchiveError(archiveName, Kind::TooLarge, Detail::ListTooLong);
-        if (size == 0)
+        // As 7-Zip writes it: one folder, one pack stream no longer than the
+        // header needs, the header's CRC (without one libarchive checks none).
+        if (size == 0 || encoded.folders.size() != 1 || encoded.packSizes.size() != 1 ||
+            packedSize > packLimit(size) || !folder.digest)
             throw Malformed{};
         checkMemory(coderMemory(coder, false));
         const QByteArray packed =
@@ -756,10 +857,12 @@ int check(ArchiveInput& input, const QString& archiveName, bool bzip2Unpacked)
         if (packed.size() < qint64(packedSize))
             throw damaged(truncated);
         header = unpackHeader(coder, packed, qint64(size));
-        if (folder.digest && crcOf(header) != *folder.digest)
+        if (crcOf(header) != *folder.digest)
             throw damaged(Detail::ListCrc);
         r.emplace(header);
         r->expect(Header);
+    } else if (first != Header) {
+        throw Malformed{};
     }
     const Contents contents = readHeader(*r, headerOffset);
     checkCosts(contents, bzip2Unpacked);

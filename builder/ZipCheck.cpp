@@ -146,18 +146,51 @@ qint64 firstRecord(ArchiveInput& input, qint64 start, qint64 end)
 constexpr qint64 LocalHeaderSize = 30;
 // The general purpose flags that say a member is encrypted (bit 0, bit 6).
 constexpr quint16 EncryptionFlags = 0x0041;
+// WinZip's AES, written as the method of the members it encrypts.
+constexpr int AesMethod = 99;
+// What libarchive inflates of a link's Deflate-packed target while it reads
+// its header: one block of its buffer, counted by no read of a member's data.
+constexpr qint64 LinkBlock = 256 * 1024;
+
+// An extra field's blocks, as libarchive walks them: each its id and the data
+// its size gives, a few bytes after the last passed over. False where
+// libarchive refuses the field.
+template <typename Visit> bool forEachExtra(const QByteArray& extra, Visit visit)
+{
+    if (extra.size() < 4)
+        return extra.count('\0') == extra.size();
+    for (qsizetype at = 0; at + 4 <= extra.size();) {
+        const quint16 id = le16(extra.constData() + at);
+        const qsizetype size = le16(extra.constData() + at + 2);
+        at += 4;
+        if (at + size > extra.size() || !visit(id, QByteArrayView(extra).sliced(at, size)))
+            return false;
+        at += size;
+    }
+    return true;
+}
+
+// The member's local header with its name and extra field; nothing where there is none.
+QByteArray localHeader(ArchiveInput& input, qint64 offset)
+{
+    if (offset < 0)
+        return {};
+    const QByteArray fixed = input.readAt(offset, LocalHeaderSize);
+    if (fixed.size() < LocalHeaderSize || !hasSignature(fixed, 0, "PK\3\4"))
+        return {};
+    const qint64 rest = le16(fixed.constData() + 26) + le16(fixed.constData() + 28);
+    const QByteArray tail = input.readAt(offset + LocalHeaderSize, rest);
+    return tail.size() < rest ? QByteArray() : fixed + tail;
+}
 
 // Whether the member's local header says what its record in the central
 // directory says: libarchive takes the compression method, the encryption
 // flags and the name from the local header, so a local header that says
 // otherwise would have libarchive unpack what was never checked.
-bool localHeaderAgrees(ArchiveInput& input, qint64 offset, const QByteArray& centralRecord,
+bool localHeaderAgrees(const QByteArray& local, const QByteArray& centralRecord,
                        const QByteArray& centralName)
 {
-    if (offset < 0)
-        return false;
-    const QByteArray local = input.readAt(offset, LocalHeaderSize + centralName.size());
-    if (local.size() < LocalHeaderSize + centralName.size() || !hasSignature(local, 0, "PK\3\4"))
+    if (local.isEmpty())
         return false;
     const char* localFields = local.constData();
     const char* centralFields = centralRecord.constData();
@@ -165,42 +198,87 @@ bool localHeaderAgrees(ArchiveInput& input, qint64 offset, const QByteArray& cen
            (le16(localFields + 6) & EncryptionFlags) ==
                (le16(centralFields + 8) & EncryptionFlags) &&
            le16(localFields + 26) == centralName.size() &&
-           local.mid(LocalHeaderSize) == centralName;
+           local.mid(LocalHeaderSize, centralName.size()) == centralName;
 }
 
 // Where a member's local header lies, as libarchive finds it: the offset the
-// central record gives (or its Zip64 extra field, where that offset is
-// 0xffffffff), moved by as much as the central directory was found past the
-// place the end record gives (bytes put before the zip).
+// central record gives, moved by as much as the central directory was found
+// past the place the end record gives (bytes put before the zip). libarchive
+// reads each Zip64 extra field in turn, taking from it, in this order, the
+// unpacked size, the packed size and that offset where they are still
+// 0xffffffff.
 qint64 localHeaderOffset(const QByteArray& record, const QByteArray& extra, qint64 correction)
 {
     const char* fields = record.constData();
-    const quint32 offset = le32(fields + 42);
-    if (offset != 0xffffffffu)
-        return qint64(offset) + correction;
-    // The Zip64 extra field holds, in this order, the sizes and the offset
-    // that the record marks as 0xffffffff.
-    for (qsizetype at = 0; at + 4 <= extra.size();) {
-        const quint16 id = le16(extra.constData() + at);
-        const quint16 size = le16(extra.constData() + at + 2);
-        if (id == 0x0001) {
-            qsizetype field = at + 4;
-            if (le32(fields + 24) == 0xffffffffu)
-                field += 8;
-            if (le32(fields + 20) == 0xffffffffu)
-                field += 8;
-            if (field + 8 > at + 4 + size || field + 8 > extra.size())
-                return -1;
-            return le64(extra.constData() + field);
+    qint64 values[] = {le32(fields + 24), le32(fields + 20), le32(fields + 42) + correction};
+    const bool valid = forEachExtra(extra, [&values](quint16 id, QByteArrayView data) {
+        for (qint64& value : values) {
+            if (id != 0x0001 || value != 0xffffffff)
+                continue;
+            if (data.size() < 8 || le64(data.data()) < 0)
+                return false;
+            value = le64(data.data());
+            data = data.sliced(8);
         }
-        at += 4 + size;
-    }
-    return -1;
+        return true;
+    });
+    return valid ? values[2] : -1;
+}
+
+// A mode's file type bits, and those of a link.
+constexpr quint32 FileType = 0170000;
+constexpr quint32 LinkType = 0120000;
+
+// The mode libarchive gives a member from the system that wrote it and its
+// external attributes: a Unix mode, or an MS-DOS folder or file.
+quint32 modeOf(int system, quint32 external)
+{
+    if (system == 3)
+        return external >> 16;
+    if (system == 0)
+        return (external & 0x10) ? 0040000 : 0100000;
+    return 0;
+}
+
+// Whether libarchive takes the member for a link, reading its mode as it
+// does: from the central record's system (the high byte of "version made by")
+// and external attributes, then from an 'xl' extra field in the central record
+// and one in the local header (after the local header's own system byte),
+// either of which may give them again.
+bool isLink(const QByteArray& record, const QByteArray& centralExtra, const QByteArray& local,
+            const QByteArray& localExtra)
+{
+    int system = quint8(record.at(5));
+    quint32 mode = modeOf(system, le32(record.constData() + 38));
+    const auto xl = [&system, &mode](quint16 id, QByteArrayView data) {
+        if (id != 0x6c78 || data.isEmpty())
+            return true;
+        const quint8 bitmap = quint8(data.at(0));
+        qsizetype at = 1;
+        for (quint8 last = bitmap; (last & 0x80) && at < data.size();)
+            last = quint8(data.at(at++));
+        if (bitmap & 1) { // "version made by"
+            if (data.size() - at < 2)
+                return true;
+            system = le16(data.data() + at) >> 8;
+            at += 2;
+        }
+        if (bitmap & 2) // internal attributes
+            at += 2;
+        if ((bitmap & 4) && data.size() - at >= 4)
+            mode = modeOf(system, le32(data.data() + at));
+        return true;
+    };
+    forEachExtra(centralExtra, xl);
+    system = quint8(local.at(5));
+    forEachExtra(localExtra, xl);
+    return (mode & FileType) == LinkType;
 }
 
 } // namespace
 
-int checkZip(ArchiveInput& input, const QString& archiveName, bool bzip2Unpacked)
+int checkZip(ArchiveInput& input, const QString& archiveName, bool bzip2Unpacked,
+             UnpackedCount& unpacked)
 {
     using Detail = ArchiveError::Detail;
     const auto fail = [&archiveName](Kind kind, Detail detail, const QString& member = {},
@@ -255,23 +333,34 @@ int checkZip(ArchiveInput& input, const QString& archiveName, bool bzip2Unpacked
         if (position + length > size)
             fail(Kind::Damaged, Detail::ListDamaged);
         const QByteArray name = input.readAt(position + DirectoryRecordSize, nameLength);
+        // libarchive's name ends at a NUL: what follows (a folder's "/") would
+        // be read here and not there.
+        if (name.contains('\0'))
+            fail(Kind::Damaged, Detail::ListDamaged);
         const QString memberName =
             (flags & 0x800) ? QString::fromUtf8(name) : QString::fromLatin1(name);
         const QByteArray extra =
             input.readAt(position + DirectoryRecordSize + nameLength, extraLength);
-        if (!localHeaderAgrees(input, localHeaderOffset(record, extra, correction), record, name))
+        const QByteArray local = localHeader(input, localHeaderOffset(record, extra, correction));
+        if (!localHeaderAgrees(local, record, name))
             fail(Kind::Damaged, Detail::LocalHeaderDisagrees, memberName);
-        // An encrypted member is refused as such once libarchive reaches it.
+        // Every member's method is checked, whatever its name says and however
+        // it is encrypted: libarchive may take for a file what is named as a
+        // folder (its Unicode path extra field naming it otherwise), and
+        // unpacks a link's target while reading its header, encrypted or not.
+        // A member encrypted with AES is refused as encrypted once libarchive
+        // reaches it: its method is known only to those who can decrypt it.
         const bool encrypted = flags & EncryptionFlags;
-        const bool unpacked = method == 0 || method == 8 || (method == 12 && bzip2Unpacked);
-        // A folder has no data to unpack.
-        if (!encrypted && !unpacked && !name.endsWith('/')) {
+        const bool unpackable = method == 0 || method == 8 || (method == 12 && bzip2Unpacked);
+        if (!unpackable && !(encrypted && method == AesMethod)) {
             const QString named = methodName(method);
             if (named.isEmpty())
                 fail(Kind::Unreadable, Detail::MemberMethodNumber, memberName,
                      QString::number(method));
             fail(Kind::Unreadable, Detail::MemberMethod, memberName, named);
         }
+        if (method == 8 && isLink(record, extra, local, local.mid(LocalHeaderSize + nameLength)))
+            unpacked.add(LinkBlock);
         position += length;
     }
 }

@@ -91,6 +91,7 @@ namespace sevenzip
 constexpr quint64 Lzma = 0x030101;
 constexpr quint64 Lzma2 = 0x21;
 constexpr quint64 Ppmd = 0x030401;
+constexpr quint64 Deflate = 0x040108;
 
 // A number as 7-Zip writes it.
 inline QByteArray number(quint64 value)
@@ -108,6 +109,7 @@ struct Folder {
     quint64 method;
     QByteArray properties;
     QList<quint64> streamSizes; // its members' streams, in order
+    QList<quint32> crcs = {};   // their CRCs
 };
 
 inline QByteArray coder(quint64 method, const QByteArray& properties)
@@ -122,7 +124,8 @@ inline QByteArray coder(quint64 method, const QByteArray& properties)
     return bytes;
 }
 
-// Pack info, one single-coder folder per packed stream, and sub-streams.
+// Pack info, one single-coder folder per packed stream, and sub-streams: the
+// streams' CRCs where a folder gives them (0 for the others), none where none does.
 inline QByteArray streamsInfo(const QList<quint64>& packSizes, const QList<Folder>& folders,
                               quint64 packPosition = 0)
 {
@@ -147,6 +150,15 @@ inline QByteArray streamsInfo(const QList<quint64>& packSizes, const QList<Folde
         for (qsizetype i = 0; i + 1 < folder.streamSizes.size(); ++i)
             info += number(folder.streamSizes.at(i));
     }
+    QByteArray crcs;
+    bool given = false;
+    for (const Folder& folder : folders) {
+        given = given || !folder.crcs.isEmpty();
+        for (qsizetype i = 0; i < folder.streamSizes.size(); ++i)
+            crcs += le(folder.crcs.value(i), 4);
+    }
+    if (given)
+        info += "\x0a\x01" + crcs;
     return info + QByteArray(2, '\0');
 }
 
@@ -207,13 +219,15 @@ inline std::pair<QByteArray, QByteArray> lzma(const QByteArray& data, quint32 di
 }
 
 // The archive with its header compressed (LZMA) after the packed streams, as
-// 7-Zip writes it.
+// 7-Zip writes it: the header's CRC that of its folder.
 inline QByteArray assembleWithEncodedHeader(const QByteArray& packed, const QByteArray& header)
 {
     const auto [packedHeader, properties] = lzma(header, 1 << 20);
-    const QByteArray encoded = "\x17" + streamsInfo({quint64(packedHeader.size())},
-                                                    {{Lzma, properties, {quint64(header.size())}}},
-                                                    quint64(packed.size()));
+    const QByteArray encoded = "\x17\x06" + number(quint64(packed.size())) + "\x01\x09" +
+                               number(quint64(packedHeader.size())) +
+                               QByteArray("\x00\x07\x0b\x01\x00\x01", 6) + coder(Lzma, properties) +
+                               "\x0c" + number(quint64(header.size())) + "\x0a\x01" +
+                               le(crcOf(header), 4) + QByteArray(2, '\0');
     return assemble(packed + packedHeader, encoded);
 }
 
@@ -232,6 +246,8 @@ struct ZipMember {
     std::optional<quint16> localMethod = {};
     std::optional<quint16> localFlags = {};
     std::optional<QByteArray> localName = {};
+    quint32 unixMode = 0; // where set, made on Unix with this mode
+    QByteArray localExtra = {};
 };
 
 // A stored member holding data.
@@ -252,10 +268,12 @@ inline QByteArray zip(const QList<ZipMember>& members, const QByteArray& lead = 
         const qint64 offset = out.size() - lead.size();
         out += "PK\3\4" + le(20, 2) + le(member.localFlags.value_or(member.flags), 2) +
                le(member.localMethod.value_or(member.method), 2) + le(0, 4) + sizes +
-               le(quint64(localName.size()), 2) + le(0, 2) + localName + member.data;
-        directory += "PK\1\2" + le(20, 2) + le(20, 2) + le(member.flags, 2) + le(member.method, 2) +
-                     le(0, 4) + sizes + le(quint64(member.name.size()), 2) +
-                     le(0, 2 + 2 + 2 + 2 + 4) + le(quint64(offset), 4) + member.name;
+               le(quint64(localName.size()), 2) + le(quint64(member.localExtra.size()), 2) +
+               localName + member.localExtra + member.data;
+        directory += "PK\1\2" + le(member.unixMode ? 0x314 : 20, 2) + le(20, 2) +
+                     le(member.flags, 2) + le(member.method, 2) + le(0, 4) + sizes +
+                     le(quint64(member.name.size()), 2) + le(0, 2 + 2 + 2 + 2) +
+                     le(quint64(member.unixMode) << 16, 4) + le(quint64(offset), 4) + member.name;
     }
     const qint64 directoryStart = out.size() - lead.size();
     out += directory;

@@ -52,7 +52,11 @@ int main(int argc, char** argv)
     const auto [packed, properties] = lzma(rom + "Read me.", 1 << 16);
     const QByteArray header =
         "\x01\x04" +
-        streamsInfo({quint64(packed.size())}, {{Lzma, properties, {quint64(rom.size()), 8}}}) +
+        streamsInfo({quint64(packed.size())},
+                    {{Lzma,
+                      properties,
+                      {quint64(rom.size()), 8},
+                      {handmade::crcOf(rom), handmade::crcOf("Read me.")}}}) +
         filesInfo(2, {QStringLiteral("Game.nes"), QStringLiteral("readme.txt")}) +
         QByteArray(1, '\0');
     seed(QStringLiteral("solid.7z"), 1, assemble(packed, header));
