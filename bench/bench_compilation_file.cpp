@@ -1,4 +1,4 @@
-// Times a compilation file of 100,000 roms (4.4 MB): reading it, beside the
+// Times a compilation file of 10,000 roms, the most one may list (0.9 MB): reading it, beside the
 // JSON parse alone it cannot do without, and a build refused for every rom
 // missing (each problem named once), beside the survey of the same roms.
 
@@ -22,7 +22,7 @@
 namespace
 {
 
-constexpr int RomCount = 100000;
+constexpr int RomCount = 10000;
 constexpr int Runs = 5;
 
 QByteArray compilationText()

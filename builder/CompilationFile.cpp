@@ -95,7 +95,16 @@ QString crcText(quint32 crc)
 }
 
 // A compilation is a few hundred bytes a rom; anything far larger is not one.
-constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+// The bound holds the memory a reading takes: Qt's JSON keeps about 16 bytes
+// a value, so 8 MiB of the smallest values cost some 70 MB.
+constexpr qint64 MaxFileSize = 8 * 1024 * 1024;
+// A GBA cartridge holds some 2,000 NES roms at most; a compilation may list
+// more (the wizard lets a user go past the capacity and asks), not five times more.
+constexpr qsizetype MaxRoms = 10000;
+// A rom's menu line: a title and its fields (option flags, a sprite value),
+// each at most as long as the wizard's edit fields take, 32767 characters.
+constexpr qsizetype MaxMenuFields = 16;
+constexpr qsizetype MaxMenuText = 32767;
 
 // What a path names that is no file, as the detail of CannotRead.
 const char* specialFilePhrase(platform::SpecialFile special)
@@ -168,6 +177,11 @@ std::optional<qint64> wholeNumber(const QJsonValue& value, qint64 lowest, qint64
 void checkMenuText(const QString& path, const QString& fileName, const QString& text,
                    MenuTextPart part)
 {
+    if (text.size() > MaxMenuText)
+        notACompilation(path,
+                        QT_TRANSLATE_NOOP("builder::CompilationFile",
+                                          "the menu line of %1 is longer than 32767 characters"),
+                        fileName);
     switch (menuTextFault(text, part)) {
     case MenuTextFault::None:
         return;
@@ -217,7 +231,13 @@ CompilationRom romOf(const QString& path, const QJsonObject& entry)
                                                 "a rom has no file name of its own"));
     rom.title = entry.value(QStringLiteral("title")).toString(rom.fileName);
     checkMenuText(path, rom.fileName, rom.title, MenuTextPart::Title);
-    for (const QJsonValue& field : entry.value(QStringLiteral("menuFields")).toArray()) {
+    const QJsonArray fields = entry.value(QStringLiteral("menuFields")).toArray();
+    if (fields.size() > MaxMenuFields)
+        notACompilation(path,
+                        QT_TRANSLATE_NOOP("builder::CompilationFile",
+                                          "the menu line of %1 has more than 16 fields"),
+                        rom.fileName);
+    for (const QJsonValue& field : fields) {
         rom.menuFields << field.toString();
         checkMenuText(path, rom.fileName, rom.menuFields.constLast(), MenuTextPart::Field);
     }
@@ -376,6 +396,9 @@ Compilation readCompilationFile(const QString& path)
     if (!roms.isArray())
         notACompilation(path,
                         QT_TRANSLATE_NOOP("builder::CompilationFile", "it has no list of roms"));
+    if (roms.toArray().size() > MaxRoms)
+        notACompilation(path, QT_TRANSLATE_NOOP("builder::CompilationFile",
+                                                "it lists more than 10000 roms"));
     for (const QJsonValue& value : roms.toArray()) {
         const CompilationRom rom = romOf(path, value.toObject());
         if (!compilation.addRom(rom))

@@ -278,6 +278,9 @@ void TestCompilation::hostileFiles_data()
         << notOne + "the title of a.nes holds a control character";
     row("title with a line separator") << compilationText(R"("title": "A\u2028B")") << damaged
                                        << notOne + "the title of a.nes holds a line break";
+    row("title with a right-to-left override")
+        << compilationText(R"("title": "A\u202eB")") << damaged
+        << notOne + "the title of a.nes holds a control character";
     row("title with a bar") << compilationText(R"("title": "A|B")") << opens << QString();
     row("menu field with a bar") << compilationText(R"("menuFields": ["5|6"])") << damaged
                                  << notOne + "a menu field of a.nes holds a \"|\"";
@@ -308,13 +311,24 @@ void TestCompilation::hostileFiles_data()
     QTest::newRow("a missing file")
         << "missing" << QByteArray() << int(Kind::CannotRead) << missing;
 
-    // 100,000 roms (7 MB) open in time that grows with their number.
-    QByteArray many = R"({"format": "romweaver-compilation", "version": 1, "romFolder": ".", )"
-                      R"("roms": [)";
-    for (int i = 0; i < 100000; ++i)
-        many += (i ? "," : "") + QByteArray(R"({"file": "Some rom of mine )") +
-                QByteArray::number(i) + R"(.nes", "size": 40976, "crc32": "01c0ffee"})";
-    row("100,000 roms") << many + "]}" << opens << QString();
+    // What a reading may cost is bounded: the file, the roms, each menu line.
+    const auto roms = [](int count) {
+        QByteArray many = R"({"format": "romweaver-compilation", "version": 1, "romFolder": ".", )"
+                          R"("roms": [)";
+        for (int i = 0; i < count; ++i)
+            many += (i ? "," : "") + QByteArray(R"({"file": "Some rom of mine )") +
+                    QByteArray::number(i) + R"(.nes", "size": 40976, "crc32": "01c0ffee"})";
+        return many + "]}";
+    };
+    row("10,000 roms") << roms(10000) << opens << QString();
+    row("10,001 roms") << roms(10001) << damaged << notOne + "it lists more than 10000 roms";
+    row("9 MiB") << QByteArray(9 << 20, ' ') << damaged << notOne + "it is far too large";
+    row("a title of 32768 characters")
+        << compilationText(R"("title": ")" + QByteArray(32768, 'A') + '"') << damaged
+        << notOne + "the menu line of a.nes is longer than 32767 characters";
+    row("17 menu fields") << compilationText(R"("menuFields": [)" +
+                                             QByteArrayList(17, "\"1\"").join(',') + "]")
+                          << damaged << notOne + "the menu line of a.nes has more than 16 fields";
 }
 
 void TestCompilation::hostileFiles()
