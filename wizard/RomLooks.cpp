@@ -19,9 +19,13 @@ namespace wizard
 // window if it must: a look under way ends on its own (the archive reader's
 // limits hold it to a few seconds), and its survey then goes nowhere.
 struct RomLooks::Queue {
+    struct Look {
+        QString path;
+        bool forBuild; // the rom's bytes kept for a build
+    };
     std::mutex mutex;
     std::condition_variable added;
-    std::deque<QString> paths;
+    std::deque<Look> paths;
     RomLooks* receiver = nullptr; // none once the window's side is gone
 };
 
@@ -48,15 +52,16 @@ void RomLooks::lookInto(const std::shared_ptr<Queue>& queue)
         queue->added.wait(lock, [&] { return !queue->paths.empty() || !queue->receiver; });
         if (!queue->receiver)
             return;
-        const QString path = queue->paths.front();
+        const Queue::Look look = queue->paths.front();
         queue->paths.pop_front();
         lock.unlock();
-        const builder::RomSurvey survey = builder::surveyRom(path);
+        const builder::RomSurvey survey = builder::surveyRom(look.path, look.forBuild);
         lock.lock();
         // Held while it is handed over, so the window's side cannot go meanwhile.
         if (RomLooks* receiver = queue->receiver)
             QMetaObject::invokeMethod(
-                receiver, [receiver, path, survey] { receiver->looked(path, survey); },
+                receiver,
+                [receiver, look, survey] { receiver->looked(look.path, look.forBuild, survey); },
                 Qt::QueuedConnection);
     }
 }
@@ -70,19 +75,49 @@ std::optional<builder::RomSurvey> RomLooks::survey(const QString& path)
     if (!builder::RomSource::isArchiveName(QFileInfo(path).fileName()) ||
         !platform::lookStamp(path))
         return surveyNow(path);
-    if (!m_pending.contains(path)) {
-        m_pending.insert(path);
-        {
-            const std::lock_guard<std::mutex> lock(m_queue->mutex);
-            m_queue->paths.push_back(path);
-        }
-        m_queue->added.notify_one();
-    }
+    if (!m_pending.contains(path))
+        enqueue(path, false);
     return std::nullopt;
+}
+
+void RomLooks::enqueue(const QString& path, bool forBuild)
+{
+    m_pending.insert(path);
+    {
+        const std::lock_guard<std::mutex> lock(m_queue->mutex);
+        m_queue->paths.push_back({path, forBuild});
+    }
+    m_queue->added.notify_one();
+}
+
+void RomLooks::lookForBuild(const QStringList& paths)
+{
+    qint64 kept = 0;
+    for (const QString& path : paths) {
+        if (kept >= builder::KeptArchiveRomsBudget)
+            return;
+        const std::optional<builder::RomSurvey> known = m_kept.kept(path);
+        // Only a rom an archive gives is worth reading ahead; the others fail
+        // or are plain files, read by the build as they come.
+        if (!known || !known->readable || known->member < 0 || m_pending.contains(path))
+            continue;
+        kept += known->appendedLength;
+        enqueue(path, true);
+    }
+}
+
+void RomLooks::forgetBuildBytes()
+{
+    m_forBuild.clear();
 }
 
 builder::RomSurvey RomLooks::surveyNow(const QString& path)
 {
+    // The bytes read ahead for the build, while the file is as they were read from.
+    if (const auto ahead = m_forBuild.constFind(path); ahead != m_forBuild.cend()) {
+        if (ahead->stamp && ahead->stamp == platform::lookStamp(path))
+            return *ahead;
+    }
     builder::RomSurvey survey = m_kept.survey(path);
     if (survey.readable || survey.badArchive())
         m_failed.remove(path);
@@ -106,7 +141,8 @@ void RomLooks::keepOnly(const QSet<QString>& paths)
     for (auto pending = m_pending.begin(); pending != m_pending.end();)
         pending = paths.contains(*pending) ? std::next(pending) : m_pending.erase(pending);
     const std::lock_guard<std::mutex> lock(m_queue->mutex);
-    std::erase_if(m_queue->paths, [&paths](const QString& path) { return !paths.contains(path); });
+    std::erase_if(m_queue->paths,
+                  [&paths](const Queue::Look& look) { return !paths.contains(look.path); });
 }
 
 int RomLooks::pendingCount() const
@@ -130,11 +166,16 @@ void RomLooks::waitForAll(const std::function<void(int done, int total)>& progre
     disconnect(each);
 }
 
-void RomLooks::looked(const QString& path, const builder::RomSurvey& survey)
+void RomLooks::looked(const QString& path, bool forBuild, const builder::RomSurvey& survey)
 {
     // A look no one waits for any more is dropped.
     if (!m_pending.remove(path))
         return;
+    if (forBuild && survey.appendedBytes) {
+        m_forBuild.insert(path, survey);
+        emit surveyed();
+        return;
+    }
     // One that failed is kept too, while the file stays as it was then: asked
     // again at once, it would only be looked into again and again.
     builder::RomSurvey kept = survey;

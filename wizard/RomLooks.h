@@ -35,8 +35,16 @@ public:
     // The survey known for the file, while it stays as it was; nothing is
     // read or started for it.
     std::optional<builder::RomSurvey> known(const QString& path);
-    // The survey a build takes: the one known, else measured now.
+    // The survey a build takes: the one known (with the rom's bytes when
+    // lookForBuild kept them), else measured now.
     builder::RomSurvey surveyNow(const QString& path);
+    // Reads the roms of these archives, in this order, on the looking thread
+    // and keeps their bytes for the build (as many as
+    // builder::KeptArchiveRomsBudget takes): the build then appends them
+    // without reading an archive on the window's thread. Wait with
+    // waitForAll(); forgetBuildBytes() once the build is done.
+    void lookForBuild(const QStringList& paths);
+    void forgetBuildBytes();
     // Keeps only these files' surveys and looks: a look no one needs any more
     // is dropped before it starts, and its survey if it finishes.
     void keepOnly(const QSet<QString>& paths);
@@ -54,13 +62,16 @@ private:
     struct Queue;
     // The looking thread's work, until the window's side is gone.
     static void lookInto(const std::shared_ptr<Queue>& queue);
-    void looked(const QString& path, const builder::RomSurvey& survey);
+    void enqueue(const QString& path, bool forBuild);
+    void looked(const QString& path, bool forBuild, const builder::RomSurvey& survey);
 
     builder::RomSurveyCache m_kept;
     // The last survey of a file that could not be read: no stamp keeps it, yet
     // it is what the file was found to be.
     QHash<QString, builder::RomSurvey> m_failed;
     QSet<QString> m_pending;
+    // The surveys lookForBuild made, each with its rom's bytes.
+    QHash<QString, builder::RomSurvey> m_forBuild;
     std::shared_ptr<Queue> m_queue;
 };
 

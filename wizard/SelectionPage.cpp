@@ -450,15 +450,28 @@ QString SelectionPage::changedSinceSaved(const QString& fileName)
 
 void SelectionPage::waitForLooks(const std::function<void(int done, int total)>& progress)
 {
-    // Every archive of the selection is looked into before a build takes its figures.
-    for (const builder::CompilationRom& rom : m_document.compilation().roms())
-        m_looks->survey(pathOf(rom.fileName));
+    // Every archive of the selection is looked into before a build takes its
+    // figures, and the roms they give are read for it, off the window's thread.
+    // (In menu order, as the build appends them.)
+    QStringList paths;
+    for (const QString& fileName : m_document.compilation().menuFileNames()) {
+        paths << pathOf(fileName);
+        m_looks->survey(paths.constLast());
+    }
+    m_looks->waitForAll(progress);
+    m_looks->lookForBuild(paths);
     m_looks->waitForAll(progress);
 }
 
 builder::RomSurvey SelectionPage::surveyForBuild(const QString& path)
 {
     return m_looks->surveyNow(path);
+}
+
+void SelectionPage::buildDone()
+{
+    m_looks->forgetBuildBytes();
+    showCartridge();
 }
 
 } // namespace wizard

@@ -88,6 +88,9 @@ public:
     // (progress: done of total), and the survey a build takes of a rom.
     void waitForLooks(const std::function<void(int done, int total)>& progress);
     builder::RomSurvey surveyForBuild(const QString& path);
+    // After a build: the roms read ahead for it are let go, and the cartridge
+    // shows the roms as they are now (repaired ones whole).
+    void buildDone();
     // Shows the cartridge as it fills now (after a build repaired roms).
     void showCartridge();
 

@@ -87,7 +87,7 @@ TfrmRomweaver::TfrmRomweaver(platform::ProgramFiles files, QWidget* parent)
              m_selection->waitForLooks(progress);
          },
          [this](const QString& path) { return m_selection->surveyForBuild(path); },
-         [this] { m_selection->showCartridge(); }});
+         [this] { m_selection->buildDone(); }});
     // Page 4's choices are the compilation's from the start.
     builder::Compilation start;
     m_write->fillOutput(start);

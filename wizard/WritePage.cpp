@@ -142,11 +142,11 @@ void WritePage::btnWriteClick()
         result =
             builder::build(compilation.buildRequest(m_files), progress, *m_services.log(), hooks);
     }
+    m_services.buildDone(); // repaired roms are whole now; the bytes read ahead go
     if (result.outcome == builder::BuildResult::Outcome::Declined)
         return;
     showWriteOutcome(result.written());
     showBuildReport(result.report);
-    m_services.buildDone(); // repaired roms are whole now
     if (!result.written())
         showWarning(m_window, notWrittenWarning(result, outputPath));
 }
